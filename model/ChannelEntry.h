@@ -1,0 +1,51 @@
+#pragma once
+// Channel frequency entry: what happens when the operator changes the text of
+// one of the eight channel edits. A frequency is nine characters, three
+// digits, '.', five digits, from 400.00000 to 500.00000 MHz. An accepted text
+// moves down onto the 6.25 kHz grid and is coded as the number of steps above
+// 400 MHz in four lower-case hex digits; a rejected one is erased and coded
+// "ffff". Text and code are stored under the current group.
+
+#include "RadioSettings.h"
+
+#include <string>
+
+namespace velmar {
+
+inline constexpr const char* kMsgPleaseInputInteger = "Please Input Integer";
+
+inline constexpr int kFreqTextLength = 9;
+inline constexpr int kLowestFreq = 40000000;  // 400.00000 MHz in 10 Hz units
+inline constexpr int kHighestFreq = 50000000; // 500.00000 MHz
+inline constexpr int kGridStep = 625;         // 6.25 kHz
+inline constexpr const char* kRejectedCode = "ffff";
+
+// What the window has to do after a change of channel edit `channel`.
+struct ChannelChange {
+    // Show "Please Input Integer" now, while the failing text still stands in the edit.
+    bool invalidCharacter = false;
+    // Show the record in the controls again; the edit then reads s.m_strChannel[channel].
+    // When false the edit keeps the operator's text and nothing is written back.
+    bool writeBack = false;
+};
+
+// Runs the change of edit `channel` (0..7), whose new text the window has
+// already read into s.m_strChannel[channel]. Every character of the text is
+// checked, also when it arrives whole, and the verdict belongs to this text
+// alone.
+ChannelChange EnterChannelText(RadioSettings& s, int channel);
+
+// The steps of the entry, each leaving its result in the record's work values.
+void ParseFreqText(RadioSettings& s, std::string text);
+void CheckFreqChar(RadioSettings& s, char ch, int index);
+void CheckDecimalPoint(RadioSettings& s, char ch);
+void DigitValue(RadioSettings& s, char ch);
+void EncodeFreq(RadioSettings& s, int frequency);
+void MakeFreqCode(RadioSettings& s, int step);
+void MakeHexByteText(RadioSettings& s, int value);
+void DecDigitChar(RadioSettings& s, int d);
+void HexDigitChar(RadioSettings& s, int d);
+void ClearChannelCode(RadioSettings& s, int channelNumber); // counts channels from 1
+void StoreChannelText(RadioSettings& s, std::string text, int channel);
+
+} // namespace velmar
