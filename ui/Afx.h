@@ -1,0 +1,34 @@
+#pragma once
+// The handful of platform words the dialog code speaks: message and
+// notification codes, message-box types and answers.
+
+#include <cstdint>
+
+namespace velmar {
+
+using UINT = unsigned int;
+using WPARAM = std::uintptr_t;
+using LPARAM = std::intptr_t;
+using LRESULT = std::intptr_t;
+
+// Notifications a control sends to its dialog.
+inline constexpr UINT BN_CLICKED = 0;     // a button or radio was clicked (also when already checked)
+inline constexpr UINT CBN_SELCHANGE = 1;  // the operator chose a combo item
+inline constexpr UINT EN_CHANGE = 0x0300; // the operator changed an edit's text
+inline constexpr UINT WM_USER = 0x0400;   // first message number of the program's own
+inline constexpr UINT SC_CLOSE = 0xF060;  // window menu: Close
+inline constexpr UINT MF_STRING = 0x0000; // window menu entry kinds
+inline constexpr UINT MF_SEPARATOR = 0x0800;
+
+// Message-box types (buttons and icon) and answers.
+inline constexpr UINT MB_OK = 0x00;
+inline constexpr UINT MB_OKCANCEL = 0x01;
+inline constexpr UINT MB_YESNO = 0x04;
+inline constexpr UINT MB_ICONERROR = 0x10;
+inline constexpr UINT MB_ICONQUESTION = 0x20;
+inline constexpr UINT MB_ICONWARNING = 0x30;
+inline constexpr UINT MB_ICONINFORMATION = 0x40;
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
+
+} // namespace velmar

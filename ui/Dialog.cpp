@@ -1,0 +1,570 @@
+#include "Dialog.h"
+
+#include "MessageBoxes.h"
+#include "Resource.h"
+#include "ResourceLoader.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextBoundaryFinder>
+
+#include <algorithm>
+#include <utility>
+
+namespace velmar {
+
+// ---- CButton ---------------------------------------------------------------
+
+void CButton::EnableWindow(bool enable) {
+    if (m_pButton) {
+        m_pButton->setEnabled(enable);
+    }
+}
+
+bool CButton::IsWindowEnabled() const {
+    return m_pButton && m_pButton->isEnabled();
+}
+
+// ---- CMenu -----------------------------------------------------------------
+
+CMenu::CMenu(CDialog& owner) : m_owner(owner), m_pMenu(new QMenu(&owner)) {}
+
+CMenu::~CMenu() = default; // the QMenu is a child of the dialog
+
+void CMenu::AppendMenu(UINT flags, UINT id, const QString& text) {
+    if (flags & MF_SEPARATOR) {
+        m_pMenu->addSeparator();
+        return;
+    }
+    QAction* action = m_pMenu->addAction(text);
+    action->setData(id);
+    CDialog* owner = &m_owner;
+    QObject::connect(action, &QAction::triggered, owner, [owner, id] { owner->OnSysCommand(id, 0); });
+}
+
+// ---- data exchange -----------------------------------------------------------
+
+void CDataExchange::Fail() {
+    m_bFailed = true;
+    if (QWidget* w = m_pDlgWnd->GetDlgItem(m_idLastControl)) {
+        w->setFocus();
+    }
+}
+
+std::string ToMemberText(const QString& text) {
+    std::string out;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype start = 0;
+    for (qsizetype end = finder.toNextBoundary(); end != -1; end = finder.toNextBoundary()) {
+        const qsizetype length = end - start;
+        const char16_t first = text[start].unicode();
+        if (length == 1 && first < 0x80) {
+            out.push_back(static_cast<char>(first));
+        } else if (length == 1 && first <= 0xFF) {
+            out.push_back(static_cast<char>(first)); // Latin-1 keeps its byte, 0x80 and above
+        } else {
+            out.push_back(static_cast<char>(0x80));
+        }
+        start = end;
+    }
+    return out;
+}
+
+QString FromMemberText(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+namespace {
+template <class W> W* ControlFor(CDataExchange* pDX, int id) {
+    pDX->m_idLastControl = id;
+    return qobject_cast<W*>(pDX->m_pDlgWnd->GetDlgItem(id));
+}
+} // namespace
+
+void DDX_Control(CDataExchange* pDX, int id, CButton& button) {
+    if (pDX->m_bFailed || button.IsAttached()) {
+        return;
+    }
+    button.m_pButton = qobject_cast<QAbstractButton*>(pDX->m_pDlgWnd->GetDlgItem(id));
+    button.m_id = id;
+}
+
+void DDX_Text(CDataExchange* pDX, int id, std::string& value) {
+    if (pDX->m_bFailed) {
+        return;
+    }
+    auto* edit = ControlFor<QLineEdit>(pDX, id);
+    if (edit == nullptr) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        value = ToMemberText(edit->text());
+    } else if (ToMemberText(edit->text()) != value) {
+        edit->setText(FromMemberText(value));
+    }
+}
+
+void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int count) {
+    if (pDX->m_bFailed) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        if (static_cast<int>(value.size()) > count) {
+            pDX->m_pDlgWnd->MessageBox(QStringLiteral("Please enter no more than %1 characters.").arg(count));
+            pDX->Fail();
+        }
+    } else if (auto* edit = qobject_cast<QLineEdit*>(pDX->m_pDlgWnd->GetDlgItem(pDX->m_idLastControl))) {
+        edit->setMaxLength(count);
+    }
+}
+
+void DDX_CBString(CDataExchange* pDX, int id, std::string& value) {
+    if (pDX->m_bFailed) {
+        return;
+    }
+    auto* combo = ControlFor<QComboBox>(pDX, id);
+    if (combo == nullptr) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        value = combo->currentIndex() < 0 ? std::string() : ToMemberText(combo->currentText());
+    } else if (const int index = combo->findText(FromMemberText(value), Qt::MatchExactly | Qt::MatchCaseSensitive);
+               index >= 0) {
+        combo->setCurrentIndex(index);
+    }
+}
+
+void DDX_CBIndex(CDataExchange* pDX, int id, int& index) {
+    if (pDX->m_bFailed) {
+        return;
+    }
+    auto* combo = ControlFor<QComboBox>(pDX, id);
+    if (combo == nullptr) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        index = combo->currentIndex();
+    } else {
+        combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+    }
+}
+
+void DDX_Radio(CDataExchange* pDX, int firstId, int& index) {
+    if (pDX->m_bFailed) {
+        return;
+    }
+    pDX->m_idLastControl = firstId;
+    const std::vector<QRadioButton*> radios = pDX->m_pDlgWnd->RadioGroup(firstId);
+    if (pDX->m_bSaveAndValidate) {
+        index = -1;
+        for (std::size_t i = 0; i < radios.size(); ++i) {
+            if (radios[i]->isChecked()) {
+                index = static_cast<int>(i);
+                break;
+            }
+        }
+        return;
+    }
+    if (radios.empty()) {
+        return;
+    }
+    QButtonGroup* group = radios.front()->group();
+    if (index >= 0 && index < static_cast<int>(radios.size())) {
+        radios[static_cast<std::size_t>(index)]->setChecked(true);
+        return;
+    }
+    // An exclusive group refuses to uncheck its last button.
+    if (group) {
+        group->setExclusive(false);
+    }
+    for (QRadioButton* r : radios) {
+        r->setChecked(false);
+    }
+    if (group) {
+        group->setExclusive(true);
+    }
+}
+
+// ---- CDialog -----------------------------------------------------------------
+
+CDialog::CDialog(int templateId, QWidget* parent) : QDialog(parent), m_pTemplate(res::FindDialog(templateId)) {
+    Q_ASSERT(m_pTemplate != nullptr);
+}
+
+CDialog::~CDialog() {
+    delete m_pSystemMenu;
+}
+
+QSize CDialog::TemplateSize() const {
+    return {m_units.ToPixelsX(m_pTemplate->rect.cx), m_units.ToPixelsY(m_pTemplate->rect.cy)};
+}
+
+void CDialog::BuildControls() {
+    const res::DialogTemplate& t = *m_pTemplate;
+    setFont(DialogFont(t.fontFace, t.pointSize));
+    m_units = DialogUnits::FromFont(font());
+    setWindowTitle(FromUtf8(t.caption));
+
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint;
+    if (t.style & res::kCaption) {
+        flags |= Qt::WindowTitleHint;
+    }
+    if (t.style & res::kSysMenu) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    }
+    if (t.style & res::kMinimizeBox) {
+        flags |= Qt::WindowMinimizeButtonHint;
+    }
+    if (t.style & res::kMaximizeBox) {
+        flags |= Qt::WindowMaximizeButtonHint;
+    }
+    setWindowFlags(flags);
+    setFixedSize(TemplateSize());
+
+    // Group boxes first: a control that lies inside one becomes its child, so
+    // that assistive technology finds each radio inside its named group.
+    std::vector<std::pair<QRect, QGroupBox*>> boxes;
+    for (const res::ControlTemplate& row : t.controls) {
+        if (row.kind == res::Kind::GroupBox) {
+            auto* box = static_cast<QGroupBox*>(MakeControl(row));
+            box->setGeometry(m_units.ToPixels(row.rect));
+            boxes.emplace_back(box->geometry(), box);
+        }
+    }
+
+    int groupFirst = res::kNoId;
+    std::vector<QWidget*> inOrder;
+    for (const res::ControlTemplate& row : t.controls) {
+        if (row.style & res::kGroup) {
+            groupFirst = res::kNoId;
+        }
+        if (row.kind == res::Kind::GroupBox) {
+            continue;
+        }
+        QWidget* w = MakeControl(row);
+        QRect r = m_units.ToPixels(row.rect);
+        for (const auto& [boxRect, box] : boxes) {
+            if (boxRect.contains(r)) {
+                w->setParent(box);
+                r.translate(-boxRect.topLeft());
+                break;
+            }
+        }
+        if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            // The template gives the height of the opened list.
+            const int closed = combo->sizeHint().height();
+            const int item = std::max(1, QFontMetrics(font()).height() + 2);
+            combo->setMaxVisibleItems(std::max(1, (r.height() - closed) / item));
+            r.setHeight(closed);
+        } else if (row.kind == res::Kind::Icon) {
+            r.setSize({32, 32});
+        } else if (row.kind == res::Kind::Static && w->parentWidget() == this) {
+            // The stand-in face can be wider than the template's face: a label
+            // grows to the right rather than lose the end of its text.
+            const int needed = QFontMetrics(font()).horizontalAdvance(FromUtf8(row.text)) + 1;
+            if (needed > r.width()) {
+                r.setWidth(std::max(r.width(), std::min(needed, TemplateSize().width() - r.x())));
+            }
+        }
+        w->setGeometry(r);
+        if (auto* radio = qobject_cast<QRadioButton*>(w)) {
+            if (groupFirst == res::kNoId) {
+                groupFirst = row.id;
+                m_radioGroups[groupFirst] = new QButtonGroup(this);
+            }
+            m_radio[groupFirst].push_back(radio);
+            m_radioGroups[groupFirst]->addButton(radio);
+        }
+        inOrder.push_back(w);
+    }
+
+    // Labels name the control they stand for.
+    for (const res::ControlTemplate& row : t.controls) {
+        if (row.labelFor == res::kNoId) {
+            continue;
+        }
+        QWidget* target = GetDlgItem(row.labelFor);
+        auto it = std::find_if(inOrder.begin(), inOrder.end(), [&](QWidget* w) {
+            auto* label = qobject_cast<QLabel*>(w);
+            return label && label->property("velmarRow").toInt() == static_cast<int>(&row - t.controls.data());
+        });
+        if (target && it != inOrder.end()) {
+            static_cast<QLabel*>(*it)->setBuddy(target);
+            if (qobject_cast<QLineEdit*>(target)) {
+                target->setAccessibleName(FromUtf8(row.text));
+            }
+        }
+    }
+
+    // Template order is the tab order.
+    QWidget* previous = nullptr;
+    for (QWidget* w : inOrder) {
+        if (w->focusPolicy() & Qt::TabFocus) {
+            if (previous) {
+                QWidget::setTabOrder(previous, w);
+            }
+            previous = w;
+        }
+    }
+}
+
+QWidget* CDialog::MakeControl(const res::ControlTemplate& row) {
+    const QString text = FromUtf8(row.text);
+    const int id = row.id;
+    const bool tabStop = (row.style & res::kTabStop) != 0;
+    QWidget* w = nullptr;
+    switch (row.kind) {
+    case res::Kind::PushButton: {
+        auto* b = new QPushButton(text, this);
+        b->setAutoDefault(true);
+        b->setDefault((row.style & res::kDefaultButton) != 0);
+        connect(b, &QPushButton::clicked, this, [this, id] { SendNotify(BN_CLICKED, id); });
+        w = b;
+        break;
+    }
+    case res::Kind::RadioButton: {
+        auto* b = new QRadioButton(text, this);
+        b->setAutoExclusive(false); // the template's group decides, not the parent
+        connect(b, &QRadioButton::clicked, this, [this, id] { SendNotify(BN_CLICKED, id); });
+        w = b;
+        break;
+    }
+    case res::Kind::ComboBox: {
+        auto* c = new QComboBox(this);
+        for (std::string_view item : row.items) {
+            const QString s = FromUtf8(item);
+            int at = c->count();
+            if (row.style & res::kSorted) {
+                at = 0;
+                while (at < c->count() && QString::compare(c->itemText(at), s, Qt::CaseInsensitive) <= 0) {
+                    ++at;
+                }
+            }
+            c->insertItem(at, s);
+        }
+        c->setCurrentIndex(-1);
+        connect(c, &QComboBox::activated, this, [this, id] { SendNotify(CBN_SELCHANGE, id); });
+        w = c;
+        break;
+    }
+    case res::Kind::Edit: {
+        auto* e = new QLineEdit(this);
+        e->setFrame((row.style & res::kBorder) != 0);
+        e->setAlignment(((row.style & res::kRightAlign) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        connect(e, &QLineEdit::textEdited, this, [this, id] { SendNotify(EN_CHANGE, id); });
+        w = e;
+        break;
+    }
+    case res::Kind::Static: {
+        auto* l = new QLabel(text, this);
+        l->setTextFormat(Qt::PlainText);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        l->setProperty("velmarRow", static_cast<int>(&row - m_pTemplate->controls.data()));
+        w = l;
+        break;
+    }
+    case res::Kind::GroupBox:
+        w = new QGroupBox(text, this);
+        break;
+    case res::Kind::Icon: {
+        auto* l = new QLabel(this);
+        l->setPixmap(LoadIcon(row.image).pixmap(32, 32));
+        w = l;
+        break;
+    }
+    }
+    if (row.kind == res::Kind::Static || row.kind == res::Kind::GroupBox || row.kind == res::Kind::Icon) {
+        w->setFocusPolicy(Qt::NoFocus);
+    } else {
+        w->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+    if (id != res::kNoId) {
+        m_controls.emplace(id, w);
+    }
+    return w;
+}
+
+bool CDialog::Create() {
+    if (m_bCreated) {
+        return true;
+    }
+    BuildControls();
+    m_bCreated = true;
+    if (OnInitDialog()) {
+        for (const res::ControlTemplate& row : m_pTemplate->controls) {
+            QWidget* w = GetDlgItem(row.id);
+            if (w && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled()) {
+                w->setFocus();
+                break;
+            }
+        }
+    }
+    return true;
+}
+
+int CDialog::DoModal() {
+    if (!Create()) {
+        return -1;
+    }
+    return exec();
+}
+
+void CDialog::EndDialog(int result) {
+    done(result);
+}
+
+bool CDialog::OnInitDialog() {
+    UpdateData(false);
+    return true;
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+bool CDialog::UpdateData(bool bSaveAndValidate) {
+    ++m_nExchangeDepth;
+    CDataExchange dx(this, bSaveAndValidate);
+    DoDataExchange(&dx);
+    --m_nExchangeDepth;
+    return !dx.m_bFailed;
+}
+
+QWidget* CDialog::GetDlgItem(int id) const {
+    const auto it = m_controls.find(id);
+    return it == m_controls.end() ? nullptr : it->second;
+}
+
+void CDialog::EnableWindow(int id, bool enable) {
+    if (QWidget* w = GetDlgItem(id)) {
+        w->setEnabled(enable);
+    }
+}
+
+bool CDialog::IsWindowEnabled(int id) const {
+    const QWidget* w = GetDlgItem(id);
+    return w && w->isEnabled();
+}
+
+std::vector<QRadioButton*> CDialog::RadioGroup(int firstId) const {
+    const auto it = m_radio.find(firstId);
+    return it == m_radio.end() ? std::vector<QRadioButton*>{} : it->second;
+}
+
+int CDialog::MessageBox(const QString& text, const QString& caption, UINT type, const QString& detail) {
+    return ShowMessageBox(this, text, caption, type, detail);
+}
+
+CMenu* CDialog::GetSystemMenu(bool revert) {
+    if (revert || m_pSystemMenu == nullptr) {
+        delete m_pSystemMenu;
+        m_pSystemMenu = new CMenu(*this);
+        m_pSystemMenu->AppendMenu(MF_STRING, SC_CLOSE, QStringLiteral("&Close"));
+    }
+    return m_pSystemMenu;
+}
+
+void CDialog::SetIcon(const QIcon& icon, bool bigIcon) {
+    (bigIcon ? m_bigIcon : m_smallIcon) = icon;
+    setWindowIcon(icon);
+}
+
+void CDialog::PostMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    QMetaObject::invokeMethod(
+        this, [this, msg, wParam, lParam] { DispatchMessage(msg, wParam, lParam); }, Qt::QueuedConnection);
+}
+
+void CDialog::PostCall(std::function<void()> call) {
+    QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
+}
+
+void CDialog::DispatchMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    const auto it = m_messages.find(msg);
+    if (it != m_messages.end()) {
+        auto handler = it->second;
+        handler(wParam, lParam);
+    }
+}
+
+void CDialog::AddBelowTemplate(QWidget* widget) {
+    widget->setParent(this);
+    widget->setFont(font());
+    const int height = widget->sizeHint().height();
+    const QSize base = TemplateSize();
+    widget->setGeometry(0, base.height() + m_nExtraHeight, base.width(), height);
+    m_nExtraHeight += height;
+    setFixedSize(base.width(), base.height() + m_nExtraHeight);
+    widget->show();
+}
+
+void CDialog::AddCommand(UINT code, int firstId, int lastId, std::function<void(int id)> handler) {
+    m_commands.push_back({code, firstId, lastId, std::move(handler)});
+}
+
+void CDialog::SendNotify(UINT code, int id) {
+    if (IsExchanging()) {
+        return; // the dialog is writing its controls itself
+    }
+    for (const Command& c : m_commands) {
+        if (c.code == code && id >= c.firstId && id <= c.lastId) {
+            auto handler = c.handler;
+            handler(id);
+            return;
+        }
+    }
+    // The dialog's own buttons end it when nothing else claims them.
+    if (code == BN_CLICKED && id == IDOK) {
+        OnOK();
+    } else if (code == BN_CLICKED && id == IDCANCEL) {
+        OnCancel();
+    }
+}
+
+void CDialog::OnSysCommand(UINT nID, LPARAM) {
+    if ((nID & 0xFFF0) == SC_CLOSE) {
+        close();
+    }
+}
+
+void CDialog::OnOK() {
+    if (!UpdateData(true)) {
+        return;
+    }
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+void CDialog::accept() {
+    OnOK();
+}
+
+void CDialog::reject() {
+    OnCancel();
+}
+
+void CDialog::contextMenuEvent(QContextMenuEvent* event) {
+    if (m_pSystemMenu && !m_pSystemMenu->menu()->isEmpty()) {
+        m_pSystemMenu->menu()->exec(event->globalPos());
+        event->accept();
+        return;
+    }
+    QDialog::contextMenuEvent(event);
+}
+
+void CDialog::paintEvent(QPaintEvent* event) {
+    OnPaint(event);
+}
+
+void CDialog::OnPaint(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+}
+
+} // namespace velmar

@@ -1,0 +1,173 @@
+#include "MessageBoxes.h"
+
+#include "Resource.h"
+#include "WinApp.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QThread>
+
+#include <utility>
+
+namespace velmar {
+namespace {
+
+MessageBoxHook& Hook() {
+    static MessageBoxHook hook;
+    return hook;
+}
+
+QMessageBox::StandardButtons ButtonsOf(UINT type) {
+    switch (type & 0x0F) {
+    case MB_OKCANCEL:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MB_YESNO:
+        return QMessageBox::Yes | QMessageBox::No;
+    default:
+        return QMessageBox::Ok;
+    }
+}
+
+QMessageBox::Icon IconOf(UINT type) {
+    switch (type & 0xF0) {
+    case MB_ICONERROR:
+        return QMessageBox::Critical;
+    case MB_ICONQUESTION:
+        return QMessageBox::Question;
+    case MB_ICONWARNING:
+        return QMessageBox::Warning;
+    case MB_ICONINFORMATION:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+int AnswerOf(QMessageBox::StandardButton button) {
+    switch (button) {
+    case QMessageBox::Ok:
+        return IDOK;
+    case QMessageBox::Yes:
+        return IDYES;
+    case QMessageBox::No:
+        return IDNO;
+    default:
+        return IDCANCEL;
+    }
+}
+
+QString StripAmpersand(QString text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&') {
+            text.remove(i, 1); // "&&" keeps the second one
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+MessageBoxHook SetMessageBoxHook(MessageBoxHook hook) {
+    return std::exchange(Hook(), std::move(hook));
+}
+
+QString AfxGetAppName() {
+    const QString name = QCoreApplication::applicationName();
+    if (!name.isEmpty()) {
+        return name;
+    }
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+int ShowMessageBox(QWidget* owner, const QString& text, const QString& caption, UINT type, const QString& detail) {
+    if (QThread::currentThread() != qApp->thread()) {
+        // A box must live on the window thread; the caller cannot wait for it.
+        QPointer<QWidget> guardedOwner(owner);
+        QMetaObject::invokeMethod(
+            qApp,
+            [guardedOwner, text, caption, type, detail] { ShowMessageBox(guardedOwner, text, caption, type, detail); },
+            Qt::QueuedConnection);
+        return IDOK;
+    }
+
+    QMessageBox box(IconOf(type), caption.isEmpty() ? AfxGetAppName() : caption, text, ButtonsOf(type), owner);
+    box.setTextFormat(Qt::PlainText);
+    if (!detail.isEmpty()) {
+        box.setInformativeText(detail);
+    }
+    if ((type & 0x0F) == MB_OKCANCEL) {
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Cancel);
+    } else if ((type & 0x0F) == MB_YESNO) {
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+    }
+
+    if (Hook()) {
+        // Copy: the hook may replace itself while it runs.
+        MessageBoxHook hook = Hook();
+        return hook(box);
+    }
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    return clicked ? AnswerOf(box.standardButton(clicked)) : IDCANCEL;
+}
+
+int AfxMessageBox(const QString& text, UINT type, const QString& detail) {
+    QWidget* owner = nullptr;
+    if (CWinApp* app = AfxGetApp(); app != nullptr && QThread::currentThread() == qApp->thread()) {
+        owner = app->m_pMainWnd;
+    }
+    return ShowMessageBox(owner, text, {}, type, detail);
+}
+
+MessageBoxRecorder::MessageBoxRecorder() {
+    m_previous = SetMessageBoxHook([this](QMessageBox& box) {
+        Box seen;
+        seen.text = box.text();
+        seen.caption = box.windowTitle();
+        seen.detail = box.informativeText();
+        seen.owner = box.parentWidget();
+        seen.hasIcon = box.icon() != QMessageBox::NoIcon;
+        const auto buttons = box.buttons();
+        for (QAbstractButton* b : buttons) {
+            seen.buttons << StripAmpersand(b->text());
+        }
+        int type = MB_OK;
+        if (box.standardButtons() == (QMessageBox::Ok | QMessageBox::Cancel)) {
+            type = MB_OKCANCEL;
+        } else if (box.standardButtons() == (QMessageBox::Yes | QMessageBox::No)) {
+            type = MB_YESNO;
+        }
+        seen.type = static_cast<UINT>(type);
+        boxes.push_back(seen);
+        if (onShow) {
+            onShow(box);
+        }
+        if (answer != 0) {
+            return answer;
+        }
+        QAbstractButton* def = box.defaultButton();
+        return def ? AnswerOf(box.standardButton(def)) : IDOK;
+    });
+}
+
+MessageBoxRecorder::~MessageBoxRecorder() {
+    SetMessageBoxHook(std::move(m_previous));
+}
+
+QStringList MessageBoxRecorder::texts() const {
+    QStringList out;
+    for (const Box& b : boxes) {
+        out << b.text;
+    }
+    return out;
+}
+
+} // namespace velmar

@@ -1,0 +1,5 @@
+#include "Orv.h"
+
+int main(int argc, char** argv) {
+    return velmar::AfxWinMain(argc, argv);
+}
