@@ -1,0 +1,83 @@
+#include "FramePacing.h"
+
+#include "CodeTables.h"
+
+#include <algorithm>
+
+namespace velmar::radio {
+
+namespace {
+
+constexpr int kFirstChannelWrite = 1;
+constexpr int kFirstSpacingWrite = kFirstChannelWrite + kGroupCount * kChannelCount;
+constexpr int kFirstOptionWrite = kFirstSpacingWrite + kGroupCount;
+constexpr int kOptionEndWrite = kFirstOptionWrite + kOptionCount;
+constexpr int kFirstFillWrite = kOptionEndWrite + 1;
+constexpr int kChecksumWrite = kFrameWriteCount - 1;
+
+// Labels of the option block in the order it is sent.
+constexpr std::array<std::string_view, kOptionCount> kOptionLabels{
+    kVoxReleaseList.label, kVoxAttackList.label, kDcsList.label,    kCtcssList.label,     kPowerSaveList.label,
+    kButtonLongList.label, kPttFpList.label,     kPttTotList.label, kScanDelayList.label, kBcloList.label,
+    kSelfToneList.label,   kModeList.label,      kBandList.label};
+
+} // namespace
+
+std::string WriteLabel(int write) {
+    if (write <= 0) {
+        return "start byte";
+    }
+    if (write < kFirstSpacingWrite) {
+        const int i = write - kFirstChannelWrite;
+        return std::string(kGroupItems[i / kChannelCount]) + " CH" + std::to_string(i % kChannelCount + 1);
+    }
+    if (write < kFirstOptionWrite) {
+        return std::string(kGroupItems[write - kFirstSpacingWrite]) + " spacing";
+    }
+    if (write < kOptionEndWrite) {
+        return std::string(kOptionLabels[write - kFirstOptionWrite]);
+    }
+    if (write == kOptionEndWrite) {
+        return "option end";
+    }
+    if (write < kChecksumWrite) {
+        return "zero fill " + std::to_string(write - kFirstFillWrite + 1);
+    }
+    return "checksum";
+}
+
+int WriteAt(int offset) {
+    const auto it = std::upper_bound(kWriteSchedule.begin(), kWriteSchedule.end(), offset,
+                                     [](int off, const WriteSlot& w) { return off < w.offset; });
+    return std::max(0, static_cast<int>(it - kWriteSchedule.begin()) - 1);
+}
+
+PacingReport AnalysePacing(std::span<const Micros> arrivals) {
+    PacingReport r;
+    const auto received = static_cast<int>(std::min<std::size_t>(arrivals.size(), kFrameSize));
+    bool first = true;
+    for (int w = 0; w + 1 < kFrameWriteCount && kWriteSchedule[w + 1].offset < received; ++w) {
+        const WriteSlot& slot = kWriteSchedule[w];
+        Gap g;
+        g.write = w;
+        g.measured = arrivals[kWriteSchedule[w + 1].offset] - arrivals[slot.offset];
+        g.pauseMs = slot.pauseAfterMs;
+        const Micros pause = std::chrono::milliseconds(slot.pauseAfterMs);
+        g.held = g.measured + kJitterAllowance >= pause;
+        const Micros overshoot = g.measured - pause;
+        r.minOvershoot = first ? overshoot : std::min(r.minOvershoot, overshoot);
+        first = false;
+        r.pausesMs += slot.pauseAfterMs;
+        if (!g.held) {
+            r.everyGapHeld = false;
+            ++r.shortGaps;
+        }
+        r.gaps.push_back(g);
+    }
+    if (!r.gaps.empty()) {
+        r.total = arrivals[kWriteSchedule[r.gaps.back().write + 1].offset] - arrivals[0];
+    }
+    return r;
+}
+
+} // namespace velmar::radio
