@@ -198,7 +198,7 @@ TEST(RadioProgram, FrameWrittenAtOnceIsDecodedAndItsPacingFlagged) {
 
 TEST(RadioProgram, ShortFrameThenGoodOneThenStopBySignal) {
     const std::string link = TempLink("com1-text");
-    RadioProcess radio({"--silence", "200", "--link", link});
+    RadioProcess radio({"--silence", "200", "--reply", "06", "--link", link});
     ASSERT_TRUE(radio.WaitFor(true, "VELMAR_COM1=" + link + "\n")) << radio.Err();
     const int fd = OpenDevice(link);
     ASSERT_GE(fd, 0);
@@ -210,7 +210,7 @@ TEST(RadioProgram, ShortFrameThenGoodOneThenStopBySignal) {
         << radio.Out();
 
     ASSERT_TRUE(WriteAll(fd, frame));
-    ASSERT_TRUE(radio.WaitFor(true, "Band Select: 410Mhz\n")) << radio.Out();
+    ASSERT_TRUE(radio.WaitFor(true, "    and 135 more\n  Replied: 06\n")) << radio.Out();
     EXPECT_NE(radio.Out().find("Frame 2: OK, 258 bytes, checksum 0x88\n"), std::string::npos) << radio.Out();
     EXPECT_NE(radio.Out().find("  Button long Time: 0.5 Sec\n"), std::string::npos);
     ::close(fd);

@@ -48,6 +48,7 @@ TEST(ReportJson, WholeFrameHasEveryField) {
     EXPECT_EQ(j["warnings"].kind, Json::Kind::Array);
     EXPECT_EQ(j["bytes_received"].number, 258);
     EXPECT_EQ(j["extra_count"].number, 0);
+    EXPECT_EQ(j["extra"].text, "");
     EXPECT_EQ(j["skipped_count"].number, 0);
 
     const Json& groups = j["groups"];

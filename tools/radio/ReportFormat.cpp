@@ -181,6 +181,7 @@ std::string FormatJson(const FrameReport& r) {
     s += ",\"skipped\":" + Quoted(HexList(r.skipped));
     s += ",\"bytes_received\":" + std::to_string(r.bytes.size());
     s += ",\"extra_count\":" + std::to_string(r.extraCount);
+    s += ",\"extra\":" + Quoted(HexList(r.extra));
     if (r.decoded) {
         s += ",\"groups\":" + GroupsJson(*r.decoded);
         s += ",\"options\":" + OptionsJson(*r.decoded, false);

@@ -3,7 +3,7 @@
 // one line of JSON per frame for scripts and tests.
 //
 // JSON fields: frame, status ("ok"/"bad"), errors, warnings, skipped_count,
-// skipped (hex), bytes_received, extra_count, groups (null unless 258 bytes:
+// skipped (hex), bytes_received, extra_count, extra (hex), groups (null unless 258 bytes:
 // group, spacing, channels in MHz or "-", codes in hex), options (label to
 // item text, null for a byte that codes no item), option_bytes (label to hex),
 // checksum (expected, received), pacing (null without a start byte: gaps with

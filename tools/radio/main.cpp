@@ -87,15 +87,35 @@ class Radio {
 public:
     Radio(const RadioOptions& o, PtyDevice& dev) : m_options(o), m_dev(dev), m_rx(o.silence) {}
 
-    // Returns false once the requested number of frames has been seen or the output is gone.
+    // Answers (when asked to) and prints the report. Returns false once the
+    // requested number of frames has been seen or the output is gone.
     bool Show(const FrameReport& r, bool answer) {
-        const std::string text = m_options.json ? FormatJson(r) + "\n" : FormatText(r) + "\n";
+        bool replied = false;
+        if (answer && !m_options.reply.empty()) {
+            replied = m_dev.Send(m_options.reply);
+            if (!replied) {
+                std::fprintf(stderr, "velmar-radio: the reply could not be sent: nobody reads the device\n");
+            }
+        }
+        std::string text;
+        if (m_options.json) {
+            text = FormatJson(r) + "\n";
+        } else {
+            text = FormatText(r);
+            if (replied) {
+                text += "  Replied:";
+                for (std::uint8_t b : m_options.reply) {
+                    char hex[4];
+                    std::snprintf(hex, sizeof hex, " %02x", b);
+                    text += hex;
+                }
+                text += "\n";
+            }
+            text += "\n";
+        }
         std::fputs(text.c_str(), stdout);
         if (std::fflush(stdout) != 0) {
             return false;
-        }
-        if (answer && !m_options.reply.empty() && !m_dev.Send(m_options.reply)) {
-            std::fprintf(stderr, "velmar-radio: the reply could not be sent: nobody reads the device\n");
         }
         ++m_frames;
         return m_options.count == 0 || m_frames < m_options.count;
@@ -116,10 +136,13 @@ public:
                 std::fprintf(stderr, "velmar-radio: poll: %s\n", std::strerror(errno));
                 return;
             }
+            bool hungUp = n > 0 && (fds[0].revents & (POLLHUP | POLLERR)) != 0;
             if (n > 0 && (fds[0].revents & POLLIN) != 0) {
-                going = ReadAll(buf);
-            } else if (n > 0 && (fds[0].revents & (POLLHUP | POLLERR)) != 0) {
-                // Nobody holds the slave open: Linux reports that on every poll.
+                going = ReadAll(buf, hungUp);
+            }
+            if (hungUp) {
+                // With no slave open Linux reports a hang-up on every poll; we
+                // hold one open, so this is only a safeguard against spinning.
                 const timespec backoff{0, 50'000'000};
                 ::nanosleep(&backoff, nullptr);
             }
@@ -129,17 +152,27 @@ public:
                 }
             }
         }
+        // Bytes that came just before the stop still belong to the last frame.
+        if (going) {
+            bool hungUp = false;
+            ReadAll(buf, hungUp);
+        }
         if (auto r = m_rx.Finish()) {
             Show(*r, false);
         }
     }
 
 private:
-    bool ReadAll(std::vector<std::uint8_t>& buf) {
+    // Reads until the master is drained; sets `hungUp` when no slave is open.
+    bool ReadAll(std::vector<std::uint8_t>& buf, bool& hungUp) {
         for (;;) {
             const ssize_t got = ::read(m_dev.MasterFd(), buf.data(), buf.size());
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
             if (got <= 0) {
-                return true; // EAGAIN: drained; EIO: no slave open for a moment
+                hungUp = hungUp || got == 0 || errno == EIO;
+                return true;
             }
             const Micros at = Now();
             if (auto r = m_rx.Feed(std::span(buf.data(), static_cast<std::size_t>(got)), at)) {
