@@ -115,13 +115,25 @@ private:
     std::string m_errText;
 };
 
-std::string TempLink(const char* name) {
-    const std::string dir = testing::TempDir() + "velmar-radio-test-" + std::to_string(::getpid());
-    std::filesystem::create_directories(dir);
-    const std::string link = dir + "/" + name;
-    std::filesystem::remove(link);
-    return link;
-}
+// A directory of this test's own for the link, removed with everything in it.
+class TempDir {
+public:
+    TempDir() : m_path(testing::TempDir() + "velmar-radio-test-" + std::to_string(::getpid())) {
+        std::filesystem::remove_all(m_path);
+        std::filesystem::create_directories(m_path);
+    }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(m_path, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    [[nodiscard]] std::string File(const char* name) const { return m_path + "/" + name; }
+
+private:
+    std::string m_path;
+};
 
 bool Exists(const std::string& path) {
     struct stat st {};
@@ -162,7 +174,8 @@ std::vector<std::uint8_t> ReadBytes(int fd, std::size_t count) {
 }
 
 TEST(RadioProgram, FrameWrittenAtOnceIsDecodedAndItsPacingFlagged) {
-    const std::string link = TempLink("com1");
+    const TempDir dir;
+    const std::string link = dir.File("com1");
     RadioProcess radio({"--json", "--count", "1", "--reply", "4F 4B", "--silence", "200", "--link", link});
     ASSERT_TRUE(radio.WaitFor(false, "VELMAR_COM1=" + link + "\n")) << radio.Err();
     ASSERT_TRUE(std::filesystem::is_symlink(link));
@@ -197,7 +210,8 @@ TEST(RadioProgram, FrameWrittenAtOnceIsDecodedAndItsPacingFlagged) {
 }
 
 TEST(RadioProgram, ShortFrameThenGoodOneThenStopBySignal) {
-    const std::string link = TempLink("com1-text");
+    const TempDir dir;
+    const std::string link = dir.File("com1");
     RadioProcess radio({"--silence", "200", "--reply", "06", "--link", link});
     ASSERT_TRUE(radio.WaitFor(true, "VELMAR_COM1=" + link + "\n")) << radio.Err();
     const int fd = OpenDevice(link);
@@ -231,7 +245,8 @@ TEST(RadioProgram, CommandLineMistakesAreRefused) {
     EXPECT_EQ(help.Wait(), 0);
 
     // An existing file is never replaced by the link.
-    const std::string file = TempLink("not-a-link");
+    const TempDir dir;
+    const std::string file = dir.File("not-a-link");
     {
         std::FILE* f = std::fopen(file.c_str(), "w");
         ASSERT_NE(f, nullptr);

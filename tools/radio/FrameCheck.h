@@ -19,9 +19,25 @@ inline constexpr std::uint16_t kNoChannelCode = 0xFFFF;
 inline constexpr std::uint16_t kHighestChannelCode = 0x3E80; // 500.00000 MHz
 
 // The option lists in the order of the frame's option block.
-inline constexpr std::array<OptionList, kOptionCount> kFrameOptionLists{
-    kVoxReleaseList, kVoxAttackList, kDcsList,  kCtcssList,    kPowerSaveList, kButtonLongList, kPttFpList,
-    kPttTotList,     kScanDelayList, kBcloList, kSelfToneList, kModeList,      kBandList};
+constexpr std::array<OptionList, kOptionCount> MakeFrameOptionLists() {
+    std::array<OptionList, kOptionCount> a{};
+    const auto at = [&a](FrameOption o) -> OptionList& { return a[static_cast<std::size_t>(o)]; };
+    at(FrameOption::VoxRelease) = kVoxReleaseList;
+    at(FrameOption::VoxAttack) = kVoxAttackList;
+    at(FrameOption::Dcs) = kDcsList;
+    at(FrameOption::Ctcss) = kCtcssList;
+    at(FrameOption::PowerSave) = kPowerSaveList;
+    at(FrameOption::ButtonLong) = kButtonLongList;
+    at(FrameOption::PttFp) = kPttFpList;
+    at(FrameOption::PttTot) = kPttTotList;
+    at(FrameOption::ScanDelay) = kScanDelayList;
+    at(FrameOption::Bclo) = kBcloList;
+    at(FrameOption::SelfTone) = kSelfToneList;
+    at(FrameOption::Mode) = kModeList;
+    at(FrameOption::Band) = kBandList;
+    return a;
+}
+inline constexpr std::array<OptionList, kOptionCount> kFrameOptionLists = MakeFrameOptionLists();
 
 struct DecodedGroup {
     std::uint8_t spacingByte = 0;

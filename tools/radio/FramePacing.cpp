@@ -1,6 +1,6 @@
 #include "FramePacing.h"
 
-#include "CodeTables.h"
+#include "FrameCheck.h"
 
 #include <algorithm>
 
@@ -14,12 +14,6 @@ constexpr int kFirstOptionWrite = kFirstSpacingWrite + kGroupCount;
 constexpr int kOptionEndWrite = kFirstOptionWrite + kOptionCount;
 constexpr int kFirstFillWrite = kOptionEndWrite + 1;
 constexpr int kChecksumWrite = kFrameWriteCount - 1;
-
-// Labels of the option block in the order it is sent.
-constexpr std::array<std::string_view, kOptionCount> kOptionLabels{
-    kVoxReleaseList.label, kVoxAttackList.label, kDcsList.label,    kCtcssList.label,     kPowerSaveList.label,
-    kButtonLongList.label, kPttFpList.label,     kPttTotList.label, kScanDelayList.label, kBcloList.label,
-    kSelfToneList.label,   kModeList.label,      kBandList.label};
 
 } // namespace
 
@@ -35,7 +29,7 @@ std::string WriteLabel(int write) {
         return std::string(kGroupItems[write - kFirstSpacingWrite]) + " spacing";
     }
     if (write < kOptionEndWrite) {
-        return std::string(kOptionLabels[write - kFirstOptionWrite]);
+        return std::string(kFrameOptionLists[write - kFirstOptionWrite].label);
     }
     if (write == kOptionEndWrite) {
         return "option end";
