@@ -13,12 +13,69 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTextBoundaryFinder>
+#include <QValidator>
 
 #include <algorithm>
 #include <utility>
 
 namespace velmar {
+
+namespace {
+
+// Qt gives the focused radio of a group a Tab stop of its own; the template
+// decides the tab stops here, so each radio returns to its template's policy.
+//
+// It also tells a click (mouse, keyboard, click()) from a check made through
+// assistive technology, which only toggles the button: both must reach the
+// dialog as one BN_CLICKED, and a click on a checked radio too.
+class TemplateRadioButton : public QRadioButton {
+public:
+    TemplateRadioButton(const QString& text, QWidget* parent, std::function<void()> clicked)
+        : QRadioButton(text, parent) {
+        connect(this, &QAbstractButton::pressed, this, [this] { m_inClick = true; });
+        connect(this, &QAbstractButton::released, this, [this] { m_inClick = false; });
+        connect(this, &QAbstractButton::clicked, this, clicked);
+        connect(this, &QAbstractButton::toggled, this, [this, clicked](bool on) {
+            if (on && !m_inClick) {
+                clicked();
+            }
+        });
+    }
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QRadioButton::focusInEvent(event);
+        const QList<QAbstractButton*> buttons = group() ? group()->buttons() : QList<QAbstractButton*>{this};
+        for (QAbstractButton* b : buttons) {
+            const QVariant policy = b->property("velmarFocusPolicy");
+            if (policy.isValid()) {
+                b->setFocusPolicy(static_cast<Qt::FocusPolicy>(policy.toInt()));
+            }
+        }
+    }
+
+private:
+    bool m_inClick = false;
+};
+
+// Holds an edit to a number of characters as the operator sees them (a
+// letter with its accent, an emoji: one each). Input that would go beyond is
+// refused, as keys typed into a full edit are.
+class CharacterLimit : public QValidator {
+public:
+    CharacterLimit(int limit, QObject* parent) : QValidator(parent), m_limit(limit) {}
+    void SetLimit(int limit) { m_limit = limit; }
+    State validate(QString& input, int&) const override {
+        return static_cast<int>(ToMemberText(input).size()) <= m_limit ? Acceptable : Invalid;
+    }
+
+private:
+    int m_limit;
+};
+
+} // namespace
 
 // ---- CButton ---------------------------------------------------------------
 
@@ -121,7 +178,11 @@ void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int count) {
             pDX->Fail();
         }
     } else if (auto* edit = qobject_cast<QLineEdit*>(pDX->m_pDlgWnd->GetDlgItem(pDX->m_idLastControl))) {
-        edit->setMaxLength(count);
+        if (auto* limit = const_cast<CharacterLimit*>(dynamic_cast<const CharacterLimit*>(edit->validator()))) {
+            limit->SetLimit(count);
+        } else {
+            edit->setValidator(new CharacterLimit(count, edit));
+        }
     }
 }
 
@@ -265,12 +326,18 @@ void CDialog::BuildControls() {
             r.setHeight(closed);
         } else if (row.kind == res::Kind::Icon) {
             r.setSize({32, 32});
-        } else if (row.kind == res::Kind::Static && w->parentWidget() == this) {
+        } else if (row.kind == res::Kind::Static || row.kind == res::Kind::RadioButton) {
             // The stand-in face can be wider than the template's face: a label
-            // grows to the right rather than lose the end of its text.
-            const int needed = QFontMetrics(font()).horizontalAdvance(FromUtf8(row.text)) + 1;
+            // or radio grows to the right, inside its parent, rather than lose
+            // the end of its text.
+            int needed = QFontMetrics(font()).horizontalAdvance(FromUtf8(row.text)) + 1;
+            if (row.kind == res::Kind::RadioButton) {
+                needed += w->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, w) +
+                          w->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, w);
+            }
+            const int room = (w->parentWidget() == this ? TemplateSize().width() : w->parentWidget()->width()) - r.x();
             if (needed > r.width()) {
-                r.setWidth(std::max(r.width(), std::min(needed, TemplateSize().width() - r.x())));
+                r.setWidth(std::max(r.width(), std::min(needed, room)));
             }
         }
         w->setGeometry(r);
@@ -330,10 +397,9 @@ QWidget* CDialog::MakeControl(const res::ControlTemplate& row) {
         break;
     }
     case res::Kind::RadioButton: {
-        auto* b = new QRadioButton(text, this);
-        b->setAutoExclusive(false); // the template's group decides, not the parent
-        connect(b, &QRadioButton::clicked, this, [this, id] { SendNotify(BN_CLICKED, id); });
-        w = b;
+        // Stays auto-exclusive, so that it reads as a radio button to assistive
+        // technology; the template's group (a QButtonGroup) decides exclusivity.
+        w = new TemplateRadioButton(text, this, [this, id] { SendNotify(BN_CLICKED, id); });
         break;
     }
     case res::Kind::ComboBox: {
@@ -358,7 +424,10 @@ QWidget* CDialog::MakeControl(const res::ControlTemplate& row) {
         auto* e = new QLineEdit(this);
         e->setFrame((row.style & res::kBorder) != 0);
         e->setAlignment(((row.style & res::kRightAlign) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-        connect(e, &QLineEdit::textEdited, this, [this, id] { SendNotify(EN_CHANGE, id); });
+        // Every change of the text notifies, as an edit control does; those the
+        // dialog makes itself come during an exchange and are dropped there.
+        // Changes made through assistive technology arrive this way too.
+        connect(e, &QLineEdit::textChanged, this, [this, id] { SendNotify(EN_CHANGE, id); });
         w = e;
         break;
     }
@@ -385,6 +454,7 @@ QWidget* CDialog::MakeControl(const res::ControlTemplate& row) {
     } else {
         w->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
     }
+    w->setProperty("velmarFocusPolicy", static_cast<int>(w->focusPolicy()));
     if (id != res::kNoId) {
         m_controls.emplace(id, w);
     }
