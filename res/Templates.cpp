@@ -121,7 +121,14 @@ constexpr DialogTemplate kOrvDialog{
 };
 
 constexpr std::array kAboutControls{
-    ControlTemplate{.id = IDC_STATIC, .kind = Kind::Icon, .text = {}, .rect = {11, 17, 20, 20}, .style = 0, .items = {}, .labelFor = kNoId, .image = IDR_MAINFRAME},
+    ControlTemplate{.id = IDC_STATIC,
+                    .kind = Kind::Icon,
+                    .text = {},
+                    .rect = {11, 17, 20, 20},
+                    .style = 0,
+                    .items = {},
+                    .labelFor = kNoId,
+                    .image = IDR_MAINFRAME},
     ControlTemplate{.id = IDC_STATIC,
                     .kind = Kind::Static,
                     .text = "Velmar Program Version 2.2",

@@ -36,7 +36,9 @@ QFont DialogFont(std::string_view face, int pointSize) {
     }
     QFont font(family);
     font.setPointSize(pointSize);
-    font.setStyleStrategy(QFont::PreferDefault);
+    // Unhinted at this size the stand-in's full stop smears into something
+    // like a comma; in a frequency text "446.00625" must not read "446,00625".
+    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 

@@ -187,6 +187,12 @@ private slots:
         QCOMPARE(dlg->size(), QSize(px(315, bx, 4), px(310, by, 8)));
         QCOMPARE(dlg->minimumSize(), dlg->maximumSize());
         QCOMPARE(dlg->windowTitle(), QStringLiteral("Velmar"));
+        // The icon, big and small, with its two images.
+        const QList<QSize> sizes = dlg->windowIcon().availableSizes();
+        QVERIFY(sizes.contains(QSize(32, 32)) && sizes.contains(QSize(16, 16)));
+        QCOMPARE(dlg->GetIcon(true).cacheKey(), dlg->m_hIcon.cacheKey());
+        QCOMPARE(dlg->GetIcon(false).cacheKey(), dlg->m_hIcon.cacheKey());
+        QCOMPARE(g_hNotifyWnd.load(), dlg.get());
         QVERIFY(!(dlg->windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(dlg->windowFlags() & Qt::WindowMaximizeButtonHint));
 
