@@ -1,0 +1,77 @@
+#include "PacedWriter.h"
+
+#include <chrono>
+
+namespace velmar {
+
+CPacedWriter::~CPacedWriter() {
+    Stop();
+}
+
+bool CPacedWriter::Start(std::vector<PacedPiece> pieces, WriteFn write, std::function<void()> progress,
+                         std::function<void(bool stopped)> finished) {
+    if (Running()) {
+        return false;
+    }
+    Join();
+    {
+        std::lock_guard lock(m_mutex);
+        m_stop = false;
+    }
+    m_pieces.store(0, std::memory_order_release);
+    m_bytes.store(0, std::memory_order_release);
+    m_running.store(true, std::memory_order_release);
+    m_thread = std::thread(&CPacedWriter::Run, this, std::move(pieces), std::move(write), std::move(progress),
+                           std::move(finished));
+    return true;
+}
+
+void CPacedWriter::Stop() {
+    {
+        std::lock_guard lock(m_mutex);
+        m_stop = true;
+    }
+    m_wake.notify_all();
+    Join();
+}
+
+void CPacedWriter::Join() {
+    if (m_thread.joinable()) {
+        m_thread.join();
+    }
+}
+
+void CPacedWriter::Run(std::vector<PacedPiece> pieces, WriteFn write, std::function<void()> progress,
+                       std::function<void(bool)> finished) {
+    using Clock = std::chrono::steady_clock;
+    bool stopped = false;
+    for (const PacedPiece& piece : pieces) {
+        {
+            std::lock_guard lock(m_mutex);
+            if (m_stop) {
+                stopped = true;
+                break;
+            }
+        }
+        write(piece.bytes.data(), static_cast<std::uint32_t>(piece.bytes.size()));
+        // The pause is measured from the moment the write returned, so a slow
+        // write never shortens the silence the radio expects after it.
+        const auto until = Clock::now() + std::chrono::milliseconds(piece.pauseAfterMs);
+        m_bytes.fetch_add(static_cast<int>(piece.bytes.size()), std::memory_order_acq_rel);
+        m_pieces.fetch_add(1, std::memory_order_acq_rel);
+        if (progress) {
+            progress();
+        }
+        std::unique_lock lock(m_mutex);
+        if (m_wake.wait_until(lock, until, [this] { return m_stop; })) {
+            stopped = true;
+            break;
+        }
+    }
+    m_running.store(false, std::memory_order_release);
+    if (finished) {
+        finished(stopped);
+    }
+}
+
+} // namespace velmar

@@ -1,0 +1,64 @@
+#pragma once
+// Writes a sequence of pieces on a thread of its own, each followed by a fixed
+// pause that starts once its write has returned. The thread that starts it
+// stays free (a window keeps painting meanwhile); the pieces, their order and
+// the pauses are exactly those given.
+//
+// Threads: Start, Stop and the destructor are called from one owning thread.
+// The write function and both callbacks run on the writer's thread; the
+// counters may be read from any thread.
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace velmar {
+
+struct PacedPiece {
+    std::vector<std::uint8_t> bytes;
+    int pauseAfterMs = 0;
+};
+
+class CPacedWriter {
+public:
+    using WriteFn = std::function<std::uint32_t(const std::uint8_t* bytes, std::uint32_t count)>;
+
+    CPacedWriter() = default;
+    ~CPacedWriter();
+    CPacedWriter(const CPacedWriter&) = delete;
+    CPacedWriter& operator=(const CPacedWriter&) = delete;
+
+    // Starts writing `pieces` through `write`. `progress` runs after each
+    // write has returned, `finished` once after the last pause (or after a
+    // Stop, with stopped = true). Returns false while an earlier run is still
+    // going; a run that has finished is joined here.
+    bool Start(std::vector<PacedPiece> pieces, WriteFn write, std::function<void()> progress,
+               std::function<void(bool stopped)> finished);
+
+    // Ends a run at once: the write in progress completes, no further piece
+    // is written, the pause ends early. Returns when the thread has ended.
+    void Stop();
+
+    [[nodiscard]] bool Running() const { return m_running.load(std::memory_order_acquire); }
+    [[nodiscard]] int PiecesWritten() const { return m_pieces.load(std::memory_order_acquire); }
+    [[nodiscard]] int BytesWritten() const { return m_bytes.load(std::memory_order_acquire); }
+
+private:
+    void Run(std::vector<PacedPiece> pieces, WriteFn write, std::function<void()> progress,
+             std::function<void(bool)> finished);
+    void Join();
+
+    std::thread m_thread;
+    std::mutex m_mutex; // guards m_stop for the pause's condition variable
+    std::condition_variable m_wake;
+    bool m_stop = false;
+    std::atomic<bool> m_running{false};
+    std::atomic<int> m_pieces{0};
+    std::atomic<int> m_bytes{0};
+};
+
+} // namespace velmar

@@ -1,0 +1,549 @@
+// The only file that includes <termios.h>: the kernel's terminal definitions stay out of every header.
+#include "PosixSerial.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <fcntl.h>
+#include <grp.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <thread>
+#include <time.h>
+#include <unistd.h>
+#include <vector>
+
+static_assert(sizeof(termios) <= 64, "the saved settings must fit the space kept for them in the header");
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::string ErrnoText(int error) {
+    char buffer[256];
+    // GNU strerror_r may return a static text instead of filling the buffer.
+    const char* text = strerror_r(error, buffer, sizeof buffer);
+    return text;
+}
+
+struct BaudEntry {
+    std::uint32_t rate;
+    speed_t code;
+};
+
+constexpr BaudEntry kBaudTable[] = {
+    {50, B50},           {75, B75},           {110, B110},         {134, B134},         {150, B150},
+    {200, B200},         {300, B300},         {600, B600},         {1200, B1200},       {1800, B1800},
+    {2400, B2400},       {4800, B4800},       {9600, B9600},       {19200, B19200},     {38400, B38400},
+    {57600, B57600},     {115200, B115200},   {230400, B230400},   {460800, B460800},   {500000, B500000},
+    {576000, B576000},   {921600, B921600},   {1000000, B1000000}, {1152000, B1152000}, {1500000, B1500000},
+    {2000000, B2000000}, {2500000, B2500000}, {3000000, B3000000}, {3500000, B3500000}, {4000000, B4000000},
+};
+
+bool SetBaudRate(termios* t, std::uint32_t rate, std::string* why) {
+    for (const auto& entry : kBaudTable) {
+        if (entry.rate == rate) {
+            cfsetispeed(t, entry.code);
+            cfsetospeed(t, entry.code);
+            return true;
+        }
+    }
+    *why = std::to_string(rate) + " baud is not a speed this system can set";
+    return false;
+}
+
+bool SetByteSize(termios* t, std::uint8_t bits, std::string* why) {
+    tcflag_t size = 0;
+    switch (bits) {
+    case 5:
+        size = CS5;
+        break;
+    case 6:
+        size = CS6;
+        break;
+    case 7:
+        size = CS7;
+        break;
+    case 8:
+        size = CS8;
+        break;
+    default:
+        *why = std::to_string(bits) + " data bits are not possible (5 to 8 are)";
+        return false;
+    }
+    t->c_cflag = (t->c_cflag & ~CSIZE) | size;
+    return true;
+}
+
+bool SetStopBits(termios* t, std::uint8_t code, std::string* why) {
+    switch (code) {
+    case 0:
+        t->c_cflag &= ~CSTOPB;
+        return true;
+    case 2:
+        t->c_cflag |= CSTOPB;
+        return true;
+    case 1:
+        *why = "one and a half stop bits are not available on this system";
+        return false;
+    default:
+        *why = "stop-bits code " + std::to_string(code) + " is unknown (0 = one, 2 = two)";
+        return false;
+    }
+}
+
+bool SetParity(termios* t, std::uint8_t code, std::string* why) {
+    t->c_cflag &= ~(PARENB | PARODD | CMSPAR);
+    // Received parity is not checked: the link passes bytes on as they come.
+    t->c_iflag &= ~(INPCK | PARMRK);
+    switch (code) {
+    case 0:
+        return true;
+    case 1:
+        t->c_cflag |= PARENB | PARODD;
+        return true;
+    case 2:
+        t->c_cflag |= PARENB;
+        return true;
+    case 3: // mark: the parity bit is always 1
+        t->c_cflag |= PARENB | CMSPAR | PARODD;
+        return true;
+    case 4: // space: always 0
+        t->c_cflag |= PARENB | CMSPAR;
+        return true;
+    default:
+        *why = "parity code " + std::to_string(code) + " is unknown (0 to 4 are)";
+        return false;
+    }
+}
+
+void MakeRaw(termios* t) {
+    cfmakeraw(t);
+    t->c_cflag |= CLOCAL | CREAD;
+    // Reads return at once with what is there; the watch thread waits in poll() instead.
+    t->c_cc[VMIN] = 0;
+    t->c_cc[VTIME] = 0;
+}
+
+bool IsRaw(const termios& t) {
+    return (t.c_lflag & (ICANON | ECHO | ISIG | IEXTEN)) == 0 && (t.c_oflag & OPOST) == 0 &&
+           (t.c_iflag & (IXON | ICRNL | INLCR | IGNCR | ISTRIP)) == 0 && t.c_cc[VMIN] == 0 && t.c_cc[VTIME] == 0;
+}
+
+LineSettings Decode(const termios& t) {
+    LineSettings s;
+    const speed_t speed = cfgetospeed(&t);
+    for (const auto& entry : kBaudTable) {
+        if (entry.code == speed) {
+            s.baudRate = entry.rate;
+        }
+    }
+    switch (t.c_cflag & CSIZE) {
+    case CS5:
+        s.byteSize = 5;
+        break;
+    case CS6:
+        s.byteSize = 6;
+        break;
+    case CS7:
+        s.byteSize = 7;
+        break;
+    default:
+        s.byteSize = 8;
+        break;
+    }
+    s.stopBits = (t.c_cflag & CSTOPB) ? 2 : 0;
+    if ((t.c_cflag & PARENB) == 0) {
+        s.parity = 0;
+    } else if (t.c_cflag & CMSPAR) {
+        s.parity = (t.c_cflag & PARODD) ? 3 : 4;
+    } else {
+        s.parity = (t.c_cflag & PARODD) ? 1 : 2;
+    }
+    s.raw = IsRaw(t);
+    return s;
+}
+
+SerialFailureKind KindOfOpenError(int error) {
+    switch (error) {
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+    case EIO:
+        return SerialFailureKind::NoDevice;
+    case EBUSY:
+    case EWOULDBLOCK:
+        return SerialFailureKind::Busy;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return SerialFailureKind::PermissionDenied;
+    case ENOTTY:
+        return SerialFailureKind::NotSerial;
+    case EMFILE:
+    case ENFILE:
+    case ENOMEM:
+        return SerialFailureKind::Resources;
+    default:
+        return SerialFailureKind::Other;
+    }
+}
+
+void Fail(SerialFailure* failure, SerialFailureKind kind, const std::string& device, int error, std::string reason) {
+    if (failure != nullptr) {
+        failure->kind = kind;
+        failure->device = device;
+        failure->error = error;
+        failure->reason = std::move(reason);
+    }
+}
+
+void CloseRetainingErrno(int fd) {
+    const int saved = errno;
+    ::close(fd);
+    errno = saved;
+}
+
+// Milliseconds left until `deadline`, rounded up so a wait never ends just short of it; -1 for no deadline.
+int MillisecondsLeft(bool hasDeadline, Clock::time_point deadline) {
+    if (!hasDeadline) {
+        return -1;
+    }
+    const auto left = deadline - Clock::now();
+    if (left <= Clock::duration::zero()) {
+        return 0;
+    }
+    const auto ms = std::chrono::ceil<std::chrono::milliseconds>(left).count();
+    return static_cast<int>(std::min<long long>(ms, 1 << 30));
+}
+
+} // namespace
+
+std::string DeviceGroupName(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        return {};
+    }
+    std::vector<char> buffer(4096);
+    group entry{};
+    group* found = nullptr;
+    while (getgrgid_r(st.st_gid, &entry, buffer.data(), buffer.size(), &found) == ERANGE && buffer.size() < 1 << 20) {
+        buffer.resize(buffer.size() * 2);
+    }
+    return found != nullptr ? std::string(found->gr_name) : std::string();
+}
+
+std::string DescribeSerialFailure(const SerialFailure& failure, const std::string& deviceGroup) {
+    const std::string& dev = failure.device;
+    switch (failure.kind) {
+    case SerialFailureKind::None:
+        return {};
+    case SerialFailureKind::NoDevice:
+        return dev + ": no such device (" + failure.reason + ").";
+    case SerialFailureKind::Busy:
+        return dev + " is busy: another program holds it. Close that program and connect again.";
+    case SerialFailureKind::PermissionDenied: {
+        const std::string group = deviceGroup.empty() ? std::string("dialout") : deviceGroup;
+        return dev + ": permission denied. Your user must be in the group that owns the device, \"" + group +
+               "\" (for example: sudo usermod -aG " + group + " $USER), and log in again.";
+    }
+    case SerialFailureKind::NotSerial:
+        return dev + " is not a serial device.";
+    case SerialFailureKind::SettingRefused:
+        return dev + ": the line settings were refused: " + failure.reason + ".";
+    case SerialFailureKind::Resources:
+        return dev + " could not be opened: the system is out of resources (" + failure.reason + ").";
+    case SerialFailureKind::Other:
+        break;
+    }
+    return dev + " could not be opened: " + failure.reason + ".";
+}
+
+bool ReadLineSettings(int fd, LineSettings* settings) {
+    termios t{};
+    if (tcgetattr(fd, &t) != 0) {
+        return false;
+    }
+    *settings = Decode(t);
+    return true;
+}
+
+CPosixSerial::~CPosixSerial() {
+    Close();
+}
+
+bool CPosixSerial::Open(const std::string& device, SerialFailure* failure) {
+    if (IsOpen()) {
+        Fail(failure, SerialFailureKind::Busy, device, EBUSY, "it is already open here");
+        return false;
+    }
+    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        Fail(failure, KindOfOpenError(error), device, error, ErrnoText(error));
+        return false;
+    }
+    // TIOCEXCL keeps other users out; root passes it, so the advisory lock is what stops a second copy of
+    // this program run as root.
+    if (::ioctl(fd, TIOCEXCL) != 0) {
+        const int error = errno;
+        CloseRetainingErrno(fd);
+        Fail(failure, KindOfOpenError(error), device, error, ErrnoText(error));
+        return false;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        ::ioctl(fd, TIOCNXCL);
+        CloseRetainingErrno(fd);
+        Fail(failure, error == EWOULDBLOCK ? SerialFailureKind::Busy : KindOfOpenError(error), device, error,
+             ErrnoText(error));
+        return false;
+    }
+    termios saved{};
+    if (tcgetattr(fd, &saved) != 0) {
+        const int error = errno;
+        ::ioctl(fd, TIOCNXCL);
+        CloseRetainingErrno(fd);
+        Fail(failure, KindOfOpenError(error), device, error, ErrnoText(error));
+        return false;
+    }
+    const int wakeFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (wakeFd < 0) {
+        const int error = errno;
+        ::ioctl(fd, TIOCNXCL);
+        CloseRetainingErrno(fd);
+        Fail(failure, KindOfOpenError(error), device, error, ErrnoText(error));
+        return false;
+    }
+    m_fd = fd;
+    m_wakeFd = wakeFd;
+    m_device = device;
+    std::memcpy(m_savedTermios, &saved, sizeof saved);
+    m_bSaved = true;
+    m_nBaudRate = Decode(saved).baudRate;
+    return true;
+}
+
+bool CPosixSerial::ApplyLineSettings(std::uint32_t baudRate, std::uint8_t byteSize, std::uint8_t stopBits,
+                                     std::uint8_t parity, SerialFailure* failure) {
+    if (!IsOpen()) {
+        Fail(failure, SerialFailureKind::Other, m_device, EBADF, "the port is not open");
+        return false;
+    }
+    termios wanted{};
+    if (tcgetattr(m_fd, &wanted) != 0) {
+        const int error = errno;
+        Fail(failure, SerialFailureKind::Other, m_device, error, ErrnoText(error));
+        return false;
+    }
+    std::string why;
+    MakeRaw(&wanted);
+    if (!SetBaudRate(&wanted, baudRate, &why) || !SetByteSize(&wanted, byteSize, &why) ||
+        !SetStopBits(&wanted, stopBits, &why) || !SetParity(&wanted, parity, &why)) {
+        Fail(failure, SerialFailureKind::SettingRefused, m_device, 0, why);
+        return false;
+    }
+    if (tcsetattr(m_fd, TCSANOW, &wanted) != 0) {
+        const int error = errno;
+        Fail(failure, SerialFailureKind::SettingRefused, m_device, error, ErrnoText(error));
+        return false;
+    }
+    // tcsetattr succeeds when any part of the request was taken: only reading back shows what was kept.
+    termios got{};
+    if (tcgetattr(m_fd, &got) != 0) {
+        const int error = errno;
+        Fail(failure, SerialFailureKind::SettingRefused, m_device, error, ErrnoText(error));
+        return false;
+    }
+    const LineSettings want = Decode(wanted);
+    const LineSettings have = Decode(got);
+    if (!(want == have)) {
+        std::string what;
+        if (have.baudRate != want.baudRate) {
+            what = "the driver did not keep " + std::to_string(baudRate) + " baud";
+        } else if (have.byteSize != want.byteSize) {
+            what = "the driver did not keep " + std::to_string(byteSize) + " data bits";
+        } else if (have.stopBits != want.stopBits) {
+            what = "the driver did not keep the stop bits";
+        } else if (have.parity != want.parity) {
+            what = "the driver did not keep parity code " + std::to_string(parity);
+        } else {
+            what = "the driver did not keep raw mode";
+        }
+        Fail(failure, SerialFailureKind::SettingRefused, m_device, 0, what);
+        return false;
+    }
+    m_nBaudRate = baudRate;
+    return true;
+}
+
+void CPosixSerial::Purge() {
+    if (IsOpen()) {
+        tcflush(m_fd, TCIOFLUSH);
+    }
+}
+
+std::uint32_t CPosixSerial::Write(const std::uint8_t* bytes, std::uint32_t count, std::uint32_t timeoutMs) {
+    if (!IsOpen() || count == 0) {
+        return 0;
+    }
+    const bool hasDeadline = timeoutMs != 0;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    std::uint32_t sent = 0;
+    bool gaveUp = false;
+    while (sent < count) {
+        const ssize_t n = ::write(m_fd, bytes + sent, count - sent);
+        if (n > 0) {
+            sent += static_cast<std::uint32_t>(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+            return sent; // hung up (EIO) or broken: nothing more will go
+        }
+        pollfd p{m_fd, POLLOUT, 0};
+        const int ready = ::poll(&p, 1, MillisecondsLeft(hasDeadline, deadline));
+        if (ready < 0 && errno == EINTR) {
+            continue;
+        }
+        if (ready == 0) {
+            gaveUp = true;
+            break;
+        }
+        if (ready < 0 || (p.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0) {
+            // A peer that went away may still report the port writable; without this a write loop would spin.
+            return sent;
+        }
+    }
+    // Wait for the driver to send what it holds, by its own count against our deadline: tcdrain() has no
+    // deadline and never returns while the line is held up.
+    int pending = 0;
+    for (;;) {
+        if (::ioctl(m_fd, TIOCOUTQ, &pending) != 0) {
+            pending = 0; // cannot tell (a hung-up line): what was written is all we know of
+            break;
+        }
+        if (pending == 0) {
+            // The buffer is empty; a UART may still be shifting out its last byte, which its status tells.
+            unsigned int lsr = 0;
+            if (::ioctl(m_fd, TIOCSERGETLSR, &lsr) != 0 || (lsr & TIOCSER_TEMT) != 0) {
+                break;
+            }
+        }
+        if (gaveUp || (hasDeadline && Clock::now() >= deadline)) {
+            gaveUp = true;
+            break;
+        }
+        // Sleep about as long as the bytes still buffered take on the line (11 bits each at most), 1 ms at
+        // least and never past the deadline.
+        const std::uint32_t baud = m_nBaudRate != 0 ? m_nBaudRate : 9600;
+        auto step = std::chrono::microseconds(static_cast<long long>(std::max(pending, 1)) * 11'000'000LL / baud);
+        step = std::clamp(step, std::chrono::microseconds(1000), std::chrono::microseconds(50'000));
+        if (hasDeadline) {
+            step = std::min(step, std::chrono::ceil<std::chrono::microseconds>(deadline - Clock::now()));
+        }
+        std::this_thread::sleep_for(step);
+    }
+    if (gaveUp && pending > 0) {
+        // Like a timed-out write elsewhere: what did not go out by the deadline is not sent later either.
+        tcflush(m_fd, TCOFLUSH);
+        return sent - std::min<std::uint32_t>(sent, static_cast<std::uint32_t>(pending));
+    }
+    return sent;
+}
+
+std::uint32_t CPosixSerial::BytesWaiting() const {
+    if (!IsOpen()) {
+        return 0;
+    }
+    int waiting = 0;
+    if (::ioctl(m_fd, FIONREAD, &waiting) != 0 || waiting < 0) {
+        return 0;
+    }
+    return static_cast<std::uint32_t>(waiting);
+}
+
+std::uint32_t CPosixSerial::Read(std::uint8_t* buffer, std::uint32_t capacity) {
+    if (!IsOpen() || capacity == 0) {
+        return 0;
+    }
+    for (;;) {
+        const ssize_t n = ::read(m_fd, buffer, capacity);
+        if (n > 0) {
+            return static_cast<std::uint32_t>(n);
+        }
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        return 0;
+    }
+}
+
+bool CPosixSerial::PrepareWait() const {
+    return IsOpen() && ::fcntl(m_fd, F_GETFD) != -1 && ::fcntl(m_wakeFd, F_GETFD) != -1;
+}
+
+unsigned CPosixSerial::WaitForInput(bool watchPort) {
+    pollfd p[2] = {{m_wakeFd, POLLIN, 0}, {m_fd, POLLIN, 0}};
+    const nfds_t count = watchPort ? 2 : 1;
+    for (;;) {
+        const int ready = ::poll(p, count, -1);
+        if (ready < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return kWaitHangUp;
+        }
+        if (p[0].revents != 0) {
+            return kWaitWoken;
+        }
+        unsigned events = 0;
+        if (watchPort && (p[1].revents & POLLIN) != 0) {
+            events |= kWaitRxChar;
+        }
+        if (watchPort && (p[1].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
+            events |= kWaitHangUp;
+        }
+        if (events != 0) {
+            return events;
+        }
+    }
+}
+
+void CPosixSerial::Wake() {
+    if (m_wakeFd >= 0) {
+        const std::uint64_t one = 1;
+        while (::write(m_wakeFd, &one, sizeof one) < 0 && errno == EINTR) {
+        }
+    }
+}
+
+void CPosixSerial::Close() {
+    if (m_fd >= 0) {
+        if (m_bSaved) {
+            termios saved{};
+            std::memcpy(&saved, m_savedTermios, sizeof saved);
+            tcsetattr(m_fd, TCSANOW, &saved);
+        }
+        ::ioctl(m_fd, TIOCNXCL);
+        ::flock(m_fd, LOCK_UN);
+        ::close(m_fd);
+        m_fd = -1;
+    }
+    if (m_wakeFd >= 0) {
+        ::close(m_wakeFd);
+        m_wakeFd = -1;
+    }
+    m_bSaved = false;
+}
+
+bool CPosixSerial::CurrentLineSettings(LineSettings* settings) const {
+    return IsOpen() && ReadLineSettings(m_fd, settings);
+}

@@ -1,0 +1,119 @@
+#pragma once
+// The POSIX serial layer under CSerialLink: one open terminal device with the operations the link needs.
+// The termios details stay in PosixSerial.cpp, the only file that includes <termios.h>.
+//
+// Threads: Open, ApplyLineSettings, Purge, Write and Close belong to one thread (the window's); BytesWaiting,
+// Read, PrepareWait and WaitForInput to one other (the watch thread); Wake may be called from any thread. The
+// descriptors are set by Open and cleared by Close only while no watch thread runs, so they need no atomics.
+
+#include <cstdint>
+#include <string>
+
+enum class SerialFailureKind {
+    None,
+    NoDevice,         // the path does not exist, or no device answers behind it
+    Busy,             // held by another program (or by another link of this one)
+    PermissionDenied, // the user may not open it
+    NotSerial,        // it exists but is not a terminal device
+    SettingRefused,   // a line setting cannot be expressed here or the driver did not keep it
+    Resources,        // the process ran out of descriptors or the like
+    Other,
+};
+
+// Why an operation failed: the device path, errno (0 when the failure is not the system's) and the reason in
+// plain words.
+struct SerialFailure {
+    SerialFailureKind kind = SerialFailureKind::None;
+    std::string device;
+    int error = 0;
+    std::string reason;
+};
+
+// Text for a message box's detail: names the device and says what went wrong and, where the user can do
+// something about it, what. `deviceGroup` is the group that owns the device ("dialout" on most systems), used
+// for permission problems; empty when unknown.
+std::string DescribeSerialFailure(const SerialFailure& failure, const std::string& deviceGroup);
+
+// The name of the group owning `path`, from stat(); empty when it cannot be found.
+std::string DeviceGroupName(const std::string& path);
+
+// The line settings as the driver holds them, decoded into the link's codes: stop bits 0 = one, 2 = two;
+// parity 0 none, 1 odd, 2 even, 3 mark, 4 space. baudRate is 0 when the speed is not one of the standard ones.
+struct LineSettings {
+    std::uint32_t baudRate = 0;
+    std::uint8_t byteSize = 0;
+    std::uint8_t stopBits = 0;
+    std::uint8_t parity = 0;
+    bool raw = false; // no line editing, echo, signals or output processing; reads return what is there
+    bool operator==(const LineSettings&) const = default;
+};
+
+// Reads the settings of an open terminal descriptor (for a pseudo-terminal master: those of its slave).
+bool ReadLineSettings(int fd, LineSettings* settings);
+
+enum WaitEvents : unsigned {
+    kWaitRxChar = 1u << 0, // received bytes are waiting
+    kWaitWoken = 1u << 1,  // Wake was called
+    kWaitHangUp = 1u << 2, // the line hung up or the descriptor failed: no more input will come
+};
+
+class CPosixSerial {
+public:
+    CPosixSerial() = default;
+    ~CPosixSerial();
+    CPosixSerial(const CPosixSerial&) = delete;
+    CPosixSerial& operator=(const CPosixSerial&) = delete;
+
+    // Opens `device` for reading and writing, exclusively (TIOCEXCL, and an flock() lock which also holds
+    // against root), without making it the controlling terminal, and saves its settings for Close. Also makes
+    // the wake-up descriptor. False with *failure filled in when any of it fails; nothing is left open then.
+    bool Open(const std::string& device, SerialFailure* failure);
+
+    // Raw mode, no waiting in reads, and the given speed, data bits, stop-bits code and parity code. Each
+    // value is checked, applied and read back; false with *failure when one cannot be expressed or the driver
+    // did not keep it (e.g. a pseudo-terminal always keeps 8 data bits and no parity).
+    bool ApplyLineSettings(std::uint32_t baudRate, std::uint8_t byteSize, std::uint8_t stopBits, std::uint8_t parity,
+                           SerialFailure* failure);
+
+    // Discards what is buffered in both directions.
+    void Purge();
+
+    // Writes all bytes and waits until the driver has sent them, giving up at `timeoutMs` after the call
+    // (0: no limit). Returns the bytes that left; after a time-out what is still buffered is discarded, so the
+    // count returned is what went out. A hung-up line or a failing descriptor ends it at once.
+    std::uint32_t Write(const std::uint8_t* bytes, std::uint32_t count, std::uint32_t timeoutMs);
+
+    // Bytes the driver holds for reading; 0 when none or on failure.
+    std::uint32_t BytesWaiting() const;
+
+    // Takes up to `capacity` of the bytes already received without waiting; 0 when none or on failure.
+    std::uint32_t Read(std::uint8_t* buffer, std::uint32_t capacity);
+
+    // Checks that the descriptors the wait uses are usable; the watch thread calls it before its loop.
+    bool PrepareWait() const;
+
+    // Blocks until bytes are waiting, Wake is called or the line hangs up, without polling. With `watchPort`
+    // false only Wake ends it (used after a hang-up, when the port would report itself ready for ever).
+    // Returns WaitEvents bits; kWaitWoken wins: a woken wait reports no received bytes.
+    unsigned WaitForInput(bool watchPort);
+
+    // Ends a WaitForInput in progress and every later one until Close. Safe from any thread while open.
+    void Wake();
+
+    // Restores the saved settings, releases the lock and closes both descriptors. Safe when not open; the
+    // caller makes sure no other thread uses the port any more.
+    void Close();
+
+    [[nodiscard]] bool IsOpen() const { return m_fd >= 0; }
+    // The settings the driver holds now; false when not open.
+    bool CurrentLineSettings(LineSettings* settings) const;
+
+private:
+    int m_fd = -1;
+    int m_wakeFd = -1;
+    std::string m_device;
+    // The saved settings, kept as bytes so the header stays free of termios.
+    alignas(8) unsigned char m_savedTermios[64] = {};
+    bool m_bSaved = false;
+    std::uint32_t m_nBaudRate = 0;
+};

@@ -1,0 +1,214 @@
+#include "SerialLink.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <limits>
+#include <system_error>
+
+namespace {
+
+// "COMn" with n >= 1 gives n; anything else 0.
+unsigned ComPortNumber(const std::string& name) {
+    if (name.size() < 4 || std::toupper(static_cast<unsigned char>(name[0])) != 'C' ||
+        std::toupper(static_cast<unsigned char>(name[1])) != 'O' ||
+        std::toupper(static_cast<unsigned char>(name[2])) != 'M' || name.size() > 7) {
+        return 0;
+    }
+    unsigned n = 0;
+    for (std::size_t i = 3; i < name.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(name[i]))) {
+            return 0;
+        }
+        n = n * 10 + static_cast<unsigned>(name[i] - '0');
+    }
+    return n;
+}
+
+} // namespace
+
+std::string DevicePathForPort(const std::string& portName) {
+    const unsigned n = ComPortNumber(portName);
+    if (n == 0) {
+        return portName;
+    }
+    const std::string variable = "VELMAR_COM" + std::to_string(n);
+    if (const char* value = std::getenv(variable.c_str()); value != nullptr && *value != '\0') {
+        return value;
+    }
+    return "/dev/ttyS" + std::to_string(n - 1);
+}
+
+CSerialLink::CSerialLink() = default;
+
+CSerialLink::~CSerialLink() {
+    Close();
+}
+
+void CSerialLink::SetNotify(std::function<void()> notify) {
+    m_notify = std::move(notify);
+}
+
+void CSerialLink::SetMessageSink(std::function<void(const LinkMessage&)> sink) {
+    m_sink = std::move(sink);
+}
+
+void CSerialLink::SetDrainObserver(std::function<void(const std::uint8_t*, std::uint32_t, bool)> observer) {
+    m_drainObserver = std::move(observer);
+}
+
+std::string CSerialLink::LastFailureDetail() const {
+    return DescribeSerialFailure(m_lastFailure, m_lastFailure.kind == LinkFailureKind::PermissionDenied
+                                                    ? DeviceGroupName(m_lastFailure.device)
+                                                    : std::string());
+}
+
+void CSerialLink::Report(LinkMessage message) {
+    if (m_sink) {
+        m_sink(message);
+    }
+}
+
+void CSerialLink::ReportBuffFull(std::uint32_t dropped, int held) {
+    // One box at a time: while one is up, further chunks that do not fit are dropped without another.
+    if (m_pBuffFullShown->exchange(true, std::memory_order_acq_rel)) {
+        return;
+    }
+    if (!m_sink) {
+        m_pBuffFullShown->store(false, std::memory_order_release);
+        return;
+    }
+    LinkMessage message;
+    message.text = "buff full";
+    message.detail = std::to_string(dropped) + " received bytes were dropped: the receive queue held " +
+                     std::to_string(held) + " of " + std::to_string(COMM_BUFFER_SIZE - 1) + " bytes.";
+    message.dismissed = [flag = m_pBuffFullShown] { flag->store(false, std::memory_order_release); };
+    m_sink(message);
+}
+
+bool CSerialLink::Open(std::string portName, std::uint32_t baudRate, std::uint8_t byteSize, std::uint8_t stopBits,
+                       std::uint8_t parity) {
+    m_lastFailure = {};
+    if (m_bPortOpen.load(std::memory_order_acquire) || m_watchThread.joinable() || m_port.IsOpen()) {
+        // Opening again would take the port from under the running watch thread.
+        m_lastFailure = {LinkFailureKind::Busy, DevicePathForPort(portName), EBUSY, "it is open in this program"};
+        Report({"Port Ofen Fail", LastFailureDetail(), {}});
+        return false;
+    }
+    m_strPortName = std::move(portName);
+    const std::string device = DevicePathForPort(m_strPortName);
+    if (!m_port.Open(device, &m_lastFailure)) {
+        Report({"Port Ofen Fail", LastFailureDetail(), {}});
+        return false;
+    }
+    // The driver's buffer sizes are the kernel's own here; there is nothing to size.
+    m_port.Purge();
+    if (baudRate == 0) {
+        m_lastFailure = {LinkFailureKind::SettingRefused, device, 0, "0 baud is not a speed"};
+        m_port.Close();
+        return false;
+    }
+    m_nWriteMultiplier = 19200 / baudRate;
+    if (!m_port.ApplyLineSettings(baudRate, byteSize, stopBits, parity, &m_lastFailure)) {
+        // Released at once, so that the next Open of the same port is not refused as busy.
+        m_port.Close();
+        return false;
+    }
+    m_bHungUp.store(false, std::memory_order_release);
+    m_nWatchResult.store(0, std::memory_order_release);
+    m_bPortOpen.store(true, std::memory_order_release);
+    m_bWatching.store(true, std::memory_order_release);
+    try {
+        m_watchThread = std::thread(ThreadWatchComm, this);
+    } catch (const std::system_error& e) {
+        m_bWatching.store(false, std::memory_order_release);
+        Close();
+        m_lastFailure = {LinkFailureKind::Resources, device, e.code().value(), "no watch thread could be started"};
+        return false;
+    }
+    return true;
+}
+
+void CSerialLink::Close() {
+    // The flag goes first, so the thread woken below already sees it cleared and ends.
+    m_bPortOpen.store(false, std::memory_order_release);
+    m_port.Wake();
+    if (m_watchThread.joinable()) {
+        m_watchThread.join();
+    }
+    m_port.Purge();
+    m_port.Close();
+}
+
+std::uint32_t CSerialLink::Write(const std::uint8_t* bytes, std::uint32_t count) {
+    if (!m_bPortOpen.load(std::memory_order_acquire)) {
+        return 0;
+    }
+    std::uint32_t timeoutMs = 0;
+    if (m_nWriteMultiplier != 0) {
+        const std::uint64_t total = std::uint64_t{m_nWriteMultiplier} * count;
+        timeoutMs =
+            static_cast<std::uint32_t>(std::min<std::uint64_t>(total, std::numeric_limits<std::uint32_t>::max()));
+    }
+    return m_port.Write(bytes, count, timeoutMs);
+}
+
+std::uint32_t CSerialLink::Read(std::uint8_t* buffer, std::uint32_t capacity) {
+    if (m_port.BytesWaiting() == 0) {
+        return 0;
+    }
+    return m_port.Read(buffer, capacity);
+}
+
+std::uint32_t CSerialLink::ThreadWatchComm(CSerialLink* link) {
+    CPosixSerial& port = link->m_port;
+    if (!port.PrepareWait()) {
+        link->Report({"Error while creating ThreadWatchComm, " + link->m_strPortName, {}, {}});
+        link->m_nWatchResult.store(0, std::memory_order_release);
+        link->m_bWatching.store(false, std::memory_order_release);
+        return 0;
+    }
+    std::uint8_t buffer[READ_CHUNK_SIZE];
+    bool watchPort = true;
+    while (link->m_bPortOpen.load(std::memory_order_acquire)) {
+        const unsigned events = port.WaitForInput(watchPort);
+        if ((events & kWaitRxChar) != 0) {
+            // Drain the driver. The flag is looked at between reads so that a peer that never pauses cannot
+            // hold Close up; what is left is discarded by Close anyway.
+            for (;;) {
+                const std::uint32_t n = link->Read(buffer, READ_CHUNK_SIZE);
+                if (n == 0) {
+                    break;
+                }
+                const int room = COMM_BUFFER_SIZE - link->m_rxQueue.Count();
+                const bool fits = room > static_cast<int>(n);
+                if (fits) {
+                    for (std::uint32_t i = 0; i < n; ++i) {
+                        link->m_rxQueue.Put(buffer[i]);
+                    }
+                } else {
+                    link->ReportBuffFull(n, COMM_BUFFER_SIZE - room);
+                }
+                if (link->m_drainObserver) {
+                    link->m_drainObserver(buffer, n, fits);
+                }
+                if (!link->m_bPortOpen.load(std::memory_order_acquire)) {
+                    break;
+                }
+            }
+            if (link->m_notify) {
+                link->m_notify();
+            }
+        }
+        if ((events & kWaitHangUp) != 0) {
+            // A hung-up line reports itself readable for ever and nothing more will come: from now on wait
+            // for Close alone instead of spinning.
+            watchPort = false;
+            link->m_bHungUp.store(true, std::memory_order_release);
+        }
+        std::this_thread::yield();
+    }
+    link->m_nWatchResult.store(1, std::memory_order_release);
+    link->m_bWatching.store(false, std::memory_order_release);
+    return 1;
+}

@@ -1,0 +1,120 @@
+#pragma once
+// One serial port with its watch thread. The window thread opens, closes and writes; the watch thread waits
+// for received bytes, moves them into m_rxQueue in chunks of up to READ_CHUNK_SIZE and then calls the
+// notification the window installed, which stands for the window message "bytes were received" (the window
+// turns it into a queued call on its own thread and takes the bytes from m_rxQueue there).
+//
+// Threads: Open, Close, Write, SetNotify, SetMessageSink, SetDrainObserver, LastFailure and the destructor
+// on the window thread; Read and ThreadWatchComm on the watch thread. Install the callbacks while the link is
+// closed. No callback may wait for the window thread: Close waits for the watch thread to end.
+
+#include "ByteQueue.h"
+#include "PosixSerial.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+
+// The watch thread's read buffer.
+inline constexpr std::uint32_t READ_CHUNK_SIZE = 2048;
+
+// What the link tells the user, to be shown in a message box (OK button) on the window's thread.
+struct LinkMessage {
+    // Exactly "Port Ofen Fail", "buff full" or "Error while creating ThreadWatchComm, " followed by the port name.
+    std::string text;
+    // More, in plain words: for "Port Ofen Fail" the device path and why it could not be opened.
+    std::string detail;
+    // Set for "buff full" only: call it once the box is dismissed. Until then no other "buff full" box is
+    // asked for. Safe to call from any thread, also after the link is gone.
+    std::function<void()> dismissed;
+};
+
+using LinkFailure = SerialFailure;
+using LinkFailureKind = SerialFailureKind;
+
+// The device a port name stands for: "COMn" (n = 1, 2, ...; any letter case) is the device named by the
+// environment variable VELMAR_COMn when that is set and not empty, otherwise /dev/ttyS(n-1); any other name is
+// taken as a path.
+std::string DevicePathForPort(const std::string& portName);
+
+class CSerialLink {
+public:
+    CSerialLink();
+    // Closes an open port and ends its watch thread.
+    ~CSerialLink();
+    CSerialLink(const CSerialLink&) = delete;
+    CSerialLink& operator=(const CSerialLink&) = delete;
+
+    // Opens the port exclusively, empties both directions of the driver, sets the write time-out to
+    // (19200 / baudRate) ms per byte (0: none), applies raw mode and the line settings (stop bits 0 = one,
+    // 2 = two; 1 = one and a half is refused here; parity 0 none, 1 odd, 2 even, 3 mark, 4 space) and starts
+    // the watch thread. True when all of that succeeded.
+    // False when the device cannot be opened ("Port Ofen Fail" goes to the message sink, with the device and
+    // the reason as detail), when a setting is refused (no message; the port is released again) or when the
+    // thread cannot be started. LastFailure() tells why. Also false, with "Port Ofen Fail", when this link is
+    // open already; the open connection is left as it is.
+    bool Open(std::string portName, std::uint32_t baudRate, std::uint8_t byteSize, std::uint8_t stopBits,
+              std::uint8_t parity);
+
+    // Ends the watch thread's wait, waits for the thread to end, discards what the driver holds and releases
+    // the port and everything Open made. Safe when not open. No notification or message of this link's watch
+    // thread comes after it returns. Does not empty m_rxQueue.
+    void Close();
+
+    // Writes the bytes and blocks until they have left or until count x (19200 / baud) ms have passed (no
+    // limit above 19200 baud). Returns how many left; 0 when the port is not open or the line failed.
+    std::uint32_t Write(const std::uint8_t* bytes, std::uint32_t count);
+
+    // Watch thread: takes up to `capacity` of the bytes already received, without waiting; 0 when none.
+    std::uint32_t Read(std::uint8_t* buffer, std::uint32_t capacity);
+
+    // Called on the watch thread once after each receive event, when the driver has been drained.
+    void SetNotify(std::function<void()> notify);
+    // Receives the link's messages, from the window thread (Open) or the watch thread. Must not block.
+    void SetMessageSink(std::function<void(const LinkMessage&)> sink);
+    // For tests and diagnostics: called on the watch thread after each read of a drain with the bytes read and
+    // whether they were queued (false: dropped for want of room).
+    void SetDrainObserver(std::function<void(const std::uint8_t* bytes, std::uint32_t count, bool queued)> observer);
+
+    // Why the last Open failed (kind None after a successful one).
+    [[nodiscard]] const LinkFailure& LastFailure() const { return m_lastFailure; }
+    // The detail text for LastFailure(), as the "Port Ofen Fail" message carries it.
+    [[nodiscard]] std::string LastFailureDetail() const;
+    // The write multiplier Open set, in ms per byte.
+    [[nodiscard]] std::uint32_t WriteMultiplier() const { return m_nWriteMultiplier; }
+    // True while a watch thread runs its loop (the thread clears it when it leaves).
+    [[nodiscard]] bool WatchThreadRunning() const { return m_bWatching.load(std::memory_order_acquire); }
+    // True once the watch thread saw the line hang up; it then waits only for Close. Reset by Open.
+    [[nodiscard]] bool LineHungUp() const { return m_bHungUp.load(std::memory_order_acquire); }
+    // What the last watch thread ended with (see ThreadWatchComm); valid once Close has returned.
+    [[nodiscard]] std::uint32_t WatchResult() const { return m_nWatchResult.load(std::memory_order_acquire); }
+    // The settings the driver holds now; false when not open.
+    bool CurrentLineSettings(LineSettings* settings) const { return m_port.CurrentLineSettings(settings); }
+
+    // The watch thread's body: 1 after a normal end, 0 when it could not prepare its wait.
+    static std::uint32_t ThreadWatchComm(CSerialLink* link);
+
+    std::atomic<bool> m_bPortOpen{false};
+    CByteQueue m_rxQueue;
+    std::string m_strPortName;
+
+private:
+    void Report(LinkMessage message);
+    void ReportBuffFull(std::uint32_t dropped, int held);
+
+    CPosixSerial m_port;
+    std::thread m_watchThread;
+    std::atomic<bool> m_bWatching{false};
+    std::atomic<bool> m_bHungUp{false};
+    std::atomic<std::uint32_t> m_nWatchResult{0};
+    std::uint32_t m_nWriteMultiplier = 0;
+    LinkFailure m_lastFailure;
+    std::function<void()> m_notify;
+    std::function<void(const LinkMessage&)> m_sink;
+    std::function<void(const std::uint8_t*, std::uint32_t, bool)> m_drainObserver;
+    // Whether a "buff full" box is up; shared with the box's dismissed callback, which may outlive the link.
+    std::shared_ptr<std::atomic<bool>> m_pBuffFullShown = std::make_shared<std::atomic<bool>>(false);
+};
