@@ -174,6 +174,20 @@ TEST(SerialLinkTransfer, BytesGoBothWays) {
     EXPECT_TRUE(events.Messages().empty());
 }
 
+TEST(SerialLinkTransfer, OpenDiscardsWhatWasWaitingBefore) {
+    PtyPair pty;
+    CSerialLink link;
+    LinkEvents events;
+    events.Attach(link);
+    pty.Send({0xde, 0xad, 0xbe, 0xef}); // sent before Connect: stale
+    ASSERT_TRUE(OpenLink(link, pty.Slave()));
+    pty.Send({0x42});
+    ASSERT_TRUE(events.WaitForDrained(1));
+    EXPECT_EQ(TakeAll(link.m_rxQueue), std::vector<std::uint8_t>{0x42});
+    const std::uint8_t none = 0;
+    EXPECT_EQ(link.Write(&none, 0), 0u);
+}
+
 TEST(SerialLinkTransfer, ClosedLinkWritesNothing) {
     PtyPair pty;
     CSerialLink link;
@@ -257,6 +271,21 @@ TEST(SerialLinkBuffFull, ChunkThatFitsFillsTheQueueTo4191) {
     EXPECT_EQ(events.CountMessages("buff full"), 0);
     const auto held = TakeAll(link.m_rxQueue);
     EXPECT_EQ(std::vector<std::uint8_t>(held.begin() + 3891, held.end()), sent);
+}
+
+TEST(SerialLinkBuffFull, RoomEqualToTheChunkIsNotEnough) {
+    // 3892 held leaves 300 free slots but only 299 usable ones: the chunk is dropped, none of it put.
+    PtyPair pty;
+    CSerialLink link;
+    LinkEvents events;
+    events.Attach(link);
+    Prefill(link.m_rxQueue, 3892);
+    ASSERT_TRUE(OpenLink(link, pty.Slave()));
+    pty.Send(Pattern(300));
+    ASSERT_TRUE(events.WaitForDrained(300));
+    ASSERT_EQ(events.Chunks().size(), 1u);
+    EXPECT_EQ(link.m_rxQueue.Count(), 3892);
+    EXPECT_EQ(events.CountMessages("buff full"), 1);
 }
 
 TEST(SerialLinkBuffFull, OneBoxAtATimeAndDrainingGoesOn) {
