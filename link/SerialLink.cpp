@@ -1,5 +1,6 @@
 #include "SerialLink.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>

@@ -7,6 +7,9 @@
 // Threads: Open, Close, Write, SetNotify, SetMessageSink, SetDrainObserver, LastFailure and the destructor
 // on the window thread; Read and ThreadWatchComm on the watch thread. Install the callbacks while the link is
 // closed. No callback may wait for the window thread: Close waits for the watch thread to end.
+//
+// A line that hangs up (a USB adapter pulled, a pseudo-terminal's other side closed) stays Open until Close:
+// the watch thread stops watching it and sleeps until Close (LineHungUp() tells), and writes fail at once.
 
 #include "ByteQueue.h"
 #include "PosixSerial.h"
