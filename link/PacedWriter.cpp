@@ -2,8 +2,6 @@
 
 #include <chrono>
 
-namespace velmar {
-
 CPacedWriter::~CPacedWriter() {
     Stop();
 }
@@ -73,5 +71,3 @@ void CPacedWriter::Run(std::vector<PacedPiece> pieces, WriteFn write, std::funct
         finished(stopped);
     }
 }
-
-} // namespace velmar

@@ -16,8 +16,6 @@
 #include <thread>
 #include <vector>
 
-namespace velmar {
-
 struct PacedPiece {
     std::vector<std::uint8_t> bytes;
     int pauseAfterMs = 0;
@@ -60,5 +58,3 @@ private:
     std::atomic<int> m_pieces{0};
     std::atomic<int> m_bytes{0};
 };
-
-} // namespace velmar

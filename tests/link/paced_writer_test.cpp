@@ -5,7 +5,6 @@
 #include <chrono>
 #include <future>
 
-namespace velmar {
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -104,4 +103,3 @@ TEST(PacedWriter, DestroyingARunningWriterStopsIt) {
 }
 
 } // namespace
-} // namespace velmar
