@@ -93,7 +93,9 @@ bool CButton::IsWindowEnabled() const {
 
 CMenu::CMenu(CDialog& owner) : m_owner(owner), m_pMenu(new QMenu(&owner)) {}
 
-CMenu::~CMenu() = default; // the QMenu is a child of the dialog
+CMenu::~CMenu() {
+    delete m_pMenu;
+}
 
 void CMenu::AppendMenu(UINT flags, UINT id, const QString& text) {
     if (flags & MF_SEPARATOR) {
@@ -302,6 +304,7 @@ void CDialog::BuildControls() {
 
     int groupFirst = res::kNoId;
     std::vector<QWidget*> inOrder;
+    std::vector<QWidget*> byRow(t.controls.size(), nullptr);
     for (const res::ControlTemplate& row : t.controls) {
         if (row.style & res::kGroup) {
             groupFirst = res::kNoId;
@@ -350,23 +353,20 @@ void CDialog::BuildControls() {
             m_radioGroups[groupFirst]->addButton(radio);
         }
         inOrder.push_back(w);
+        byRow[static_cast<std::size_t>(&row - t.controls.data())] = w;
     }
 
     // Labels name the control they stand for.
-    for (const res::ControlTemplate& row : t.controls) {
-        if (row.labelFor == res::kNoId) {
+    for (std::size_t i = 0; i < t.controls.size(); ++i) {
+        const res::ControlTemplate& row = t.controls[i];
+        auto* label = qobject_cast<QLabel*>(byRow[i]);
+        QWidget* target = GetDlgItem(row.labelFor);
+        if (label == nullptr || target == nullptr || row.labelFor == res::kNoId) {
             continue;
         }
-        QWidget* target = GetDlgItem(row.labelFor);
-        auto it = std::find_if(inOrder.begin(), inOrder.end(), [&](QWidget* w) {
-            auto* label = qobject_cast<QLabel*>(w);
-            return label && label->property("velmarRow").toInt() == static_cast<int>(&row - t.controls.data());
-        });
-        if (target && it != inOrder.end()) {
-            static_cast<QLabel*>(*it)->setBuddy(target);
-            if (qobject_cast<QLineEdit*>(target)) {
-                target->setAccessibleName(FromUtf8(row.text));
-            }
+        label->setBuddy(target);
+        if (qobject_cast<QLineEdit*>(target)) {
+            target->setAccessibleName(FromUtf8(row.text)); // an edit has no text of its own to be named by
         }
     }
 
@@ -435,7 +435,6 @@ QWidget* CDialog::MakeControl(const res::ControlTemplate& row) {
         auto* l = new QLabel(text, this);
         l->setTextFormat(Qt::PlainText);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        l->setProperty("velmarRow", static_cast<int>(&row - m_pTemplate->controls.data()));
         w = l;
         break;
     }
