@@ -9,6 +9,7 @@
 // counters may be read from any thread.
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
@@ -49,6 +50,8 @@ private:
     void Run(std::vector<PacedPiece> pieces, WriteFn write, std::function<void()> progress,
              std::function<void(bool)> finished);
     void Join();
+    // False when Stop ended the pause early.
+    bool Pause(std::chrono::steady_clock::time_point until);
 
     std::thread m_thread;
     std::mutex m_mutex; // guards m_stop for the pause's condition variable

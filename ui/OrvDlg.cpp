@@ -3,9 +3,16 @@
 #include "Orv.h"
 #include "ResourceLoader.h"
 
+#include "MessageBoxes.h"
+#include "StatusLine.h"
+
 #include "ChannelEntry.h"
+#include "ProgrammingFrame.h"
 
 #include <QPainter>
+#include <QThread>
+
+#include <cstdio>
 
 namespace velmar {
 
@@ -21,9 +28,22 @@ COrvDlg::COrvDlg(QWidget* parent) : CDialog(IDD, parent), m_hIcon(LoadIcon(IDR_M
     MapCommand(BN_CLICKED, IDC_MODE_PMR, &COrvDlg::OnModePmr);
     MapCommand(BN_CLICKED, IDC_MODE_LPD, &COrvDlg::OnModeLpd);
     MapCommand(BN_CLICKED, IDC_MODE_PMR_LPD, &COrvDlg::OnModePmrLpd);
+    MapCommand(BN_CLICKED, IDC_CONNECT, &COrvDlg::OnConnect);
+    MapCommand(BN_CLICKED, IDC_SEND, &COrvDlg::OnSend);
+    MapCommand(BN_CLICKED, IDC_DISCONNECT, &COrvDlg::OnDisconnect);
+    MapMessage(WM_COMM_READ, &COrvDlg::OnCommRead);
+
+    m_comm.SetNotify([this] { PostMessage(WM_COMM_READ, 0, 0); });
+    m_comm.SetMessageSink([this](const LinkMessage& message) { ShowLinkMessage(message); });
+    m_sendTimer.setInterval(100);
+    QObject::connect(&m_sendTimer, &QTimer::timeout, this, [this] { RefreshSendTime(); });
 }
 
 COrvDlg::~COrvDlg() {
+    // However the window closes, a Send in progress stops here and the port is
+    // released with its watch thread joined, before anything they use is gone.
+    m_sender.Stop();
+    m_comm.Close();
     COrvDlg* self = this;
     g_hNotifyWnd.compare_exchange_strong(self, nullptr);
 }
@@ -80,6 +100,11 @@ bool COrvDlg::OnInitDialog() {
     EnableWindow(IDC_SPACING_12K5, true);
     EnableWindow(IDC_BAND_LABEL, false);
     EnableWindow(IDC_BAND, false);
+
+    m_pStatusLine = new CStatusLine(this);
+    AddBelowTemplate(m_pStatusLine);
+    ShowLinkState();
+    m_pStatusLine->ShowReceived(m_nRxCount, m_strRxText);
     return true;
 }
 
@@ -218,6 +243,160 @@ void COrvDlg::OnModePmrLpd() {
     EnableWindow(IDC_BAND, false);
     EnableGroupControls(false);
     UpdateData(false);
+}
+
+void COrvDlg::ShowLinkMessage(const LinkMessage& message) {
+    const QString text = QString::fromStdString(message.text);
+    const QString detail = QString::fromStdString(message.detail);
+    if (QThread::currentThread() == thread()) {
+        AfxMessageBox(text, MB_OK, detail);
+        if (message.dismissed) {
+            message.dismissed();
+        }
+        return;
+    }
+    // From the watch thread: the box goes to the window's thread and the
+    // watch thread carries on receiving.
+    PostCall([text, detail, dismissed = message.dismissed] {
+        AfxMessageBox(text, MB_OK, detail);
+        if (dismissed) {
+            dismissed();
+        }
+    });
+}
+
+void COrvDlg::ShowLinkState() {
+    if (m_pStatusLine == nullptr) {
+        return;
+    }
+    const std::string port = GetPortName();
+    QString state = m_comm.m_bPortOpen.load() ? "open" : "closed";
+    if (m_comm.m_bPortOpen.load() && m_comm.LineHungUp()) {
+        state = "open, the line hung up";
+    }
+    m_pStatusLine->ShowLink(QString::fromStdString(port), QString::fromStdString(DevicePathForPort(port)), state);
+}
+
+void COrvDlg::OnConnect() {
+    UpdateData(true);
+    if (m_comm.m_bPortOpen.load()) {
+        AfxMessageBox("Already Port open");
+        return;
+    }
+    if (m_comm.Open(GetPortName(), GetBaudRate(), GetByteSize(), GetStopBits(), GetParity())) {
+        ShowLinkState();
+        MessageBox("COM1 Port Open");
+        m_btnDisconnect.EnableWindow(true);
+        m_btnSend.EnableWindow(true);
+        m_btnConnect.EnableWindow(false);
+    }
+}
+
+void COrvDlg::OnDisconnect() {
+    // Disconnect is disabled while a Send runs; should it come anyway, the
+    // writes end before the port they use goes away.
+    m_sender.Stop();
+    m_comm.Close();
+    ShowLinkState();
+    MessageBox("COM1 Port Close");
+    m_btnDisconnect.EnableWindow(false);
+    m_btnSend.EnableWindow(false);
+    m_btnConnect.EnableWindow(true);
+}
+
+LRESULT COrvDlg::OnCommRead(WPARAM, LPARAM) {
+    UpdateData(true);
+    // Only what is queued now: bytes arriving meanwhile bring their own notification.
+    const int count = m_comm.m_rxQueue.Count();
+    for (int i = 0; i < count; ++i) {
+        std::uint8_t byte = 0;
+        m_comm.m_rxQueue.Take(&byte);
+        ++m_nRxCount;
+        char hex[3];
+        std::snprintf(hex, sizeof hex, "%02X", byte);
+        m_strRxText += hex;
+    }
+    constexpr std::size_t kShownBytes = 16;
+    if (m_strRxText.size() > 2 * kShownBytes) {
+        m_strRxText.erase(0, m_strRxText.size() - 2 * kShownBytes);
+    }
+    if (m_pStatusLine != nullptr) {
+        m_pStatusLine->ShowReceived(m_nRxCount, m_strRxText);
+    }
+    ShowLinkState();
+    return 1;
+}
+
+void COrvDlg::OnSend() {
+    if (IsSending()) {
+        return;
+    }
+    UpdateData(true);
+    m_btnDisconnect.EnableWindow(false);
+    m_btnSend.EnableWindow(false);
+
+    const ProgrammingFrame frame = BuildProgrammingFrame(m_record);
+    m_nSendChecksum = frame.bytes[kChecksumOffset];
+    std::vector<PacedPiece> pieces;
+    pieces.reserve(frame.writes.size());
+    m_sendMsAfter.assign(frame.writes.size() + 1, 0);
+    for (std::size_t i = frame.writes.size(); i-- > 0;) {
+        m_sendMsAfter[i] = m_sendMsAfter[i + 1] + frame.writes[i].pauseAfterMs;
+    }
+    for (const PacedWrite& write : frame.writes) {
+        pieces.push_back({write.bytes, write.pauseAfterMs});
+    }
+
+    m_nSendBytesTaken.store(0, std::memory_order_relaxed);
+    m_bSendPending = true;
+    m_nSendMsLeft = m_sendMsAfter[0];
+    m_sendClock.start();
+    m_sendTimer.start();
+    if (m_pStatusLine != nullptr) {
+        m_pStatusLine->ShowSending(0, kFrameSize, m_nSendMsLeft);
+    }
+    m_sender.Start(
+        std::move(pieces),
+        [this](const std::uint8_t* bytes, std::uint32_t count) {
+            const std::uint32_t taken = m_comm.Write(bytes, count);
+            m_nSendBytesTaken.fetch_add(static_cast<int>(taken), std::memory_order_relaxed);
+            return taken;
+        },
+        [this] { PostCall([this] { OnSendProgress(); }); },
+        [this](bool stopped) {
+            if (!stopped) {
+                PostCall([this] { OnSendFinished(); });
+            }
+        });
+}
+
+void COrvDlg::OnSendProgress() {
+    if (!m_bSendPending) {
+        return;
+    }
+    const int written = m_sender.PiecesWritten();
+    m_nSendMsLeft = m_sendMsAfter[static_cast<std::size_t>(std::min<int>(written, m_sendMsAfter.size()) - 1)];
+    m_sendClock.restart();
+    RefreshSendTime();
+}
+
+void COrvDlg::RefreshSendTime() {
+    if (m_pStatusLine != nullptr && m_bSendPending) {
+        const int left = m_nSendMsLeft - static_cast<int>(m_sendClock.elapsed());
+        m_pStatusLine->ShowSending(m_sender.BytesWritten(), kFrameSize, left);
+    }
+}
+
+void COrvDlg::OnSendFinished() {
+    m_sender.Stop(); // the run has ended; this only joins its thread
+    m_bSendPending = false;
+    m_sendTimer.stop();
+    m_btnDisconnect.EnableWindow(true);
+    m_btnSend.EnableWindow(true);
+    if (m_pStatusLine != nullptr) {
+        m_pStatusLine->ShowSent(m_nSendBytesTaken.load(std::memory_order_relaxed), kFrameSize, m_nSendChecksum);
+    }
+    ShowLinkState();
 }
 
 } // namespace velmar

@@ -5,15 +5,26 @@
 #include "Dialog.h"
 #include "Resource.h"
 
+#include "PacedWriter.h"
 #include "RadioSettings.h"
+#include "SerialLink.h"
 
+#include <QElapsedTimer>
 #include <QIcon>
+#include <QTimer>
 
 #include <atomic>
+#include <cstdint>
+#include <string>
+#include <vector>
 
 namespace velmar {
 
 class COrvDlg;
+class CStatusLine;
+
+// Posted by the serial link's watch thread after each receive event.
+inline constexpr UINT WM_COMM_READ = WM_USER + 1;
 
 // The settings dialog, for code that must reach it from elsewhere. Set once
 // by OnInitDialog, cleared when that dialog goes away.
@@ -31,7 +42,15 @@ public:
     CButton m_btnConnect;
     RadioSettings m_record; // every value the dialog shows, and the per-group tables
     QIcon m_hIcon;
+    CSerialLink m_comm;
     int m_nRxCount = 0; // bytes received from the radio so far; it only grows
+
+    // The fixed line settings of the radio's cable.
+    std::string GetPortName() const { return "COM1"; }
+    std::uint32_t GetBaudRate() const { return 4800; }
+    std::uint8_t GetByteSize() const { return 8; }
+    std::uint8_t GetStopBits() const { return 2; } // two stop bits
+    std::uint8_t GetParity() const { return 0; }   // none
 
     // Enables or disables the Group label and combo, the CH1..CH8 labels and
     // the channel edits, in that order.
@@ -49,6 +68,14 @@ public:
     void OnModePmr();
     void OnModeLpd();
     void OnModePmrLpd();
+    void OnConnect();
+    void OnDisconnect();
+    void OnSend();
+    LRESULT OnCommRead(WPARAM wParam, LPARAM lParam);
+
+    // True from the Send click until its last pause has ended.
+    bool IsSending() const { return m_sender.Running() || m_bSendPending; }
+    CStatusLine* StatusLine() const { return m_pStatusLine; }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -58,7 +85,27 @@ protected:
 
 private:
     void OnSpacingClicked();
+    void ShowLinkState();
+    void ShowLinkMessage(const LinkMessage& message);
+    void OnSendProgress();
+    void OnSendFinished();
+    void RefreshSendTime();
+
     bool GroupInRange() const { return m_record.m_nGroup >= 0 && m_record.m_nGroup < kGroupCount; }
+
+    // A Send runs on the writer's thread so that the window keeps painting;
+    // the frame is fixed when Send is clicked.
+    CPacedWriter m_sender;
+    bool m_bSendPending = false;           // the writer has ended but its finish has not been handled yet
+    std::vector<int> m_sendMsAfter;        // pauses still to come once piece k is written
+    std::atomic<int> m_nSendBytesTaken{0}; // what the line accepted, written by the writer's thread
+    std::uint8_t m_nSendChecksum = 0;
+    QElapsedTimer m_sendClock; // since the last piece was written
+    int m_nSendMsLeft = 0;
+    QTimer m_sendTimer; // refreshes the time left between pieces
+
+    std::string m_strRxText; // the last received bytes as "%02X" pairs
+    CStatusLine* m_pStatusLine = nullptr;
 };
 
 } // namespace velmar

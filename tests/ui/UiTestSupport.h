@@ -5,6 +5,7 @@
 
 #include "MessageBoxes.h"
 #include "OrvDlg.h"
+#include "StatusLine.h"
 #include "Resource.h"
 
 #include <QAccessible>

@@ -184,7 +184,10 @@ private slots:
         const int bx = (alphabet / 26 + 1) / 2;
         const int by = fm.height();
         auto px = [](int v, int base, int div) { return (v * base + div / 2) / div; };
-        QCOMPARE(dlg->size(), QSize(px(315, bx, 4), px(310, by, 8)));
+        QCOMPARE(dlg->TemplateSize(), QSize(px(315, bx, 4), px(310, by, 8)));
+        // The status line adds its own height below the template and nothing else.
+        QCOMPARE(dlg->size(), QSize(px(315, bx, 4), px(310, by, 8) + dlg->StatusLine()->height()));
+        QCOMPARE(dlg->StatusLine()->geometry().top(), px(310, by, 8));
         QCOMPARE(dlg->minimumSize(), dlg->maximumSize());
         QCOMPARE(dlg->windowTitle(), QStringLiteral("Velmar"));
         // The icon, big and small, with its two images.

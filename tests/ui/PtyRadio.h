@@ -1,0 +1,103 @@
+#pragma once
+// The radio's end of the line for window tests and benchmarks: a
+// pseudo-terminal master whose reader thread records every read with its time.
+
+#include <QtGlobal>
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <fcntl.h>
+#include <mutex>
+#include <poll.h>
+#include <pthread.h>
+#include <sched.h>
+#include <string>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace velmar::test {
+
+using Clock = std::chrono::steady_clock;
+
+// The radio: a pseudo-terminal master that records every read with its time.
+class PtyRadio {
+public:
+    struct Arrival {
+        Clock::time_point at;
+        std::vector<std::uint8_t> bytes;
+    };
+
+    PtyRadio() {
+        m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        char name[128] = {};
+        if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0 ||
+            ::ptsname_r(m_master, name, sizeof name) != 0) {
+            qFatal("no pseudo-terminal");
+        }
+        m_slave = name;
+        m_reader = std::thread([this] {
+            // The reader's lateness shows up as jitter in every measured gap:
+            // let it run before anything else where the system allows it.
+            sched_param param{};
+            param.sched_priority = 10;
+            pthread_setschedparam(pthread_self(), SCHED_FIFO, &param);
+            Read();
+        });
+    }
+    ~PtyRadio() {
+        m_stop.store(true);
+        m_reader.join();
+        ::close(m_master);
+    }
+
+    const std::string& Device() const { return m_slave; }
+    bool Reply(const std::vector<std::uint8_t>& bytes) const {
+        return ::write(m_master, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+    }
+    std::vector<Arrival> Arrivals() const {
+        std::lock_guard lock(m_mutex);
+        return m_arrivals;
+    }
+    std::vector<std::uint8_t> Received() const {
+        std::vector<std::uint8_t> all;
+        for (const Arrival& a : Arrivals()) {
+            all.insert(all.end(), a.bytes.begin(), a.bytes.end());
+        }
+        return all;
+    }
+
+private:
+    void Read() {
+        while (!m_stop.load()) {
+            pollfd p{m_master, POLLIN, 0};
+            if (::poll(&p, 1, 20) <= 0) {
+                continue;
+            }
+            if ((p.revents & POLLIN) == 0) {
+                // No slave open yet, or it was closed: nothing to read until Connect.
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                continue;
+            }
+            std::uint8_t buffer[512];
+            const ssize_t n = ::read(m_master, buffer, sizeof buffer);
+            const auto at = Clock::now();
+            if (n > 0) {
+                std::lock_guard lock(m_mutex);
+                m_arrivals.push_back({at, {buffer, buffer + n}});
+            } else {
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+        }
+    }
+
+    int m_master = -1;
+    std::string m_slave;
+    std::atomic<bool> m_stop{false};
+    mutable std::mutex m_mutex;
+    std::vector<Arrival> m_arrivals;
+    std::thread m_reader;
+};
+
+} // namespace velmar::test
