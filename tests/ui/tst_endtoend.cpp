@@ -1,0 +1,92 @@
+// Velmar and the simulated radio, each in its own process as a user runs
+// them: the setting entered in the window is what the radio decodes.
+
+#include "UiTestSupport.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+using namespace velmar;
+using namespace velmar::test;
+
+class EndToEnd : public QObject {
+    Q_OBJECT
+
+private slots:
+    void settingEnteredIsSettingReceived() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString port = dir.filePath("com1");
+        QProcess radio;
+        radio.start(VELMAR_RADIO, {"--link", port, "--json", "--count", "1", "--reply", "06"});
+        QVERIFY(radio.waitForStarted());
+        QVERIFY(QTest::qWaitFor([&] { return QFileInfo::exists(port); }, 5000));
+        qputenv("VELMAR_COM1", port.toUtf8());
+
+        MessageBoxRecorder boxes;
+        auto dlg = OpenDialog();
+        Click(*dlg, IDC_MODE_GROUP);
+        // Group A at 12.5 kHz with two channels, group C at 25 kHz with one.
+        QTest::keyClicks(Edit(*dlg, 0), "446.00625");
+        QTest::keyClicks(Edit(*dlg, 7), "433.07501");
+        SelectGroup(*dlg, 2);
+        Click(*dlg, IDC_SPACING_25K);
+        QTest::keyClicks(Edit(*dlg, 1), "500.00000");
+        Combo(*dlg, IDC_SCAN_DELAY)->setCurrentIndex(10);
+        Combo(*dlg, IDC_BCLO)->setCurrentIndex(2);
+        Combo(*dlg, IDC_BUTTON_LONG)->setCurrentIndex(2);
+        Combo(*dlg, IDC_BAND)->setCurrentIndex(5);
+        Click(*dlg, IDC_CTCSS_50);
+        Click(*dlg, IDC_SELF_TONE_OFF);
+
+        Click(*dlg, IDC_CONNECT);
+        QCOMPARE(boxes.texts(), QStringList{"COM1 Port Open"});
+        Click(*dlg, IDC_SEND);
+        QVERIFY(QTest::qWaitFor([&] { return !dlg->IsSending(); }, 15000));
+        QVERIFY(radio.state() == QProcess::NotRunning || radio.waitForFinished(10000));
+        QCOMPARE(radio.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(radio.exitCode(), 0);
+        // The radio's answer came back through the watch thread.
+        QVERIFY(QTest::qWaitFor([&] { return dlg->m_nRxCount == 1; }, 3000));
+
+        const QJsonObject frame = QJsonDocument::fromJson(radio.readAllStandardOutput()).object();
+        QCOMPARE(frame["status"].toString(), QString("ok"));
+        const QJsonArray groups = frame["groups"].toArray();
+        QCOMPARE(groups.size(), 8);
+        auto channels = [&](int g) {
+            QStringList list;
+            for (const QJsonValue& c : groups[g].toObject()["channels"].toArray()) {
+                list << c.toString();
+            }
+            return list;
+        };
+        QCOMPARE(channels(0), QStringList({"446.00625", "-", "-", "-", "-", "-", "-", "433.07500"}));
+        QCOMPARE(channels(2), QStringList({"-", "500.00000", "-", "-", "-", "-", "-", "-"}));
+        QCOMPARE(channels(1), QStringList(8, "-"));
+        QCOMPARE(groups[0].toObject()["spacing"].toString(), QString("12.5Khz"));
+        QCOMPARE(groups[2].toObject()["spacing"].toString(), QString("25Khz"));
+
+        const QJsonObject options = frame["options"].toObject();
+        QCOMPARE(options["Scan Delay Time"].toString(), QString("60 Sec"));
+        QCOMPARE(options["BCLO"].toString(), QString("CT On"));
+        QCOMPARE(options["Button long Time"].toString(), QString("2.0 Sec"));
+        QCOMPARE(options["Band Select"].toString(), QString("460Mhz"));
+        QCOMPARE(options["CTCSS Select"].toString(), QString("1 - 50"));
+        QCOMPARE(options["Self Tone Test"].toString(), QString("Off"));
+        QCOMPARE(options["Mode Select"].toString(), QString("GRUOP"));
+        QCOMPARE(options["PTT FP"].toString(), QString("OFF"));
+
+        const QJsonObject checksum = frame["checksum"].toObject();
+        QCOMPARE(checksum["received"], checksum["expected"]);
+        const QJsonObject pacing = frame["pacing"].toObject();
+        QVERIFY2(pacing["every_gap_held"].toBool(), qPrintable(QJsonDocument(pacing).toJson()));
+        QCOMPARE(pacing["gaps"].toArray().size(), 140);
+        QVERIFY(boxes.texts() == QStringList{"COM1 Port Open"});
+    }
+};
+
+QTEST_MAIN(EndToEnd)
+#include "tst_endtoend.moc"
