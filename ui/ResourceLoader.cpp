@@ -11,13 +11,15 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QIcon LoadIcon(int id) {
+QImage LoadIconImage(int id, int size) {
     const res::IconResource* icon = res::FindIcon(id);
-    QIcon result;
     if (icon == nullptr) {
-        return result;
+        return {};
     }
     for (const res::IconImage& image : icon->images) {
+        if (image.size != size) {
+            continue;
+        }
         QImage pixels(image.size, image.size, QImage::Format_ARGB32);
         pixels.fill(Qt::transparent);
         for (int y = 0; y < image.size && y < static_cast<int>(image.rows.size()); ++y) {
@@ -31,7 +33,17 @@ QIcon LoadIcon(int id) {
                 }
             }
         }
-        result.addPixmap(QPixmap::fromImage(pixels));
+        return pixels;
+    }
+    return {};
+}
+
+QIcon LoadIcon(int id) {
+    QIcon result;
+    if (const res::IconResource* icon = res::FindIcon(id)) {
+        for (const res::IconImage& image : icon->images) {
+            result.addPixmap(QPixmap::fromImage(LoadIconImage(id, image.size)));
+        }
     }
     return result;
 }

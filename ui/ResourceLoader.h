@@ -2,6 +2,7 @@
 // Turns the resources of res/ into Qt objects.
 
 #include <QIcon>
+#include <QImage>
 #include <QString>
 
 #include <string_view>
@@ -10,6 +11,8 @@ namespace velmar {
 
 // The icon with all its images; a null icon when there is no such resource.
 QIcon LoadIcon(int id);
+// One image of the icon, `size` pixels square; a null image when it has none of that size.
+QImage LoadIconImage(int id, int size);
 // A string of the string table; empty when there is none.
 QString LoadString(int id);
 QString FromUtf8(std::string_view text);
