@@ -7,10 +7,11 @@
 #include <cstdint>
 #include <string>
 
-class QLabel;
 class QProgressBar;
 
 namespace velmar {
+
+class CElidedLabel;
 
 class CStatusLine : public QWidget {
 public:
@@ -32,9 +33,9 @@ public:
 
 private:
     QProgressBar* m_pProgress;
-    QLabel* m_pSend;
-    QLabel* m_pLink;
-    QLabel* m_pReceived;
+    CElidedLabel* m_pSend;
+    CElidedLabel* m_pLink;
+    CElidedLabel* m_pReceived;
 };
 
 } // namespace velmar
