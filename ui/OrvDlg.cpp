@@ -202,47 +202,35 @@ void COrvDlg::OnSelchangeGroup() {
     UpdateData(false);
 }
 
-void COrvDlg::OnModeGroup() {
+void COrvDlg::ApplyMode(const ModeEnabling& mode) {
     UpdateData(true);
-    EnableWindow(IDC_SPACING_25K, true);
-    EnableWindow(IDC_SPACING_12K5, true);
-    EnableWindow(IDC_BAND_LABEL, true);
-    EnableWindow(IDC_BAND, true);
-    m_record.m_nSpacing = 0;
-    EnableGroupControls(true);
+    EnableWindow(IDC_SPACING_25K, mode.spacing25k);
+    EnableWindow(IDC_SPACING_12K5, mode.spacing12k5);
+    EnableWindow(IDC_BAND_LABEL, mode.band);
+    EnableWindow(IDC_BAND, mode.band);
+    if (mode.spacing != kSpacingUnchanged) {
+        m_record.m_nSpacing = mode.spacing;
+    }
+    EnableGroupControls(mode.group);
     UpdateData(false);
+}
+
+// What each mode opens: the spacing radios, the band controls, the spacing it
+// shows, and the group controls.
+void COrvDlg::OnModeGroup() {
+    ApplyMode({.spacing25k = true, .spacing12k5 = true, .band = true, .spacing = 0, .group = true});
 }
 
 void COrvDlg::OnModePmr() {
-    UpdateData(true);
-    EnableWindow(IDC_SPACING_25K, false);
-    EnableWindow(IDC_SPACING_12K5, true);
-    EnableWindow(IDC_BAND_LABEL, false);
-    EnableWindow(IDC_BAND, false);
-    m_record.m_nSpacing = 0;
-    EnableGroupControls(false);
-    UpdateData(false);
+    ApplyMode({.spacing25k = false, .spacing12k5 = true, .band = false, .spacing = 0, .group = false});
 }
 
 void COrvDlg::OnModeLpd() {
-    UpdateData(true);
-    EnableWindow(IDC_SPACING_25K, true);
-    EnableWindow(IDC_SPACING_12K5, false);
-    EnableWindow(IDC_BAND_LABEL, false);
-    EnableWindow(IDC_BAND, false);
-    m_record.m_nSpacing = 1;
-    EnableGroupControls(false);
-    UpdateData(false);
+    ApplyMode({.spacing25k = true, .spacing12k5 = false, .band = false, .spacing = 1, .group = false});
 }
 
 void COrvDlg::OnModePmrLpd() {
-    UpdateData(true);
-    EnableWindow(IDC_SPACING_25K, false);
-    EnableWindow(IDC_SPACING_12K5, false);
-    EnableWindow(IDC_BAND_LABEL, false);
-    EnableWindow(IDC_BAND, false);
-    EnableGroupControls(false);
-    UpdateData(false);
+    ApplyMode({.spacing25k = false, .spacing12k5 = false, .band = false, .spacing = kSpacingUnchanged, .group = false});
 }
 
 void COrvDlg::ShowLinkMessage(const LinkMessage& message) {

@@ -84,6 +84,15 @@ protected:
     void OnPaint(QPaintEvent* event) override;
 
 private:
+    static constexpr int kSpacingUnchanged = -1;
+    struct ModeEnabling {
+        bool spacing25k;
+        bool spacing12k5;
+        bool band;   // the "Band Select" label and combo
+        int spacing; // shown for the current group, or kSpacingUnchanged
+        bool group;
+    };
+    void ApplyMode(const ModeEnabling& mode);
     void OnSpacingClicked();
     void ShowLinkState();
     void ShowLinkMessage(const LinkMessage& message);

@@ -5,8 +5,8 @@
 
 #include "MessageBoxes.h"
 #include "OrvDlg.h"
-#include "StatusLine.h"
 #include "Resource.h"
+#include "StatusLine.h"
 
 #include <QAccessible>
 #include <QApplication>

