@@ -1,33 +1,29 @@
 #pragma once
 // Test helpers: a pseudo-terminal standing in for the radio's serial line (the link opens the slave, the test
-// plays the radio on the master), and collectors for what the link's watch thread reports.
+// plays the radio on the master), and a collector for what the link's watch thread reports.
 
 #include "SerialLink.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
-#include <cstdint>
-#include <cstdlib>
-#include <dirent.h>
 #include <fcntl.h>
 #include <mutex>
 #include <poll.h>
 #include <stdexcept>
 #include <string>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 class PtyPair {
 public:
-    PtyPair() {
-        m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-        if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0) {
-            throw std::runtime_error("no pseudo-terminal");
-        }
+    PtyPair() : m_master(::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC)) {
         char name[128];
-        if (::ptsname_r(m_master, name, sizeof name) != 0) {
-            throw std::runtime_error("no pseudo-terminal name");
+        if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0 ||
+            ::ptsname_r(m_master, name, sizeof name) != 0) {
+            throw std::runtime_error("no pseudo-terminal");
         }
         m_slave = name;
     }
@@ -37,45 +33,30 @@ public:
 
     [[nodiscard]] int Master() const { return m_master; }
     [[nodiscard]] const std::string& Slave() const { return m_slave; }
-
     void CloseMaster() {
         if (m_master >= 0) {
-            ::close(m_master);
-            m_master = -1;
+            ::close(std::exchange(m_master, -1));
         }
     }
 
     // Writes everything on the radio's side (the master blocks while the slave's input is full).
     void Send(const std::vector<std::uint8_t>& bytes) const {
-        std::size_t done = 0;
-        while (done < bytes.size()) {
+        for (std::size_t done = 0; done < bytes.size();) {
             const ssize_t n = ::write(m_master, bytes.data() + done, bytes.size() - done);
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n <= 0) {
+            if (n <= 0 && errno != EINTR) {
                 throw std::runtime_error("pty master write failed");
             }
-            done += static_cast<std::size_t>(n);
+            done += n > 0 ? static_cast<std::size_t>(n) : 0;
         }
     }
 
-    // What the link sent, up to `count` bytes, waiting at most `limit` for them.
+    // What the link sent, up to `count` bytes, waiting at most `limit` for each part of them.
     [[nodiscard]] std::vector<std::uint8_t> Receive(std::size_t count,
                                                     std::chrono::milliseconds limit = std::chrono::seconds(10)) const {
         std::vector<std::uint8_t> got;
-        const auto end = std::chrono::steady_clock::now() + limit;
-        while (got.size() < count) {
-            const auto left =
-                std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
-            if (left.count() <= 0) {
-                break;
-            }
-            pollfd p{m_master, POLLIN, 0};
-            if (::poll(&p, 1, static_cast<int>(left.count())) <= 0 || (p.revents & POLLIN) == 0) {
-                break;
-            }
-            std::uint8_t buffer[4096];
+        pollfd p{m_master, POLLIN, 0};
+        std::uint8_t buffer[4096];
+        while (got.size() < count && ::poll(&p, 1, static_cast<int>(limit.count())) > 0) {
             const ssize_t n = ::read(m_master, buffer, std::min(sizeof buffer, count - got.size()));
             if (n <= 0) {
                 break;
@@ -85,98 +66,69 @@ public:
         return got;
     }
 
-    // True when the master has bytes to read now.
-    [[nodiscard]] bool HasInput() const {
-        pollfd p{m_master, POLLIN, 0};
-        return ::poll(&p, 1, 0) > 0 && (p.revents & POLLIN) != 0;
-    }
-
 private:
-    int m_master = -1;
+    int m_master;
     std::string m_slave;
 };
 
-// Everything the watch thread reports, in order: read chunks (as the drain observer sees them) and
-// notifications. Waits have a generous safety limit so that a fault fails the test instead of hanging it.
+// Everything the watch thread reports: read chunks (as the drain observer sees them), notifications and
+// messages. The wait has a generous limit so that a fault fails the test instead of hanging it.
 class LinkEvents {
 public:
     struct Chunk {
         std::vector<std::uint8_t> bytes;
         bool queued;
     };
+    struct Seen {
+        int notifications = 0;
+        std::size_t received = 0;
+        bool lastWasNotify = false;
+        std::vector<Chunk> chunks;
+        std::vector<LinkMessage> messages;
+        [[nodiscard]] long Count(const std::string& text) const {
+            return std::count_if(messages.begin(), messages.end(),
+                                 [&](const LinkMessage& m) { return m.text == text; });
+        }
+    };
 
     void Attach(CSerialLink& link) {
-        link.SetNotify([this] {
-            std::lock_guard lock(m_mutex);
-            ++m_notifications;
-            m_lastWasNotify = true;
-            m_cv.notify_all();
-        });
+        link.SetNotify([this] { Record([](Seen& s) { ++s.notifications, s.lastWasNotify = true; }); });
         link.SetDrainObserver([this](const std::uint8_t* bytes, std::uint32_t n, bool queued) {
-            std::lock_guard lock(m_mutex);
-            m_chunks.push_back({std::vector<std::uint8_t>(bytes, bytes + n), queued});
-            m_received += n;
-            m_lastWasNotify = false;
-            m_cv.notify_all();
+            Record([&](Seen& s) {
+                s.chunks.push_back({{bytes, bytes + n}, queued}), s.received += n, s.lastWasNotify = false;
+            });
         });
-        link.SetMessageSink([this](const LinkMessage& message) {
-            std::lock_guard lock(m_mutex);
-            m_messages.push_back(message);
-            m_cv.notify_all();
-        });
+        link.SetMessageSink([this](const LinkMessage& m) { Record([&](Seen& s) { s.messages.push_back(m); }); });
     }
-
     // Waits until `bytes` bytes have been read in all and a notification followed the last of them.
-    bool WaitForDrained(std::size_t bytes, std::chrono::seconds limit = std::chrono::seconds(20)) {
+    bool WaitForDrained(std::size_t bytes) {
         std::unique_lock lock(m_mutex);
-        return m_cv.wait_for(lock, limit, [&] { return m_received >= bytes && m_lastWasNotify; });
+        return m_cv.wait_for(lock, std::chrono::seconds(20),
+                             [&] { return m_seen.received >= bytes && m_seen.lastWasNotify; });
     }
-    bool WaitForNotifications(int count, std::chrono::seconds limit = std::chrono::seconds(20)) {
-        std::unique_lock lock(m_mutex);
-        return m_cv.wait_for(lock, limit, [&] { return m_notifications >= count; });
-    }
-
-    int Notifications() {
+    Seen Now() {
         std::lock_guard lock(m_mutex);
-        return m_notifications;
-    }
-    std::vector<Chunk> Chunks() {
-        std::lock_guard lock(m_mutex);
-        return m_chunks;
-    }
-    std::vector<LinkMessage> Messages() {
-        std::lock_guard lock(m_mutex);
-        return m_messages;
-    }
-    int CountMessages(const std::string& text) {
-        std::lock_guard lock(m_mutex);
-        int n = 0;
-        for (const auto& m : m_messages) {
-            n += m.text == text ? 1 : 0;
-        }
-        return n;
+        return m_seen;
     }
 
 private:
+    template <typename F> void Record(F change) {
+        std::lock_guard lock(m_mutex);
+        change(m_seen);
+        m_cv.notify_all();
+    }
     std::mutex m_mutex;
     std::condition_variable m_cv;
-    int m_notifications = 0;
-    std::size_t m_received = 0;
-    bool m_lastWasNotify = false;
-    std::vector<Chunk> m_chunks;
-    std::vector<LinkMessage> m_messages;
+    Seen m_seen;
 };
 
 // Takes everything the queue holds, as the window does on a notification.
 inline std::vector<std::uint8_t> TakeAll(CByteQueue& queue) {
-    std::vector<std::uint8_t> out;
-    const int n = queue.Count();
-    for (int i = 0; i < n; ++i) {
-        std::uint8_t b = 0;
+    std::vector<std::uint8_t> out(static_cast<std::size_t>(queue.Count()));
+    for (auto& b : out) {
         if (!queue.Take(&b)) {
             throw std::logic_error("Take failed within Count");
         }
-        out.push_back(b);
     }
     return out;
 }
@@ -186,28 +138,8 @@ inline std::vector<std::uint8_t> Pattern(std::size_t count, std::uint32_t seed =
     std::vector<std::uint8_t> out(count);
     std::uint32_t x = seed * 2654435761u + 12345u;
     for (auto& b : out) {
-        x ^= x << 13;
-        x ^= x >> 17;
-        x ^= x << 5;
+        x ^= x << 13, x ^= x >> 17, x ^= x << 5;
         b = static_cast<std::uint8_t>(x >> 24);
     }
     return out;
-}
-
-// Open descriptors and threads of this process, from /proc.
-inline int CountEntries(const char* dir) {
-    int n = 0;
-    if (DIR* d = ::opendir(dir)) {
-        while (const dirent* e = ::readdir(d)) {
-            n += e->d_name[0] != '.' ? 1 : 0;
-        }
-        ::closedir(d);
-    }
-    return n;
-}
-inline int OpenDescriptors() {
-    return CountEntries("/proc/self/fd") - 1;
-} // minus the one reading the folder
-inline int Threads() {
-    return CountEntries("/proc/self/task");
 }
