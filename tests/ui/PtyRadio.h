@@ -11,7 +11,6 @@
 #include <mutex>
 #include <poll.h>
 #include <pthread.h>
-#include <sched.h>
 #include <string>
 #include <thread>
 #include <unistd.h>
@@ -21,7 +20,6 @@ namespace velmar::test {
 
 using Clock = std::chrono::steady_clock;
 
-// The radio: a pseudo-terminal master that records every read with its time.
 class PtyRadio {
 public:
     struct Arrival {
@@ -72,21 +70,15 @@ private:
     void Read() {
         while (!m_stop.load()) {
             pollfd p{m_master, POLLIN, 0};
-            if (::poll(&p, 1, 20) <= 0) {
-                continue;
-            }
-            if ((p.revents & POLLIN) == 0) {
-                // No slave open yet, or it was closed: nothing to read until Connect.
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
-                continue;
-            }
             std::uint8_t buffer[512];
-            const ssize_t n = ::read(m_master, buffer, sizeof buffer);
+            const bool ready = ::poll(&p, 1, 20) > 0 && (p.revents & POLLIN) != 0;
+            const ssize_t n = ready ? ::read(m_master, buffer, sizeof buffer) : 0;
             const auto at = Clock::now();
             if (n > 0) {
                 std::lock_guard lock(m_mutex);
                 m_arrivals.push_back({at, {buffer, buffer + n}});
-            } else {
+            } else if (p.revents != 0) {
+                // No slave open yet, or it was closed: nothing to read until Connect.
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
             }
         }

@@ -1,7 +1,6 @@
 #pragma once
 // Helpers shared by the window tests: a settings dialog driven like an
-// operator drives it (clicks, keys, clipboard), and quick access to its
-// controls by id.
+// operator drives it (clicks, keys, clipboard), and its controls by id.
 
 #include "MessageBoxes.h"
 #include "OrvDlg.h"
@@ -12,10 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -37,15 +33,18 @@ inline std::unique_ptr<COrvDlg> OpenDialog() {
     return dlg;
 }
 
-inline QLineEdit* Edit(COrvDlg& dlg, int channel) {
-    return dlg.GetDlgItemAs<QLineEdit>(IDC_CH1 + channel);
-}
-inline QComboBox* Combo(COrvDlg& dlg, int id) {
-    return dlg.GetDlgItemAs<QComboBox>(id);
-}
-inline QRadioButton* Radio(COrvDlg& dlg, int id) {
-    return dlg.GetDlgItemAs<QRadioButton>(id);
-}
+inline constexpr auto Edit = [](COrvDlg& dlg, int channel) { return dlg.GetDlgItemAs<QLineEdit>(IDC_CH1 + channel); };
+inline constexpr auto Combo = [](COrvDlg& dlg, int id) { return dlg.GetDlgItemAs<QComboBox>(id); };
+inline constexpr auto Checked = [](const CDialog& dlg, int id) {
+    return dlg.GetDlgItemAs<QRadioButton>(id)->isChecked();
+};
+// What the group tables hold for a channel: its code and its stored text.
+inline constexpr auto Code = [](const COrvDlg& dlg, std::size_t group, std::size_t channel) {
+    return dlg.m_record.m_strGroupCode[group][channel];
+};
+inline constexpr auto Stored = [](const COrvDlg& dlg, std::size_t group, std::size_t channel) {
+    return dlg.m_record.m_strGroupChannel[group][channel];
+};
 
 // A mouse click in the middle of the control, as the operator makes it.
 inline void Click(COrvDlg& dlg, int id) {
@@ -56,31 +55,9 @@ inline void Click(COrvDlg& dlg, int id) {
 // Chooses a group with the keyboard on the Group combo, one step at a time.
 inline void SelectGroup(COrvDlg& dlg, int group) {
     QComboBox* combo = Combo(dlg, IDC_GROUP);
-    while (combo->currentIndex() < group) {
-        QTest::keyClick(combo, Qt::Key_Down);
+    while (combo->currentIndex() != group) {
+        QTest::keyClick(combo, combo->currentIndex() < group ? Qt::Key_Down : Qt::Key_Up);
     }
-    while (combo->currentIndex() > group) {
-        QTest::keyClick(combo, Qt::Key_Up);
-    }
-}
-
-// Types `text` key by key; characters outside ASCII arrive as key events
-// carrying their text, as an input method delivers them.
-inline void Type(QWidget* w, const QString& text) {
-    for (QChar ch : text) {
-        if (ch.unicode() < 0x80) {
-            QTest::keyClick(w, ch.toLatin1());
-        } else {
-            QTest::sendKeyEvent(QTest::Press, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-            QTest::sendKeyEvent(QTest::Release, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-        }
-    }
-}
-
-// Empties an edit the way an operator does: select all, delete.
-inline void ClearEdit(QLineEdit* edit) {
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Delete);
 }
 
 // Pastes `text` into the edit from the clipboard, replacing its selection.
@@ -89,43 +66,25 @@ inline void Paste(QLineEdit* edit, const QString& text) {
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
 }
 
-inline std::string Code(const COrvDlg& dlg, int group, int channel) {
-    return dlg.m_record.m_strGroupCode[static_cast<std::size_t>(group)][static_cast<std::size_t>(channel)];
-}
-inline std::string Stored(const COrvDlg& dlg, int group, int channel) {
-    return dlg.m_record.m_strGroupChannel[static_cast<std::size_t>(group)][static_cast<std::size_t>(channel)];
-}
-
 // Runs `action` once the next modal window is up: for boxes and dialogs that
 // run their own loop.
 inline void WhenModal(std::function<void(QWidget*)> action) {
     QTimer::singleShot(0, qApp, [action] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
-            qWarning("no modal window");
-            return;
-        }
+        QVERIFY2(modal, "no modal window");
         action(modal);
     });
 }
 
-// Every accessible object below `root`, depth first.
-inline void CollectAccessible(QAccessibleInterface* root, std::vector<QAccessibleInterface*>& out) {
-    if (root == nullptr) {
-        return;
-    }
-    out.push_back(root);
-    for (int i = 0; i < root->childCount(); ++i) {
-        CollectAccessible(root->child(i), out);
-    }
-}
-
+// The first accessible object found below `root` with this role and name.
 inline QAccessibleInterface* FindAccessible(QObject* root, QAccessible::Role role, const QString& name) {
-    std::vector<QAccessibleInterface*> all;
-    CollectAccessible(QAccessible::queryAccessibleInterface(root), all);
-    for (QAccessibleInterface* a : all) {
-        if (a->role() == role && a->text(QAccessible::Name) == name) {
-            return a;
+    std::vector<QAccessibleInterface*> todo{QAccessible::queryAccessibleInterface(root)};
+    for (std::size_t i = 0; i < todo.size(); ++i) {
+        if (todo[i] != nullptr && todo[i]->role() == role && todo[i]->text(QAccessible::Name) == name) {
+            return todo[i];
+        }
+        for (int c = 0; todo[i] != nullptr && c < todo[i]->childCount(); ++c) {
+            todo.push_back(todo[i]->child(c));
         }
     }
     return nullptr;

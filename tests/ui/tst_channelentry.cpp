@@ -1,14 +1,41 @@
-// Channel entry through the window, in "GRUOP": real key events, the
-// clipboard, the message box, and what lands in the group tables.
+// Channel entry, group, spacing and mode selection through the window: real
+// key events, clicks, the clipboard, the message box, and what lands in the
+// group tables.
 
 #include "UiTestSupport.h"
+
+#include <tuple>
 
 using namespace velmar;
 using namespace velmar::test;
 
 namespace {
-const QString kPleaseInputInteger = QStringLiteral("Please Input Integer");
+
+const QStringList kPleaseInputInteger{QStringLiteral("Please Input Integer")};
+
+// Types `text` key by key, each key carrying its text as an input method delivers it.
+void Type(QWidget* w, const QString& text) {
+    for (QChar ch : text) {
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
 }
+
+void TypeChannels(COrvDlg& dlg) {
+    QTest::keyClicks(Edit(dlg, 0), "446.00625");
+    QTest::keyClicks(Edit(dlg, 7), "500.00000");
+}
+
+// Every edit blank and, when `group` is given, every code of that group empty.
+bool Blank(COrvDlg& dlg, int group = -1) {
+    for (int c = 0; c < 8; ++c) {
+        if (!Edit(dlg, c)->text().isEmpty() || (group >= 0 && !Code(dlg, group, c).empty())) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
 
 class ChannelEntry : public QObject {
     Q_OBJECT
@@ -21,299 +48,205 @@ private slots:
         boxes = std::make_unique<MessageBoxRecorder>();
         dlg = OpenDialog();
         Click(*dlg, IDC_MODE_GROUP);
-        QVERIFY(Edit(*dlg, 0)->isEnabled());
     }
     void cleanup() {
         dlg.reset();
-        boxes.reset();
+        boxes.reset(); // before the next one hooks in
     }
 
-    void typedWorkedExamples_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("code");
-        QTest::newRow("lowest") << "400.00000"
-                                << "400.00000"
-                                << "0000";
-        QTest::newRow("moves down to 0") << "400.00624"
-                                         << "400.00000"
-                                         << "0000";
-        QTest::newRow("one step") << "400.00625"
-                                  << "400.00625"
-                                  << "0001";
-        QTest::newRow("410") << "410.00000"
-                             << "410.00000"
-                             << "0640";
-        QTest::newRow("433.075") << "433.07500"
-                                 << "433.07500"
-                                 << "14ac";
-        QTest::newRow("433.07501") << "433.07501"
-                                   << "433.07500"
-                                   << "14ac";
-        QTest::newRow("on grid") << "446.00625"
-                                 << "446.00625"
-                                 << "1cc1";
-        QTest::newRow("446.00630") << "446.00630"
-                                   << "446.00625"
-                                   << "1cc1";
-        QTest::newRow("446.00624") << "446.00624"
-                                   << "446.00000"
-                                   << "1cc0";
-        QTest::newRow("450.12345") << "450.12345"
-                                   << "450.11875"
-                                   << "1f53";
-        QTest::newRow("499.99999") << "499.99999"
-                                   << "499.99375"
-                                   << "3e7f";
-        QTest::newRow("highest") << "500.00000"
-                                 << "500.00000"
-                                 << "3e80";
-        QTest::newRow("above") << "500.00001"
-                               << ""
-                               << "ffff";
-        QTest::newRow("below") << "399.99999"
-                               << ""
-                               << "ffff";
-        QTest::newRow("no point") << "446006250"
-                                  << ""
-                                  << "ffff";
-    }
-
-    void typedWorkedExamples() {
-        QFETCH(QString, typed);
-        QFETCH(QString, shown);
-        QFETCH(QString, code);
-        // Each channel and a second group, so that no entry leaks into another.
-        for (int group : {0, 3}) {
-            SelectGroup(*dlg, group);
-            for (int channel : {0, 5}) {
-                QLineEdit* edit = Edit(*dlg, channel);
-                QTest::keyClicks(edit, typed);
-                QCOMPARE(edit->text(), shown);
-                QCOMPARE(QString::fromStdString(Code(*dlg, group, channel)), code);
-                QCOMPARE(QString::fromStdString(Stored(*dlg, group, channel)), shown);
+    void typedExamplesShowCanonicalTextAndStoreTheCode() {
+        const char* cases[][3] = {{"400.00624", "400.00000", "0000"}, {"433.07501", "433.07500", "14ac"},
+                                  {"446.00625", "446.00625", "1cc1"}, {"450.12345", "450.11875", "1f53"},
+                                  {"500.00000", "500.00000", "3e80"}, {"500.00001", "", "ffff"},
+                                  {"446006250", "", "ffff"}}; // typed, shown, code
+        // Two channels in two groups, so that no entry leaks into another.
+        for (const auto& [typed, shown, code] : cases) {
+            for (int group : {3, 0}) {
+                SelectGroup(*dlg, group);
+                for (int channel : {0, 5}) {
+                    QLineEdit* edit = Edit(*dlg, channel);
+                    edit->clear();
+                    QTest::keyClicks(edit, typed);
+                    QCOMPARE(edit->text(), QString(shown));
+                    QCOMPARE(Code(*dlg, group, channel), std::string(code));
+                    QCOMPARE(Stored(*dlg, group, channel), std::string(shown));
+                }
+                QCOMPARE(Code(*dlg, group, 1), std::string());
             }
-            QCOMPARE(Code(*dlg, group, 1), std::string());
         }
-        QCOMPARE(Code(*dlg, 1, 0), std::string());
         QVERIFY(boxes->boxes.empty());
-    }
-
-    void badCharacterShowsTheMessageOnceAndEmptiesTheEdit_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("standing"); // the edit's text while the box is up
-        QTest::newRow("point at 1") << "4."
-                                    << "4.";
-        QTest::newRow("second point") << "446.."
-                                      << "446..";
-        QTest::newRow("letter") << "44x"
-                                << "44x";
-        QTest::newRow("space") << "4 "
-                               << "4 ";
-        QTest::newRow("not ascii") << QStringLiteral("44é") << QStringLiteral("44é");
-        QTest::newRow("ninth character") << "400.0000 "
-                                         << "400.0000 ";
-        QTest::newRow("ninth letter") << "446.0062x"
-                                      << "446.0062x";
     }
 
     void badCharacterShowsTheMessageOnceAndEmptiesTheEdit() {
-        QFETCH(QString, typed);
-        QFETCH(QString, standing);
-        QLineEdit* edit = Edit(*dlg, 2);
-        QTest::keyClicks(edit, "446.00625"); // a good text first: the failure replaces it
-        QCOMPARE(Code(*dlg, 0, 2), std::string("1cc1"));
-        ClearEdit(edit);
-
-        QStringList seenInEdit;
-        boxes->onShow = [&](QMessageBox&) { seenInEdit << edit->text(); };
-        Type(edit, typed);
-        QCOMPARE(boxes->texts(), QStringList{kPleaseInputInteger});
-        QCOMPARE(seenInEdit, QStringList{standing});
-        QCOMPARE(boxes->boxes[0].caption, AfxGetAppName());
-        QCOMPARE(boxes->boxes[0].owner.data(), static_cast<QWidget*>(dlg.get()));
-        QCOMPARE(boxes->boxes[0].buttons, QStringList{"OK"});
-        QVERIFY(!boxes->boxes[0].hasIcon);
-        QCOMPARE(edit->text(), QString());
-        QCOMPARE(Stored(*dlg, 0, 2), std::string());
-        QCOMPARE(Code(*dlg, 0, 2), std::string("ffff"));
-
-        // The failure belongs to that text alone: the next good one is taken.
-        QTest::keyClicks(Edit(*dlg, 3), "433.07501");
-        QCOMPARE(Edit(*dlg, 3)->text(), QStringLiteral("433.07500"));
-        QCOMPARE(Code(*dlg, 0, 3), std::string("14ac"));
-        QCOMPARE(boxes->boxes.size(), std::size_t{1});
-    }
-
-    void pastedTexts_data() {
-        QTest::addColumn<QString>("pasted");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<bool>("message");
-        QTest::newRow("good") << "446.00630"
-                              << "446.00625"
-                              << "1cc1" << false;
-        QTest::newRow("letter at the end") << "446.0062x"
-                                           << ""
-                                           << "ffff" << true;
-        QTest::newRow("space at the end") << "400.0000 "
-                                          << ""
-                                          << "ffff" << true;
-        QTest::newRow("letter inside") << "4x6.00625"
-                                       << ""
-                                       << "ffff" << true;
-        QTest::newRow("emoji") << QStringLiteral("446.0062😀") << ""
-                               << "ffff" << true;
-        QTest::newRow("combining accent") << QStringLiteral("446.0062e\u0301") << ""
-                                          << "ffff" << true;
-        QTest::newRow("no point") << "446006250"
-                                  << ""
-                                  << "ffff" << false;
-        QTest::newRow("out of range") << "399.99999"
-                                      << ""
-                                      << "ffff" << false;
-    }
-
-    void pastedTexts() {
-        QFETCH(QString, pasted);
-        QFETCH(QString, shown);
-        QFETCH(QString, code);
-        QFETCH(bool, message);
-        QLineEdit* edit = Edit(*dlg, 7);
-        QStringList seenInEdit;
-        boxes->onShow = [&](QMessageBox&) { seenInEdit << edit->text(); };
-        Paste(edit, pasted);
-        QCOMPARE(edit->text(), shown);
-        QCOMPARE(QString::fromStdString(Code(*dlg, 0, 7)), code);
-        QCOMPARE(QString::fromStdString(Stored(*dlg, 0, 7)), shown);
-        QCOMPARE(boxes->texts(), message ? QStringList{kPleaseInputInteger} : QStringList{});
-        if (message) {
-            QCOMPARE(seenInEdit, QStringList{pasted});
+        // The failing text still stands while the box is up; non-ASCII counts as one character.
+        for (const QString typed : {"4.", "446..", "44x", "4 ", "44é", "400.0000 ", "446.0062x"}) {
+            QLineEdit* edit = Edit(*dlg, 2);
+            QTest::keyClicks(edit, "446.00625"); // a good text first: the failure replaces it
+            QCOMPARE(Code(*dlg, 0, 2), std::string("1cc1"));
+            edit->clear();
+            boxes->clear();
+            QStringList standing;
+            boxes->onShow = [&](QMessageBox&) { standing << edit->text(); };
+            Type(edit, typed);
+            QCOMPARE(boxes->texts(), kPleaseInputInteger);
+            QCOMPARE(standing, QStringList{typed});
+            QCOMPARE(boxes->boxes[0].owner.data(), static_cast<QWidget*>(dlg.get()));
+            QCOMPARE(edit->text(), QString());
+            QCOMPARE(Stored(*dlg, 0, 2), std::string());
+            QCOMPARE(Code(*dlg, 0, 2), std::string("ffff"));
         }
+        // The failure belongs to that text alone: the next good one is taken.
+        boxes->clear();
+        QTest::keyClicks(Edit(*dlg, 3), "433.07501");
+        QCOMPARE(Code(*dlg, 0, 3), std::string("14ac"));
+        QVERIFY(boxes->boxes.empty());
     }
 
-    void overtypingUndoAndCutRunTheEntry() {
-        QLineEdit* edit = Edit(*dlg, 1);
-        QTest::keyClicks(edit, "446.00625");
-        // Overtype a selection: "446.00625" -> select "625", type "630"
-        edit->setSelection(6, 3);
-        QTest::keyClicks(edit, "63");
-        QCOMPARE(Code(*dlg, 0, 1), std::string("1cc1")); // eight characters: unchanged
-        QTest::keyClicks(edit, "0");
-        QCOMPARE(edit->text(), QStringLiteral("446.00625"));
-
-        // A selection overtyped so that nine characters arrive in one change.
-        edit->selectAll();
-        Paste(edit, "410.00000");
-        QCOMPARE(Code(*dlg, 0, 1), std::string("0640"));
-        // Cut everything: the code goes, the stored text stays.
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
-        QCOMPARE(edit->text(), QString());
-        QCOMPARE(Code(*dlg, 0, 1), std::string());
-        QCOMPARE(Stored(*dlg, 0, 1), std::string("410.00000"));
-        // Undo brings the text back and runs the entry again.
-        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(edit->text(), QStringLiteral("410.00000"));
-        QCOMPARE(Code(*dlg, 0, 1), std::string("0640"));
-        QVERIFY(boxes->boxes.empty());
+    void pastedTextsAreTakenWhole() {
+        // pasted, shown, code, message
+        const std::tuple<QString, const char*, const char*, bool> cases[] = {
+            {"446.00630", "446.00625", "1cc1", false},
+            {"446.0062x", "", "ffff", true},
+            {"4x6.00625", "", "ffff", true},
+            {QStringLiteral("12345678😀"), "", "ffff", true},
+            {QStringLiteral("446.0062e\u0301"), "", "ffff", true},
+            {"399.99999", "", "ffff", false},
+            {"410.000000", "", "", false}, // ten characters: refused by the edit
+            {QStringLiteral("😀😀😀😀😀😀😀😀😀😀"), "", "", false},
+        };
+        QLineEdit* edit = Edit(*dlg, 7);
+        for (const auto& [pasted, shown, code, message] : cases) {
+            edit->clear();
+            dlg->m_record.m_strGroupCode[0][7].clear();
+            boxes->clear();
+            QStringList standing;
+            boxes->onShow = [&](QMessageBox&) { standing << edit->text(); };
+            Paste(edit, pasted);
+            QCOMPARE(edit->text(), QString(shown));
+            QCOMPARE(Code(*dlg, 0, 7), std::string(code));
+            QCOMPARE(boxes->texts(), message ? kPleaseInputInteger : QStringList{});
+            QCOMPARE(standing, message ? QStringList{pasted} : QStringList{});
+        }
     }
 
     void deletingEverythingEmptiesOnlyTheCode() {
         QLineEdit* edit = Edit(*dlg, 4);
         QTest::keyClicks(edit, "446.00625");
-        for (int i = 0; i < 9; ++i) {
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QCOMPARE(Code(*dlg, 0, 4), std::string("1cc1")); // eight characters that pass change nothing
+        for (int i = 0; i < 8; ++i) {
             QTest::keyClick(edit, Qt::Key_Backspace);
-            if (i == 0) {
-                // 446.0062: eight characters that pass change nothing
-                QCOMPARE(edit->text(), QStringLiteral("446.0062"));
-                QCOMPARE(Code(*dlg, 0, 4), std::string("1cc1"));
-            }
         }
-        QCOMPARE(edit->text(), QString());
         QCOMPARE(Code(*dlg, 0, 4), std::string());
         QCOMPARE(Stored(*dlg, 0, 4), std::string("446.00625"));
-        QVERIFY(boxes->boxes.empty());
         // Away and back: the stored text shows again, its code stays empty.
         SelectGroup(*dlg, 1);
-        QCOMPARE(edit->text(), QString());
         SelectGroup(*dlg, 0);
         QCOMPARE(edit->text(), QStringLiteral("446.00625"));
         QCOMPARE(Code(*dlg, 0, 4), std::string());
-    }
-
-    void partialTextIsDroppedOnGroupSwitch() {
-        QLineEdit* edit = Edit(*dlg, 6);
-        QTest::keyClicks(edit, "4460");
-        QCOMPARE(Code(*dlg, 0, 6), std::string());
-        SelectGroup(*dlg, 2);
-        SelectGroup(*dlg, 0);
-        QCOMPARE(edit->text(), QString());
-        QTest::keyClicks(edit, "4460");
-        QTest::keyClicks(edit, "06250"); // completed without a point
-        QCOMPARE(edit->text(), QString());
-        QCOMPARE(Code(*dlg, 0, 6), std::string("ffff"));
         QVERIFY(boxes->boxes.empty());
     }
 
-    void editTakesAtMostNineCharacters() {
-        QLineEdit* edit = Edit(*dlg, 0);
-        QTest::keyClicks(edit, "400.000001");
-        QCOMPARE(edit->text(), QStringLiteral("400.00000"));
-        QCOMPARE(Code(*dlg, 0, 0), std::string("0000"));
-        // Typed into the middle of a full edit: refused, nothing runs.
-        edit->setCursorPosition(2);
-        QTest::keyClicks(edit, "7");
-        QCOMPARE(edit->text(), QStringLiteral("400.00000"));
-        // A longer paste is refused as a whole.
-        edit->selectAll();
-        Paste(edit, "410.000000");
-        QCOMPARE(edit->text(), QStringLiteral("400.00000"));
-        QCOMPARE(Code(*dlg, 0, 0), std::string("0000"));
-        // Nine characters as the operator sees them, whatever they are made of.
-        ClearEdit(edit);
-        Paste(edit, QStringLiteral("😀😀😀😀😀😀😀😀😀😀"));
-        QCOMPARE(edit->text(), QString());
-        Paste(edit, QStringLiteral("12345678😀"));
-        QCOMPARE(boxes->texts(), QStringList{kPleaseInputInteger});
-        QCOMPARE(edit->text(), QString());
-        dlg->UpdateData(true);
-        QCOMPARE(dlg->m_record.m_strChannel[0], std::string());
+    void eachModeEnablesItsRow() {
+        // mode, its index, then the enabling of 25 kHz, 12.5 kHz, Band and the group row
+        const std::tuple<int, int, bool, bool, bool, bool> rows[] = {{IDC_MODE_PMR, 0, false, true, false, false},
+                                                                     {IDC_MODE_LPD, 1, true, false, false, false},
+                                                                     {IDC_MODE_GROUP, 2, true, true, true, true},
+                                                                     {IDC_MODE_PMR_LPD, 3, false, false, false, false}};
+        // Into every mode from every other.
+        for (const auto& [mode, index, s25, s12, band, group] : rows) {
+            for (const auto& from : rows) {
+                Click(*dlg, std::get<0>(from));
+                Click(*dlg, mode);
+                QCOMPARE(dlg->IsWindowEnabled(IDC_SPACING_25K), s25);
+                QCOMPARE(dlg->IsWindowEnabled(IDC_SPACING_12K5), s12);
+                QVERIFY(dlg->IsWindowEnabled(IDC_BAND_LABEL) == band && dlg->IsWindowEnabled(IDC_BAND) == band);
+                QVERIFY(dlg->IsWindowEnabled(IDC_GROUP_LABEL) == group && dlg->IsWindowEnabled(IDC_GROUP) == group);
+                for (int c = 0; c < 8; ++c) {
+                    QCOMPARE(dlg->IsWindowEnabled(IDC_CH1 + c), group);
+                    QCOMPARE(dlg->IsWindowEnabled(kChannelLabelIds[c]), group);
+                }
+                for (const auto& other : rows) {
+                    const int id = std::get<0>(other);
+                    QVERIFY(dlg->IsWindowEnabled(id) && Checked(*dlg, id) == (id == mode));
+                }
+                QCOMPARE(dlg->m_record.m_nMode, index);
+            }
+        }
+        // "PMR + LPD" closes both spacings and leaves the one checked before.
+        Click(*dlg, IDC_MODE_LPD);
+        Click(*dlg, IDC_MODE_PMR_LPD);
+        QVERIFY(Checked(*dlg, IDC_SPACING_25K));
+        Click(*dlg, IDC_MODE_PMR);
+        Click(*dlg, IDC_MODE_PMR_LPD);
+        QVERIFY(Checked(*dlg, IDC_SPACING_12K5));
     }
 
-    void sameChannelInTwoGroupsKeepsTwoEntries() {
-        QLineEdit* ch3 = Edit(*dlg, 2);
-        QTest::keyClicks(ch3, "433.07500");
+    void groupSwitchShowsStoredTextsWithoutReencoding() {
+        TypeChannels(*dlg);
         SelectGroup(*dlg, 1);
-        QCOMPARE(ch3->text(), QString());
-        QTest::keyClicks(ch3, "446.00625");
-        QCOMPARE(Code(*dlg, 0, 2), std::string("14ac"));
-        QCOMPARE(Code(*dlg, 1, 2), std::string("1cc1"));
-        QCOMPARE(Stored(*dlg, 0, 2), std::string("433.07500"));
-        QCOMPARE(Stored(*dlg, 1, 2), std::string("446.00625"));
+        QVERIFY(Blank(*dlg));
+        QVERIFY(Checked(*dlg, IDC_SPACING_12K5));
+        QCOMPARE(dlg->m_record.m_nGroup, 1);
+        // Texts that channel entry would rewrite show as they are stored.
+        dlg->m_record.m_strGroupChannel[2][0] = "446.00630";
+        dlg->m_record.m_strGroupCode[2][0] = "abcd";
+        dlg->m_record.m_nGroupSpacing[2] = 1;
+        SelectGroup(*dlg, 2);
+        QCOMPARE(Edit(*dlg, 0)->text(), QStringLiteral("446.00630"));
+        QCOMPARE(Code(*dlg, 2, 0), std::string("abcd"));
+        QCOMPARE(Stored(*dlg, 2, 0), std::string("446.00630"));
+        QVERIFY(Checked(*dlg, IDC_SPACING_25K));
+        // A spacing entry outside 0 and 1 shows 12.5 kHz.
+        dlg->m_record.m_nGroupSpacing[3] = 7;
+        SelectGroup(*dlg, 3);
+        QVERIFY(Checked(*dlg, IDC_SPACING_12K5));
         SelectGroup(*dlg, 0);
-        QCOMPARE(ch3->text(), QStringLiteral("433.07500"));
+        QCOMPARE(Edit(*dlg, 7)->text(), QStringLiteral("500.00000"));
+        QCOMPARE(Code(*dlg, 0, 7), std::string("3e80"));
     }
 
-    void realMessageBoxIsModalToTheDialog() {
-        boxes.reset(); // the real box this time
-        QString caption;
-        bool modalToDialog = false;
-        QString standing;
-        WhenModal([&](QWidget* w) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            QVERIFY(box);
-            caption = box->windowTitle();
-            modalToDialog = box->parentWidget() == dlg.get() && box->isModal();
-            standing = Edit(*dlg, 0)->text();
-            QTest::keyClick(box, Qt::Key_Return);
-        });
-        QTest::keyClicks(Edit(*dlg, 0), "4a");
-        QCOMPARE(caption, AfxGetAppName());
-        QVERIFY(modalToDialog);
-        QCOMPARE(standing, QStringLiteral("4a"));
-        QCOMPARE(Edit(*dlg, 0)->text(), QString());
-        boxes = std::make_unique<MessageBoxRecorder>();
+    void spacingClickBlanksEditsAndClearsTheGroupsCodes() {
+        SelectGroup(*dlg, 1);
+        QTest::keyClicks(Edit(*dlg, 0), "410.00000");
+        SelectGroup(*dlg, 0);
+        // The checked radio clicked again clears as well; then the other one.
+        for (int spacing : {IDC_SPACING_12K5, IDC_SPACING_25K}) {
+            TypeChannels(*dlg);
+            Click(*dlg, spacing);
+            QVERIFY(Blank(*dlg, 0));
+            QCOMPARE(dlg->m_record.m_nGroupSpacing[0], spacing == IDC_SPACING_25K ? 1 : 0);
+            QCOMPARE(Stored(*dlg, 0, 0), std::string("446.00625"));
+        }
+        QCOMPARE(Code(*dlg, 1, 0), std::string("0640")); // another group is untouched
+        QCOMPARE(dlg->m_record.m_nGroupSpacing[1], 0);
+        SelectGroup(*dlg, 1);
+        QVERIFY(Checked(*dlg, IDC_SPACING_12K5));
+        SelectGroup(*dlg, 0);
+        QCOMPARE(Edit(*dlg, 7)->text(), QStringLiteral("500.00000"));
+        QVERIFY(Checked(*dlg, IDC_SPACING_25K));
+        QVERIFY(Code(*dlg, 0, 7).empty()); // until each channel is edited again
+    }
+
+    void lpdShowsWideSpacingWithoutStoringIt() {
+        SelectGroup(*dlg, 4);
+        TypeChannels(*dlg);
+        Click(*dlg, IDC_MODE_LPD);
+        QVERIFY(Checked(*dlg, IDC_SPACING_25K));
+        for (int g = 0; g < 8; ++g) {
+            QCOMPARE(dlg->m_record.m_nGroupSpacing[static_cast<std::size_t>(g)], 0);
+        }
+        QCOMPARE(Code(*dlg, 4, 0), std::string("1cc1"));
+        // The enabled 25 kHz radio acts on the group last selected.
+        Click(*dlg, IDC_SPACING_25K);
+        QCOMPARE(dlg->m_record.m_nGroupSpacing[4], 1);
+        QVERIFY(Blank(*dlg, 4));
+        // Back to "GRUOP": 12.5 kHz is shown although group E stores 25 kHz.
+        Click(*dlg, IDC_MODE_GROUP);
+        QVERIFY(Checked(*dlg, IDC_SPACING_12K5));
+        SelectGroup(*dlg, 3);
+        SelectGroup(*dlg, 4);
+        QVERIFY(Checked(*dlg, IDC_SPACING_25K));
     }
 };
 
