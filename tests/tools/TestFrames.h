@@ -5,64 +5,40 @@
 #include <chrono>
 #include <cstdint>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace velmar::radio::test {
 
-class ByteList {
-public:
-    ByteList& Add(std::uint8_t byte, int times = 1) {
-        m_bytes.insert(m_bytes.end(), static_cast<std::size_t>(times), byte);
-        return *this;
-    }
-    ByteList& Add(std::initializer_list<std::uint8_t> bytes) {
-        m_bytes.insert(m_bytes.end(), bytes);
-        return *this;
-    }
-    [[nodiscard]] const std::vector<std::uint8_t>& Bytes() const { return m_bytes; }
-
-private:
-    std::vector<std::uint8_t> m_bytes;
-};
+// Start byte, 64 channel codes (ff ff: none), 8 spacing bytes, the 13 option
+// bytes, option end, 106 bytes of zero fill, checksum.
+inline std::vector<std::uint8_t> Frame(std::initializer_list<std::uint8_t> options, std::uint8_t checksum,
+                                       std::uint8_t spacing = 0x00) {
+    std::vector<std::uint8_t> f{0xF3};
+    f.insert(f.end(), 128, 0xFF);
+    f.insert(f.end(), 8, spacing);
+    f.insert(f.end(), options);
+    f.insert(f.end(), 1 + 106, 0x00);
+    f.push_back(checksum);
+    return f;
+}
 
 // Send right after start: no channels, every option at its first item.
 inline std::vector<std::uint8_t> DefaultsFrame() {
-    return ByteList()
-        .Add(0xF3)
-        .Add(0xFF, 128)
-        .Add(0x00, 8)
-        .Add({0x00, 0x00, 0x00, 0x00, 0x00, 0x08, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00})
-        .Add(0x00)
-        .Add(0x00, 106)
-        .Add(0x88)
-        .Bytes();
+    return Frame({0x00, 0x00, 0x00, 0x00, 0x00, 0x08, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}, 0x88);
 }
 
 // Mode "GRUOP" and Group A CH1 = 446.00625 MHz (code 1cc1).
 inline std::vector<std::uint8_t> GruopFrame() {
-    return ByteList()
-        .Add(0xF3)
-        .Add({0x1C, 0xC1})
-        .Add(0xFF, 126)
-        .Add(0x00, 8)
-        .Add({0x00, 0x00, 0x00, 0x00, 0x00, 0x08, 0x00, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00})
-        .Add(0x00)
-        .Add(0x00, 106)
-        .Add(0x69)
-        .Bytes();
+    auto f = Frame({0x00, 0x00, 0x00, 0x00, 0x00, 0x08, 0x00, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00}, 0x69);
+    f[1] = 0x1C;
+    f[2] = 0xC1;
+    return f;
 }
 
 // "Scan Delay Time" "60 Sec": the byte 0x10 at offset 145, counted as 10 in the checksum.
 inline std::vector<std::uint8_t> ScanDelay60Frame() {
-    return ByteList()
-        .Add(0xF3)
-        .Add(0xFF, 128)
-        .Add(0x00, 8)
-        .Add({0x00, 0x00, 0x00, 0x00, 0x00, 0x08, 0x00, 0x00, 0x10, 0x00, 0x00, 0x00, 0x00})
-        .Add(0x00)
-        .Add(0x00, 106)
-        .Add(0x92)
-        .Bytes();
+    return Frame({0x00, 0x00, 0x00, 0x00, 0x00, 0x08, 0x00, 0x00, 0x10, 0x00, 0x00, 0x00, 0x00}, 0x92);
 }
 
 // Every option at its last item, every group at 25Khz, Group B CH3 = 400.00000
@@ -70,68 +46,39 @@ inline std::vector<std::uint8_t> ScanDelay60Frame() {
 // BCLO 3, Button long 31, channels 62*510 + 0 + 0x3e + 0x80 = 31810, spacing 8:
 // 31903 = 0x7c9f.
 inline std::vector<std::uint8_t> LastItemsFrame() {
-    return ByteList()
-        .Add(0xF3)
-        .Add(0xFF, 16)
-        .Add(0xFF, 4)
-        .Add({0x00, 0x00})
-        .Add(0xFF, 10)
-        .Add(0xFF, 16 * 5)
-        .Add(0xFF, 14)
-        .Add({0x3E, 0x80})
-        .Add(0x01, 8)
-        .Add({0x03, 0x04, 0x02, 0x02, 0x03, 0x1F, 0x07, 0x08, 0x10, 0x03, 0x01, 0x03, 0x08})
-        .Add(0x00)
-        .Add(0x00, 106)
-        .Add(0x9F)
-        .Bytes();
+    auto f = Frame({0x03, 0x04, 0x02, 0x02, 0x03, 0x1F, 0x07, 0x08, 0x10, 0x03, 0x01, 0x03, 0x08}, 0x9F, 0x01);
+    f[21] = f[22] = 0x00;
+    f[127] = 0x3E;
+    f[128] = 0x80;
+    return f;
 }
 
-struct SentWrite {
-    int size;
-    int pauseMs;
-};
-
-// The sender's 141 writes and its pause after each.
-inline std::vector<SentWrite> SentWrites() {
-    std::vector<SentWrite> w{{1, 50}};
-    for (int g = 0; g < 8; ++g) {
-        for (int c = 0; c < 7; ++c) {
-            w.push_back({2, 20});
-        }
-        w.push_back({2, 100});
-    }
-    for (int g = 0; g < 7; ++g) {
-        w.push_back({1, 20});
-    }
-    w.push_back({1, 50});
-    for (int o = 0; o < 13; ++o) {
-        w.push_back({1, 20});
-    }
-    w.push_back({1, 20 + 100});
-    for (int z = 0; z < 52; ++z) {
-        w.push_back({2, 20});
-    }
-    w.push_back({2, 20 + 100});
-    w.push_back({1, 2000});
-    return w;
-}
-
-// Arrival time of every byte when each write takes `writeTime` and is followed
-// by its pause plus `late`; the second byte of a write comes one byte time
-// (2.3 ms at 4800 baud 8N2) after the first.
+// Arrival time of every byte when the sender's 141 writes each take
+// `writeTime` and are followed by their pause; the second byte of a write
+// comes one byte time (2.3 ms at 4800 baud 8N2) after the first.
 inline std::vector<std::chrono::microseconds> PacedArrivals(std::chrono::microseconds start,
-                                                            std::chrono::microseconds writeTime,
-                                                            std::chrono::microseconds late = {}) {
-    using std::chrono::microseconds;
-    std::vector<microseconds> at;
-    microseconds t = start;
-    for (const SentWrite& w : SentWrites()) {
+                                                            std::chrono::microseconds writeTime) {
+    std::vector<std::pair<int, int>> writes{{1, 50}}; // size, pause after it in ms
+    for (int c = 0; c < 64; ++c) {
+        writes.push_back({2, c % 8 == 7 ? 100 : 20});
+    }
+    for (int g = 0; g < 8; ++g) {
+        writes.push_back({1, g == 7 ? 50 : 20});
+    }
+    writes.insert(writes.end(), 13, {1, 20});
+    writes.push_back({1, 20 + 100});
+    for (int z = 0; z < 53; ++z) {
+        writes.push_back({2, z == 52 ? 20 + 100 : 20});
+    }
+    writes.push_back({1, 2000});
+    std::vector<std::chrono::microseconds> at;
+    std::chrono::microseconds t = start;
+    for (const auto& [size, pauseMs] : writes) {
         at.push_back(t);
-        if (w.size == 2) {
-            at.push_back(t + microseconds(2300));
+        if (size == 2) {
+            at.push_back(t + std::chrono::microseconds(2300));
         }
-        t += writeTime + std::chrono::milliseconds(w.pauseMs) + late;
+        t += writeTime + std::chrono::milliseconds(pauseMs);
     }
     return at;
 }
