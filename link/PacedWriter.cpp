@@ -1,5 +1,6 @@
 #include "PacedWriter.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include <sys/prctl.h>
@@ -20,6 +21,7 @@ bool CPacedWriter::Start(std::vector<PacedPiece> pieces, WriteFn write, std::fun
     }
     m_pieces.store(0, std::memory_order_release);
     m_bytes.store(0, std::memory_order_release);
+    m_cutShort.store(false, std::memory_order_release);
     m_running.store(true, std::memory_order_release);
     m_thread = std::thread(&CPacedWriter::Run, this, std::move(pieces), std::move(write), std::move(progress),
                            std::move(finished));
@@ -73,14 +75,21 @@ void CPacedWriter::Run(std::vector<PacedPiece> pieces, WriteFn write, std::funct
                 break;
             }
         }
-        write(piece.bytes.data(), static_cast<std::uint32_t>(piece.bytes.size()));
+        const std::uint32_t wanted = static_cast<std::uint32_t>(piece.bytes.size());
+        const std::uint32_t written = std::min(write(piece.bytes.data(), wanted), wanted);
         // The pause is measured from the moment the write returned, so a slow
         // write never shortens the silence the radio expects after it.
         const auto until = Clock::now() + std::chrono::milliseconds(piece.pauseAfterMs);
-        m_bytes.fetch_add(static_cast<int>(piece.bytes.size()), std::memory_order_acq_rel);
+        m_bytes.fetch_add(static_cast<int>(written), std::memory_order_acq_rel);
         m_pieces.fetch_add(1, std::memory_order_acq_rel);
+        if (written < wanted) {
+            m_cutShort.store(true, std::memory_order_release);
+        }
         if (progress) {
             progress();
+        }
+        if (written < wanted) {
+            break;
         }
         if (!Pause(until)) {
             stopped = true;

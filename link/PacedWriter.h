@@ -2,7 +2,9 @@
 // Writes a sequence of pieces on a thread of its own, each followed by a fixed
 // pause that starts once its write has returned. The thread that starts it
 // stays free (a window keeps painting meanwhile); the pieces, their order and
-// the pauses are exactly those given.
+// the pauses are exactly those given. A write that does not take its whole
+// piece ends the run at once: the radio rejects a frame with a hole, so
+// pausing on would only keep the operator waiting for nothing.
 //
 // Threads: Start, Stop and the destructor are called from one owning thread.
 // The write function and both callbacks run on the writer's thread; the
@@ -31,10 +33,11 @@ public:
     CPacedWriter(const CPacedWriter&) = delete;
     CPacedWriter& operator=(const CPacedWriter&) = delete;
 
-    // Starts writing `pieces` through `write`. `progress` runs after each
-    // write has returned, `finished` once after the last pause (or after a
-    // Stop, with stopped = true). Returns false while an earlier run is still
-    // going; a run that has finished is joined here.
+    // Starts writing `pieces` through `write`, which returns the bytes it
+    // got out. `progress` runs after each write has returned, `finished` once
+    // after the last pause, after a write that fell short (CutShort() tells)
+    // or after a Stop (stopped = true). Returns false while an earlier run is
+    // still going; a run that has finished is joined here.
     bool Start(std::vector<PacedPiece> pieces, WriteFn write, std::function<void()> progress,
                std::function<void(bool stopped)> finished);
 
@@ -44,7 +47,10 @@ public:
 
     [[nodiscard]] bool Running() const { return m_running.load(std::memory_order_acquire); }
     [[nodiscard]] int PiecesWritten() const { return m_pieces.load(std::memory_order_acquire); }
+    // Bytes the writes got out, not the bytes they were given.
     [[nodiscard]] int BytesWritten() const { return m_bytes.load(std::memory_order_acquire); }
+    // True when the last run ended because a write fell short.
+    [[nodiscard]] bool CutShort() const { return m_cutShort.load(std::memory_order_acquire); }
 
 private:
     void Run(std::vector<PacedPiece> pieces, WriteFn write, std::function<void()> progress,
@@ -60,4 +66,5 @@ private:
     std::atomic<bool> m_running{false};
     std::atomic<int> m_pieces{0};
     std::atomic<int> m_bytes{0};
+    std::atomic<bool> m_cutShort{false};
 };

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <grp.h>
@@ -16,6 +18,7 @@
 #include <thread>
 #include <time.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 static_assert(sizeof(termios) <= 64, "the saved settings must fit the space kept for them in the header");
@@ -125,6 +128,10 @@ bool SetParity(termios* t, std::uint8_t code, std::string* why) {
 void MakeRaw(termios* t) {
     cfmakeraw(t);
     t->c_cflag |= CLOCAL | CREAD;
+    // The programming cable has no handshake lines: flow control left on by another program would hold every
+    // write until it timed out.
+    t->c_cflag &= ~CRTSCTS;
+    t->c_iflag &= ~(IXON | IXOFF | IXANY);
     // Reads return at once with what is there; the watch thread waits in poll() instead.
     t->c_cc[VMIN] = 0;
     t->c_cc[VTIME] = 0;
@@ -166,6 +173,7 @@ LineSettings Decode(const termios& t) {
         s.parity = (t.c_cflag & PARODD) ? 1 : 2;
     }
     s.raw = IsRaw(t);
+    s.flowControl = (t.c_cflag & CRTSCTS) != 0 || (t.c_iflag & (IXON | IXOFF | IXANY)) != 0;
     return s;
 }
 
@@ -224,6 +232,13 @@ int MillisecondsLeft(bool hasDeadline, Clock::time_point deadline) {
 
 } // namespace
 
+std::string DeviceKernelName(const std::string& path) {
+    char resolved[PATH_MAX];
+    const std::string real = ::realpath(path.c_str(), resolved) != nullptr ? resolved : path;
+    const auto slash = real.find_last_of('/');
+    return slash == std::string::npos ? real : real.substr(slash + 1);
+}
+
 std::string DeviceGroupName(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
@@ -248,6 +263,16 @@ std::string DescribeSerialFailure(const SerialFailure& failure, const std::strin
     case SerialFailureKind::Busy:
         return dev + " is busy: another program holds it. Close that program and connect again.";
     case SerialFailureKind::PermissionDenied: {
+        if (deviceGroup == "root") {
+            // Joining "root" would hand the user the whole system: the device should belong to dialout instead.
+            return dev +
+                   ": permission denied. Only root may open this device. Ask the administrator for a udev "
+                   "rule that gives it to the group \"dialout\" (for example a file "
+                   "/etc/udev/rules.d/50-velmar.rules with the line SUBSYSTEM==\"tty\", KERNEL==\"" +
+                   DeviceKernelName(dev) +
+                   "\", GROUP=\"dialout\", MODE=\"0660\"), join that group (sudo usermod -aG dialout $USER) and "
+                   "log in again.";
+        }
         const std::string group = deviceGroup.empty() ? std::string("dialout") : deviceGroup;
         return dev + ": permission denied. Your user must be in the group that owns the device, \"" + group +
                "\" (for example: sudo usermod -aG " + group + " $USER), and log in again.";
@@ -282,45 +307,56 @@ bool CPosixSerial::Open(const std::string& device, SerialFailure* failure) {
         Fail(failure, SerialFailureKind::Busy, device, EBUSY, "it is already open here");
         return false;
     }
-    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        const int error = errno;
-        Fail(failure, KindOfOpenError(error), device, error, ErrnoText(error));
+    // Owns the descriptor until everything is in place: every failure below leaves through one clean-up.
+    struct Guard {
+        int fd = -1;
+        bool exclusive = false;
+        ~Guard() {
+            if (fd >= 0) {
+                if (exclusive) {
+                    ::ioctl(fd, TIOCNXCL);
+                }
+                CloseRetainingErrno(fd);
+            }
+        }
+    } guard;
+    const auto fail = [&](SerialFailureKind kind, int error, std::string reason) {
+        Fail(failure, kind, device, error, std::move(reason));
         return false;
+    };
+    const auto failErrno = [&] {
+        const int error = errno;
+        return fail(KindOfOpenError(error), error, ErrnoText(error));
+    };
+
+    guard.fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (guard.fd < 0) {
+        return failErrno();
     }
-    // TIOCEXCL keeps other users out; root passes it, so the advisory lock is what stops a second copy of
-    // this program run as root.
-    if (::ioctl(fd, TIOCEXCL) != 0) {
-        const int error = errno;
-        CloseRetainingErrno(fd);
-        Fail(failure, KindOfOpenError(error), device, error, ErrnoText(error));
-        return false;
+    // Root passes another program's TIOCEXCL, and would then share the radio's bytes with it: ask first.
+    int heldExclusively = 0;
+    if (::ioctl(guard.fd, TIOCGEXCL, &heldExclusively) == 0 && heldExclusively != 0) {
+        return fail(SerialFailureKind::Busy, EBUSY, "another program holds it");
     }
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (::ioctl(guard.fd, TIOCEXCL) != 0) {
+        return failErrno();
+    }
+    guard.exclusive = true;
+    // TIOCEXCL keeps other users out; root passes it, so the advisory lock is what stops a second copy of this
+    // program run as root.
+    if (::flock(guard.fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
-        ::ioctl(fd, TIOCNXCL);
-        CloseRetainingErrno(fd);
-        Fail(failure, error == EWOULDBLOCK ? SerialFailureKind::Busy : KindOfOpenError(error), device, error,
-             ErrnoText(error));
-        return false;
+        return fail(error == EWOULDBLOCK ? SerialFailureKind::Busy : KindOfOpenError(error), error, ErrnoText(error));
     }
     termios saved{};
-    if (tcgetattr(fd, &saved) != 0) {
-        const int error = errno;
-        ::ioctl(fd, TIOCNXCL);
-        CloseRetainingErrno(fd);
-        Fail(failure, KindOfOpenError(error), device, error, ErrnoText(error));
-        return false;
+    if (tcgetattr(guard.fd, &saved) != 0) {
+        return failErrno();
     }
     const int wakeFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     if (wakeFd < 0) {
-        const int error = errno;
-        ::ioctl(fd, TIOCNXCL);
-        CloseRetainingErrno(fd);
-        Fail(failure, KindOfOpenError(error), device, error, ErrnoText(error));
-        return false;
+        return failErrno();
     }
-    m_fd = fd;
+    m_fd = std::exchange(guard.fd, -1);
     m_wakeFd = wakeFd;
     m_device = device;
     std::memcpy(m_savedTermios, &saved, sizeof saved);
@@ -372,6 +408,8 @@ bool CPosixSerial::ApplyLineSettings(std::uint32_t baudRate, std::uint8_t byteSi
             what = "the driver did not keep the stop bits";
         } else if (have.parity != want.parity) {
             what = "the driver did not keep parity code " + std::to_string(parity);
+        } else if (have.flowControl != want.flowControl) {
+            what = "the driver did not turn flow control off";
         } else {
             what = "the driver did not keep raw mode";
         }

@@ -34,6 +34,9 @@ struct SerialFailure {
 // for permission problems; empty when unknown.
 std::string DescribeSerialFailure(const SerialFailure& failure, const std::string& deviceGroup);
 
+// The device's own name in /dev after following links ("ttyUSB0" for a /dev/serial/by-id path).
+std::string DeviceKernelName(const std::string& path);
+
 // The name of the group owning `path`, from stat(); empty when it cannot be found.
 std::string DeviceGroupName(const std::string& path);
 
@@ -44,7 +47,8 @@ struct LineSettings {
     std::uint8_t byteSize = 0;
     std::uint8_t stopBits = 0;
     std::uint8_t parity = 0;
-    bool raw = false; // no line editing, echo, signals or output processing; reads return what is there
+    bool raw = false;         // no line editing, echo, signals or output processing; reads return what is there
+    bool flowControl = false; // RTS/CTS or XON/XOFF handshaking is on
     bool operator==(const LineSettings&) const = default;
 };
 
@@ -65,13 +69,14 @@ public:
     CPosixSerial& operator=(const CPosixSerial&) = delete;
 
     // Opens `device` for reading and writing, exclusively (TIOCEXCL, and an flock() lock which also holds
-    // against root), without making it the controlling terminal, and saves its settings for Close. Also makes
-    // the wake-up descriptor. False with *failure filled in when any of it fails; nothing is left open then.
+    // against root; a device another program already holds exclusively is refused as busy, also for root),
+    // without making it the controlling terminal, and saves its settings for Close. Also makes the wake-up
+    // descriptor. False with *failure filled in when any of it fails; nothing is left open then.
     bool Open(const std::string& device, SerialFailure* failure);
 
-    // Raw mode, no waiting in reads, and the given speed, data bits, stop-bits code and parity code. Each
-    // value is checked, applied and read back; false with *failure when one cannot be expressed or the driver
-    // did not keep it (e.g. a pseudo-terminal always keeps 8 data bits and no parity).
+    // Raw mode, no flow control, no waiting in reads, and the given speed, data bits, stop-bits code and parity code.
+    // Each value is checked, applied and read back; false with *failure when one cannot be expressed or the driver did
+    // not keep it (e.g. a pseudo-terminal always keeps 8 data bits and no parity).
     bool ApplyLineSettings(std::uint32_t baudRate, std::uint8_t byteSize, std::uint8_t stopBits, std::uint8_t parity,
                            SerialFailure* failure);
 

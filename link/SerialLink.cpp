@@ -104,16 +104,20 @@ bool CSerialLink::Open(std::string portName, std::uint32_t baudRate, std::uint8_
     }
     // The driver's buffer sizes are the kernel's own here; there is nothing to size.
     m_port.Purge();
+    // A device that opened but cannot be used is a failed open all the same: the operator hears why. The port
+    // is released at once, so that the next Open of the same port is not refused as busy.
+    const auto failAfterOpen = [&] {
+        m_port.Close();
+        Report({"Port Ofen Fail", LastFailureDetail(), {}});
+        return false;
+    };
     if (baudRate == 0) {
         m_lastFailure = {LinkFailureKind::SettingRefused, device, 0, "0 baud is not a speed"};
-        m_port.Close();
-        return false;
+        return failAfterOpen();
     }
     m_nWriteMultiplier = 19200 / baudRate;
     if (!m_port.ApplyLineSettings(baudRate, byteSize, stopBits, parity, &m_lastFailure)) {
-        // Released at once, so that the next Open of the same port is not refused as busy.
-        m_port.Close();
-        return false;
+        return failAfterOpen();
     }
     m_bHungUp.store(false, std::memory_order_release);
     m_nWatchResult.store(0, std::memory_order_release);
@@ -125,6 +129,7 @@ bool CSerialLink::Open(std::string portName, std::uint32_t baudRate, std::uint8_
         m_bWatching.store(false, std::memory_order_release);
         Close();
         m_lastFailure = {LinkFailureKind::Resources, device, e.code().value(), "no watch thread could be started"};
+        Report({"Port Ofen Fail", LastFailureDetail(), {}});
         return false;
     }
     return true;
@@ -206,6 +211,10 @@ std::uint32_t CSerialLink::ThreadWatchComm(CSerialLink* link) {
             // for Close alone instead of spinning.
             watchPort = false;
             link->m_bHungUp.store(true, std::memory_order_release);
+            // Told at once, so the window can say so while the operator still holds the cable.
+            if (link->m_notify) {
+                link->m_notify();
+            }
         }
         std::this_thread::yield();
     }

@@ -55,9 +55,9 @@ public:
     // (19200 / baudRate) ms per byte (0: none), applies raw mode and the line settings (stop bits 0 = one,
     // 2 = two; 1 = one and a half is refused here; parity 0 none, 1 odd, 2 even, 3 mark, 4 space) and starts
     // the watch thread. True when all of that succeeded.
-    // False when the device cannot be opened ("Port Ofen Fail" goes to the message sink, with the device and
-    // the reason as detail), when a setting is refused (no message; the port is released again) or when the
-    // thread cannot be started. LastFailure() tells why. Also false, with "Port Ofen Fail", when this link is
+    // False when the device cannot be opened, when a setting is refused (the port is released again) or when
+    // the thread cannot be started: each time "Port Ofen Fail" goes to the message sink, with the device and the
+    // reason as detail, and LastFailure() tells why. Also false, with "Port Ofen Fail", when this link is
     // open already; the open connection is left as it is.
     bool Open(std::string portName, std::uint32_t baudRate, std::uint8_t byteSize, std::uint8_t stopBits,
               std::uint8_t parity);
@@ -74,7 +74,8 @@ public:
     // Watch thread: takes up to `capacity` of the bytes already received, without waiting; 0 when none.
     std::uint32_t Read(std::uint8_t* buffer, std::uint32_t capacity);
 
-    // Called on the watch thread once after each receive event, when the driver has been drained.
+    // Called on the watch thread once after each receive event, when the driver has been drained, and once when
+    // the line hangs up.
     void SetNotify(std::function<void()> notify);
     // Receives the link's messages, from the window thread (Open) or the watch thread. Must not block.
     void SetMessageSink(std::function<void(const LinkMessage&)> sink);

@@ -1,5 +1,6 @@
 #include "ChannelEntry.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace velmar {
@@ -28,21 +29,57 @@ ChannelChange EnterChannelText(RadioSettings& s, int channel) {
     change.invalidCharacter = s.m_bDigitValid == 0;
     if (text.empty()) {
         ClearChannelCode(s, channel + 1);
+        StoreChannelText(s, std::string(), channel);
     }
     if (s.m_bFreqReady != 1) {
         // A partial text that passes so far: the channel keeps what it had.
         return change;
     }
 
+    const bool complete = !change.invalidCharacter && text.size() == kFreqTextLength;
+    change.entered = text;
     EncodeFreq(s, s.m_nFreq);
     text = s.m_bDigitValid == 0 ? std::string() : s.m_strFreqText;
     if (s.m_strFreqCode == kRejectedCode) {
         text.clear();
+        if (complete) {
+            change.correction = s.m_bDecimalPoint ? Correction::OutOfRange : Correction::NotAFrequency;
+        }
+    } else if (complete && text != change.entered) {
+        change.correction = Correction::MovedDown;
     }
     StoreChannelText(s, text, channel);
     GroupEntry(s.m_strGroupCode, s, channel) = s.m_strFreqCode;
     change.writeBack = true;
     return change;
+}
+
+EnteredChannel EnterWholeText(std::string_view text) {
+    RadioSettings scratch;
+    scratch.m_strChannel[0] = std::string(text);
+    EnterChannelText(scratch, 0);
+    if (text.empty()) {
+        return {};
+    }
+    return {scratch.m_strGroupChannel[0][0], scratch.m_strGroupCode[0][0]};
+}
+
+std::optional<std::string> CompleteFreqBeginning(std::string_view text) {
+    const auto digits = [](std::string_view part) {
+        return std::all_of(part.begin(), part.end(), [](char ch) { return IsDigit(ch); });
+    };
+    if (text.size() < kPointIndex || text.size() >= kFreqTextLength || !digits(text.substr(0, kPointIndex))) {
+        return std::nullopt;
+    }
+    if (text.size() > kPointIndex && (text[kPointIndex] != '.' || !digits(text.substr(kPointIndex + 1)))) {
+        return std::nullopt;
+    }
+    std::string completed(text);
+    if (completed.size() == kPointIndex) {
+        completed += '.';
+    }
+    completed.resize(kFreqTextLength, '0');
+    return completed;
 }
 
 void ParseFreqText(RadioSettings& s, std::string text) {

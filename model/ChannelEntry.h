@@ -8,7 +8,9 @@
 
 #include "RadioSettings.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace velmar {
 
@@ -20,6 +22,14 @@ inline constexpr int kHighestFreq = 50000000; // 500.00000 MHz
 inline constexpr int kGridStep = 625;         // 6.25 kHz
 inline constexpr const char* kRejectedCode = "ffff";
 
+// How the entry rules changed a complete text without a message box.
+enum class Correction {
+    None,
+    NotAFrequency, // nine characters without the point in fourth place: cleared
+    OutOfRange,    // below 400.00000 or above 500.00000 MHz: cleared
+    MovedDown,     // off the 6.25 kHz grid: moved down onto it
+};
+
 // What the window has to do after a change of channel edit `channel`.
 struct ChannelChange {
     // Show "Please Input Integer" now, while the failing text still stands in the edit.
@@ -27,13 +37,31 @@ struct ChannelChange {
     // Show the record in the controls again; the edit then reads s.m_strChannel[channel].
     // When false the edit keeps the operator's text and nothing is written back.
     bool writeBack = false;
+    // Said to the operator, so that no typed frequency changes or goes without a word.
+    Correction correction = Correction::None;
+    std::string entered; // the complete text as it arrived, for the word about it
 };
 
 // Runs the change of edit `channel` (0..7), whose new text the window has
 // already read into s.m_strChannel[channel]. Every character of the text is
 // checked, also when it arrives whole, and the verdict belongs to this text
-// alone.
+// alone. An emptied edit empties both the stored text and the code, so that
+// the group shows on its return what Send will send.
 ChannelChange EnterChannelText(RadioSettings& s, int channel);
+
+// What channel entry makes of a whole text arriving in an edit: the text the
+// edit shows afterwards and the code stored (both empty for an empty text).
+struct EnteredChannel {
+    std::string text;
+    std::string code;
+};
+EnteredChannel EnterWholeText(std::string_view text);
+
+// The beginning of a frequency (three digits, or three digits, the point and
+// up to four digits) completed with zeros to nine characters: "446" and
+// "446." give "446.00000", "446.1" gives "446.10000". Anything else, a
+// complete text included, is no beginning: nullopt.
+std::optional<std::string> CompleteFreqBeginning(std::string_view text);
 
 // The steps of the entry, each leaving its result in the record's work values.
 void ParseFreqText(RadioSettings& s, std::string text);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <grp.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -26,16 +27,24 @@ TEST(PortNames, ComNamesMapToDevicesUnlessTheEnvironmentNamesOne) {
     ::unsetenv("VELMAR_COM3");
 }
 
-// A user refused a device is told which group owns it, so that they can join it.
-TEST(FailureText, PermissionDeniedNamesTheDevicesGroup) {
+// A user refused a device is told which group owns it, so that they can join it; never to join root.
+TEST(FailureText, PermissionDeniedNamesTheGroupToJoin) {
     char path[] = "/tmp/velmar-link-groupXXXXXX";
     ::close(::mkstemp(path));
-    const std::string group = ::getgrgid(::getegid())->gr_name;
-    EXPECT_EQ(DeviceGroupName(path), group);
+    EXPECT_EQ(DeviceGroupName(path), ::getgrgid(::getegid())->gr_name);
     const SerialFailure denied{SerialFailureKind::PermissionDenied, path, EACCES, "Permission denied"};
-    EXPECT_NE(DescribeSerialFailure(denied, group).find(std::string(path) + ": permission denied"), std::string::npos);
-    EXPECT_NE(DescribeSerialFailure(denied, group).find('"' + group + '"'), std::string::npos);
-    EXPECT_NE(DescribeSerialFailure(denied, "").find("\"dialout\""), std::string::npos) << "the usual group";
+    const std::pair<const char*, std::vector<const char*>> cases[] = {
+        {"uucp", {": permission denied", "\"uucp\"", "usermod -aG uucp"}},
+        {"", {"\"dialout\"", "usermod -aG dialout"}},
+        {"root", {"Only root may open", "udev", "GROUP=\"dialout\"", "usermod -aG dialout"}},
+    };
+    for (const auto& [group, parts] : cases) {
+        const std::string text = DescribeSerialFailure(denied, group);
+        for (const char* part : parts) {
+            EXPECT_NE(text.find(part), std::string::npos) << group << ": " << text;
+        }
+        EXPECT_EQ(text.find("-aG root"), std::string::npos) << text;
+    }
     ::unlink(path);
     EXPECT_EQ(DeviceGroupName(path), "");
 }

@@ -5,7 +5,10 @@
 #include <atomic>
 #include <cstdlib>
 #include <dirent.h>
+#include <fcntl.h>
 #include <memory>
+#include <sys/ioctl.h>
+#include <termios.h>
 #include <thread>
 
 namespace {
@@ -80,7 +83,7 @@ TEST(SerialLinkOpen, HeldDeviceShowsPortOfenFailAndTheHolderKeepsWorking) {
     EXPECT_TRUE(r.Open()) << r.link.LastFailureDetail();
 }
 
-TEST(SerialLinkOpen, RefusedSettingsFailWithoutAMessageAndReleaseThePort) {
+TEST(SerialLinkOpen, RefusedSettingsSayWhyAndReleaseThePort) {
     Rig r;
     const struct {
         std::uint32_t baud;
@@ -104,10 +107,43 @@ TEST(SerialLinkOpen, RefusedSettingsFailWithoutAMessageAndReleaseThePort) {
         EXPECT_NE(r.link.LastFailure().reason.find(c.why), npos) << r.link.LastFailure().reason;
         EXPECT_FALSE(r.link.m_bPortOpen.load());
         EXPECT_FALSE(r.link.WatchThreadRunning());
+        const auto messages = r.events.Now().messages;
+        ASSERT_FALSE(messages.empty());
+        EXPECT_EQ(messages.back().text, "Port Ofen Fail");
+        EXPECT_NE(messages.back().detail.find(c.why), npos) << messages.back().detail;
         ASSERT_TRUE(r.Open()) << c.why << ": the port was not released";
         r.link.Close();
     }
-    EXPECT_TRUE(r.events.Now().messages.empty());
+    EXPECT_EQ(r.events.Now().messages.size(), std::size(cases));
+}
+
+// Another program's hold on the device: its exclusive mode (which root would pass) and the flow control it left.
+TEST(SerialLinkOpen, AnotherProgramsExclusiveHoldIsBusyAndItsFlowControlIsCleared) {
+    Rig r;
+    const int other = ::open(r.pty.Slave().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(other, 0);
+    termios left{};
+    ASSERT_EQ(::tcgetattr(other, &left), 0);
+    left.c_cflag |= CRTSCTS;
+    left.c_iflag |= IXOFF | IXON;
+    ASSERT_EQ(::tcsetattr(other, TCSANOW, &left), 0);
+    ASSERT_EQ(::ioctl(other, TIOCEXCL), 0);
+    EXPECT_FALSE(r.Open());
+    EXPECT_EQ(r.link.LastFailure().kind, LinkFailureKind::Busy);
+    EXPECT_NE(r.events.Now().messages.back().detail.find("busy: another program holds it"), npos);
+
+    ASSERT_EQ(::ioctl(other, TIOCNXCL), 0);
+    ASSERT_TRUE(r.Open()) << r.link.LastFailureDetail();
+    LineSettings during, after;
+    ASSERT_TRUE(r.link.CurrentLineSettings(&during));
+    EXPECT_FALSE(during.flowControl);
+    const std::vector<std::uint8_t> bytes{0x13, 0x11};
+    EXPECT_EQ(r.link.Write(bytes.data(), 2), 2u) << "no handshake holds the write";
+    EXPECT_EQ(r.pty.Receive(2), bytes);
+    r.link.Close();
+    ASSERT_TRUE(ReadLineSettings(other, &after));
+    EXPECT_TRUE(after.flowControl) << "Close gives the other program its settings back";
+    ::close(other);
 }
 
 TEST(SerialLinkTransfer, BytesGoBothWaysOnALineSetForTheRadio) {

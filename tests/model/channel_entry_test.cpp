@@ -1,4 +1,5 @@
 #include "ChannelEntry.h"
+#include "GroupSelection.h"
 
 #include <gtest/gtest.h>
 
@@ -100,14 +101,67 @@ TEST(ChannelEntry, PartialTextsThatPassChangeNothing) {
     EXPECT_EQ(w.messages, 0);
 }
 
-TEST(ChannelEntry, DeletingEverythingEmptiesTheCodeButKeepsTheStoredText) {
+TEST(ChannelEntry, EmptiedEditAndSpacingClickLeaveNothingTheGroupWouldShowAgain) {
     Channels w;
     w.Type(3, "433.07500");
+    w.Type(5, "446.00625");
     const ChannelChange change = w.Change(3, "");
     EXPECT_FALSE(change.writeBack);
     EXPECT_FALSE(change.invalidCharacter);
     EXPECT_EQ(w.StoredCode(0, 3), "");
-    EXPECT_EQ(w.StoredText(0, 3), "433.07500");
+    EXPECT_EQ(w.StoredText(0, 3), "");
+
+    // Group B gets a spacing click; group A keeps what it had.
+    w.s.m_nGroup = 1;
+    ShowGroup(w.s);
+    w.edit = w.s.m_strChannel;
+    w.Type(0, "410.00000");
+    w.s.m_nSpacing = 1;
+    ClickSpacing(w.s);
+    EXPECT_EQ(w.s.m_nGroupSpacing[1], 1);
+    EXPECT_EQ(w.s.m_strChannel, PerChannel<std::string>{});
+
+    // After a round trip every group shows exactly the texts whose codes Send sends.
+    for (int g : {0, 1}) {
+        w.s.m_nGroup = g;
+        ShowGroup(w.s);
+        EXPECT_EQ(w.s.m_nSpacing, g == 1 ? 1 : 0);
+        for (int c = 0; c < kChannelCount; ++c) {
+            const std::string& shown = w.s.m_strChannel[static_cast<std::size_t>(c)];
+            EXPECT_EQ(shown.empty(), w.StoredCode(g, c).empty()) << g << c;
+            EXPECT_EQ(shown, EnterWholeText(shown).text) << g << c;
+        }
+        EXPECT_EQ(w.s.m_strChannel[5], g == 0 ? "446.00625" : "");
+    }
+}
+
+TEST(ChannelEntry, CompleteTextsCorrectedWithoutABoxSaySo) {
+    const std::pair<const char*, Correction> cases[] = {{"446.00625", Correction::None},
+                                                        {"446.00300", Correction::MovedDown},
+                                                        {"520.00000", Correction::OutOfRange},
+                                                        {"446006250", Correction::NotAFrequency},
+                                                        {"446.0062", Correction::None}};
+    for (const auto& [text, correction] : cases) {
+        Channels w;
+        const ChannelChange change = w.Change(0, text);
+        EXPECT_EQ(change.correction, correction) << text;
+        EXPECT_EQ(change.entered, correction == Correction::None ? change.entered : text) << text;
+    }
+}
+
+TEST(ChannelEntry, BeginningsOfAFrequencyAreCompletedWithZeros) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"446", "446.00000"}, {"446.", "446.00000"}, {"446.1", "446.10000"}, {"462.5625", "462.56250"},
+        {"4460", nullptr},    {"44", nullptr},       {"", nullptr},          {"446.00625", nullptr},
+        {"446.1x", nullptr},  {"4a6", nullptr},
+    };
+    for (const auto& [text, completed] : cases) {
+        const auto got = CompleteFreqBeginning(text);
+        EXPECT_EQ(got.has_value(), completed != nullptr) << text;
+        if (got && completed) {
+            EXPECT_EQ(*got, completed) << text;
+        }
+    }
 }
 
 TEST(ChannelEntry, BadCharacterShowsTheMessageOnceAndEmptiesTheEdit) {
