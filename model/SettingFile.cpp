@@ -1,0 +1,295 @@
+#include "SettingFile.h"
+
+#include "ChannelEntry.h"
+#include "CodeTables.h"
+#include "ProgrammingFrame.h"
+#include "TextFile.h"
+
+#include <nlohmann/json.hpp>
+
+#include <array>
+#include <cstdint>
+
+namespace velmar {
+
+namespace {
+
+using Json = nlohmann::json;
+
+// An option of the file: its list, and the record's index field (none for
+// BCLO, whose record field is the item text itself).
+struct OptionField {
+    const OptionList* list;
+    int RadioSettings::*index;
+};
+
+// In the order the file holds them.
+const std::array<OptionField, 13> kOptionFields{{
+    {&kScanDelayList, &RadioSettings::m_nScanDelay},
+    {&kPttFpList, &RadioSettings::m_nPttFp},
+    {&kBcloList, nullptr},
+    {&kPttTotList, &RadioSettings::m_nPttTot},
+    {&kVoxAttackList, &RadioSettings::m_nVoxAttack},
+    {&kVoxReleaseList, &RadioSettings::m_nVoxRelease},
+    {&kButtonLongList, &RadioSettings::m_nButtonLongTime},
+    {&kPowerSaveList, &RadioSettings::m_nPowerSave},
+    {&kCtcssList, &RadioSettings::m_nCtcss},
+    {&kDcsList, &RadioSettings::m_nDcs},
+    {&kSelfToneList, &RadioSettings::m_nSelfTone},
+    {&kModeList, &RadioSettings::m_nMode},
+    {&kBandList, &RadioSettings::m_nBand},
+}};
+
+constexpr const char* kChannelAllowed = "a frequency of nine characters from 400.00000 to 500.00000 MHz on the "
+                                        "6.25 kHz grid, such as 446.00625, or \"\" for none";
+
+std::string Quoted(std::string_view text) {
+    return Json(std::string(text)).dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+std::string_view ItemText(const OptionList& list, int index) {
+    const auto i = static_cast<std::size_t>(index);
+    return i < list.items.size() ? list.items[i] : list.items[0];
+}
+
+std::string GroupLetter(int g) {
+    return std::string(1, static_cast<char>('A' + g));
+}
+
+int FindItem(const OptionList& list, std::string_view text) {
+    for (std::size_t i = 0; i < list.items.size(); ++i) {
+        if (list.items[i] == text) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+std::string OneOf(const OptionList& list) {
+    std::string text = "one of ";
+    for (std::size_t i = 0; i < list.items.size(); ++i) {
+        text += (i == 0 ? "" : ", ") + Quoted(list.items[i]);
+    }
+    return text;
+}
+
+// Reads a parsed file into a record, keeping the first fault it meets.
+class SettingReader {
+public:
+    explicit SettingReader(const std::string& fileName) : m_fileName(fileName) {}
+
+    bool Read(const Json& root, RadioSettings& s) {
+        if (!root.is_object()) {
+            return Refuse("the whole file", root, "a JSON object with \"format\": \"velmar-setting\"");
+        }
+        return ReadHead(root) && ReadGroups(root, s) && ReadOptions(root, s);
+    }
+
+    bool Refuse(const std::string& place, const std::string& problem) {
+        m_error = m_fileName + ": " + place + ": " + problem;
+        return false;
+    }
+    const std::string& error() const { return m_error; }
+
+private:
+    // "is <value>, must be <allowed>", or "missing, ..." when there is no value.
+    bool Refuse(const std::string& place, const Json* value, const std::string& allowed) {
+        std::string found = "missing";
+        if (value != nullptr) {
+            found = value->dump(-1, ' ', false, Json::error_handler_t::replace);
+            if (found.size() > 60) {
+                found = found.substr(0, 57) + "...";
+            }
+            found = "is " + found;
+        }
+        return Refuse(place, found + ", must be " + allowed);
+    }
+    bool Refuse(const std::string& place, const Json& value, const std::string& allowed) {
+        return Refuse(place, &value, allowed);
+    }
+
+    static const Json* Member(const Json& object, const char* key) {
+        const auto it = object.find(key);
+        return it == object.end() ? nullptr : &*it;
+    }
+
+    bool ReadHead(const Json& root) {
+        const Json* format = Member(root, "format");
+        if (format == nullptr || *format != kSettingFormat) {
+            return Refuse("format", format, Quoted(kSettingFormat) + " (a Velmar setting file)");
+        }
+        const std::string versions = "a whole number from 1 to " + std::to_string(kSettingVersion);
+        const Json* version = Member(root, "version");
+        if (version == nullptr || !version->is_number_unsigned() || version->get<std::uint64_t>() == 0) {
+            return Refuse("version", version, versions);
+        }
+        if (version->get<std::uint64_t>() > static_cast<std::uint64_t>(kSettingVersion)) {
+            return Refuse("version", "is " + version->dump() + ": made by a newer Velmar; this one reads versions " +
+                                         "up to " + std::to_string(kSettingVersion));
+        }
+        return true;
+    }
+
+    bool ReadGroups(const Json& root, RadioSettings& s) {
+        const std::string allowed = "a list of exactly eight groups, \"A\" to \"H\" in order";
+        const Json* groups = Member(root, "groups");
+        if (groups == nullptr || !groups->is_array()) {
+            return Refuse("groups", groups, allowed);
+        }
+        if (groups->size() != kGroupCount) {
+            return Refuse("groups", "has " + std::to_string(groups->size()) + " groups, must be " + allowed);
+        }
+        for (int g = 0; g < kGroupCount; ++g) {
+            if (!ReadGroup((*groups)[static_cast<std::size_t>(g)], g, s)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool ReadGroup(const Json& group, int g, RadioSettings& s) {
+        const std::string place = "groups[" + std::to_string(g) + "]";
+        if (!group.is_object()) {
+            return Refuse(place, group, "an object with \"group\", \"spacing\" and \"channels\"");
+        }
+        const Json* letter = Member(group, "group");
+        if (letter == nullptr || *letter != GroupLetter(g)) {
+            return Refuse(place + ".group", letter,
+                          Quoted(GroupLetter(g)) + " (the groups run \"A\" to \"H\" in order)");
+        }
+        const Json* spacing = Member(group, "spacing");
+        const int spacingIndex = spacing != nullptr && spacing->is_string()
+                                     ? FindItem(kSpacingList, spacing->get_ref<const std::string&>())
+                                     : -1;
+        if (spacingIndex < 0) {
+            return Refuse(place + ".spacing", spacing, OneOf(kSpacingList));
+        }
+        s.m_nGroupSpacing[static_cast<std::size_t>(g)] = spacingIndex;
+
+        const std::string channelsAllowed = "a list of exactly eight channels, CH1 to CH8";
+        const Json* channels = Member(group, "channels");
+        if (channels == nullptr || !channels->is_array()) {
+            return Refuse(place + ".channels", channels, channelsAllowed);
+        }
+        if (channels->size() != kChannelCount) {
+            return Refuse(place + ".channels",
+                          "has " + std::to_string(channels->size()) + " channels, must be " + channelsAllowed);
+        }
+        for (int c = 0; c < kChannelCount; ++c) {
+            const Json& channel = (*channels)[static_cast<std::size_t>(c)];
+            const std::string channelPlace = place + ".channels[" + std::to_string(c) + "]";
+            if (!channel.is_string()) {
+                return Refuse(channelPlace, channel, kChannelAllowed);
+            }
+            const auto& text = channel.get_ref<const std::string&>();
+            EnteredChannel entered = EnterWholeText(text);
+            if (entered.text != text) {
+                // Naming the grid point helps whoever typed a nearby frequency by hand.
+                const std::string hint = entered.text.empty() ? "" : " (the grid point below is " + entered.text + ")";
+                return Refuse(channelPlace, channel, kChannelAllowed + hint);
+            }
+            s.m_strGroupChannel[static_cast<std::size_t>(g)][static_cast<std::size_t>(c)] = std::move(entered.text);
+            s.m_strGroupCode[static_cast<std::size_t>(g)][static_cast<std::size_t>(c)] = std::move(entered.code);
+        }
+        return true;
+    }
+
+    bool ReadOptions(const Json& root, RadioSettings& s) {
+        const Json* options = Member(root, "options");
+        if (options == nullptr || !options->is_object()) {
+            return Refuse("options", options, "an object with the 13 options, \"Scan Delay Time\" to \"Band Select\"");
+        }
+        for (const OptionField& field : kOptionFields) {
+            const std::string label(field.list->label);
+            const Json* value = Member(*options, label.c_str());
+            const int index = value != nullptr && value->is_string()
+                                  ? FindItem(*field.list, value->get_ref<const std::string&>())
+                                  : -1;
+            if (index < 0) {
+                return Refuse("options." + Quoted(label), value, OneOf(*field.list));
+            }
+            if (field.index == nullptr) {
+                s.m_strBclo = std::string(field.list->items[static_cast<std::size_t>(index)]);
+            } else {
+                s.*field.index = index;
+            }
+        }
+        return true;
+    }
+
+    std::string m_fileName;
+    std::string m_error;
+};
+
+} // namespace
+
+std::string SettingToJson(const RadioSettings& s) {
+    // Laid out by hand so that each group stays on one line, as a person
+    // reads and edits it; every value is still encoded by the JSON library.
+    std::string text = "{\n  \"format\": " + Quoted(kSettingFormat) +
+                       ",\n  \"version\": " + std::to_string(kSettingVersion) + ",\n  \"groups\": [\n";
+    for (int g = 0; g < kGroupCount; ++g) {
+        const auto gi = static_cast<std::size_t>(g);
+        text += "    { \"group\": " + Quoted(GroupLetter(g)) +
+                ", \"spacing\": " + Quoted(ItemText(kSpacingList, s.m_nGroupSpacing[gi])) + ", \"channels\": [";
+        for (int c = 0; c < kChannelCount; ++c) {
+            text += (c == 0 ? "" : ", ") + Quoted(s.m_strGroupChannel[gi][static_cast<std::size_t>(c)]);
+        }
+        text += g + 1 < kGroupCount ? "] },\n" : "] }\n";
+    }
+    text += "  ],\n  \"options\": {\n";
+    for (std::size_t i = 0; i < kOptionFields.size(); ++i) {
+        const OptionField& field = kOptionFields[i];
+        const OptionList& list = *field.list;
+        const std::string_view item =
+            field.index != nullptr ? ItemText(list, s.*field.index) : ItemText(list, FindItem(list, s.m_strBclo));
+        text += "    " + Quoted(list.label) + ": " + Quoted(item) + (i + 1 < kOptionFields.size() ? ",\n" : "\n");
+    }
+    text += "  }\n}\n";
+    return text;
+}
+
+bool SettingFromJson(std::string_view json, const std::string& fileName, RadioSettings* out, std::string* error) {
+    SettingReader reader(fileName);
+    Json root;
+    try {
+        root = Json::parse(json.begin(), json.end());
+    } catch (const Json::parse_error& e) {
+        // The library's text carries line and column after its own tag.
+        std::string what = e.what();
+        const auto tag = what.find("] ");
+        reader.Refuse("not JSON", (tag == std::string::npos ? what : what.substr(tag + 2)) +
+                                      "; a setting file is a JSON object with \"format\": \"velmar-setting\"");
+        *error = reader.error();
+        return false;
+    }
+    RadioSettings s;
+    if (!reader.Read(root, s)) {
+        *error = reader.error();
+        return false;
+    }
+    s.m_nGroup = 0;
+    s.m_strChannel = s.m_strGroupChannel[0];
+    s.m_nSpacing = s.m_nGroupSpacing[0];
+    *out = std::move(s);
+    return true;
+}
+
+bool ReadSettingFile(const std::string& path, RadioSettings* out, std::string* error) {
+    std::string text;
+    return ReadTextFile(path, &text, error) && SettingFromJson(text, path, out, error);
+}
+
+bool WriteSettingFile(const std::string& path, const RadioSettings& s, std::string* error) {
+    return WriteTextFileAtomic(path, SettingToJson(s), error);
+}
+
+bool SameSetting(const RadioSettings& a, const RadioSettings& b) {
+    // The frame is the definition of "same": building it on copies compares
+    // exactly what Send would put on the line, checksum included.
+    RadioSettings ca = a;
+    RadioSettings cb = b;
+    return BuildProgrammingFrame(ca).bytes == BuildProgrammingFrame(cb).bytes;
+}
+
+} // namespace velmar

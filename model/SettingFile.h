@@ -1,0 +1,54 @@
+#pragma once
+// The setting file (".velmar"): a whole setting as UTF-8 JSON that a person
+// can read and edit, holding the dialog's own texts:
+//
+//   { "format": "velmar-setting", "version": 1,
+//     "groups": [ { "group": "A", "spacing": "12.5Khz",
+//                   "channels": ["446.00625", "", "", "", "", "", "", ""] }, ... eight, "A" to "H" ],
+//     "options": { "Scan Delay Time": "OFF", ... the 13 option labels of CodeTables.h } }
+//
+// A channel is its nine-character text as channel entry stores it, or "" for
+// none. Reading is strict: a file is taken whole or not at all. Extra keys are
+// ignored. No shared state: any thread may call these.
+
+#include "RadioSettings.h"
+
+#include <string>
+#include <string_view>
+
+namespace velmar {
+
+inline constexpr const char* kSettingFormat = "velmar-setting";
+inline constexpr int kSettingVersion = 1;
+inline constexpr const char* kSettingFileSuffix = ".velmar";
+
+// The setting of `s` as the file holds it: the groups from m_nGroupSpacing and
+// m_strGroupChannel, the options by their item texts. A spacing or option
+// index outside its list (a radio group with nothing checked reads -1) and a
+// BCLO text not in its list are written as the list's first item, since the
+// file can only hold item texts. Pretty-printed, keys in the order above.
+std::string SettingToJson(const RadioSettings& s);
+
+// Parses a setting file's text. On success *out becomes a fresh RadioSettings
+// (defaults) carrying every group's spacing, stored texts and their codes (as
+// EnterWholeText makes them), every option; m_nGroup 0, m_strChannel = group
+// A's texts, m_nSpacing = group A's spacing. On failure returns false, *error
+// is one message that begins with `fileName` and names the place
+// (e.g. groups[1].channels[4], options."BCLO") and what is allowed there; *out
+// is untouched.
+bool SettingFromJson(std::string_view json, const std::string& fileName, RadioSettings* out, std::string* error);
+
+// Reads and parses the file at `path`; *error names the file. *out is touched
+// only on success.
+bool ReadSettingFile(const std::string& path, RadioSettings* out, std::string* error);
+
+// Writes SettingToJson(s) to `path` atomically (see WriteTextFileAtomic):
+// on failure the old file stays as it was and *error says which file and why.
+bool WriteSettingFile(const std::string& path, const RadioSettings& s, std::string* error);
+
+// True when the two records would give the same programming frame (every
+// group's codes and spacing, every option); texts in the edits, the current
+// group and work values do not count.
+bool SameSetting(const RadioSettings& a, const RadioSettings& b);
+
+} // namespace velmar

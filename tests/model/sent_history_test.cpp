@@ -1,0 +1,66 @@
+#include "SentHistory.h"
+#include "SettingFile.h"
+#include "file_test_support.h"
+
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+
+namespace velmar {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono;
+
+class SentHistory : public ScratchFolder {};
+
+TEST_F(SentHistory, NamesBySendTimeAndChecksumInANewFolder) {
+    std::tm local{};
+    local.tm_year = 2026 - 1900, local.tm_mon = 11, local.tm_mday = 7, local.tm_hour = 14, local.tm_min = 3;
+    local.tm_sec = 22, local.tm_isdst = -1;
+    const auto when = system_clock::from_time_t(std::mktime(&local)) + 517ms;
+    const std::string sent = dir + "/a/sent";
+    std::string error;
+    std::string written;
+    ASSERT_TRUE(RecordSentSetting(sent, RandomSetting(5), 0x57, when, &error, &written)) << error;
+    EXPECT_EQ(written, sent + "/2026-12-07_14-03-22.517_checksum-57.velmar");
+    RadioSettings back;
+    ASSERT_TRUE(ReadSettingFile(written, &back, &error)) << error;
+    EXPECT_TRUE(SameSetting(back, RandomSetting(5)));
+    ASSERT_TRUE(RecordSentSetting(sent, RadioSettings{}, 0x0a, when + 1ms, &error, &written)) << error;
+    EXPECT_EQ(written, sent + "/2026-12-07_14-03-22.518_checksum-0a.velmar");
+
+    std::ofstream(dir + "/file") << "x";
+    EXPECT_FALSE(RecordSentSetting(dir + "/file/sent", RadioSettings{}, 1, when, &error));
+    EXPECT_EQ(error.rfind("cannot keep the sent setting in " + dir + "/file/sent: ", 0), 0u) << error;
+}
+
+TEST_F(SentHistory, KeepsTheNewestAndListsThemNewestFirst) {
+    // 502 older sends, made cheaply as empty files, and a file that is no send.
+    std::vector<std::string> older;
+    for (int i = 0; i < kSentHistoryKeep + 2; ++i) {
+        char name[64];
+        std::snprintf(name, sizeof name, "/2025-01-01_00-00-00.%03d_checksum-00.velmar", i);
+        older.push_back(dir + name);
+        std::ofstream(older.back()).flush();
+    }
+    std::ofstream(dir + "/notes.txt") << "mine";
+    std::string error;
+    std::string written;
+    ASSERT_TRUE(RecordSentSetting(dir, RadioSettings{}, 1, sys_days{2026y / 1 / 1}, &error, &written)) << error;
+    const std::vector<std::string> all = NewestSentFiles(dir, 1000);
+    ASSERT_EQ(all.size(), static_cast<std::size_t>(kSentHistoryKeep));
+    EXPECT_EQ(all.front(), written);
+    EXPECT_EQ(all.back(), older[3]);
+    EXPECT_EQ(NewestSentFiles(dir, 2), (std::vector<std::string>{written, older.back()}));
+    EXPECT_TRUE(fs::exists(dir + "/notes.txt"));
+    EXPECT_TRUE(NewestSentFiles(dir + "/none", 5).empty());
+
+    // A clock set back: the new file sorts oldest, yet stays.
+    ASSERT_TRUE(RecordSentSetting(dir, RadioSettings{}, 2, sys_days{2020y / 1 / 1}, &error, &written)) << error;
+    EXPECT_EQ(NewestSentFiles(dir, 1000).back(), written);
+    EXPECT_FALSE(fs::exists(older[3]));
+}
+
+} // namespace
+} // namespace velmar

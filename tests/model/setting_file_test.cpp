@@ -1,0 +1,90 @@
+#include "ProgrammingFrame.h"
+#include "SettingFile.h"
+#include "file_test_support.h"
+
+#include <nlohmann/json.hpp>
+
+#include <functional>
+
+namespace velmar {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::array<std::uint8_t, kFrameSize> Frame(RadioSettings s) {
+    return BuildProgrammingFrame(s).bytes;
+}
+
+TEST(SettingFile, RandomSettingsComeBackWithTheSameFrame) {
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        const RadioSettings s = RandomSetting(seed);
+        RadioSettings back;
+        std::string error;
+        ASSERT_TRUE(SettingFromJson(SettingToJson(s), "r.velmar", &back, &error)) << error;
+        ASSERT_EQ(Frame(back), Frame(s)) << "seed " << seed;
+        EXPECT_EQ(back.m_strGroupChannel, s.m_strGroupChannel);
+        EXPECT_EQ(back.m_strChannel, s.m_strGroupChannel[0]);
+        EXPECT_EQ(back.m_nSpacing, s.m_nGroupSpacing[0]);
+    }
+}
+
+TEST(SettingFile, TakesAFileWholeOrRefusesItWithOneMessage) {
+    const std::string kChannel = "must be a frequency of nine characters from 400.00000 to 500.00000 MHz on the "
+                                 "6.25 kHz grid, such as 446.00625, or \"\" for none";
+    const auto channel = [](const char* text) { return [=](Json& j) { j["groups"][1]["channels"][4] = text; }; };
+    const struct {
+        std::function<void(Json&)> spoil; // none: the text "{ \"format\": " instead
+        std::string message;              // after "bad.velmar: "; empty: taken
+    } kCases[] = {
+        {[](Json& j) { j["x"] = 1, j["groups"][3]["name"] = "hills", j["options"]["Squelch"] = "9"; }, ""},
+        {nullptr, "not JSON: parse error at line 1, column 13"},
+        {[](Json& j) { j["format"] = "other"; }, "format: is \"other\", must be \"velmar-setting\""},
+        {[](Json& j) { j["version"] = 2; }, "version: is 2: made by a newer Velmar"},
+        {[](Json& j) { j["version"] = 0; }, "version: is 0, must be a whole number from 1 to 1"},
+        {[](Json& j) { j["groups"].erase(7); },
+         "groups: has 7 groups, must be a list of exactly eight groups, \"A\" to \"H\" in order"},
+        {[](Json& j) { j["groups"][1]["group"] = "C"; }, "groups[1].group: is \"C\", must be \"B\""},
+        {[](Json& j) { j["groups"][2]["channels"].erase(7); },
+         "groups[2].channels: has 7 channels, must be a list of exactly eight channels"},
+        {[](Json& j) { j["groups"][0]["spacing"] = "25kHz"; },
+         "groups[0].spacing: is \"25kHz\", must be one of \"12.5Khz\", \"25Khz\""},
+        {[](Json& j) { j["options"]["BCLO"] = "On"; },
+         "options.\"BCLO\": is \"On\", must be one of \"OFF\", \"CA On\", \"CT On\", \"DT On\""},
+        {[](Json& j) { j["options"].erase("Mode Select"); },
+         "options.\"Mode Select\": missing, must be one of \"PMR\", \"LPD\", \"GRUOP\", \"PMR + LPD\""},
+        {channel("446.0062"), "groups[1].channels[4]: is \"446.0062\", " + kChannel},
+        {channel("446.00630"),
+         "groups[1].channels[4]: is \"446.00630\", " + kChannel + " (the grid point below is 446.00625)"},
+        {channel("520.00000"), "groups[1].channels[4]: is \"520.00000\", " + kChannel},
+    };
+    const RadioSettings s = RandomSetting(7);
+    for (const auto& c : kCases) {
+        Json j = Json::parse(SettingToJson(s));
+        if (c.spoil) {
+            c.spoil(j);
+        }
+        RadioSettings out = RandomSetting(8);
+        std::string error;
+        const bool taken = SettingFromJson(c.spoil ? j.dump(2) : "{ \"format\": ", "bad.velmar", &out, &error);
+        EXPECT_EQ(taken, c.message.empty()) << c.message;
+        EXPECT_TRUE(taken ? error.empty() : error.rfind("bad.velmar: " + c.message, 0) == 0) << error;
+        EXPECT_EQ(Frame(out), Frame(taken ? s : RandomSetting(8))) << c.message;
+    }
+}
+
+class SettingFileOnDisk : public ScratchFolder {};
+
+TEST_F(SettingFileOnDisk, WritesOverAnOldFileAndReadsItBack) {
+    const std::string path = dir + "/a.velmar";
+    std::string error;
+    ASSERT_TRUE(WriteSettingFile(path, RandomSetting(1), &error)) << error;
+    ASSERT_TRUE(WriteSettingFile(path, RandomSetting(2), &error)) << error;
+    RadioSettings back;
+    ASSERT_TRUE(ReadSettingFile(path, &back, &error)) << error;
+    EXPECT_TRUE(SameSetting(back, RandomSetting(2)));
+    EXPECT_FALSE(ReadSettingFile(dir + "/none.velmar", &back, &error));
+    EXPECT_EQ(error, dir + "/none.velmar: cannot read: No such file or directory");
+}
+
+} // namespace
+} // namespace velmar
