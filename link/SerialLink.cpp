@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <limits>
+#include <pthread.h>
 #include <system_error>
 
 namespace {
@@ -160,9 +161,8 @@ std::uint32_t CSerialLink::Write(const std::uint8_t* bytes, std::uint32_t count)
 }
 
 std::uint32_t CSerialLink::Read(std::uint8_t* buffer, std::uint32_t capacity) {
-    if (m_port.BytesWaiting() == 0) {
-        return 0;
-    }
+    // The descriptor does not block: a read of a drained driver returns at once with nothing, so there is no
+    // need to ask first how much is waiting.
     return m_port.Read(buffer, capacity);
 }
 
@@ -174,6 +174,7 @@ std::uint32_t CSerialLink::ThreadWatchComm(CSerialLink* link) {
         link->m_bWatching.store(false, std::memory_order_release);
         return 0;
     }
+    ::pthread_setname_np(::pthread_self(), "velmar-watch");
     std::uint8_t buffer[READ_CHUNK_SIZE];
     bool watchPort = true;
     while (link->m_bPortOpen.load(std::memory_order_acquire)) {
@@ -216,7 +217,6 @@ std::uint32_t CSerialLink::ThreadWatchComm(CSerialLink* link) {
                 link->m_notify();
             }
         }
-        std::this_thread::yield();
     }
     link->m_nWatchResult.store(1, std::memory_order_release);
     link->m_bWatching.store(false, std::memory_order_release);

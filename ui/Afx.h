@@ -12,12 +12,13 @@ using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 
 // Notifications a control sends to its dialog.
-inline constexpr UINT BN_CLICKED = 0;     // a button or radio was clicked (also when already checked)
-inline constexpr UINT CBN_SELCHANGE = 1;  // the operator chose a combo item
-inline constexpr UINT EN_CHANGE = 0x0300; // an edit's text changed; the dialog's own changes come during an exchange
-inline constexpr UINT WM_USER = 0x0400;   // first message number of the program's own
-inline constexpr UINT SC_CLOSE = 0xF060;  // window menu: Close
-inline constexpr UINT MF_STRING = 0x0000; // window menu entry kinds
+inline constexpr UINT BN_CLICKED = 0;        // a button or radio was clicked (also when already checked)
+inline constexpr UINT CBN_SELCHANGE = 1;     // the operator chose a combo item
+inline constexpr UINT EN_CHANGE = 0x0300;    // an edit's text changed; the dialog's own changes come during an exchange
+inline constexpr UINT EN_KILLFOCUS = 0x0200; // the operator left an edit whose text changed (Tab, a click, Enter)
+inline constexpr UINT WM_USER = 0x0400;      // first message number of the program's own
+inline constexpr UINT SC_CLOSE = 0xF060;     // window menu: Close
+inline constexpr UINT MF_STRING = 0x0000;    // window menu entry kinds
 inline constexpr UINT MF_SEPARATOR = 0x0800;
 
 // Message-box types (buttons and icon) and answers.

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -24,12 +25,11 @@ namespace velmar {
 
 namespace {
 
-// Qt gives the focused radio of a group a Tab stop of its own; the template
-// decides the tab stops here, so each radio returns to its template's policy.
-//
-// It also tells a click (mouse, keyboard, click()) from a check made through
-// assistive technology, which only toggles the button: both must reach the
-// dialog as one BN_CLICKED, and a click on a checked radio too.
+// A radio of a template group. It tells a click (mouse, keyboard, click())
+// from a check made through assistive technology, which only toggles the
+// button: both must reach the dialog as one BN_CLICKED, and a click on a
+// checked radio too. The arrow keys move to the previous or next enabled
+// radio of the group, wrapping round, and click it as a mouse would.
 class TemplateRadioButton : public QRadioButton {
 public:
     TemplateRadioButton(const QString& text, QWidget* parent, std::function<void()> clicked)
@@ -45,15 +45,27 @@ public:
     }
 
 protected:
-    void focusInEvent(QFocusEvent* event) override {
-        QRadioButton::focusInEvent(event);
-        const QList<QAbstractButton*> buttons = group() ? group()->buttons() : QList<QAbstractButton*>{this};
-        for (QAbstractButton* b : buttons) {
-            const QVariant policy = b->property("velmarFocusPolicy");
-            if (policy.isValid()) {
-                b->setFocusPolicy(static_cast<Qt::FocusPolicy>(policy.toInt()));
+    void keyPressEvent(QKeyEvent* event) override {
+        const int key = event->key();
+        const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1
+                         : key == Qt::Key_Up || key == Qt::Key_Left  ? -1
+                                                                     : 0;
+        if (step == 0 || group() == nullptr) {
+            QRadioButton::keyPressEvent(event);
+            return;
+        }
+        const QList<QAbstractButton*> buttons = group()->buttons();
+        const qsizetype count = buttons.size();
+        const qsizetype at = buttons.indexOf(this);
+        for (qsizetype k = 1; k < count; ++k) {
+            QAbstractButton* next = buttons[(at + step * k + count * k) % count];
+            if (next->isEnabled() && next->isVisible()) {
+                next->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+                next->click();
+                break;
             }
         }
+        event->accept();
     }
 
 private:
@@ -176,7 +188,7 @@ void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int count) {
     }
     if (pDX->m_bSaveAndValidate) {
         if (static_cast<int>(value.size()) > count) {
-            pDX->m_pDlgWnd->MessageBox(QStringLiteral("Please enter no more than %1 characters.").arg(count));
+            pDX->m_pDlgWnd->CheckMessageBox(QStringLiteral("Please enter no more than %1 characters.").arg(count));
             pDX->Fail();
         }
     } else if (auto* edit = qobject_cast<QLineEdit*>(pDX->m_pDlgWnd->GetDlgItem(pDX->m_idLastControl))) {
@@ -370,10 +382,17 @@ void CDialog::BuildControls() {
         }
     }
 
-    // Template order is the tab order.
+    // Each radio group is one Tab stop, on its checked button.
+    for (const auto& [first, group] : m_radioGroups) {
+        const int id = first;
+        connect(group, &QButtonGroup::buttonToggled, this, [this, id] { UpdateRadioTabStop(id); });
+        UpdateRadioTabStop(id);
+    }
+
+    // Template order is the tab order; a radio's place in it counts while it is its group's stop.
     QWidget* previous = nullptr;
     for (QWidget* w : inOrder) {
-        if (w->focusPolicy() & Qt::TabFocus) {
+        if (w->focusPolicy() != Qt::NoFocus) {
             if (previous) {
                 QWidget::setTabOrder(previous, w);
             }
@@ -428,6 +447,7 @@ QWidget* CDialog::MakeControl(const res::ControlTemplate& row) {
         // dialog makes itself come during an exchange and are dropped there.
         // Changes made through assistive technology arrive this way too.
         connect(e, &QLineEdit::textChanged, this, [this, id] { SendNotify(EN_CHANGE, id); });
+        connect(e, &QLineEdit::editingFinished, this, [this, id] { SendNotify(EN_KILLFOCUS, id); });
         w = e;
         break;
     }
@@ -453,7 +473,6 @@ QWidget* CDialog::MakeControl(const res::ControlTemplate& row) {
     } else {
         w->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
     }
-    w->setProperty("velmarFocusPolicy", static_cast<int>(w->focusPolicy()));
     if (id != res::kNoId) {
         m_controls.emplace(id, w);
     }
@@ -512,6 +531,31 @@ QWidget* CDialog::GetDlgItem(int id) const {
 void CDialog::EnableWindow(int id, bool enable) {
     if (QWidget* w = GetDlgItem(id)) {
         w->setEnabled(enable);
+        if (qobject_cast<QRadioButton*>(w)) {
+            for (const auto& [first, radios] : m_radio) {
+                if (std::find(radios.begin(), radios.end(), w) != radios.end()) {
+                    UpdateRadioTabStop(first);
+                }
+            }
+        }
+    }
+}
+
+void CDialog::UpdateRadioTabStop(int firstId) {
+    const std::vector<QRadioButton*> radios = RadioGroup(firstId);
+    QRadioButton* stop = nullptr;
+    for (QRadioButton* r : radios) {
+        if (r->isChecked() && r->isEnabled()) {
+            stop = r;
+        }
+    }
+    for (QRadioButton* r : radios) {
+        if (stop == nullptr && r->isEnabled()) {
+            stop = r;
+        }
+    }
+    for (QRadioButton* r : radios) {
+        r->setFocusPolicy(r == stop ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }
 
@@ -527,6 +571,16 @@ std::vector<QRadioButton*> CDialog::RadioGroup(int firstId) const {
 
 int CDialog::MessageBox(const QString& text, const QString& caption, UINT type, const QString& detail) {
     return ShowMessageBox(this, text, caption, type, detail);
+}
+
+bool CDialog::CheckMessageBox(const QString& text) {
+    if (m_bCheckBoxOpen) {
+        return false;
+    }
+    m_bCheckBoxOpen = true;
+    MessageBox(text);
+    m_bCheckBoxOpen = false;
+    return true;
 }
 
 CMenu* CDialog::GetSystemMenu(bool revert) {

@@ -116,6 +116,9 @@ public:
 
     // The dialog's own message box: modal to it, caption the application's name.
     int MessageBox(const QString& text, const QString& caption = {}, UINT type = MB_OK, const QString& detail = {});
+    // A box that reports a failed check of the operator's input. At most one is open at a time: while one
+    // stands, another check that fails returns false without a box, so checks can never pile boxes up.
+    bool CheckMessageBox(const QString& text);
 
     CMenu* GetSystemMenu(bool revert = false);
     void SetIcon(const QIcon& icon, bool bigIcon);
@@ -172,6 +175,8 @@ protected:
 private:
     friend class CMenu;
     void BuildControls();
+    // The checked radio of the group (or, when it is disabled, the first enabled one) is its only Tab stop.
+    void UpdateRadioTabStop(int firstId);
     QWidget* MakeControl(const res::ControlTemplate& row);
     void DispatchMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -187,6 +192,7 @@ private:
     bool m_bCreated = false;
     int m_nExchangeDepth = 0;
     int m_nExtraHeight = 0;
+    bool m_bCheckBoxOpen = false;
     std::map<int, QWidget*> m_controls;                // by id; labels without id are not here
     std::map<int, std::vector<QRadioButton*>> m_radio; // by the id of each group's first button
     std::map<int, QButtonGroup*> m_radioGroups;

@@ -7,8 +7,11 @@
 #include "StatusLine.h"
 
 #include "ChannelEntry.h"
+#include "GroupSelection.h"
 #include "ProgrammingFrame.h"
 
+#include <QCloseEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QThread>
 
@@ -21,6 +24,7 @@ std::atomic<COrvDlg*> g_hNotifyWnd{nullptr};
 COrvDlg::COrvDlg(QWidget* parent) : CDialog(IDD, parent), m_hIcon(LoadIcon(IDR_MAINFRAME)) {
     // Message map: a control's notification and the handler it runs.
     MapCommandRange(EN_CHANGE, IDC_CH1, IDC_CH8, &COrvDlg::OnChangeChannel);
+    MapCommandRange(EN_KILLFOCUS, IDC_CH1, IDC_CH8, &COrvDlg::OnKillFocusChannel);
     MapCommand(BN_CLICKED, IDC_SPACING_25K, &COrvDlg::OnSpacing25k);
     MapCommand(BN_CLICKED, IDC_SPACING_12K5, &COrvDlg::OnSpacing12k5);
     MapCommand(CBN_SELCHANGE, IDC_GROUP, &COrvDlg::OnSelchangeGroup);
@@ -33,10 +37,27 @@ COrvDlg::COrvDlg(QWidget* parent) : CDialog(IDD, parent), m_hIcon(LoadIcon(IDR_M
     MapCommand(BN_CLICKED, IDC_DISCONNECT, &COrvDlg::OnDisconnect);
     MapMessage(WM_COMM_READ, &COrvDlg::OnCommRead);
 
-    m_comm.SetNotify([this] { PostMessage(WM_COMM_READ, 0, 0); });
+    m_comm.SetNotify([this] {
+        // At most one notification waits at a time; the window fetches what comes meanwhile itself.
+        if (!m_bReadPosted.exchange(true, std::memory_order_acq_rel)) {
+            PostMessage(WM_COMM_READ, 0, 0);
+        }
+    });
     m_comm.SetMessageSink([this](const LinkMessage& message) { ShowLinkMessage(message); });
     m_sendTimer.setInterval(100);
     QObject::connect(&m_sendTimer, &QTimer::timeout, this, [this] { RefreshSendTime(); });
+    m_receivedTimer.setSingleShot(true);
+    QObject::connect(&m_receivedTimer, &QTimer::timeout, this, [this] { ShowReceivedSoon(); });
+    m_readQuiet.setSingleShot(true);
+    m_readQuiet.setInterval(20);
+    QObject::connect(&m_readQuiet, &QTimer::timeout, this, [this] {
+        // Paired with the exchange in the notification: either the watch thread posts again, or this run sees
+        // the bytes it queued.
+        m_bReadPosted.exchange(false, std::memory_order_acq_rel);
+        if (m_comm.m_rxQueue.Count() > 0) {
+            OnCommRead(0, 0);
+        }
+    });
 }
 
 COrvDlg::~COrvDlg() {
@@ -142,43 +163,106 @@ void COrvDlg::EnableGroupControls(bool enable) {
 }
 
 void COrvDlg::ClearGroupCodes() {
-    if (!GroupInRange()) {
-        return;
-    }
-    for (std::string& code : m_record.m_strGroupCode[static_cast<std::size_t>(m_record.m_nGroup)]) {
-        code.clear();
-    }
+    velmar::ClearGroupCodes(m_record);
 }
 
 void COrvDlg::LoadGroupChannels() {
-    if (!GroupInRange()) {
-        return;
-    }
-    m_record.m_strChannel = m_record.m_strGroupChannel[static_cast<std::size_t>(m_record.m_nGroup)];
+    velmar::LoadGroupChannels(m_record);
 }
+
+namespace {
+
+const char* const kClosingAfterSend = "Closing after the Send\u2026";
+
+} // namespace
 
 void COrvDlg::OnChangeChannel(int id) {
     const int channel = id - IDC_CH1;
-    UpdateData(true);
-    const ChannelChange change = EnterChannelText(m_record, channel);
-    if (change.invalidCharacter) {
-        // Shown while the failing text still stands in the edit.
+    if (!UpdateData(true)) {
+        return;
+    }
+    // The box comes while the failing text still stands, and before anything is written back: whatever runs
+    // while it is open finds the record as it was.
+    RadioSettings trial = m_record;
+    if (EnterChannelText(trial, channel).invalidCharacter) {
         MessageBox(QString::fromLatin1(kMsgPleaseInputInteger));
     }
+    const ChannelChange change = EnterChannelText(m_record, channel);
+    SayCorrection(channel, change);
     if (change.writeBack) {
         UpdateData(false);
     }
 }
 
+void COrvDlg::OnKillFocusChannel(int id) {
+    if (!UpdateData(true)) {
+        return;
+    }
+    const int channel = id - IDC_CH1;
+    if (CompleteChannel(channel, m_record.m_strChannel[static_cast<std::size_t>(channel)])) {
+        UpdateData(false);
+    }
+}
+
+bool COrvDlg::CompleteChannel(int channel, std::string text) {
+    const std::optional<std::string> completed = CompleteFreqBeginning(text);
+    if (!completed) {
+        return false;
+    }
+    m_record.m_strChannel[static_cast<std::size_t>(channel)] = *completed;
+    const ChannelChange change = EnterChannelText(m_record, channel);
+    if (m_pStatusLine != nullptr && change.correction == Correction::None) {
+        m_pStatusLine->ShowNote(
+            QString("CH%1: %2 completed to %3").arg(channel + 1).arg(FromMemberText(text), FromMemberText(*completed)));
+    }
+    SayCorrection(channel, change);
+    return true;
+}
+
+void COrvDlg::SayCorrection(int channel, const ChannelChange& change) {
+    if (m_pStatusLine == nullptr || change.correction == Correction::None) {
+        return;
+    }
+    const QString entered = FromMemberText(change.entered);
+    const QString shown = FromMemberText(m_record.m_strChannel[static_cast<std::size_t>(channel)]);
+    QString note;
+    switch (change.correction) {
+    case Correction::OutOfRange:
+        note = QString("CH%1: %2 is outside 400 to 500 MHz, cleared").arg(channel + 1).arg(entered);
+        break;
+    case Correction::MovedDown:
+        note = QString("CH%1: %2 moved down to %3 (6.25 kHz steps)").arg(channel + 1).arg(entered, shown);
+        break;
+    case Correction::NotAFrequency:
+        note = QString("CH%1: %2 is not a frequency (three digits, a point, five digits), cleared")
+                   .arg(channel + 1)
+                   .arg(entered);
+        break;
+    case Correction::None:
+        break;
+    }
+    m_pStatusLine->ShowNote(note);
+}
+
+int COrvDlg::UnsettledChannel() const {
+    if (!GroupInRange()) {
+        return -1;
+    }
+    for (int c = 0; c < kChannelCount; ++c) {
+        const std::string shown = ToMemberText(GetDlgItemAs<QLineEdit>(IDC_CH1 + c)->text());
+        if (shown !=
+            m_record.m_strGroupChannel[static_cast<std::size_t>(m_record.m_nGroup)][static_cast<std::size_t>(c)]) {
+            return c;
+        }
+    }
+    return -1;
+}
+
 void COrvDlg::OnSpacingClicked() {
-    UpdateData(true);
-    for (std::string& text : m_record.m_strChannel) {
-        text.clear();
+    if (!UpdateData(true)) {
+        return;
     }
-    ClearGroupCodes();
-    if (GroupInRange()) {
-        m_record.m_nGroupSpacing[static_cast<std::size_t>(m_record.m_nGroup)] = m_record.m_nSpacing;
-    }
+    ClickSpacing(m_record);
     UpdateData(false);
 }
 
@@ -191,19 +275,22 @@ void COrvDlg::OnSpacing12k5() {
 }
 
 void COrvDlg::OnSelchangeGroup() {
-    UpdateData(true);
-    LoadGroupChannels();
-    if (GroupInRange()) {
-        m_record.m_nSpacing = m_record.m_nGroupSpacing[static_cast<std::size_t>(m_record.m_nGroup)];
+    // What the edits of the group being left hold: a beginning of a frequency counts as typed out with zeros,
+    // under the group it was typed for.
+    for (int c = 0; c < kChannelCount; ++c) {
+        CompleteChannel(c, ToMemberText(GetDlgItemAs<QLineEdit>(IDC_CH1 + c)->text()));
     }
-    if (m_record.m_nSpacing != 0 && m_record.m_nSpacing != 1) {
-        m_record.m_nSpacing = 0;
+    if (!UpdateData(true)) {
+        return;
     }
+    ShowGroup(m_record);
     UpdateData(false);
 }
 
 void COrvDlg::ApplyMode(const ModeEnabling& mode) {
-    UpdateData(true);
+    if (!UpdateData(true)) {
+        return;
+    }
     EnableWindow(IDC_SPACING_25K, mode.spacing25k);
     EnableWindow(IDC_SPACING_12K5, mode.spacing12k5);
     EnableWindow(IDC_BAND_LABEL, mode.band);
@@ -218,7 +305,9 @@ void COrvDlg::ApplyMode(const ModeEnabling& mode) {
 // What each mode opens: the spacing radios, the band controls, the spacing it
 // shows, and the group controls.
 void COrvDlg::OnModeGroup() {
-    ApplyMode({.spacing25k = true, .spacing12k5 = true, .band = true, .spacing = 0, .group = true});
+    // The group controls open on the group's own spacing, the one Send sends.
+    ApplyMode(
+        {.spacing25k = true, .spacing12k5 = true, .band = true, .spacing = GroupSpacing(m_record), .group = true});
 }
 
 void COrvDlg::OnModePmr() {
@@ -262,11 +351,14 @@ void COrvDlg::ShowLinkState() {
     if (m_comm.m_bPortOpen.load() && m_comm.LineHungUp()) {
         state = "open, the line hung up";
     }
+    m_bShownHungUp = m_comm.m_bPortOpen.load() && m_comm.LineHungUp();
     m_pStatusLine->ShowLink(QString::fromStdString(port), QString::fromStdString(DevicePathForPort(port)), state);
 }
 
 void COrvDlg::OnConnect() {
-    UpdateData(true);
+    if (!UpdateData(true)) {
+        return;
+    }
     if (m_comm.m_bPortOpen.load()) {
         AfxMessageBox("Already Port open");
         return;
@@ -282,8 +374,11 @@ void COrvDlg::OnConnect() {
 
 void COrvDlg::OnDisconnect() {
     // Disconnect is disabled while a Send runs; should it come anyway, the
-    // writes end before the port they use goes away.
-    m_sender.Stop();
+    // writes end before the port they use goes away, and Send works again.
+    if (IsSending()) {
+        m_sender.Stop();
+        EndSend(!m_sender.CutShort());
+    }
     m_comm.Close();
     ShowLinkState();
     MessageBox("COM1 Port Close");
@@ -293,8 +388,11 @@ void COrvDlg::OnDisconnect() {
 }
 
 LRESULT COrvDlg::OnCommRead(WPARAM, LPARAM) {
-    UpdateData(true);
-    // Only what is queued now: bytes arriving meanwhile bring their own notification.
+    // The received bytes are taken whatever the controls hold: this handler reads none of them, so it can
+    // neither fail a check nor bring back a text the operator is being told about.
+    // Only what is queued now. Bytes arriving meanwhile, or in the quiet time after, are fetched when that ends:
+    // a radio talking at line rate costs the window a few runs a second, not one per byte.
+    m_readQuiet.start();
     const int count = m_comm.m_rxQueue.Count();
     for (int i = 0; i < count; ++i) {
         std::uint8_t byte = 0;
@@ -308,18 +406,43 @@ LRESULT COrvDlg::OnCommRead(WPARAM, LPARAM) {
     if (m_strRxText.size() > 2 * kShownBytes) {
         m_strRxText.erase(0, m_strRxText.size() - 2 * kShownBytes);
     }
+    // Repainted at most 20 times a second: a radio talking at line rate must not cost the window a core.
+    constexpr int kRepaintMs = 50;
+    if (!m_receivedShown.isValid() || m_receivedShown.elapsed() >= kRepaintMs) {
+        ShowReceivedSoon();
+    } else if (!m_receivedTimer.isActive()) {
+        m_receivedTimer.start(kRepaintMs - static_cast<int>(m_receivedShown.elapsed()));
+    }
+    return 1;
+}
+
+void COrvDlg::ShowReceivedSoon() {
+    m_receivedShown.start();
     if (m_pStatusLine != nullptr) {
         m_pStatusLine->ShowReceived(m_nRxCount, m_strRxText);
     }
-    ShowLinkState();
-    return 1;
+    if (m_comm.LineHungUp() != m_bShownHungUp) {
+        ShowLinkState();
+    }
 }
 
 void COrvDlg::OnSend() {
     if (IsSending()) {
         return;
     }
-    UpdateData(true);
+    // A failed check sends nothing: half the controls read is no setting.
+    if (!UpdateData(true)) {
+        return;
+    }
+    if (const int channel = UnsettledChannel(); channel >= 0) {
+        const std::string shown = m_record.m_strChannel[static_cast<std::size_t>(channel)];
+        MessageBox(QString("Group %1 CH%2 shows \"%3\", which is not a frequency that can be sent. Complete it "
+                           "(nine characters, such as 446.10000) or clear it, then Send again.")
+                       .arg(QChar('A' + m_record.m_nGroup))
+                       .arg(channel + 1)
+                       .arg(FromMemberText(shown)));
+        return;
+    }
     m_btnDisconnect.EnableWindow(false);
     m_btnSend.EnableWindow(false);
 
@@ -335,8 +458,11 @@ void COrvDlg::OnSend() {
         pieces.push_back({write.bytes, write.pauseAfterMs});
     }
 
-    m_nSendBytesTaken.store(0, std::memory_order_relaxed);
+    // An answer shown from before would read as the answer to this frame.
+    m_strRxText.clear();
+    ShowReceivedSoon();
     m_bSendPending = true;
+    const int generation = ++m_nSendGeneration;
     m_nSendMsLeft = m_sendMsAfter[0];
     m_sendClock.start();
     m_sendTimer.start();
@@ -345,21 +471,17 @@ void COrvDlg::OnSend() {
     }
     m_sender.Start(
         std::move(pieces),
-        [this](const std::uint8_t* bytes, std::uint32_t count) {
-            const std::uint32_t taken = m_comm.Write(bytes, count);
-            m_nSendBytesTaken.fetch_add(static_cast<int>(taken), std::memory_order_relaxed);
-            return taken;
-        },
-        [this] { PostCall([this] { OnSendProgress(); }); },
-        [this](bool stopped) {
+        [this](const std::uint8_t* bytes, std::uint32_t count) { return m_comm.Write(bytes, count); },
+        [this, generation] { PostCall([this, generation] { OnSendProgress(generation); }); },
+        [this, generation](bool stopped) {
             if (!stopped) {
-                PostCall([this] { OnSendFinished(); });
+                PostCall([this, generation] { OnSendFinished(generation); });
             }
         });
 }
 
-void COrvDlg::OnSendProgress() {
-    if (!m_bSendPending) {
+void COrvDlg::OnSendProgress(int generation) {
+    if (!m_bSendPending || generation != m_nSendGeneration) {
         return;
     }
     const int written = m_sender.PiecesWritten();
@@ -370,21 +492,58 @@ void COrvDlg::OnSendProgress() {
 
 void COrvDlg::RefreshSendTime() {
     if (m_pStatusLine != nullptr && m_bSendPending) {
-        const int left = m_nSendMsLeft - static_cast<int>(m_sendClock.elapsed());
+        const int left = m_sender.CutShort() ? 0 : m_nSendMsLeft - static_cast<int>(m_sendClock.elapsed());
         m_pStatusLine->ShowSending(m_sender.BytesWritten(), kFrameSize, left);
     }
 }
 
-void COrvDlg::OnSendFinished() {
+void COrvDlg::OnSendFinished(int generation) {
+    if (!m_bSendPending || generation != m_nSendGeneration) {
+        return;
+    }
     m_sender.Stop(); // the run has ended; this only joins its thread
-    m_bSendPending = false;
-    m_sendTimer.stop();
+    EndSend(false);
     m_btnDisconnect.EnableWindow(true);
     m_btnSend.EnableWindow(true);
+    if (m_bCloseAfterSend) {
+        close();
+    }
+}
+
+void COrvDlg::EndSend(bool stopped) {
+    m_bSendPending = false;
+    m_sendTimer.stop();
     if (m_pStatusLine != nullptr) {
-        m_pStatusLine->ShowSent(m_nSendBytesTaken.load(std::memory_order_relaxed), kFrameSize, m_nSendChecksum);
+        QString why;
+        if (stopped) {
+            why = "stopped by Disconnect";
+        } else if (m_comm.LineHungUp()) {
+            why = "the line hung up";
+        } else {
+            why = "the line did not take the rest";
+        }
+        m_pStatusLine->ShowSent(m_sender.BytesWritten(), kFrameSize, m_nSendChecksum, why);
     }
     ShowLinkState();
+}
+
+void COrvDlg::OnCancel() {
+    if (IsSending()) {
+        return;
+    }
+    CDialog::OnCancel();
+}
+
+void COrvDlg::closeEvent(QCloseEvent* event) {
+    if (IsSending()) {
+        m_bCloseAfterSend = true;
+        if (m_pStatusLine != nullptr) {
+            m_pStatusLine->ShowNote(QString::fromUtf8(kClosingAfterSend));
+        }
+        event->ignore();
+        return;
+    }
+    CDialog::closeEvent(event);
 }
 
 } // namespace velmar

@@ -5,6 +5,7 @@
 #include "Dialog.h"
 #include "Resource.h"
 
+#include "ChannelEntry.h"
 #include "PacedWriter.h"
 #include "RadioSettings.h"
 #include "SerialLink.h"
@@ -60,7 +61,8 @@ public:
     QIcon OnQueryDragIcon() const { return m_hIcon; }
 
     // Handlers (bound in the constructor's message map).
-    void OnChangeChannel(int id); // EN_CHANGE of CH1..CH8, ids 1019..1026
+    void OnChangeChannel(int id);    // EN_CHANGE of CH1..CH8, ids 1019..1026
+    void OnKillFocusChannel(int id); // EN_KILLFOCUS of CH1..CH8
     void OnSpacing25k();
     void OnSpacing12k5();
     void OnSelchangeGroup();
@@ -82,6 +84,10 @@ protected:
     bool OnInitDialog() override;
     void OnSysCommand(UINT nID, LPARAM lParam) override;
     void OnPaint(QPaintEvent* event) override;
+    // Escape does nothing while a Send runs: a cut frame is worse than a window that stays.
+    void OnCancel() override;
+    // A close while a Send runs waits until the frame is complete, then closes as usual.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     static constexpr int kSpacingUnchanged = -1;
@@ -96,16 +102,27 @@ private:
     void OnSpacingClicked();
     void ShowLinkState();
     void ShowLinkMessage(const LinkMessage& message);
-    void OnSendProgress();
-    void OnSendFinished();
+    void OnSendProgress(int generation);
+    void OnSendFinished(int generation);
+    void EndSend(bool stopped);
     void RefreshSendTime();
+    void ShowReceivedSoon();
+    // Completes a beginning of a frequency in channel edit `channel` of the current group, as if the zeros had
+    // been typed; false when the edit holds none.
+    bool CompleteChannel(int channel, std::string text);
+    // Says in the status line what the entry rules did to a complete text without a box.
+    void SayCorrection(int channel, const ChannelChange& change);
+    // The first channel edit of the current group that shows something other than what is stored for it.
+    int UnsettledChannel() const;
 
     bool GroupInRange() const { return m_record.m_nGroup >= 0 && m_record.m_nGroup < kGroupCount; }
 
     // A Send runs on the writer's thread so that the window keeps painting;
     // the frame is fixed when Send is clicked.
     CPacedWriter m_sender;
-    bool m_bSendPending = false;           // the writer has ended but its finish has not been handled yet
+    bool m_bSendPending = false;           // from the click until the end of the Send has been handled
+    int m_nSendGeneration = 0;             // tells a late posted call of an earlier Send from the current one
+    bool m_bCloseAfterSend = false;        // a close came during the Send
     std::vector<int> m_sendMsAfter;        // pauses still to come once piece k is written
     std::atomic<int> m_nSendBytesTaken{0}; // what the line accepted, written by the writer's thread
     std::uint8_t m_nSendChecksum = 0;
@@ -115,6 +132,12 @@ private:
 
     std::string m_strRxText; // the last received bytes as "%02X" pairs
     CStatusLine* m_pStatusLine = nullptr;
+    // One notification at a time: a radio that talks at line rate costs one handler run per batch, not per byte.
+    std::atomic<bool> m_bReadPosted{false};
+    QTimer m_readQuiet;            // after a run of OnCommRead: no notification is posted until it ends
+    QElapsedTimer m_receivedShown; // the received figures are repainted at most 20 times a second
+    QTimer m_receivedTimer;
+    bool m_bShownHungUp = false; // what the link part of the status line says
 };
 
 } // namespace velmar

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QProgressBar>
+#include <QVBoxLayout>
 
 namespace velmar {
 
@@ -41,50 +42,79 @@ private:
     QString m_full;
 };
 
+namespace {
+
+void SetText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setAccessibleDescription(text);
+}
+
+} // namespace
+
 CStatusLine::CStatusLine(QWidget* parent)
-    : QWidget(parent), m_pProgress(new QProgressBar(this)), m_pSend(new CElidedLabel(Qt::ElideRight, this)),
+    : QWidget(parent), m_pProgress(new QProgressBar(this)), m_pSend(new QLabel(this)), m_pNote(new QLabel(this)),
       m_pLink(new CElidedLabel(Qt::ElideMiddle, this)), m_pReceived(new CElidedLabel(Qt::ElideLeft, this)) {
     setObjectName("statusLine");
     setAccessibleName("Status");
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(8, 2, 8, 4);
-    layout->setSpacing(12);
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(8, 2, 8, 4);
+    rows->setSpacing(2);
 
+    // The Send's own row: its outcome is what the operator must never miss, so it is never cut.
+    auto* sendRow = new QHBoxLayout;
+    sendRow->setSpacing(12);
     m_pProgress->setAccessibleName("Send progress");
     m_pProgress->setTextVisible(false);
     m_pProgress->setFixedSize(90, fontMetrics().height());
     m_pProgress->hide();
     m_pSend->setAccessibleName("Send");
+    m_pSend->setTextFormat(Qt::PlainText);
+    m_pSend->setWordWrap(true);
+    sendRow->addWidget(m_pProgress);
+    sendRow->addWidget(m_pSend, 1);
+
+    auto* linkRow = new QHBoxLayout;
+    linkRow->setSpacing(12);
     m_pLink->setAccessibleName("Link");
     // The newest bytes are at the end: when space is short the oldest go.
     m_pReceived->setAccessibleName("Received");
+    linkRow->addWidget(m_pLink, 3);
+    linkRow->addWidget(m_pReceived, 2);
 
-    layout->addWidget(m_pProgress);
-    layout->addWidget(m_pSend, 3);
-    layout->addWidget(m_pLink, 3);
-    layout->addWidget(m_pReceived, 2);
+    m_pNote->setAccessibleName("Note");
+    m_pNote->setTextFormat(Qt::PlainText);
+    m_pNote->setWordWrap(true);
+
+    rows->addLayout(sendRow);
+    rows->addLayout(linkRow);
+    rows->addWidget(m_pNote);
+    // Room for two lines of each wrapping text, so that the window never grows while it is used.
+    const int line = fontMetrics().lineSpacing();
+    m_pSend->setMinimumHeight(2 * line);
+    m_pNote->setMinimumHeight(2 * line);
 }
 
 void CStatusLine::ShowSending(int bytesSent, int total, int msLeft) {
     m_pProgress->setRange(0, total);
     m_pProgress->setValue(bytesSent);
     m_pProgress->show();
-    m_pSend->SetFullText(
+    SetText(
+        m_pSend,
         QString("%1 of %2 bytes, %3 s left").arg(bytesSent).arg(total).arg(std::max(msLeft, 0) / 1000.0, 0, 'f', 1));
 }
 
-void CStatusLine::ShowSent(int bytesTaken, int frameBytes, std::uint8_t checksum) {
+void CStatusLine::ShowSent(int bytesTaken, int frameBytes, std::uint8_t checksum, const QString& why) {
     m_pProgress->hide();
-    const QString sum = QString("checksum 0x%1").arg(QString("%1").arg(checksum, 2, 16, QChar('0')).toUpper());
     if (bytesTaken == frameBytes) {
-        m_pSend->SetFullText(QString("Sent %1 bytes, %2").arg(frameBytes).arg(sum));
+        const QString sum = QString("%1").arg(checksum, 2, 16, QChar('0')).toUpper();
+        SetText(m_pSend, QString("Sent %1 bytes, checksum 0x%2").arg(frameBytes).arg(sum));
     } else {
-        // The line did not take everything (unplugged, or the radio stopped reading): say so plainly.
-        m_pSend->SetFullText(QString("Sent %1 of %2 bytes, the line did not take the rest; %3")
-                                 .arg(bytesTaken)
-                                 .arg(frameBytes)
-                                 .arg(sum));
+        SetText(m_pSend, QString("Sent %1 of %2 bytes: %3").arg(bytesTaken).arg(frameBytes).arg(why));
     }
+}
+
+void CStatusLine::ShowNote(const QString& note) {
+    SetText(m_pNote, note);
 }
 
 void CStatusLine::ShowLink(const QString& port, const QString& device, const QString& state) {
@@ -100,7 +130,10 @@ void CStatusLine::ShowReceived(int count, const std::string& lastBytesHex) {
 }
 
 QString CStatusLine::SendText() const {
-    return m_pSend->FullText();
+    return m_pSend->text();
+}
+QString CStatusLine::NoteText() const {
+    return m_pNote->text();
 }
 QString CStatusLine::LinkText() const {
     return m_pLink->FullText();

@@ -1,12 +1,14 @@
 #pragma once
-// The line below the settings: how a Send is going, which device COM1 is and
-// whether it is open, and what the radio sent back.
+// The lines below the settings: how a Send is going or how it ended, which
+// device COM1 is and whether it is open, what the radio sent back, and a
+// word on what happened to the operator's last input.
 
 #include <QWidget>
 
 #include <cstdint>
 #include <string>
 
+class QLabel;
 class QProgressBar;
 
 namespace velmar {
@@ -19,21 +21,26 @@ public:
 
     // During a Send: bytes written so far of `total`, and about how long it has to go.
     void ShowSending(int bytesSent, int total, int msLeft);
-    // After a Send: how many bytes the line took of the frame's, and the frame's checksum byte.
-    void ShowSent(int bytesTaken, int frameBytes, std::uint8_t checksum);
+    // After a Send: how many bytes the line took of the frame's and the frame's checksum byte; `why` says what
+    // ended a Send that fell short. Shown whole, never elided.
+    void ShowSent(int bytesTaken, int frameBytes, std::uint8_t checksum, const QString& why);
     // The port, the device it stands for and its state ("open", "closed", ...).
     void ShowLink(const QString& port, const QString& device, const QString& state);
     // Bytes received since start and the last of them as "%02X" pairs.
     void ShowReceived(int count, const std::string& lastBytesHex);
+    // A word on what just happened to the operator's input ("CH3: 520.00000 is outside ..."), until the next.
+    void ShowNote(const QString& note);
 
     QString SendText() const;
     QString LinkText() const;
     QString ReceivedText() const;
+    QString NoteText() const;
     const QProgressBar* Progress() const { return m_pProgress; }
 
 private:
     QProgressBar* m_pProgress;
-    CElidedLabel* m_pSend;
+    QLabel* m_pSend;
+    QLabel* m_pNote;
     CElidedLabel* m_pLink;
     CElidedLabel* m_pReceived;
 };

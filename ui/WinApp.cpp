@@ -4,10 +4,48 @@
 #include "ResourceLoader.h"
 
 #include <QApplication>
+#include <QSocketNotifier>
+#include <QWidget>
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace velmar {
 namespace {
 CWinApp* g_pApp = nullptr;
+int g_signalWrite = -1;
+
+void OnCloseSignal(int) {
+    const int saved = errno;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(g_signalWrite, &byte, 1);
+    errno = saved;
+}
+
+} // namespace
+
+void InstallCloseSignals(QObject* owner, std::function<void()> close) {
+    int fds[2];
+    if (::pipe2(fds, O_NONBLOCK | O_CLOEXEC) != 0) {
+        return;
+    }
+    g_signalWrite = fds[1];
+    auto* notifier = new QSocketNotifier(fds[0], QSocketNotifier::Read, owner);
+    QObject::connect(notifier, &QSocketNotifier::activated, owner, [fd = fds[0], close = std::move(close)] {
+        char drain[64];
+        while (::read(fd, drain, sizeof drain) > 0) {
+        }
+        close();
+    });
+    struct sigaction sa {};
+    sa.sa_handler = OnCloseSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    for (int sig : {SIGINT, SIGTERM, SIGHUP}) {
+        sigaction(sig, &sa, nullptr);
+    }
 }
 
 CWinApp::CWinApp() {
@@ -33,6 +71,15 @@ void CWinApp::OnHelp() {}
 int CWinApp::Run(int& argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setWindowIcon(LoadIcon(IDR_MAINFRAME));
+    // A signal closes the window as its close button does: a Send in progress completes its frame first, and
+    // the port is given back with its settings restored.
+    InstallCloseSignals(&app, [this] {
+        if (m_pMainWnd != nullptr) {
+            m_pMainWnd->close();
+        } else {
+            QApplication::quit();
+        }
+    });
     int code = 0;
     if (InitInstance()) {
         code = QApplication::exec();

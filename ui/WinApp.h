@@ -4,6 +4,9 @@
 // an event loop; a dialog program runs its dialog inside InitInstance and
 // returns false, which ends the program.
 
+#include <functional>
+
+class QObject;
 class QWidget;
 
 namespace velmar {
@@ -28,5 +31,9 @@ public:
 
 // The one application object, or nullptr before it is built.
 CWinApp* AfxGetApp();
+
+// From now on SIGINT, SIGTERM and SIGHUP run `close` on the window thread (through the event loop, never inside
+// the signal handler). Run installs it for the main window.
+void InstallCloseSignals(QObject* owner, std::function<void()> close);
 
 } // namespace velmar

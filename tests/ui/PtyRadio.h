@@ -46,11 +46,25 @@ public:
     }
     ~PtyRadio() {
         m_stop.store(true);
-        m_reader.join();
-        ::close(m_master);
+        if (m_reader.joinable()) {
+            m_reader.join();
+        }
+        if (m_master >= 0) {
+            ::close(m_master);
+        }
     }
 
     const std::string& Device() const { return m_slave; }
+    int Master() const { return m_master; }
+    // The radio's end goes away, as a pulled cable does: the line hangs up.
+    void HangUp() {
+        m_stop.store(true);
+        if (m_reader.joinable()) {
+            m_reader.join();
+        }
+        ::close(m_master);
+        m_master = -1;
+    }
     bool Reply(const std::vector<std::uint8_t>& bytes) const {
         return ::write(m_master, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
     }

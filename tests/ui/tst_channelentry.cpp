@@ -4,6 +4,10 @@
 
 #include "UiTestSupport.h"
 
+#include "ChannelEntry.h"
+#include "ProgrammingFrame.h"
+
+#include <random>
 #include <tuple>
 
 using namespace velmar;
@@ -129,24 +133,6 @@ private slots:
         }
     }
 
-    void deletingEverythingEmptiesOnlyTheCode() {
-        QLineEdit* edit = Edit(*dlg, 4);
-        QTest::keyClicks(edit, "446.00625");
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QCOMPARE(Code(*dlg, 0, 4), std::string("1cc1")); // eight characters that pass change nothing
-        for (int i = 0; i < 8; ++i) {
-            QTest::keyClick(edit, Qt::Key_Backspace);
-        }
-        QCOMPARE(Code(*dlg, 0, 4), std::string());
-        QCOMPARE(Stored(*dlg, 0, 4), std::string("446.00625"));
-        // Away and back: the stored text shows again, its code stays empty.
-        SelectGroup(*dlg, 1);
-        SelectGroup(*dlg, 0);
-        QCOMPARE(edit->text(), QStringLiteral("446.00625"));
-        QCOMPARE(Code(*dlg, 0, 4), std::string());
-        QVERIFY(boxes->boxes.empty());
-    }
-
     void eachModeEnablesItsRow() {
         // mode, its index, then the enabling of 25 kHz, 12.5 kHz, Band and the group row
         const std::tuple<int, int, bool, bool, bool, bool> rows[] = {{IDC_MODE_PMR, 0, false, true, false, false},
@@ -206,7 +192,7 @@ private slots:
         QCOMPARE(Code(*dlg, 0, 7), std::string("3e80"));
     }
 
-    void spacingClickBlanksEditsAndClearsTheGroupsCodes() {
+    void spacingClickBlanksTheGroupForGood() {
         SelectGroup(*dlg, 1);
         QTest::keyClicks(Edit(*dlg, 0), "410.00000");
         SelectGroup(*dlg, 0);
@@ -216,16 +202,12 @@ private slots:
             Click(*dlg, spacing);
             QVERIFY(Blank(*dlg, 0));
             QCOMPARE(dlg->m_record.m_nGroupSpacing[0], spacing == IDC_SPACING_25K ? 1 : 0);
-            QCOMPARE(Stored(*dlg, 0, 0), std::string("446.00625"));
         }
         QCOMPARE(Code(*dlg, 1, 0), std::string("0640")); // another group is untouched
-        QCOMPARE(dlg->m_record.m_nGroupSpacing[1], 0);
         SelectGroup(*dlg, 1);
         QVERIFY(Checked(*dlg, IDC_SPACING_12K5));
         SelectGroup(*dlg, 0);
-        QCOMPARE(Edit(*dlg, 7)->text(), QStringLiteral("500.00000"));
-        QVERIFY(Checked(*dlg, IDC_SPACING_25K));
-        QVERIFY(Code(*dlg, 0, 7).empty()); // until each channel is edited again
+        QVERIFY(Blank(*dlg, 0) && Checked(*dlg, IDC_SPACING_25K)); // nothing shown that Send would not send
     }
 
     void lpdShowsWideSpacingWithoutStoringIt() {
@@ -241,12 +223,118 @@ private slots:
         Click(*dlg, IDC_SPACING_25K);
         QCOMPARE(dlg->m_record.m_nGroupSpacing[4], 1);
         QVERIFY(Blank(*dlg, 4));
-        // Back to "GRUOP": 12.5 kHz is shown although group E stores 25 kHz.
+        // Back to "GRUOP": the radios show the spacing group E stores, the one Send sends.
+        Click(*dlg, IDC_MODE_PMR);
+        Click(*dlg, IDC_MODE_GROUP);
+        QVERIFY(Checked(*dlg, IDC_SPACING_25K));
+        SelectGroup(*dlg, 3);
         Click(*dlg, IDC_MODE_GROUP);
         QVERIFY(Checked(*dlg, IDC_SPACING_12K5));
-        SelectGroup(*dlg, 3);
-        SelectGroup(*dlg, 4);
-        QVERIFY(Checked(*dlg, IDC_SPACING_25K));
+    }
+
+    void beginningsAreCompletedOnLeavingAndCorrectionsAreSaid() {
+        // Tab, a click elsewhere, Enter and a group change each complete what the edit began.
+        QLineEdit* ch1 = Edit(*dlg, 0);
+        ch1->setFocus();
+        QTest::keyClicks(ch1, "446.1");
+        QTest::keyClick(ch1, Qt::Key_Tab);
+        QCOMPARE(ch1->text(), QString("446.10000"));
+        QCOMPARE(Code(*dlg, 0, 0), EnterWholeText("446.10000").code);
+        QCOMPARE(dlg->StatusLine()->NoteText(), QString("CH1: 446.1 completed to 446.10000"));
+        Edit(*dlg, 2)->setFocus();
+        QTest::keyClicks(Edit(*dlg, 2), "462.5625");
+        Click(*dlg, IDC_SCAN_DELAY);
+        QCOMPARE(Edit(*dlg, 2)->text(), QString("462.56250"));
+        QTest::keyClicks(Edit(*dlg, 3), "446");
+        QTest::keyClick(Edit(*dlg, 3), Qt::Key_Return); // also presses the default button, Connect
+        QCOMPARE(Edit(*dlg, 3)->text(), QString("446.00000"));
+        boxes->clear();
+        QTest::keyClicks(Edit(*dlg, 4), "433.");
+        SelectGroup(*dlg, 1);
+        SelectGroup(*dlg, 0);
+        QCOMPARE(Edit(*dlg, 4)->text(), QString("433.00000"));
+        QCOMPARE(Code(*dlg, 0, 4), std::string("14a0"));
+
+        // "4460" is no beginning: it stays, and Send refuses to start with it.
+        Edit(*dlg, 5)->setFocus();
+        QTest::keyClicks(Edit(*dlg, 5), "4460");
+        QTest::keyClick(Edit(*dlg, 5), Qt::Key_Tab);
+        QCOMPARE(Edit(*dlg, 5)->text(), QString("4460"));
+        dlg->OnSend();
+        QCOMPARE(boxes->boxes.size(), std::size_t(1));
+        QVERIFY2(boxes->boxes[0].text.contains("Group A CH6 shows \"4460\"") &&
+                     boxes->boxes[0].text.contains("Complete it") && boxes->boxes[0].caption == AfxGetAppName(),
+                 qPrintable(boxes->boxes[0].text));
+        QVERIFY(!dlg->IsSending());
+
+        // Corrections without a box are said in the status line.
+        const std::pair<const char*, const char*> said[] = {
+            {"520.00000", "CH8: 520.00000 is outside 400 to 500 MHz, cleared"},
+            {"446.00300", "CH8: 446.00300 moved down to 446.00000 (6.25 kHz steps)"}};
+        for (const auto& [typed, note] : said) {
+            Edit(*dlg, 7)->clear();
+            QTest::keyClicks(Edit(*dlg, 7), typed);
+            QCOMPARE(dlg->StatusLine()->NoteText(), QString(note));
+        }
+    }
+
+    // Random typing, focus changes, group, spacing and mode clicks: every group shows exactly what the frame
+    // carries for it.
+    void everyGroupShowsWhatTheFrameCarries() {
+        std::mt19937 rng(91207);
+        const char* texts[] = {"446.00625", "433.07501", "520.00000", "446.1", "4460",    "44",
+                               "446.",      "",          "410.00000", "4x",    "462.5625"};
+        const int modes[] = {IDC_MODE_PMR, IDC_MODE_LPD, IDC_MODE_GROUP, IDC_MODE_PMR_LPD};
+        for (int step = 0; step < 400; ++step) {
+            const int channel = static_cast<int>(rng() % 8);
+            switch (rng() % 7) {
+            case 0:
+            case 1:
+            case 2:
+                if (Edit(*dlg, channel)->isEnabled()) {
+                    Edit(*dlg, channel)->setFocus();
+                    Edit(*dlg, channel)->selectAll();
+                    QTest::keyClick(Edit(*dlg, channel), Qt::Key_Delete);
+                    QTest::keyClicks(Edit(*dlg, channel), texts[rng() % std::size(texts)]);
+                }
+                break;
+            case 3:
+                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : dlg.get(), Qt::Key_Tab);
+                break;
+            case 4:
+                if (dlg->IsWindowEnabled(IDC_GROUP)) {
+                    SelectGroup(*dlg, static_cast<int>(rng() % 8));
+                }
+                break;
+            case 5:
+                if (dlg->IsWindowEnabled(rng() % 2 ? IDC_SPACING_12K5 : IDC_SPACING_25K)) {
+                    Click(*dlg, rng() % 2 ? IDC_SPACING_12K5 : IDC_SPACING_25K);
+                }
+                break;
+            case 6:
+                Click(*dlg, modes[rng() % 4]);
+                break;
+            }
+        }
+        Click(*dlg, IDC_MODE_GROUP);
+        Click(*dlg, IDC_SCAN_DELAY); // leaves any edit: a beginning is completed now
+        RadioSettings copy = dlg->m_record;
+        const ProgrammingFrame frame = BuildProgrammingFrame(copy);
+        for (int g = 0; g < 8; ++g) {
+            SelectGroup(*dlg, g);
+            QCOMPARE(frame.bytes[static_cast<std::size_t>(kSpacingBlockOffset + g)],
+                     std::uint8_t(Checked(*dlg, IDC_SPACING_25K) ? 1 : 0));
+            for (int c = 0; c < 8; ++c) {
+                const std::string shown = Edit(*dlg, c)->text().toStdString();
+                const std::size_t at = static_cast<std::size_t>(ChannelOffset(g, c));
+                const std::string code = QString("%1%2")
+                                             .arg(frame.bytes[at], 2, 16, QChar('0'))
+                                             .arg(frame.bytes[at + 1], 2, 16, QChar('0'))
+                                             .toStdString();
+                QCOMPARE(code, shown.empty() ? std::string("ffff") : EnterWholeText(shown).code);
+                QCOMPARE(EnterWholeText(shown).text, shown);
+            }
+        }
     }
 };
 

@@ -5,8 +5,11 @@
 
 #include "ProgrammingFrame.h"
 #include "PtyRadio.h"
+#include "WinApp.h"
 
 #include <QElapsedTimer>
+#include <QMessageBox>
+#include <QProcess>
 #include <QProgressBar>
 
 #include <numeric>
@@ -94,10 +97,18 @@ private slots:
     }
 
     void readTakesWhatIsQueuedAndShowsIt() {
-        // An empty queue: nothing but the members refreshed from the controls.
-        Combo(*dlg, IDC_SCAN_DELAY)->setCurrentIndex(10);
+        // Bytes handled while "Please Input Integer" stands cannot bring the rejected text back.
+        Click(*dlg, IDC_MODE_GROUP);
+        boxes->onShow = [&](QMessageBox&) {
+            QVERIFY(dlg->m_comm.m_rxQueue.Put(0x55));
+            dlg->OnCommRead(0, 0);
+        };
+        QTest::keyClicks(Edit(*dlg, 0), "4a");
+        QVERIFY(Edit(*dlg, 0)->text().isEmpty() && Code(*dlg, 0, 0) == "ffff" && dlg->m_nRxCount == 1);
+        boxes->onShow = nullptr;
+        boxes->clear();
         QCOMPARE(dlg->OnCommRead(0, 0), LRESULT(1));
-        QVERIFY(dlg->m_nRxCount == 0 && dlg->m_record.m_nScanDelay == 10);
+        dlg->m_nRxCount = 0;
         for (std::uint8_t b = 1; b <= 10; ++b) {
             QVERIFY(dlg->m_comm.m_rxQueue.Put(b));
         }
@@ -109,7 +120,9 @@ private slots:
         std::iota(reply.begin(), reply.end(), std::uint8_t{0xA0});
         QVERIFY(radio->Reply(reply));
         QVERIFY(QTest::qWaitFor([&] { return dlg->m_nRxCount == 30; }, 5000));
-        QCOMPARE(dlg->StatusLine()->ReceivedText(), QString("Received 30: A4A5A6A7A8A9AAABACADAEAFB0B1B2B3"));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return dlg->StatusLine()->ReceivedText() == "Received 30: A4A5A6A7A8A9AAABACADAEAFB0B1B2B3"; },
+            1000));
         // Counting goes on across Disconnect and Connect.
         Click(*dlg, IDC_DISCONNECT);
         Connect();
@@ -189,23 +202,143 @@ private slots:
         QVERIFY(boxes->boxes.empty());
     }
 
-    void closingTheWindowDuringSendStopsItCleanly() {
+    // Escape, a close and a signal during a Send never cut the frame.
+    void escapeAndCloseWaitForTheWholeFrame() {
+        Connect();
+        Click(*dlg, IDC_SEND);
+        QVERIFY(QTest::qWaitFor([&] { return radio->Received().size() >= 20; }, 5000));
+        QTest::keyClick(dlg.get(), Qt::Key_Escape);
+        QVERIFY(dlg->isVisible() && dlg->IsSending());
+        dlg->close();
+        QVERIFY(dlg->isVisible());
+        QCOMPARE(dlg->StatusLine()->NoteText(), QString("Closing after the Send\u2026"));
+        QVERIFY(QTest::qWaitFor([&] { return !dlg->isVisible(); }, 15000));
+        QTest::qWait(100);
+        QCOMPARE(radio->Received(), ExpectedFrame({}, 0x00, 0x88));
+        QVERIFY(boxes->boxes.empty());
+    }
+
+    void aSignalClosesLikeTheCloseButtonAndGivesThePortBack() {
+        LineSettings before, after;
+        QVERIFY(ReadLineSettings(radio->Master(), &before));
+        QProcess velmar;
+        velmar.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("VELMAR_COM1", QString::fromStdString(radio->Device()));
+        velmar.setProcessEnvironment(env);
+        velmar.start(QCoreApplication::applicationFilePath(), {"--connect-send-and-wait"});
+        QVERIFY(QTest::qWaitFor([&] { return radio->Received().size() >= 20; }, 10000));
+        velmar.terminate();
+        QVERIFY(velmar.waitForFinished(15000));
+        QCOMPARE(velmar.exitStatus(), QProcess::NormalExit);
+        QTest::qWait(100);
+        QCOMPARE(radio->Received(), ExpectedFrame({}, 0x00, 0x88));
+        QVERIFY(ReadLineSettings(radio->Master(), &after));
+        QVERIFY(after == before);
+        CSerialLink again; // no exclusive hold is left behind
+        QVERIFY(again.Open(radio->Device(), 4800, 8, 2, 0));
+    }
+
+    // A hang-up ends the Send at once and says so; a Disconnect during a Send leaves Send working.
+    void aSendEndsHonestlyAndSendWorksAgain() {
         Connect();
         Click(*dlg, IDC_SEND);
         QVERIFY(QTest::qWaitFor([&] { return radio->Received().size() >= 20; }, 5000));
         QElapsedTimer clock;
         clock.start();
-        dlg->close();
-        dlg.reset();
-        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
-        QTest::qWait(300);
-        QVERIFY(radio->Received().size() < 258);
-        // The port was released: it opens again at once.
-        CSerialLink again;
-        QVERIFY(again.Open(radio->Device(), 4800, 8, 2, 0));
+        const auto got = radio->Received().size();
+        radio->HangUp();
+        QVERIFY(QTest::qWaitFor([&] { return !dlg->IsSending(); }, 3000));
+        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+        const QString text = dlg->StatusLine()->SendText();
+        const int sent = text.section(' ', 1, 1).toInt();
+        QVERIFY2(sent >= static_cast<int>(got) && sent < kFrameSize, qPrintable(text));
+        QCOMPARE(text, QString("Sent %1 of 258 bytes: the line hung up").arg(sent));
+        QVERIFY(dlg->StatusLine()->LinkText().endsWith("the line hung up"));
+        Click(*dlg, IDC_DISCONNECT);
+
+        radio = std::make_unique<PtyRadio>();
+        PointCom1At(radio->Device());
+        Connect();
+        QVERIFY(radio->Reply({0x15}));
+        QVERIFY(QTest::qWaitFor([&] { return dlg->StatusLine()->ReceivedText().endsWith(": 15"); }, 3000));
+        Click(*dlg, IDC_SEND);
+        QCOMPARE(dlg->StatusLine()->ReceivedText(), QString("Received %1").arg(dlg->m_nRxCount));
+        QVERIFY(QTest::qWaitFor([&] { return radio->Received().size() >= 10; }, 5000));
+        dlg->OnDisconnect(); // however it comes
+        boxes->clear();
+        QVERIFY(!dlg->IsSending() && dlg->StatusLine()->SendText().endsWith("stopped by Disconnect"));
+        radio = std::make_unique<PtyRadio>();
+        PointCom1At(radio->Device());
+        Connect();
+        Click(*dlg, IDC_SEND);
+        QVERIFY(dlg->IsSending());
+        QVERIFY(QTest::qWaitFor([&] { return !dlg->IsSending(); }, 15000));
+        QCOMPARE(radio->Received(), ExpectedFrame({}, 0x00, 0x88));
+    }
+
+    // A text too long for an edit arrives whole while the radio talks: one box, no stale Send.
+    void aFailedCheckOpensOneBoxAndSendsNothing() {
+        Click(*dlg, IDC_MODE_GROUP);
+        Connect();
+        int nested = 0;
+        boxes->onShow = [&](QMessageBox&) {
+            // While the box stands, the radio talks and Send is tried: neither opens another box.
+            radio->Reply({0x06, 0x06});
+            QTest::qWait(50);
+            const int before = static_cast<int>(boxes->boxes.size());
+            dlg->OnSend();
+            nested += static_cast<int>(boxes->boxes.size()) - before;
+        };
+        Edit(*dlg, 0)->setText("4460062500000");
+        QCOMPARE(boxes->texts(), QStringList{"Please enter no more than 9 characters."});
+        QCOMPARE(nested, 0);
+        boxes->onShow = nullptr;
+        boxes->clear();
+        for (int i = 0; i < 20; ++i) {
+            QVERIFY(radio->Reply({0x06}));
+            QTest::qWait(5);
+        }
+        QVERIFY(QTest::qWaitFor([&] { return dlg->m_nRxCount >= 22; }, 3000));
         QVERIFY(boxes->boxes.empty());
+        Click(*dlg, IDC_SEND);
+        QCOMPARE(boxes->boxes.size(), std::size_t(1));
+        QVERIFY(!dlg->IsSending());
+        QTest::qWait(200);
+        QVERIFY(radio->Received().empty());
     }
 };
 
-QTEST_MAIN(Connection)
+namespace {
+
+// The program as a user runs it, for the signal test: Connect and Send, then run until something closes it.
+class SendingApp : public CWinApp {
+public:
+    bool InitInstance() override {
+        MessageBoxRecorder boxes;
+        COrvDlg dlg;
+        m_pMainWnd = &dlg;
+        dlg.Create();
+        dlg.show();
+        dlg.OnConnect();
+        dlg.OnSend();
+        dlg.exec();
+        m_pMainWnd = nullptr;
+        return false;
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == "--connect-send-and-wait") {
+        SendingApp app;
+        return app.Run(argc, argv);
+    }
+    QApplication app(argc, argv);
+    Connection test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_connection.moc"

@@ -81,14 +81,32 @@ private slots:
                 QVERIFY2(QApplication::focusWidget() == dlg->GetDlgItem(id), qPrintable(QString::number(id)));
             }
         };
-        // "PMR": Disconnect, Send, Group, the edits and Band are closed and skipped.
-        walk({IDC_SCAN_DELAY, IDC_PTT_FP, IDC_BCLO, IDC_PTT_TOT, IDC_VOX_ATTACK, IDC_VOX_RELEASE, IDC_BUTTON_LONG,
-              IDC_POWER_SAVE, IDC_CONNECT});
-        Click(*dlg, IDC_MODE_GROUP);
-        dlg->GetDlgItem(IDC_CONNECT)->setFocus();
-        walk({IDC_GROUP, IDC_CH1, IDC_CH1 + 1, IDC_CH1 + 2, IDC_CH1 + 3, IDC_CH1 + 4, IDC_CH1 + 5, IDC_CH1 + 6,
-              IDC_CH1 + 7, IDC_SCAN_DELAY, IDC_PTT_FP, IDC_BCLO, IDC_PTT_TOT, IDC_VOX_ATTACK, IDC_VOX_RELEASE,
-              IDC_BUTTON_LONG, IDC_POWER_SAVE, IDC_BAND, IDC_CONNECT});
+        // "PMR": Disconnect, Send, Group, the edits and Band are closed and skipped; each radio group is one
+        // stop, on its checked button.
+        walk({IDC_SPACING_12K5, IDC_SCAN_DELAY, IDC_PTT_FP, IDC_BCLO, IDC_PTT_TOT, IDC_VOX_ATTACK, IDC_VOX_RELEASE,
+              IDC_BUTTON_LONG, IDC_POWER_SAVE, IDC_CTCSS_DISABLE, IDC_DCS_DISABLE, IDC_SELF_TONE_ON, IDC_MODE_PMR,
+              IDC_CONNECT});
+        // By keyboard alone: the arrows move within the mode group and click as a mouse would, and the group's
+        // stop follows the checked button.
+        walk({IDC_SPACING_12K5, IDC_SCAN_DELAY, IDC_PTT_FP, IDC_BCLO, IDC_PTT_TOT, IDC_VOX_ATTACK, IDC_VOX_RELEASE,
+              IDC_BUTTON_LONG, IDC_POWER_SAVE, IDC_CTCSS_DISABLE, IDC_DCS_DISABLE, IDC_SELF_TONE_ON, IDC_MODE_PMR});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QVERIFY(Checked(*dlg, IDC_MODE_LPD) && QApplication::focusWidget() == dlg->GetDlgItem(IDC_MODE_LPD));
+        QVERIFY(Checked(*dlg, IDC_SPACING_25K));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY(Checked(*dlg, IDC_MODE_GROUP) && dlg->IsWindowEnabled(IDC_CH1));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QVERIFY(Checked(*dlg, IDC_MODE_PMR));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left); // wraps round
+        QVERIFY(Checked(*dlg, IDC_MODE_PMR_LPD));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QVERIFY(Checked(*dlg, IDC_MODE_GROUP));
+        walk({IDC_BAND, IDC_CONNECT, IDC_SPACING_12K5, IDC_GROUP, IDC_CH1});
+        QTest::keyClicks(QApplication::focusWidget(), "446.00625");
+        QCOMPARE(Code(*dlg, 0, 0), std::string("1cc1"));
+        walk({IDC_CH1 + 1, IDC_CH1 + 2, IDC_CH1 + 3, IDC_CH1 + 4, IDC_CH1 + 5, IDC_CH1 + 6, IDC_CH1 + 7,
+              IDC_SCAN_DELAY});
     }
 
     void sizeAndLayoutFromTheFontsBaseUnits() {
