@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <chrono>
@@ -118,6 +119,10 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("VELMAR_COM1", slave);
     QApplication app(argc, argv);
+    // The history of sent settings and what the window remembers stay out of the user's own folders.
+    QTemporaryDir userFiles;
+    qputenv("XDG_DATA_HOME", userFiles.filePath("data").toUtf8());
+    qputenv("XDG_CONFIG_HOME", userFiles.filePath("config").toUtf8());
     MessageBoxRecorder boxes;
     COrvDlg dlg;
     dlg.Create();

@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -46,6 +47,10 @@ double Ms(Clock::duration d) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The history of sent settings and what the window remembers stay out of the user's own folders.
+    QTemporaryDir userFiles;
+    qputenv("XDG_DATA_HOME", userFiles.filePath("data").toUtf8());
+    qputenv("XDG_CONFIG_HOME", userFiles.filePath("config").toUtf8());
     const int sends = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
 
     PtyRadio radio;

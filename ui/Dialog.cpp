@@ -188,6 +188,10 @@ void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int count) {
     }
     if (pDX->m_bSaveAndValidate) {
         if (static_cast<int>(value.size()) > count) {
+            if (pDX->m_bQuiet) {
+                pDX->m_bFailed = true;
+                return;
+            }
             pDX->m_pDlgWnd->CheckMessageBox(QStringLiteral("Please enter no more than %1 characters.").arg(count));
             pDX->Fail();
         }
@@ -301,6 +305,11 @@ void CDialog::BuildControls() {
         flags |= Qt::WindowMaximizeButtonHint;
     }
     setWindowFlags(flags);
+    // The template's controls live in a client area of their own, so that a menu bar can sit above it and
+    // status lines below it without moving anything of the template.
+    m_pClient = new QWidget(this);
+    m_pClient->setObjectName("templateClient");
+    m_pClient->setGeometry(QRect(QPoint(0, 0), TemplateSize()));
     setFixedSize(TemplateSize());
 
     // Group boxes first: a control that lies inside one becomes its child, so
@@ -350,7 +359,8 @@ void CDialog::BuildControls() {
                 needed += w->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, w) +
                           w->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, w);
             }
-            const int room = (w->parentWidget() == this ? TemplateSize().width() : w->parentWidget()->width()) - r.x();
+            const int room =
+                (w->parentWidget() == m_pClient ? TemplateSize().width() : w->parentWidget()->width()) - r.x();
             if (needed > r.width()) {
                 r.setWidth(std::max(r.width(), std::min(needed, room)));
             }
@@ -408,7 +418,7 @@ QWidget* CDialog::MakeControl(const res::ControlTemplate& row) {
     QWidget* w = nullptr;
     switch (row.kind) {
     case res::Kind::PushButton: {
-        auto* b = new QPushButton(text, this);
+        auto* b = new QPushButton(text, m_pClient);
         b->setAutoDefault(true);
         b->setDefault((row.style & res::kDefaultButton) != 0);
         connect(b, &QPushButton::clicked, this, [this, id] { SendNotify(BN_CLICKED, id); });
@@ -422,7 +432,7 @@ QWidget* CDialog::MakeControl(const res::ControlTemplate& row) {
         break;
     }
     case res::Kind::ComboBox: {
-        auto* c = new QComboBox(this);
+        auto* c = new QComboBox(m_pClient);
         for (std::string_view item : row.items) {
             const QString s = FromUtf8(item);
             int at = c->count();
@@ -440,7 +450,7 @@ QWidget* CDialog::MakeControl(const res::ControlTemplate& row) {
         break;
     }
     case res::Kind::Edit: {
-        auto* e = new QLineEdit(this);
+        auto* e = new QLineEdit(m_pClient);
         e->setFrame((row.style & res::kBorder) != 0);
         e->setAlignment(((row.style & res::kRightAlign) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
         // Every change of the text notifies, as an edit control does; those the
@@ -452,17 +462,17 @@ QWidget* CDialog::MakeControl(const res::ControlTemplate& row) {
         break;
     }
     case res::Kind::Static: {
-        auto* l = new QLabel(text, this);
+        auto* l = new QLabel(text, m_pClient);
         l->setTextFormat(Qt::PlainText);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         w = l;
         break;
     }
     case res::Kind::GroupBox:
-        w = new QGroupBox(text, this);
+        w = new QGroupBox(text, m_pClient);
         break;
     case res::Kind::Icon: {
-        auto* l = new QLabel(this);
+        auto* l = new QLabel(m_pClient);
         l->setPixmap(LoadIcon(row.image).pixmap(32, 32));
         w = l;
         break;
@@ -518,6 +528,15 @@ void CDialog::DoDataExchange(CDataExchange*) {}
 bool CDialog::UpdateData(bool bSaveAndValidate) {
     ++m_nExchangeDepth;
     CDataExchange dx(this, bSaveAndValidate);
+    DoDataExchange(&dx);
+    --m_nExchangeDepth;
+    return !dx.m_bFailed;
+}
+
+bool CDialog::ReadControlsQuietly() {
+    ++m_nExchangeDepth;
+    CDataExchange dx(this, true);
+    dx.m_bQuiet = true;
     DoDataExchange(&dx);
     --m_nExchangeDepth;
     return !dx.m_bFailed;
@@ -617,12 +636,39 @@ void CDialog::DispatchMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 void CDialog::AddBelowTemplate(QWidget* widget) {
     widget->setParent(this);
     widget->setFont(font());
-    const int height = widget->sizeHint().height();
-    const QSize base = TemplateSize();
-    widget->setGeometry(0, base.height() + m_nExtraHeight, base.width(), height);
-    m_nExtraHeight += height;
-    setFixedSize(base.width(), base.height() + m_nExtraHeight);
+    m_below.push_back(widget);
+    Relayout();
     widget->show();
+}
+
+void CDialog::SetMenuBar(QWidget* bar) {
+    bar->setParent(this);
+    m_pMenuBar = bar;
+    Relayout();
+    bar->show();
+}
+
+int CDialog::MenuBarHeight() const {
+    return m_pMenuBar != nullptr ? m_pMenuBar->sizeHint().height() : 0;
+}
+
+void CDialog::Relayout() {
+    const QSize base = TemplateSize();
+    int y = 0;
+    if (m_pMenuBar != nullptr) {
+        y = MenuBarHeight();
+        m_pMenuBar->setGeometry(0, 0, base.width(), y);
+    }
+    if (m_pClient != nullptr) {
+        m_pClient->move(0, y);
+    }
+    y += base.height();
+    for (QWidget* w : m_below) {
+        const int height = w->sizeHint().height();
+        w->setGeometry(0, y, base.width(), height);
+        y += height;
+    }
+    setFixedSize(base.width(), y);
 }
 
 void CDialog::AddCommand(UINT code, int firstId, int lastId, std::function<void(int id)> handler) {

@@ -71,6 +71,7 @@ public:
     CDialog* const m_pDlgWnd;
     int m_idLastControl = -1;
     bool m_bFailed = false; // a validation failed: the rest of the exchange is skipped
+    bool m_bQuiet = false;  // a failed validation says nothing (a look at the controls, not the operator's act)
 
     // Marks the exchange failed and puts the focus on the last control.
     void Fail();
@@ -105,6 +106,8 @@ public:
     // Runs DoDataExchange in one direction. While it runs, control
     // notifications are dropped, so no handler starts from an exchange.
     bool UpdateData(bool bSaveAndValidate = true);
+    // Reads the controls into the members like UpdateData(true), but a failed check shows no box.
+    bool ReadControlsQuietly();
     bool IsExchanging() const { return m_nExchangeDepth > 0; }
 
     QWidget* GetDlgItem(int id) const;
@@ -133,6 +136,11 @@ public:
     // Places `widget` below the template's controls, across the whole width,
     // and makes the window taller by its height; nothing else moves.
     void AddBelowTemplate(QWidget* widget);
+    // Places a menu bar above the template's controls; the window grows by its height.
+    void SetMenuBar(QWidget* bar);
+    int MenuBarHeight() const;
+    // The area the template's controls are laid out in (their positions are relative to it).
+    QWidget* Client() const { return m_pClient; }
 
     const DialogUnits& Units() const { return m_units; }
     const res::DialogTemplate& Template() const { return *m_pTemplate; }
@@ -175,6 +183,7 @@ protected:
 private:
     friend class CMenu;
     void BuildControls();
+    void Relayout();
     // The checked radio of the group (or, when it is disabled, the first enabled one) is its only Tab stop.
     void UpdateRadioTabStop(int firstId);
     QWidget* MakeControl(const res::ControlTemplate& row);
@@ -191,7 +200,9 @@ private:
     DialogUnits m_units;
     bool m_bCreated = false;
     int m_nExchangeDepth = 0;
-    int m_nExtraHeight = 0;
+    QWidget* m_pClient = nullptr;
+    QWidget* m_pMenuBar = nullptr;
+    std::vector<QWidget*> m_below;
     bool m_bCheckBoxOpen = false;
     std::map<int, QWidget*> m_controls;                // by id; labels without id are not here
     std::map<int, std::vector<QRadioButton*>> m_radio; // by the id of each group's first button

@@ -27,6 +27,8 @@ QMessageBox::StandardButtons ButtonsOf(UINT type) {
         return QMessageBox::Ok | QMessageBox::Cancel;
     case MB_YESNO:
         return QMessageBox::Yes | QMessageBox::No;
+    case MB_SAVEDISCARDCANCEL:
+        return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
     default:
         return QMessageBox::Ok;
     }
@@ -52,8 +54,10 @@ int AnswerOf(QMessageBox::StandardButton button) {
     case QMessageBox::Ok:
         return IDOK;
     case QMessageBox::Yes:
+    case QMessageBox::Save:
         return IDYES;
     case QMessageBox::No:
+    case QMessageBox::Discard:
         return IDNO;
     default:
         return IDCANCEL;
@@ -104,6 +108,9 @@ int ShowMessageBox(QWidget* owner, const QString& text, const QString& caption, 
         box.setEscapeButton(QMessageBox::Cancel);
     } else if ((type & 0x0F) == MB_YESNO) {
         box.setDefaultButton(QMessageBox::Yes);
+    } else if ((type & 0x0F) == MB_SAVEDISCARDCANCEL) {
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
     } else {
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
@@ -144,6 +151,8 @@ MessageBoxRecorder::MessageBoxRecorder() {
             type = MB_OKCANCEL;
         } else if (box.standardButtons() == (QMessageBox::Yes | QMessageBox::No)) {
             type = MB_YESNO;
+        } else if (box.standardButtons() == (QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)) {
+            type = MB_SAVEDISCARDCANCEL;
         }
         seen.type = static_cast<UINT>(type);
         boxes.push_back(seen);

@@ -3,12 +3,16 @@
 #include "OrvDlg.h"
 #include "Resource.h"
 
+#include <cstdio>
+#include <set>
+
 namespace velmar {
 
 COrvApp theApp;
 
 bool COrvApp::InitInstance() {
     COrvDlg dlg;
+    dlg.SetStartFile(m_strStartFile);
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;
@@ -21,7 +25,82 @@ void CAboutDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
 }
 
+const char* const kVelmarUsage = R"(Usage: velmar [OPTION]... [FILE.velmar]
+Program the channels and options of a UHF PMR/LPD hand-held radio.
+
+Velmar shows one settings dialog: eight channel groups of eight frequencies
+(400 to 500 MHz on a 6.25 kHz grid), a channel spacing per group and the
+radio's options. Connect opens the radio's programming cable, COM1, at 4800
+baud, 8 data bits, no parity and two stop bits; Send writes the whole setting
+to the radio as one 258-byte programming frame in 141 paced writes. Settings
+are kept in setting files (FILE.velmar), and every complete Send is kept in the
+history of sent settings.
+
+Options:
+  FILE.velmar      open this setting file at start
+  -h, --help       display this help and exit
+      --version    output version information and exit
+
+Environment:
+  VELMAR_COM1      the serial device that COM1 stands for (default /dev/ttyS0),
+                   for example /dev/ttyUSB0 for a USB programming cable
+
+Files:
+  ~/.config/velmar/velmar.conf   what the window remembers: the recent files
+  ~/.local/share/velmar/sent/    the settings of the last 500 complete Sends
+                                 ($XDG_DATA_HOME/velmar/sent when that is set)
+
+Examples:
+  velmar club.velmar                    open a setting and send it from the window
+  VELMAR_COM1=/dev/ttyUSB0 velmar       use a USB programming cable as COM1
+)";
+
+StartOptions ParseCommandLine(const std::vector<std::string>& args) {
+    // Qt's options that take the next argument as their value.
+    static const std::set<std::string> kQtWithValue{"-platform",        "-platformpluginpath",
+                                                    "-platformtheme",   "-plugin",
+                                                    "-qwindowgeometry", "-qwindowicon",
+                                                    "-qwindowtitle",    "-display",
+                                                    "-geometry",        "-style",
+                                                    "-stylesheet",      "-title",
+                                                    "-session",         "-name"};
+    StartOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (kQtWithValue.count(arg) != 0) {
+            ++i;
+        } else if (arg == "-h" || arg == "--help") {
+            options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
+        } else if (arg.rfind("--", 0) == 0) {
+            options.error = "unknown option " + arg;
+        } else if (arg.rfind("-", 0) == 0) {
+            continue; // Qt's own
+        } else if (!options.file.isEmpty()) {
+            options.error = "more than one file: " + arg;
+        } else {
+            options.file = QString::fromLocal8Bit(arg.c_str());
+        }
+    }
+    return options;
+}
+
 int AfxWinMain(int& argc, char** argv) {
+    const StartOptions options = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!options.error.empty()) {
+        std::fprintf(stderr, "velmar: %s\n\n%s", options.error.c_str(), kVelmarUsage);
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(kVelmarUsage, stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("velmar %s\n", VELMAR_VERSION);
+        return 0;
+    }
+    theApp.m_strStartFile = options.file;
     return theApp.Run(argc, argv);
 }
 

@@ -4,6 +4,11 @@
 #include "Dialog.h"
 #include "WinApp.h"
 
+#include <QString>
+
+#include <string>
+#include <vector>
+
 namespace velmar {
 
 class COrvApp : public CWinApp {
@@ -12,7 +17,20 @@ public:
     // Runs the settings dialog modally and returns false, so the program ends
     // when the dialog closes, however it is closed.
     bool InitInstance() override;
+
+    QString m_strStartFile; // the command line's FILE, opened once the window is up
 };
+
+// What the command line asks for. Options of one dash are Qt's own (-platform, ...) and are left to it.
+struct StartOptions {
+    bool help = false;
+    bool version = false;
+    QString file;
+    std::string error; // a bad command line, said on the terminal
+};
+StartOptions ParseCommandLine(const std::vector<std::string>& args);
+// `velmar --help`, written for a terminal and for help2man.
+extern const char* const kVelmarUsage;
 
 extern COrvApp theApp;
 

@@ -10,8 +10,11 @@
 #include "GroupSelection.h"
 #include "ProgrammingFrame.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QThread>
 
@@ -122,10 +125,38 @@ bool COrvDlg::OnInitDialog() {
     EnableWindow(IDC_BAND_LABEL, false);
     EnableWindow(IDC_BAND, false);
 
+    BuildMenus();
+    if (CMenu* pSysMenu = GetSystemMenu(false)) {
+        // The right-click menu offers what the menu bar does.
+        QMenu* menu = pSysMenu->menu();
+        QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().front();
+        menu->insertMenu(first, m_pFileMenu);
+        menu->insertSeparator(first);
+    }
     m_pStatusLine = new CStatusLine(this);
     AddBelowTemplate(m_pStatusLine);
     ShowLinkState();
     m_pStatusLine->ShowReceived(m_nRxCount, m_strRxText);
+
+    // The title marks unsaved changes as the controls change, once per burst of changes.
+    m_savedSetting = m_record;
+    m_titleTimer.setSingleShot(true);
+    QObject::connect(&m_titleTimer, &QTimer::timeout, this, [this] { UpdateTitle(); });
+    for (const res::ControlTemplate& row : Template().controls) {
+        QWidget* w = GetDlgItem(row.id);
+        if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            QObject::connect(combo, &QComboBox::currentIndexChanged, this, [this] { m_titleTimer.start(0); });
+        } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            QObject::connect(edit, &QLineEdit::textChanged, this, [this] { m_titleTimer.start(0); });
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            QObject::connect(button, &QAbstractButton::toggled, this, [this] { m_titleTimer.start(0); });
+        }
+    }
+    setAcceptDrops(true);
+    if (!m_strStartFile.isEmpty()) {
+        // Once the window is up, so that a refusal has a window to stand over.
+        PostCall([this, path = m_strStartFile] { LoadSettingFile(path); });
+    }
     return true;
 }
 
@@ -256,6 +287,20 @@ int COrvDlg::UnsettledChannel() const {
         }
     }
     return -1;
+}
+
+bool COrvDlg::RefuseUnsettled() {
+    const int channel = UnsettledChannel();
+    if (channel < 0) {
+        return false;
+    }
+    const std::string shown = m_record.m_strChannel[static_cast<std::size_t>(channel)];
+    MessageBox(QString("Group %1 CH%2 shows \"%3\", which is not a frequency that can be sent. Complete it "
+                       "(nine characters, such as 446.10000) or clear it, then try again.")
+                   .arg(QChar('A' + m_record.m_nGroup))
+                   .arg(channel + 1)
+                   .arg(FromMemberText(shown)));
+    return true;
 }
 
 void COrvDlg::OnSpacingClicked() {
@@ -434,18 +479,13 @@ void COrvDlg::OnSend() {
     if (!UpdateData(true)) {
         return;
     }
-    if (const int channel = UnsettledChannel(); channel >= 0) {
-        const std::string shown = m_record.m_strChannel[static_cast<std::size_t>(channel)];
-        MessageBox(QString("Group %1 CH%2 shows \"%3\", which is not a frequency that can be sent. Complete it "
-                           "(nine characters, such as 446.10000) or clear it, then Send again.")
-                       .arg(QChar('A' + m_record.m_nGroup))
-                       .arg(channel + 1)
-                       .arg(FromMemberText(shown)));
+    if (RefuseUnsettled()) {
         return;
     }
     m_btnDisconnect.EnableWindow(false);
     m_btnSend.EnableWindow(false);
 
+    m_sentRecord = m_record;
     const ProgrammingFrame frame = BuildProgrammingFrame(m_record);
     m_nSendChecksum = frame.bytes[kChecksumOffset];
     std::vector<PacedPiece> pieces;
@@ -503,6 +543,9 @@ void COrvDlg::OnSendFinished(int generation) {
     }
     m_sender.Stop(); // the run has ended; this only joins its thread
     EndSend(false);
+    if (m_sender.BytesWritten() == kFrameSize) {
+        RecordSent();
+    }
     m_btnDisconnect.EnableWindow(true);
     m_btnSend.EnableWindow(true);
     if (m_bCloseAfterSend) {
@@ -540,6 +583,10 @@ void COrvDlg::closeEvent(QCloseEvent* event) {
         if (m_pStatusLine != nullptr) {
             m_pStatusLine->ShowNote(QString::fromUtf8(kClosingAfterSend));
         }
+        event->ignore();
+        return;
+    }
+    if (!MaybeSave()) {
         event->ignore();
         return;
     }

@@ -14,6 +14,10 @@
 #include <QIcon>
 #include <QTimer>
 
+class QMenu;
+class QMimeData;
+class QMenuBar;
+
 #include <atomic>
 #include <cstdint>
 #include <string>
@@ -75,6 +79,25 @@ public:
     void OnSend();
     LRESULT OnCommRead(WPARAM wParam, LPARAM lParam);
 
+    // Setting files and channel lists. Each shows a box and changes nothing when it fails; true when it worked.
+    bool LoadSettingFile(const QString& path);
+    bool SaveSettingFile(const QString& path);
+    bool ImportChannels(const QString& path);
+    bool ExportChannels(const QString& path);
+    // Whether the setting differs from the one last opened or saved in a way that would change the frame.
+    bool IsModified();
+    // Asks Save / Discard / Cancel when the setting is modified; false when the operator cancelled (or the
+    // save failed), so that what was about to happen must not.
+    bool MaybeSave();
+    QString CurrentFile() const { return m_strFile; }
+    // What a drop on the window does: a single setting file is opened (after asking about unsaved changes).
+    // False when the drop holds no single setting file.
+    bool OpenDropped(const QMimeData* data);
+    // A file to open once the window is up (the command line's FILE).
+    void SetStartFile(const QString& path) { m_strStartFile = path; }
+    QMenuBar* MenuBar() const { return m_pMenuBar; }
+    QMenu* FileMenu() const { return m_pFileMenu; }
+
     // True from the Send click until its last pause has ended.
     bool IsSending() const { return m_sender.Running() || m_bSendPending; }
     CStatusLine* StatusLine() const { return m_pStatusLine; }
@@ -86,6 +109,8 @@ protected:
     void OnPaint(QPaintEvent* event) override;
     // Escape does nothing while a Send runs: a cut frame is worse than a window that stays.
     void OnCancel() override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     // A close while a Send runs waits until the frame is complete, then closes as usual.
     void closeEvent(QCloseEvent* event) override;
 
@@ -114,6 +139,24 @@ private:
     void SayCorrection(int channel, const ChannelChange& change);
     // The first channel edit of the current group that shows something other than what is stored for it.
     int UnsettledChannel() const;
+    // Says so in a box when an edit is unsettled; true when one was.
+    bool RefuseUnsettled();
+
+    void BuildMenus();
+    void OnFileOpen();
+    bool OnFileSave();
+    bool OnFileSaveAs();
+    void OnImportChannels();
+    void OnExportChannels();
+    void OnOpenSent();
+    void FillRecentMenu();
+    void AddRecentFile(const QString& path);
+    void UpdateTitle();
+    // Shows a setting read from a file as if every value had been entered by hand.
+    void ApplySetting(const RadioSettings& setting);
+    // What the controls and the tables hold now, read without a box.
+    RadioSettings ShownSetting();
+    void RecordSent();
 
     bool GroupInRange() const { return m_record.m_nGroup >= 0 && m_record.m_nGroup < kGroupCount; }
 
@@ -129,6 +172,15 @@ private:
     QElapsedTimer m_sendClock; // since the last piece was written
     int m_nSendMsLeft = 0;
     QTimer m_sendTimer; // refreshes the time left between pieces
+
+    RadioSettings m_sentRecord;   // the setting of the Send in progress, for the history
+    RadioSettings m_savedSetting; // as last opened or saved (the defaults at start)
+    QString m_strFile;            // the setting file shown, empty for none
+    QString m_strStartFile;
+    QMenuBar* m_pMenuBar = nullptr;
+    QMenu* m_pFileMenu = nullptr;
+    QMenu* m_pRecentMenu = nullptr;
+    QTimer m_titleTimer; // the title's unsaved mark follows the controls, checked once per burst of changes
 
     std::string m_strRxText; // the last received bytes as "%02X" pairs
     CStatusLine* m_pStatusLine = nullptr;

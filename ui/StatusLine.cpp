@@ -69,7 +69,6 @@ CStatusLine::CStatusLine(QWidget* parent)
     m_pProgress->hide();
     m_pSend->setAccessibleName("Send");
     m_pSend->setTextFormat(Qt::PlainText);
-    m_pSend->setWordWrap(true);
     sendRow->addWidget(m_pProgress);
     sendRow->addWidget(m_pSend, 1);
 
@@ -83,15 +82,14 @@ CStatusLine::CStatusLine(QWidget* parent)
 
     m_pNote->setAccessibleName("Note");
     m_pNote->setTextFormat(Qt::PlainText);
-    m_pNote->setWordWrap(true);
 
     rows->addLayout(sendRow);
     rows->addLayout(linkRow);
     rows->addWidget(m_pNote);
-    // Room for two lines of each wrapping text, so that the window never grows while it is used.
+    // A line each, also while empty, so that the window never changes its size while it is used.
     const int line = fontMetrics().lineSpacing();
-    m_pSend->setMinimumHeight(2 * line);
-    m_pNote->setMinimumHeight(2 * line);
+    m_pSend->setMinimumHeight(line);
+    m_pNote->setMinimumHeight(line);
 }
 
 void CStatusLine::ShowSending(int bytesSent, int total, int msLeft) {

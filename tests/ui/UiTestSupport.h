@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -22,8 +23,19 @@
 
 namespace velmar::test {
 
+// What the window remembers and the history of sent settings go to a folder of this test run, never to the
+// user's own.
+inline void KeepUserFilesApart() {
+    static QTemporaryDir dir;
+    if (qEnvironmentVariableIsEmpty("XDG_DATA_HOME") || qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME")) {
+        qputenv("XDG_DATA_HOME", dir.filePath("data").toUtf8());
+        qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
+    }
+}
+
 // A settings dialog as OnInitDialog leaves it, shown (not modal).
 inline std::unique_ptr<COrvDlg> OpenDialog() {
+    KeepUserFilesApart();
     auto dlg = std::make_unique<COrvDlg>();
     dlg->Create();
     dlg->show();

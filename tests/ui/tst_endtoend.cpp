@@ -70,7 +70,13 @@ private slots:
         }
         QCOMPARE(frame["checksum"].toObject()["received"], frame["checksum"].toObject()["expected"]);
         const QJsonObject pacing = frame["pacing"].toObject();
-        QVERIFY2(pacing["every_gap_held"].toBool(), qPrintable(QJsonDocument(pacing).toJson()));
+        QJsonArray shortGaps;
+        for (const QJsonValue gap : pacing["gaps"].toArray()) {
+            if (!gap.toObject()["held"].toBool()) {
+                shortGaps.append(gap);
+            }
+        }
+        QVERIFY2(pacing["every_gap_held"].toBool(), qPrintable(QJsonDocument(shortGaps).toJson()));
         QCOMPARE(pacing["gaps"].toArray().size(), 140);
         QVERIFY(boxes.texts() == QStringList{"COM1 Port Open"});
     }

@@ -11,6 +11,7 @@
 
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSet>
 
 using namespace velmar;
@@ -45,7 +46,7 @@ private slots:
                 continue;
             }
             QVERIFY2(dlg->IsWindowEnabled(row.id) != closed.contains(row.id), qPrintable(QString::number(row.id)));
-            QCOMPARE(dlg->GetDlgItem(row.id)->mapTo(dlg.get(), QPoint(0, 0)),
+            QCOMPARE(dlg->GetDlgItem(row.id)->mapTo(dlg->Client(), QPoint(0, 0)),
                      dlg->Units().ToPixels(row.rect).topLeft());
             if (row.kind == res::Kind::RadioButton) {
                 QVERIFY2(Checked(*dlg, row.id) == checked.contains(row.id), qPrintable(QString::number(row.id)));
@@ -117,15 +118,17 @@ private slots:
         const int bx = (fm.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 26 + 1) / 2;
         const int by = fm.height();
         auto px = [](int v, int base, int div) { return (v * base + div / 2) / div; };
-        // The status line adds its own height below the template and nothing else.
-        QCOMPARE(dlg->size(), QSize(px(315, bx, 4), px(310, by, 8) + dlg->StatusLine()->height()));
-        QCOMPARE(dlg->StatusLine()->geometry().top(), px(310, by, 8));
+        // The menu bar adds its height above the template, the status line its own below, and nothing else.
+        const int bar = dlg->MenuBar()->height();
+        QVERIFY(bar > 0 && dlg->Client()->pos() == QPoint(0, bar));
+        QCOMPARE(dlg->size(), QSize(px(315, bx, 4), bar + px(310, by, 8) + dlg->StatusLine()->height()));
+        QCOMPARE(dlg->StatusLine()->geometry().top(), bar + px(310, by, 8));
         QCOMPARE(dlg->minimumSize(), dlg->maximumSize());
         // CH2 at 225, 31, 69 x 14; "PMR + LPD" inside its group box at 241, 251.
         QWidget* ch2 = dlg->GetDlgItem(IDC_CH1 + 1);
-        QCOMPARE(QRect(ch2->mapTo(dlg.get(), QPoint(0, 0)), ch2->size()),
+        QCOMPARE(QRect(ch2->mapTo(dlg->Client(), QPoint(0, 0)), ch2->size()),
                  QRect(px(225, bx, 4), px(31, by, 8), px(69, bx, 4), px(14, by, 8)));
-        QCOMPARE(dlg->GetDlgItem(IDC_MODE_PMR_LPD)->mapTo(dlg.get(), QPoint(0, 0)),
+        QCOMPARE(dlg->GetDlgItem(IDC_MODE_PMR_LPD)->mapTo(dlg->Client(), QPoint(0, 0)),
                  QPoint(px(241, bx, 4), px(251, by, 8)));
     }
 

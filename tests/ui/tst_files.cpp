@@ -1,0 +1,207 @@
+// Setting files and channel lists in the window: open, send what was opened,
+// unsaved changes, the command line's file, a dropped file, the recent files,
+// CSV import and export, and the history of sent settings.
+
+#include "UiTestSupport.h"
+
+#include "ChannelCsv.h"
+#include "ChannelEntry.h"
+#include "Orv.h"
+#include "ProgrammingFrame.h"
+#include "PtyRadio.h"
+#include "SentHistory.h"
+#include "SettingFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMimeData>
+#include <QSettings>
+#include <QTemporaryDir>
+
+using namespace velmar;
+using namespace velmar::test;
+
+namespace {
+
+// A setting unlike the defaults in every part the frame carries.
+RadioSettings ClubSetting() {
+    RadioSettings s;
+    const char* texts[] = {"446.00625", "446.01875", "433.07500"};
+    for (int c = 0; c < 3; ++c) {
+        const EnteredChannel e = EnterWholeText(texts[c]);
+        s.m_strGroupChannel[0][static_cast<std::size_t>(c)] = e.text;
+        s.m_strGroupCode[0][static_cast<std::size_t>(c)] = e.code;
+    }
+    const EnteredChannel h8 = EnterWholeText("499.99375");
+    s.m_strGroupChannel[7][7] = h8.text;
+    s.m_strGroupCode[7][7] = h8.code;
+    s.m_nGroupSpacing[0] = 1;
+    s.m_nGroupSpacing[5] = 1;
+    s.m_nScanDelay = 10;
+    s.m_strBclo = "CT On";
+    s.m_nButtonLongTime = 2;
+    s.m_nCtcss = 2;
+    s.m_nSelfTone = 1;
+    s.m_nMode = 2;
+    s.m_nBand = 4;
+    return s;
+}
+
+std::vector<std::uint8_t> FrameOf(RadioSettings s) {
+    const auto bytes = BuildProgrammingFrame(s).bytes;
+    return {bytes.begin(), bytes.end()};
+}
+
+} // namespace
+
+class Files : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir home;
+    std::unique_ptr<MessageBoxRecorder> boxes;
+    std::unique_ptr<COrvDlg> dlg;
+
+    QString Write(const QString& name, const std::string& text) {
+        QFile f(home.filePath(name));
+        f.open(QIODevice::WriteOnly);
+        f.write(text.data(), static_cast<qint64>(text.size()));
+        return f.fileName();
+    }
+
+private slots:
+    void initTestCase() {
+        // What the window remembers and the history go to this run's own folder.
+        qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
+        qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
+    }
+    void init() {
+        boxes = std::make_unique<MessageBoxRecorder>();
+        dlg = OpenDialog();
+    }
+    void cleanup() {
+        dlg.reset();
+        boxes.reset();
+    }
+
+    void anOpenedFileIsWhatSendSends() {
+        const QString club = Write("club.velmar", SettingToJson(ClubSetting()));
+        QVERIFY(dlg->LoadSettingFile(club));
+        QCOMPARE(dlg->windowTitle(), QString("Velmar - club.velmar"));
+        // As if entered by hand: the mode with its enabling, group A with its spacing and channels.
+        QVERIFY(Checked(*dlg, IDC_MODE_GROUP) && dlg->IsWindowEnabled(IDC_CH1) && Checked(*dlg, IDC_SPACING_25K));
+        QCOMPARE(Edit(*dlg, 1)->text(), QString("446.01875"));
+        QCOMPARE(Combo(*dlg, IDC_BCLO)->currentText(), QString("CT On"));
+        QVERIFY(!dlg->IsModified());
+        QCOMPARE(QSettings(QSettings::IniFormat, QSettings::UserScope, "velmar", "velmar")
+                     .value("recentFiles")
+                     .toStringList()
+                     .value(0),
+                 club);
+
+        PtyRadio radio;
+        qputenv("VELMAR_COM1", QByteArray::fromStdString(radio.Device()));
+        Click(*dlg, IDC_CONNECT);
+        Click(*dlg, IDC_SEND);
+        QVERIFY(QTest::qWaitFor([&] { return !dlg->IsSending(); }, 15000));
+        QTest::qWait(100);
+        QCOMPARE(radio.Received(), FrameOf(ClubSetting()));
+        // Kept in the history, as a setting file that reads back as what was sent.
+        const auto sent = NewestSentFiles(SentHistoryDir(), 5);
+        QCOMPARE(sent.size(), std::size_t(1));
+        RadioSettings kept;
+        std::string error;
+        QVERIFY(ReadSettingFile(sent.front(), &kept, &error));
+        QCOMPARE(FrameOf(kept), FrameOf(ClubSetting()));
+        qunsetenv("VELMAR_COM1");
+    }
+
+    void aRefusedFileLeavesTheWindowAsItWas() {
+        Click(*dlg, IDC_MODE_GROUP);
+        QTest::keyClicks(Edit(*dlg, 0), "446.00625");
+        const RadioSettings before = dlg->m_record;
+        const QString bad = Write("bad.velmar", R"({"format": "velmar-setting", "version": 2})");
+        QVERIFY(!dlg->LoadSettingFile(bad));
+        QCOMPARE(boxes->boxes.size(), std::size_t(1));
+        QVERIFY2(boxes->boxes[0].text.contains("bad.velmar") && boxes->boxes[0].text.contains("newer Velmar"),
+                 qPrintable(boxes->boxes[0].text));
+        QVERIFY(SameSetting(dlg->m_record, before) && Edit(*dlg, 0)->text() == "446.00625");
+        QTRY_COMPARE(dlg->windowTitle(), QString("Velmar *"));
+    }
+
+    void unsavedChangesAreAskedForOnClose() {
+        const QString path = home.filePath("mine.velmar");
+        QVERIFY(dlg->SaveSettingFile(path));
+        QCOMPARE(dlg->windowTitle(), QString("Velmar - mine.velmar"));
+        Combo(*dlg, IDC_PTT_TOT)->setCurrentIndex(3);
+        QTRY_COMPARE(dlg->windowTitle(), QString("Velmar - mine.velmar *"));
+        // Cancel keeps the window; Save writes the change and closes.
+        boxes->answer = IDCANCEL;
+        dlg->close();
+        QVERIFY(dlg->isVisible());
+        QCOMPARE(boxes->boxes.back().type, MB_SAVEDISCARDCANCEL);
+        QStringList buttons = boxes->boxes.back().buttons;
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{"Cancel", "Discard", "Save"}));
+        boxes->answer = IDYES;
+        dlg->close();
+        QVERIFY(!dlg->isVisible());
+        RadioSettings saved;
+        std::string error;
+        QVERIFY(ReadSettingFile(path.toStdString(), &saved, &error));
+        QCOMPARE(saved.m_nPttTot, 3);
+        // A change back to what is saved is no change.
+        dlg = OpenDialog();
+        Combo(*dlg, IDC_PTT_TOT)->setCurrentIndex(2);
+        Combo(*dlg, IDC_PTT_TOT)->setCurrentIndex(0);
+        boxes->clear();
+        dlg->close();
+        QVERIFY(!dlg->isVisible() && boxes->boxes.empty());
+    }
+
+    void theCommandLinesFileAndADroppedFileAreOpened() {
+        const StartOptions options = ParseCommandLine({"-platform", "offscreen", "club.velmar"});
+        QVERIFY(options.error.empty() && options.file == "club.velmar" && !options.help);
+        QVERIFY(!ParseCommandLine({"a.velmar", "b.velmar"}).error.empty());
+        QVERIFY(!ParseCommandLine({"--prot", "x"}).error.empty());
+        QVERIFY(ParseCommandLine({"--help"}).help && ParseCommandLine({"--version"}).version);
+
+        const QString club = Write("club.velmar", SettingToJson(ClubSetting()));
+        dlg.reset();
+        dlg = std::make_unique<COrvDlg>();
+        dlg->SetStartFile(club);
+        dlg->Create();
+        dlg->show();
+        QTRY_COMPARE(dlg->windowTitle(), QString("Velmar - club.velmar"));
+
+        Write("other.velmar", SettingToJson(RadioSettings{}));
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(home.filePath("other.velmar"))});
+        QVERIFY(dlg->OpenDropped(&data));
+        QCOMPARE(dlg->windowTitle(), QString("Velmar - other.velmar"));
+        QVERIFY(Checked(*dlg, IDC_MODE_PMR) && !dlg->IsWindowEnabled(IDC_CH1));
+    }
+
+    void channelListsInAndOut() {
+        const std::string csv = "Location,Name,Frequency,Mode\n"
+                                "2,A2,446.006300,NFM\n"
+                                "9,B1,433.075000,FM\n"
+                                "10,B2,520.000000,FM\n"
+                                "70,X,446.000000,FM\n";
+        QVERIFY(dlg->ImportChannels(Write("in.csv", csv)));
+        QCOMPARE(boxes->texts(), QStringList{"2 channels taken from in.csv; 2 rows not taken."});
+        QVERIFY(boxes->boxes[0].detail.contains("line 4") && boxes->boxes[0].detail.contains("line 5"));
+        QVERIFY(dlg->m_record.m_strGroupChannel[0][1] == "446.00625" && Code(*dlg, 1, 0) == "14ac");
+        Click(*dlg, IDC_MODE_GROUP);
+        QCOMPARE(Edit(*dlg, 1)->text(), QString("446.00625"));
+        QVERIFY(dlg->IsModified());
+
+        const QString out = home.filePath("out.csv");
+        QVERIFY(dlg->ExportChannels(out));
+        QFile f(out);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll().toStdString(), ExportChannelsCsv(dlg->m_record));
+    }
+};
+
+QTEST_MAIN(Files)
+#include "tst_files.moc"

@@ -1,0 +1,367 @@
+// The settings dialog's files: setting files, channel lists, the recent files,
+// the history of sent settings, and the menu bar that reaches them.
+
+#include "OrvDlg.h"
+
+#include "MessageBoxes.h"
+#include "ResourceLoader.h"
+#include "StatusLine.h"
+
+#include "ChannelCsv.h"
+#include "ChannelEntry.h"
+#include "GroupSelection.h"
+#include "SentHistory.h"
+#include "SettingFile.h"
+#include "TextFile.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSettings>
+
+#include <chrono>
+
+namespace velmar {
+
+namespace {
+
+constexpr int kRecentFiles = 8;
+const char* const kRecentKey = "recentFiles";
+const char* const kSettingFilter = "Velmar settings (*.velmar)";
+const char* const kCsvFilter = "Channel lists (*.csv)";
+
+// Where the window keeps what it remembers between runs: ~/.config/velmar/velmar.conf.
+QSettings Remembered() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, "velmar", "velmar");
+}
+
+QString FileName(const QString& path) {
+    return QFileInfo(path).fileName();
+}
+
+std::string Local(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString WithSuffix(QString path, const QString& suffix) {
+    if (!path.endsWith(suffix, Qt::CaseInsensitive)) {
+        path += suffix;
+    }
+    return path;
+}
+
+// The one setting file among dropped things, if there is exactly one.
+QString DroppedSettingFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1 || !data->urls()[0].isLocalFile()) {
+        return {};
+    }
+    const QString path = data->urls()[0].toLocalFile();
+    return path.endsWith(kSettingFileSuffix, Qt::CaseInsensitive) ? path : QString();
+}
+
+} // namespace
+
+void COrvDlg::BuildMenus() {
+    m_pMenuBar = new QMenuBar(this);
+    m_pMenuBar->setNativeMenuBar(false);
+
+    m_pFileMenu = m_pMenuBar->addMenu("&File");
+    QAction* open = m_pFileMenu->addAction("&Open\u2026", this, [this] { OnFileOpen(); });
+    open->setShortcut(QKeySequence::Open);
+    m_pRecentMenu = m_pFileMenu->addMenu("Open &Recent");
+    QObject::connect(m_pRecentMenu, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
+    FillRecentMenu();
+    QAction* save = m_pFileMenu->addAction("&Save", this, [this] { OnFileSave(); });
+    save->setShortcut(QKeySequence::Save);
+    QAction* saveAs = m_pFileMenu->addAction("Save &As\u2026", this, [this] { OnFileSaveAs(); });
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    m_pFileMenu->addSeparator();
+    m_pFileMenu->addAction("&Import Channels (CSV)\u2026", this, [this] { OnImportChannels(); });
+    m_pFileMenu->addAction("&Export Channels (CSV)\u2026", this, [this] { OnExportChannels(); });
+    m_pFileMenu->addSeparator();
+    QAction* quit = m_pFileMenu->addAction("&Quit", this, [this] { close(); });
+    quit->setShortcut(QKeySequence::Quit);
+    // The shortcuts work wherever the focus is in the window, also with the menu bar's menus closed.
+    for (QAction* action : {open, save, saveAs, quit}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+
+    QMenu* help = m_pMenuBar->addMenu("&Help");
+    help->addAction(LoadString(IDS_ABOUTBOX), this, [this] { OnSysCommand(IDM_ABOUTBOX, 0); });
+
+    SetMenuBar(m_pMenuBar);
+}
+
+void COrvDlg::FillRecentMenu() {
+    m_pRecentMenu->clear();
+    const QStringList recent = Remembered().value(kRecentKey).toStringList();
+    for (const QString& path : recent) {
+        m_pRecentMenu->addAction(QDir::toNativeSeparators(path), this, [this, path] {
+            if (MaybeSave()) {
+                LoadSettingFile(path);
+            }
+        });
+    }
+    if (!recent.isEmpty()) {
+        m_pRecentMenu->addSeparator();
+    }
+    m_pRecentMenu->addAction("Sent\u2026", this, [this] { OnOpenSent(); });
+}
+
+void COrvDlg::AddRecentFile(const QString& path) {
+    QSettings remembered = Remembered();
+    QStringList recent = remembered.value(kRecentKey).toStringList();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    recent.removeAll(absolute);
+    recent.prepend(absolute);
+    while (recent.size() > kRecentFiles) {
+        recent.removeLast();
+    }
+    remembered.setValue(kRecentKey, recent);
+}
+
+void COrvDlg::UpdateTitle() {
+    QString title = "Velmar";
+    if (!m_strFile.isEmpty()) {
+        title += " - " + FileName(m_strFile);
+    }
+    if (IsModified()) {
+        title += " *";
+    }
+    if (windowTitle() != title) {
+        setWindowTitle(title);
+    }
+}
+
+RadioSettings COrvDlg::ShownSetting() {
+    // The controls are read into the record and the record put back as it was: a look, not a handler.
+    const RadioSettings kept = m_record;
+    ReadControlsQuietly();
+    RadioSettings shown = m_record;
+    m_record = kept;
+    return shown;
+}
+
+bool COrvDlg::IsModified() {
+    return !SameSetting(ShownSetting(), m_savedSetting);
+}
+
+bool COrvDlg::MaybeSave() {
+    if (!IsModified()) {
+        return true;
+    }
+    const QString name = m_strFile.isEmpty() ? QString("The setting") : FileName(m_strFile);
+    switch (MessageBox(QString("%1 has changes that are not saved. Save them?").arg(name), {}, MB_SAVEDISCARDCANCEL)) {
+    case IDYES:
+        return OnFileSave();
+    case IDNO:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void COrvDlg::ApplySetting(const RadioSettings& setting) {
+    m_record = setting;
+    UpdateData(false);
+    // The mode as a click on its radio gives it: the enabling, and the spacing the radios show.
+    switch (m_record.m_nMode) {
+    case 1:
+        OnModeLpd();
+        break;
+    case 2:
+        OnModeGroup();
+        break;
+    case 3:
+        OnModePmrLpd();
+        break;
+    default:
+        OnModePmr();
+        break;
+    }
+}
+
+bool COrvDlg::LoadSettingFile(const QString& path) {
+    RadioSettings loaded;
+    std::string error;
+    if (!ReadSettingFile(Local(path), &loaded, &error)) {
+        MessageBox(QString::fromStdString(error));
+        return false;
+    }
+    ApplySetting(loaded);
+    m_savedSetting = m_record;
+    m_strFile = path;
+    AddRecentFile(path);
+    UpdateTitle();
+    if (m_pStatusLine != nullptr) {
+        m_pStatusLine->ShowNote(QString("Opened %1").arg(FileName(path)));
+    }
+    return true;
+}
+
+bool COrvDlg::SaveSettingFile(const QString& path) {
+    if (!UpdateData(true) || RefuseUnsettled()) {
+        return false;
+    }
+    std::string error;
+    if (!WriteSettingFile(Local(path), m_record, &error)) {
+        MessageBox(QString::fromStdString(error));
+        return false;
+    }
+    m_savedSetting = m_record;
+    m_strFile = path;
+    AddRecentFile(path);
+    UpdateTitle();
+    if (m_pStatusLine != nullptr) {
+        m_pStatusLine->ShowNote(QString("Saved %1").arg(FileName(path)));
+    }
+    return true;
+}
+
+bool COrvDlg::ImportChannels(const QString& path) {
+    if (!UpdateData(true)) {
+        return false;
+    }
+    std::string text;
+    std::string error;
+    CsvImport imported;
+    if (!ReadTextFile(Local(path), &text, &error) || !ImportChannelsCsv(text, &imported, &error)) {
+        MessageBox(QString::fromStdString(error));
+        return false;
+    }
+    for (std::size_t g = 0; g < kGroupCount; ++g) {
+        for (std::size_t c = 0; c < kChannelCount; ++c) {
+            if (const auto& channel = imported.channels[g][c]) {
+                const EnteredChannel entered = EnterWholeText(*channel);
+                m_record.m_strGroupChannel[g][c] = entered.text;
+                m_record.m_strGroupCode[g][c] = entered.code;
+            }
+        }
+    }
+    LoadGroupChannels();
+    UpdateData(false);
+    UpdateTitle();
+    QStringList refused;
+    for (const std::string& line : imported.refused) {
+        refused << QString::fromStdString(line);
+    }
+    MessageBox(QString("%1 channels taken from %2; %3 rows not taken.")
+                   .arg(imported.taken)
+                   .arg(FileName(path))
+                   .arg(imported.refused.size()),
+               {}, MB_OK, refused.join('\n'));
+    return true;
+}
+
+bool COrvDlg::ExportChannels(const QString& path) {
+    if (!UpdateData(true) || RefuseUnsettled()) {
+        return false;
+    }
+    std::string error;
+    if (!WriteTextFileAtomic(Local(path), ExportChannelsCsv(m_record), &error)) {
+        MessageBox(QString::fromStdString(error));
+        return false;
+    }
+    if (m_pStatusLine != nullptr) {
+        m_pStatusLine->ShowNote(QString("Channels exported to %1").arg(FileName(path)));
+    }
+    return true;
+}
+
+void COrvDlg::OnFileOpen() {
+    if (!MaybeSave()) {
+        return;
+    }
+    const QString path =
+        QFileDialog::getOpenFileName(this, "Open Setting", QFileInfo(m_strFile).path(), kSettingFilter);
+    if (!path.isEmpty()) {
+        LoadSettingFile(path);
+    }
+}
+
+bool COrvDlg::OnFileSave() {
+    return m_strFile.isEmpty() ? OnFileSaveAs() : SaveSettingFile(m_strFile);
+}
+
+bool COrvDlg::OnFileSaveAs() {
+    const QString start = m_strFile.isEmpty() ? QDir::home().filePath("setting.velmar") : m_strFile;
+    const QString path = QFileDialog::getSaveFileName(this, "Save Setting As", start, kSettingFilter);
+    return !path.isEmpty() && SaveSettingFile(WithSuffix(path, kSettingFileSuffix));
+}
+
+void COrvDlg::OnImportChannels() {
+    if (!MaybeSave()) {
+        return;
+    }
+    const QString path = QFileDialog::getOpenFileName(this, "Import Channels", QString(), kCsvFilter);
+    if (!path.isEmpty()) {
+        ImportChannels(path);
+    }
+}
+
+void COrvDlg::OnExportChannels() {
+    const QString path =
+        QFileDialog::getSaveFileName(this, "Export Channels", QDir::home().filePath("channels.csv"), kCsvFilter);
+    if (!path.isEmpty()) {
+        ExportChannels(WithSuffix(path, ".csv"));
+    }
+}
+
+void COrvDlg::OnOpenSent() {
+    if (!MaybeSave()) {
+        return;
+    }
+    const QString dir = QString::fromStdString(SentHistoryDir());
+    QDir().mkpath(dir);
+    QFileDialog dialog(this, "Open a Sent Setting", dir, kSettingFilter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    // The newest first: the names begin with the time of the Send.
+    const auto newest = NewestSentFiles(SentHistoryDir(), 1);
+    if (!newest.empty()) {
+        dialog.selectFile(QString::fromStdString(newest.front()));
+    }
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        LoadSettingFile(dialog.selectedFiles().front());
+    }
+}
+
+void COrvDlg::RecordSent() {
+    std::string error;
+    if (!RecordSentSetting(SentHistoryDir(), m_sentRecord, m_nSendChecksum, std::chrono::system_clock::now(), &error) &&
+        m_pStatusLine != nullptr) {
+        // The radio has its setting all the same: the Send is not undone by a history that cannot be kept.
+        m_pStatusLine->ShowNote(
+            QString("Not kept in the history of sent settings: %1").arg(QString::fromStdString(error)));
+    }
+}
+
+void COrvDlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedSettingFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void COrvDlg::dropEvent(QDropEvent* event) {
+    if (OpenDropped(event->mimeData())) {
+        event->acceptProposedAction();
+    }
+}
+
+bool COrvDlg::OpenDropped(const QMimeData* data) {
+    const QString path = DroppedSettingFile(data);
+    if (path.isEmpty()) {
+        return false;
+    }
+    if (!IsSending() && MaybeSave()) {
+        LoadSettingFile(path);
+    }
+    return true;
+}
+
+} // namespace velmar
