@@ -571,7 +571,8 @@ void COrvDlg::EndSend(bool stopped) {
 }
 
 void COrvDlg::OnCancel() {
-    if (IsSending()) {
+    // Escape, the close button and a signal all end here: none of them cuts a Send or drops unsaved changes.
+    if (IsSending() || !MaybeSave()) {
         return;
     }
     CDialog::OnCancel();
@@ -583,10 +584,6 @@ void COrvDlg::closeEvent(QCloseEvent* event) {
         if (m_pStatusLine != nullptr) {
             m_pStatusLine->ShowNote(QString::fromUtf8(kClosingAfterSend));
         }
-        event->ignore();
-        return;
-    }
-    if (!MaybeSave()) {
         event->ignore();
         return;
     }

@@ -142,6 +142,9 @@ private slots:
         QStringList buttons = boxes->boxes.back().buttons;
         buttons.sort();
         QCOMPARE(buttons, (QStringList{"Cancel", "Discard", "Save"}));
+        QTest::keyClick(dlg.get(), Qt::Key_Escape); // Escape asks too
+        QCOMPARE(boxes->boxes.size(), std::size_t(2));
+        QVERIFY(dlg->isVisible());
         boxes->answer = IDYES;
         dlg->close();
         QVERIFY(!dlg->isVisible());
