@@ -90,15 +90,20 @@ void CSerialLink::ReportBuffFull(std::uint32_t dropped, int held) {
 
 bool CSerialLink::Open(std::string portName, std::uint32_t baudRate, std::uint8_t byteSize, std::uint8_t stopBits,
                        std::uint8_t parity) {
+    const std::string device = DevicePathForPort(portName);
+    return Open(std::move(portName), device, baudRate, byteSize, stopBits, parity);
+}
+
+bool CSerialLink::Open(std::string portName, const std::string& device, std::uint32_t baudRate,
+                       std::uint8_t byteSize, std::uint8_t stopBits, std::uint8_t parity) {
     m_lastFailure = {};
     if (m_bPortOpen.load(std::memory_order_acquire) || m_watchThread.joinable() || m_port.IsOpen()) {
         // Opening again would take the port from under the running watch thread.
-        m_lastFailure = {LinkFailureKind::Busy, DevicePathForPort(portName), EBUSY, "it is open in this program"};
+        m_lastFailure = {LinkFailureKind::Busy, device, EBUSY, "it is open in this program"};
         Report({"Port Ofen Fail", LastFailureDetail(), {}});
         return false;
     }
     m_strPortName = std::move(portName);
-    const std::string device = DevicePathForPort(m_strPortName);
     if (!m_port.Open(device, &m_lastFailure)) {
         Report({"Port Ofen Fail", LastFailureDetail(), {}});
         return false;

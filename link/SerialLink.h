@@ -61,6 +61,10 @@ public:
     // open already; the open connection is left as it is.
     bool Open(std::string portName, std::uint32_t baudRate, std::uint8_t byteSize, std::uint8_t stopBits,
               std::uint8_t parity);
+    // The same, with the device given: `portName` is what the messages call the port ("COM1"), `device` the
+    // path that is opened.
+    bool Open(std::string portName, const std::string& device, std::uint32_t baudRate, std::uint8_t byteSize,
+              std::uint8_t stopBits, std::uint8_t parity);
 
     // Ends the watch thread's wait, waits for the thread to end, discards what the driver holds and releases
     // the port and everything Open made. Safe when not open. No notification or message of this link's watch

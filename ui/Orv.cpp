@@ -13,6 +13,7 @@ COrvApp theApp;
 bool COrvApp::InitInstance() {
     COrvDlg dlg;
     dlg.SetStartFile(m_strStartFile);
+    dlg.SetCommandLinePort(m_strPort);
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;
@@ -38,21 +39,28 @@ history of sent settings.
 
 Options:
   FILE.velmar      open this setting file at start
+      --port DEV   use the serial device DEV as COM1 for this run (a USB
+                   cable such as /dev/ttyUSB0, or a pseudo-terminal)
   -h, --help       display this help and exit
       --version    output version information and exit
 
+COM1 is the first of: --port DEV, the environment's VELMAR_COM1, the port
+chosen last time in the window's Port menu, /dev/ttyS0. The status line says
+which one is in force and why.
+
 Environment:
-  VELMAR_COM1      the serial device that COM1 stands for (default /dev/ttyS0),
-                   for example /dev/ttyUSB0 for a USB programming cable
+  VELMAR_COM1      the serial device that COM1 stands for, for example
+                   /dev/ttyUSB0 for a USB programming cable
 
 Files:
-  ~/.config/velmar/velmar.conf   what the window remembers: the recent files
+  ~/.config/velmar/velmar.conf   what the window remembers: the port chosen,
+                                 the recent files
   ~/.local/share/velmar/sent/    the settings of the last 500 complete Sends
                                  ($XDG_DATA_HOME/velmar/sent when that is set)
 
 Examples:
   velmar club.velmar                    open a setting and send it from the window
-  VELMAR_COM1=/dev/ttyUSB0 velmar       use a USB programming cable as COM1
+  velmar --port /dev/ttyUSB0            use a USB programming cable as COM1
 )";
 
 StartOptions ParseCommandLine(const std::vector<std::string>& args) {
@@ -73,6 +81,13 @@ StartOptions ParseCommandLine(const std::vector<std::string>& args) {
             options.help = true;
         } else if (arg == "--version") {
             options.version = true;
+        } else if (arg == "--port" || arg.rfind("--port=", 0) == 0) {
+            const bool joined = arg.size() > 6;
+            if (!joined && i + 1 >= args.size()) {
+                options.error = "--port needs a device";
+                break;
+            }
+            options.port = QString::fromLocal8Bit(joined ? arg.substr(7).c_str() : args[++i].c_str());
         } else if (arg.rfind("--", 0) == 0) {
             options.error = "unknown option " + arg;
         } else if (arg.rfind("-", 0) == 0) {
@@ -101,6 +116,7 @@ int AfxWinMain(int& argc, char** argv) {
         return 0;
     }
     theApp.m_strStartFile = options.file;
+    theApp.m_strPort = options.port;
     return theApp.Run(argc, argv);
 }
 

@@ -19,6 +19,7 @@ public:
     bool InitInstance() override;
 
     QString m_strStartFile; // the command line's FILE, opened once the window is up
+    QString m_strPort;      // the command line's --port DEV
 };
 
 // What the command line asks for. Options of one dash are Qt's own (-platform, ...) and are left to it.
@@ -26,6 +27,7 @@ struct StartOptions {
     bool help = false;
     bool version = false;
     QString file;
+    QString port;      // --port DEV
     std::string error; // a bad command line, said on the terminal
 };
 StartOptions ParseCommandLine(const std::vector<std::string>& args);

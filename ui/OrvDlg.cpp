@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
@@ -125,12 +126,14 @@ bool COrvDlg::OnInitDialog() {
     EnableWindow(IDC_BAND_LABEL, false);
     EnableWindow(IDC_BAND, false);
 
+    m_port = ResolvePort(m_strCommandLinePort, qEnvironmentVariable("VELMAR_COM1"), RememberedPort());
     BuildMenus();
     if (CMenu* pSysMenu = GetSystemMenu(false)) {
         // The right-click menu offers what the menu bar does.
         QMenu* menu = pSysMenu->menu();
         QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().front();
         menu->insertMenu(first, m_pFileMenu);
+        menu->insertMenu(first, m_pPortMenu);
         menu->insertSeparator(first);
     }
     m_pStatusLine = new CStatusLine(this);
@@ -369,8 +372,14 @@ void COrvDlg::OnModePmrLpd() {
 
 void COrvDlg::ShowLinkMessage(const LinkMessage& message) {
     const QString text = QString::fromStdString(message.text);
-    const QString detail = QString::fromStdString(message.detail);
+    QString detail = QString::fromStdString(message.detail);
     if (QThread::currentThread() == thread()) {
+        if (m_comm.LastFailure().kind == LinkFailureKind::NoDevice) {
+            // Which ports there are instead: most often the cable got another name.
+            const QStringList present = m_portLister();
+            detail += present.isEmpty() ? QString("\n\nNo serial ports are present now.")
+                                        : QString("\n\nSerial ports present now:\n%1").arg(present.join('\n'));
+        }
         AfxMessageBox(text, MB_OK, detail);
         if (message.dismissed) {
             message.dismissed();
@@ -391,13 +400,13 @@ void COrvDlg::ShowLinkState() {
     if (m_pStatusLine == nullptr) {
         return;
     }
-    const std::string port = GetPortName();
     QString state = m_comm.m_bPortOpen.load() ? "open" : "closed";
     if (m_comm.m_bPortOpen.load() && m_comm.LineHungUp()) {
         state = "open, the line hung up";
     }
     m_bShownHungUp = m_comm.m_bPortOpen.load() && m_comm.LineHungUp();
-    m_pStatusLine->ShowLink(QString::fromStdString(port), QString::fromStdString(DevicePathForPort(port)), state);
+    m_pStatusLine->ShowLink(QString::fromStdString(GetPortName()),
+                            QString("%1 (%2)").arg(m_port.device, ReasonText(m_port.reason)), state);
 }
 
 void COrvDlg::OnConnect() {
@@ -408,7 +417,12 @@ void COrvDlg::OnConnect() {
         AfxMessageBox("Already Port open");
         return;
     }
-    if (m_comm.Open(GetPortName(), GetBaudRate(), GetByteSize(), GetStopBits(), GetParity())) {
+    if (m_port.reason != PortReason::Chosen) {
+        // What decided at start may have changed meanwhile (another copy remembered another port).
+        m_port = ResolvePort(m_strCommandLinePort, qEnvironmentVariable("VELMAR_COM1"), RememberedPort());
+    }
+    if (m_comm.Open(GetPortName(), QFile::encodeName(m_port.device).toStdString(), GetBaudRate(), GetByteSize(),
+                    GetStopBits(), GetParity())) {
         ShowLinkState();
         MessageBox("COM1 Port Open");
         m_btnDisconnect.EnableWindow(true);

@@ -3,6 +3,7 @@
 // entry, and switches group, spacing and mode.
 
 #include "Dialog.h"
+#include "PortChoice.h"
 #include "Resource.h"
 
 #include "ChannelEntry.h"
@@ -20,6 +21,7 @@ class QMenuBar;
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -96,6 +98,18 @@ public:
     // A file to open once the window is up (the command line's FILE).
     void SetStartFile(const QString& path) { m_strStartFile = path; }
     QMenuBar* MenuBar() const { return m_pMenuBar; }
+
+    // The device COM1 stands for, and why. --port DEV is given here before the window is created.
+    void SetCommandLinePort(const QString& device) { m_strCommandLinePort = device; }
+    const PortInForce& PortInUse() const { return m_port; }
+    // The operator's choice of device (Port menu, Other device, Find my cable): in force now and remembered.
+    // Refused (false) while connected.
+    bool ChoosePort(const QString& device);
+    // Watches the ports for `seconds` while the operator plugs or unplugs the cable and chooses what appeared
+    // (or came back); says so plainly when nothing changed. Returns the device chosen, empty for none.
+    QString FindCable(int seconds);
+    // Where the ports present now come from (Qt Serial Port unless replaced).
+    void SetPortLister(std::function<QStringList()> lister) { m_portLister = std::move(lister); }
     QMenu* FileMenu() const { return m_pFileMenu; }
 
     // True from the Send click until its last pause has ended.
@@ -143,6 +157,8 @@ private:
     bool RefuseUnsettled();
 
     void BuildMenus();
+    void FillPortMenu();
+    void OnOtherDevice();
     void OnFileOpen();
     bool OnFileSave();
     bool OnFileSaveAs();
@@ -180,6 +196,10 @@ private:
     QMenuBar* m_pMenuBar = nullptr;
     QMenu* m_pFileMenu = nullptr;
     QMenu* m_pRecentMenu = nullptr;
+    QMenu* m_pPortMenu = nullptr;
+    QString m_strCommandLinePort;
+    PortInForce m_port;
+    std::function<QStringList()> m_portLister = PresentPorts;
     QTimer m_titleTimer; // the title's unsaved mark follows the controls, checked once per burst of changes
 
     std::string m_strRxText; // the last received bytes as "%02X" pairs

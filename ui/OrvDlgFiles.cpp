@@ -92,6 +92,11 @@ void COrvDlg::BuildMenus() {
         addAction(action);
     }
 
+    m_pPortMenu = m_pMenuBar->addMenu("&Port");
+    m_pPortMenu->setToolTipsVisible(true);
+    QObject::connect(m_pPortMenu, &QMenu::aboutToShow, this, [this] { FillPortMenu(); });
+    FillPortMenu();
+
     QMenu* help = m_pMenuBar->addMenu("&Help");
     help->addAction(LoadString(IDS_ABOUTBOX), this, [this] { OnSysCommand(IDM_ABOUTBOX, 0); });
 

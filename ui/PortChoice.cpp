@@ -1,0 +1,129 @@
+#include "PortChoice.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSerialPortInfo>
+#include <QSettings>
+
+namespace velmar {
+
+namespace {
+
+const char* const kPortKey = "port";
+
+QSettings Remembered() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, "velmar", "velmar");
+}
+
+} // namespace
+
+QList<PortFacts> SystemPorts() {
+    QList<PortFacts> ports;
+    const auto available = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo& info : available) {
+        ports.append({info.systemLocation(), info.description(), info.manufacturer(),
+                      info.hasVendorIdentifier() && info.hasProductIdentifier()});
+    }
+    return ports;
+}
+
+QList<PortEntry> PortEntries(const QList<PortFacts>& ports, const QString& byIdDir) {
+    // The stable names of the devices present, by the device each one leads to.
+    QList<QPair<QString, QString>> stable;
+    const QDir dir(byIdDir);
+    const auto links = dir.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo& link : links) {
+        stable.append({link.canonicalFilePath(), link.absoluteFilePath()});
+    }
+
+    QList<PortEntry> entries;
+    for (const PortFacts& port : ports) {
+        const QString device = QFileInfo(port.location).canonicalFilePath();
+        QString path = port.location;
+        for (const auto& [target, name] : stable) {
+            if (!device.isEmpty() && target == device) {
+                path = name;
+                break;
+            }
+        }
+        QStringList what;
+        for (const QString& part : {port.description, port.manufacturer}) {
+            if (!part.isEmpty()) {
+                what << part;
+            }
+        }
+        if (what.isEmpty() && !port.usb) {
+            what << "built-in";
+        }
+        if (path != port.location) {
+            what << port.location;
+        }
+        entries.append({path, what.isEmpty() ? path : QString("%1 (%2)").arg(path, what.join(", "))});
+    }
+    return entries;
+}
+
+QStringList PresentPorts() {
+    QStringList paths;
+    const auto entries = PortEntries(SystemPorts());
+    for (const PortEntry& entry : entries) {
+        paths << entry.path;
+    }
+    return paths;
+}
+
+PortInForce ResolvePort(const QString& commandLine, const QString& environment, const QString& remembered) {
+    if (!commandLine.isEmpty()) {
+        return {commandLine, PortReason::CommandLine};
+    }
+    if (!environment.isEmpty()) {
+        return {environment, PortReason::Environment};
+    }
+    if (!remembered.isEmpty()) {
+        return {remembered, PortReason::Remembered};
+    }
+    return {"/dev/ttyS0", PortReason::Default};
+}
+
+QString ReasonText(PortReason reason) {
+    switch (reason) {
+    case PortReason::CommandLine:
+        return "command line";
+    case PortReason::Environment:
+        return "VELMAR_COM1";
+    case PortReason::Remembered:
+        return "remembered";
+    case PortReason::Chosen:
+        return "chosen";
+    case PortReason::Default:
+        break;
+    }
+    return "default";
+}
+
+QString RememberedPort() {
+    return Remembered().value(kPortKey).toString();
+}
+
+void RememberPort(const QString& device) {
+    Remembered().setValue(kPortKey, device);
+}
+
+CCableFinder::CCableFinder(Lister lister) : m_lister(std::move(lister)), m_before(m_lister()) {}
+
+QString CCableFinder::Look() {
+    const QStringList now = m_lister();
+    for (const QString& path : now) {
+        if (!m_before.contains(path) || m_gone.contains(path)) {
+            return path; // plugged in, or unplugged and plugged in again
+        }
+    }
+    for (const QString& path : m_before) {
+        if (!now.contains(path) && !m_gone.contains(path)) {
+            m_gone << path;
+        }
+    }
+    return {};
+}
+
+} // namespace velmar
