@@ -26,6 +26,7 @@ inline constexpr UINT MB_OK = 0x00;
 inline constexpr UINT MB_OKCANCEL = 0x01;
 inline constexpr UINT MB_YESNO = 0x04;
 inline constexpr UINT MB_SAVEDISCARDCANCEL = 0x08; // Save (IDYES), Discard (IDNO), Cancel (IDCANCEL)
+inline constexpr UINT MB_REPLACECANCEL = 0x09;     // Replace (IDOK), Cancel (IDCANCEL)
 inline constexpr UINT MB_ICONERROR = 0x10;
 inline constexpr UINT MB_ICONQUESTION = 0x20;
 inline constexpr UINT MB_ICONWARNING = 0x30;

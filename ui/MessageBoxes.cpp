@@ -24,6 +24,7 @@ MessageBoxHook& Hook() {
 QMessageBox::StandardButtons ButtonsOf(UINT type) {
     switch (type & 0x0F) {
     case MB_OKCANCEL:
+    case MB_REPLACECANCEL:
         return QMessageBox::Ok | QMessageBox::Cancel;
     case MB_YESNO:
         return QMessageBox::Yes | QMessageBox::No;
@@ -103,9 +104,12 @@ int ShowMessageBox(QWidget* owner, const QString& text, const QString& caption, 
     if (!detail.isEmpty()) {
         box.setInformativeText(detail);
     }
-    if ((type & 0x0F) == MB_OKCANCEL) {
+    if ((type & 0x0F) == MB_OKCANCEL || (type & 0x0F) == MB_REPLACECANCEL) {
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Cancel);
+        if ((type & 0x0F) == MB_REPLACECANCEL) {
+            box.button(QMessageBox::Ok)->setText("&Replace");
+        }
     } else if ((type & 0x0F) == MB_YESNO) {
         box.setDefaultButton(QMessageBox::Yes);
     } else if ((type & 0x0F) == MB_SAVEDISCARDCANCEL) {
@@ -148,7 +152,7 @@ MessageBoxRecorder::MessageBoxRecorder() {
         }
         int type = MB_OK;
         if (box.standardButtons() == (QMessageBox::Ok | QMessageBox::Cancel)) {
-            type = MB_OKCANCEL;
+            type = box.button(QMessageBox::Ok)->text() == "&Replace" ? MB_REPLACECANCEL : MB_OKCANCEL;
         } else if (box.standardButtons() == (QMessageBox::Yes | QMessageBox::No)) {
             type = MB_YESNO;
         } else if (box.standardButtons() == (QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)) {

@@ -134,6 +134,7 @@ bool COrvDlg::OnInitDialog() {
         QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().front();
         menu->insertMenu(first, m_pFileMenu);
         menu->insertMenu(first, m_pPortMenu);
+        menu->insertMenu(first, m_pChannelsMenu);
         menu->insertSeparator(first);
     }
     m_pStatusLine = new CStatusLine(this);
@@ -225,6 +226,9 @@ void COrvDlg::OnChangeChannel(int id) {
     SayCorrection(channel, change);
     if (change.writeBack) {
         UpdateData(false);
+        if (change.correction == Correction::None) {
+            SayDuplicates();
+        }
     }
 }
 
@@ -347,6 +351,12 @@ void COrvDlg::ApplyMode(const ModeEnabling& mode) {
         m_record.m_nSpacing = mode.spacing;
     }
     EnableGroupControls(mode.group);
+    if (m_pChannelsMenu != nullptr) {
+        // The plans fill the edits, which only "GRUOP" opens.
+        for (QAction* action : m_pChannelsMenu->actions()) {
+            action->setEnabled(mode.group);
+        }
+    }
     UpdateData(false);
 }
 

@@ -111,6 +111,11 @@ public:
     // Where the ports present now come from (Qt Serial Port unless replaced).
     void SetPortLister(std::function<QStringList()> lister) { m_portLister = std::move(lister); }
     QMenu* FileMenu() const { return m_pFileMenu; }
+    QMenu* ChannelsMenu() const { return m_pChannelsMenu; }
+    // Fills the current group with slice `slice` of the channel plans (as listed by PlanSlices()), asking first
+    // when the group holds channels; false when nothing was filled.
+    bool FillGroupWithPlan(int slice);
+    void ClearCurrentGroup();
 
     // True from the Send click until its last pause has ended.
     bool IsSending() const { return m_sender.Running() || m_bSendPending; }
@@ -158,6 +163,9 @@ private:
 
     void BuildMenus();
     void FillPortMenu();
+    void BuildChannelsMenu();
+    // Says in the status line when two channels of the current group hold the same frequency.
+    void SayDuplicates();
     void OnOtherDevice();
     void OnFileOpen();
     bool OnFileSave();
@@ -197,6 +205,7 @@ private:
     QMenu* m_pFileMenu = nullptr;
     QMenu* m_pRecentMenu = nullptr;
     QMenu* m_pPortMenu = nullptr;
+    QMenu* m_pChannelsMenu = nullptr;
     QString m_strCommandLinePort;
     PortInForce m_port;
     std::function<QStringList()> m_portLister = PresentPorts;

@@ -97,6 +97,8 @@ void COrvDlg::BuildMenus() {
     QObject::connect(m_pPortMenu, &QMenu::aboutToShow, this, [this] { FillPortMenu(); });
     FillPortMenu();
 
+    BuildChannelsMenu();
+
     QMenu* help = m_pMenuBar->addMenu("&Help");
     help->addAction(LoadString(IDS_ABOUTBOX), this, [this] { OnSysCommand(IDM_ABOUTBOX, 0); });
 

@@ -5,7 +5,10 @@
 #include "UiTestSupport.h"
 
 #include "ChannelEntry.h"
+#include "ChannelPlans.h"
 #include "ProgrammingFrame.h"
+
+#include <QMenu>
 
 #include <random>
 #include <tuple>
@@ -276,6 +279,46 @@ private slots:
             QTest::keyClicks(Edit(*dlg, 7), typed);
             QCOMPARE(dlg->StatusLine()->NoteText(), QString(note));
         }
+    }
+
+    void plansFillAGroupAfterAskingAndDuplicatesAreSaid() {
+        const std::vector<PlanSlice> slices = PlanSlices();
+        const auto index = [&](const char* label) {
+            for (std::size_t i = 0; i < slices.size(); ++i) {
+                if (SliceLabel(slices[i]) == label) {
+                    return static_cast<int>(i);
+                }
+            }
+            return -1;
+        };
+        SelectGroup(*dlg, 1);
+        QTest::keyClicks(Edit(*dlg, 0), "410.00000");
+        QTest::keyClicks(Edit(*dlg, 5), "410.00000");
+        QCOMPARE(dlg->StatusLine()->NoteText(), QString("Group B: CH1 and CH6 are both 410.00000"));
+        // Two channels would be overwritten: asked first; Cancel keeps them.
+        boxes->answer = IDCANCEL;
+        QVERIFY(!dlg->FillGroupWithPlan(index("LPD433 channels 65\u201369")));
+        QCOMPARE(boxes->boxes.back().text,
+                 QString::fromUtf8("Group B holds 2 channels. Replace them with LPD433 channels 65\u201369?"));
+        QCOMPARE(boxes->boxes.back().type, MB_REPLACECANCEL);
+        QCOMPARE(Code(*dlg, 1, 0), std::string("0640"));
+        boxes->answer = IDOK;
+        QVERIFY(dlg->FillGroupWithPlan(index("LPD433 channels 65\u201369")));
+        QCOMPARE(Edit(*dlg, 0)->text(), QString("434.67500"));
+        QCOMPARE(Edit(*dlg, 4)->text(), QString("434.77500"));
+        QVERIFY(Edit(*dlg, 5)->text().isEmpty() && Code(*dlg, 1, 5).empty());
+        QVERIFY(Checked(*dlg, IDC_SPACING_25K) && dlg->m_record.m_nGroupSpacing[1] == 1);
+        // An empty group is filled without a question; Clear Group empties it again.
+        boxes->clear();
+        SelectGroup(*dlg, 2);
+        QVERIFY(dlg->FillGroupWithPlan(index("PMR446 channels 1\u20138")) && boxes->boxes.empty());
+        QCOMPARE(Code(*dlg, 2, 7), EnterWholeText("446.09375").code);
+        dlg->ClearCurrentGroup();
+        QVERIFY(Blank(*dlg, 2));
+        // Outside "GRUOP" the plans are closed, as the edits are.
+        Click(*dlg, IDC_MODE_PMR);
+        QVERIFY(!dlg->ChannelsMenu()->actions().front()->isEnabled());
+        QVERIFY(!dlg->FillGroupWithPlan(0));
     }
 
     // Random typing, focus changes, group, spacing and mode clicks: every group shows exactly what the frame

@@ -6,6 +6,7 @@
 
 #include "ChannelCsv.h"
 #include "ChannelEntry.h"
+#include "ChannelPlans.h"
 #include "Orv.h"
 #include "ProgrammingFrame.h"
 #include "PtyRadio.h"
@@ -98,20 +99,31 @@ private slots:
                      .value(0),
                  club);
 
+        // Group C filled from a plan on top: the Send carries what the plan's texts typed would give.
+        SelectGroup(*dlg, 2);
+        QVERIFY(dlg->FillGroupWithPlan(1)); // PMR446 channels 9-16
+        RadioSettings expected = ClubSetting();
+        expected.m_nGroup = 2;
+        for (int c = 0; c < 8; ++c) {
+            const EnteredChannel e = EnterWholeText(SliceTexts(PlanSlices()[1])[static_cast<std::size_t>(c)]);
+            expected.m_strGroupChannel[2][static_cast<std::size_t>(c)] = e.text;
+            expected.m_strGroupCode[2][static_cast<std::size_t>(c)] = e.code;
+        }
+
         PtyRadio radio;
         qputenv("VELMAR_COM1", QByteArray::fromStdString(radio.Device()));
         Click(*dlg, IDC_CONNECT);
         Click(*dlg, IDC_SEND);
         QVERIFY(QTest::qWaitFor([&] { return !dlg->IsSending(); }, 15000));
         QTest::qWait(100);
-        QCOMPARE(radio.Received(), FrameOf(ClubSetting()));
+        QCOMPARE(radio.Received(), FrameOf(expected));
         // Kept in the history, as a setting file that reads back as what was sent.
         const auto sent = NewestSentFiles(SentHistoryDir(), 5);
         QCOMPARE(sent.size(), std::size_t(1));
         RadioSettings kept;
         std::string error;
         QVERIFY(ReadSettingFile(sent.front(), &kept, &error));
-        QCOMPARE(FrameOf(kept), FrameOf(ClubSetting()));
+        QCOMPARE(FrameOf(kept), FrameOf(expected));
         qunsetenv("VELMAR_COM1");
     }
 
