@@ -67,8 +67,7 @@ COrvDlg::COrvDlg(QWidget* parent) : CDialog(IDD, parent), m_hIcon(LoadIcon(IDR_M
 COrvDlg::~COrvDlg() {
     // However the window closes, a Send in progress stops here and the port is
     // released with its watch thread joined, before anything they use is gone.
-    m_sender.Stop();
-    m_comm.Close();
+    m_session.Close();
     COrvDlg* self = this;
     g_hNotifyWnd.compare_exchange_strong(self, nullptr);
 }
@@ -431,8 +430,7 @@ void COrvDlg::OnConnect() {
         // What decided at start may have changed meanwhile (another copy remembered another port).
         m_port = ResolvePort(m_strCommandLinePort, qEnvironmentVariable("VELMAR_COM1"), RememberedPort());
     }
-    if (m_comm.Open(GetPortName(), QFile::encodeName(m_port.device).toStdString(), GetBaudRate(), GetByteSize(),
-                    GetStopBits(), GetParity())) {
+    if (m_session.Open(GetPortName(), QFile::encodeName(m_port.device).toStdString())) {
         ShowLinkState();
         MessageBox("COM1 Port Open");
         m_btnDisconnect.EnableWindow(true);
@@ -445,10 +443,10 @@ void COrvDlg::OnDisconnect() {
     // Disconnect is disabled while a Send runs; should it come anyway, the
     // writes end before the port they use goes away, and Send works again.
     if (IsSending()) {
-        m_sender.Stop();
-        EndSend(!m_sender.CutShort());
+        m_session.Stop();
+        EndSend();
     }
-    m_comm.Close();
+    m_session.Close();
     ShowLinkState();
     MessageBox("COM1 Port Close");
     m_btnDisconnect.EnableWindow(false);
@@ -510,54 +508,39 @@ void COrvDlg::OnSend() {
     m_btnSend.EnableWindow(false);
 
     m_sentRecord = m_record;
-    const ProgrammingFrame frame = BuildProgrammingFrame(m_record);
-    m_nSendChecksum = frame.bytes[kChecksumOffset];
-    std::vector<PacedPiece> pieces;
-    pieces.reserve(frame.writes.size());
-    m_sendMsAfter.assign(frame.writes.size() + 1, 0);
-    for (std::size_t i = frame.writes.size(); i-- > 0;) {
-        m_sendMsAfter[i] = m_sendMsAfter[i + 1] + frame.writes[i].pauseAfterMs;
-    }
-    for (const PacedWrite& write : frame.writes) {
-        pieces.push_back({write.bytes, write.pauseAfterMs});
-    }
+    // The record ends as a Send leaves it (empty codes become "ffff", the option codes and the checksum stay);
+    // the frame on its way is the session's own copy, fixed now.
+    BuildProgrammingFrame(m_record);
 
     // An answer shown from before would read as the answer to this frame.
     m_strRxText.clear();
     ShowReceivedSoon();
     m_bSendPending = true;
     const int generation = ++m_nSendGeneration;
-    m_nSendMsLeft = m_sendMsAfter[0];
-    m_sendClock.start();
     m_sendTimer.start();
-    if (m_pStatusLine != nullptr) {
-        m_pStatusLine->ShowSending(0, kFrameSize, m_nSendMsLeft);
+    const bool started = m_session.StartSend(
+        m_sentRecord,
+        [this, generation](const SendProgress&) { PostCall([this, generation] { OnSendProgress(generation); }); },
+        [this, generation](const SendResult&) { PostCall([this, generation] { OnSendFinished(generation); }); });
+    if (!started) {
+        EndSend();
+        m_btnDisconnect.EnableWindow(true);
+        m_btnSend.EnableWindow(true);
+        return;
     }
-    m_sender.Start(
-        std::move(pieces),
-        [this](const std::uint8_t* bytes, std::uint32_t count) { return m_comm.Write(bytes, count); },
-        [this, generation] { PostCall([this, generation] { OnSendProgress(generation); }); },
-        [this, generation](bool stopped) {
-            if (!stopped) {
-                PostCall([this, generation] { OnSendFinished(generation); });
-            }
-        });
+    RefreshSendTime();
 }
 
 void COrvDlg::OnSendProgress(int generation) {
-    if (!m_bSendPending || generation != m_nSendGeneration) {
-        return;
+    if (m_bSendPending && generation == m_nSendGeneration) {
+        RefreshSendTime();
     }
-    const int written = m_sender.PiecesWritten();
-    m_nSendMsLeft = m_sendMsAfter[static_cast<std::size_t>(std::min<int>(written, m_sendMsAfter.size()) - 1)];
-    m_sendClock.restart();
-    RefreshSendTime();
 }
 
 void COrvDlg::RefreshSendTime() {
     if (m_pStatusLine != nullptr && m_bSendPending) {
-        const int left = m_sender.CutShort() ? 0 : m_nSendMsLeft - static_cast<int>(m_sendClock.elapsed());
-        m_pStatusLine->ShowSending(m_sender.BytesWritten(), kFrameSize, left);
+        const SendProgress progress = m_session.Progress();
+        m_pStatusLine->ShowSending(progress.bytesWritten, kFrameSize, progress.msLeft);
     }
 }
 
@@ -565,9 +548,8 @@ void COrvDlg::OnSendFinished(int generation) {
     if (!m_bSendPending || generation != m_nSendGeneration) {
         return;
     }
-    m_sender.Stop(); // the run has ended; this only joins its thread
-    EndSend(false);
-    if (m_sender.BytesWritten() == kFrameSize) {
+    EndSend();
+    if (m_session.LastResult().FrameSent()) {
         RecordSent();
     }
     m_btnDisconnect.EnableWindow(true);
@@ -577,19 +559,25 @@ void COrvDlg::OnSendFinished(int generation) {
     }
 }
 
-void COrvDlg::EndSend(bool stopped) {
+void COrvDlg::EndSend() {
     m_bSendPending = false;
     m_sendTimer.stop();
+    const SendResult result = m_session.LastResult();
     if (m_pStatusLine != nullptr) {
         QString why;
-        if (stopped) {
+        switch (result.end) {
+        case SendEnd::Stopped:
             why = "stopped by Disconnect";
-        } else if (m_comm.LineHungUp()) {
+            break;
+        case SendEnd::HungUp:
             why = "the line hung up";
-        } else {
+            break;
+        case SendEnd::WriteFailed:
+        case SendEnd::Complete:
             why = "the line did not take the rest";
+            break;
         }
-        m_pStatusLine->ShowSent(m_sender.BytesWritten(), kFrameSize, m_nSendChecksum, why);
+        m_pStatusLine->ShowSent(result.bytesWritten, kFrameSize, result.checksum, why);
     }
     ShowLinkState();
 }

@@ -7,7 +7,7 @@
 #include "Resource.h"
 
 #include "ChannelEntry.h"
-#include "PacedWriter.h"
+#include "ProgrammingSession.h"
 #include "RadioSettings.h"
 #include "SerialLink.h"
 
@@ -118,7 +118,7 @@ public:
     void ClearCurrentGroup();
 
     // True from the Send click until its last pause has ended.
-    bool IsSending() const { return m_sender.Running() || m_bSendPending; }
+    bool IsSending() const { return m_session.Sending() || m_bSendPending; }
     CStatusLine* StatusLine() const { return m_pStatusLine; }
 
 protected:
@@ -148,7 +148,7 @@ private:
     void ShowLinkMessage(const LinkMessage& message);
     void OnSendProgress(int generation);
     void OnSendFinished(int generation);
-    void EndSend(bool stopped);
+    void EndSend();
     void RefreshSendTime();
     void ShowReceivedSoon();
     // Completes a beginning of a frequency in channel edit `channel` of the current group, as if the zeros had
@@ -184,18 +184,13 @@ private:
 
     bool GroupInRange() const { return m_record.m_nGroup >= 0 && m_record.m_nGroup < kGroupCount; }
 
-    // A Send runs on the writer's thread so that the window keeps painting;
+    // A Send runs on the session's thread so that the window keeps painting;
     // the frame is fixed when Send is clicked.
-    CPacedWriter m_sender;
-    bool m_bSendPending = false;           // from the click until the end of the Send has been handled
-    int m_nSendGeneration = 0;             // tells a late posted call of an earlier Send from the current one
-    bool m_bCloseAfterSend = false;        // a close came during the Send
-    std::vector<int> m_sendMsAfter;        // pauses still to come once piece k is written
-    std::atomic<int> m_nSendBytesTaken{0}; // what the line accepted, written by the writer's thread
-    std::uint8_t m_nSendChecksum = 0;
-    QElapsedTimer m_sendClock; // since the last piece was written
-    int m_nSendMsLeft = 0;
-    QTimer m_sendTimer; // refreshes the time left between pieces
+    CProgrammingSession m_session{m_comm};
+    bool m_bSendPending = false;    // from the click until the end of the Send has been handled
+    int m_nSendGeneration = 0;      // tells a late posted call of an earlier Send from the current one
+    bool m_bCloseAfterSend = false; // a close came during the Send
+    QTimer m_sendTimer;             // refreshes the time left between writes
 
     RadioSettings m_sentRecord;   // the setting of the Send in progress, for the history
     RadioSettings m_savedSetting; // as last opened or saved (the defaults at start)

@@ -340,7 +340,8 @@ void COrvDlg::OnOpenSent() {
 
 void COrvDlg::RecordSent() {
     std::string error;
-    if (!RecordSentSetting(SentHistoryDir(), m_sentRecord, m_nSendChecksum, std::chrono::system_clock::now(), &error) &&
+    if (!RecordSentSetting(SentHistoryDir(), m_sentRecord, m_session.LastResult().checksum,
+                           std::chrono::system_clock::now(), &error) &&
         m_pStatusLine != nullptr) {
         // The radio has its setting all the same: the Send is not undone by a history that cannot be kept.
         m_pStatusLine->ShowNote(

@@ -5,11 +5,13 @@
 
 #include <sys/prctl.h>
 
+namespace velmar {
+
 CPacedWriter::~CPacedWriter() {
     Stop();
 }
 
-bool CPacedWriter::Start(std::vector<PacedPiece> pieces, WriteFn write, std::function<void()> progress,
+bool CPacedWriter::Start(std::vector<PacedWrite> writes, WriteFn write, std::function<void()> progress,
                          std::function<void(bool stopped)> finished) {
     if (Running()) {
         return false;
@@ -23,7 +25,7 @@ bool CPacedWriter::Start(std::vector<PacedPiece> pieces, WriteFn write, std::fun
     m_bytes.store(0, std::memory_order_release);
     m_cutShort.store(false, std::memory_order_release);
     m_running.store(true, std::memory_order_release);
-    m_thread = std::thread(&CPacedWriter::Run, this, std::move(pieces), std::move(write), std::move(progress),
+    m_thread = std::thread(&CPacedWriter::Run, this, std::move(writes), std::move(write), std::move(progress),
                            std::move(finished));
     return true;
 }
@@ -61,13 +63,13 @@ bool CPacedWriter::Pause(std::chrono::steady_clock::time_point until) {
     return !m_stop;
 }
 
-void CPacedWriter::Run(std::vector<PacedPiece> pieces, WriteFn write, std::function<void()> progress,
+void CPacedWriter::Run(std::vector<PacedWrite> writes, WriteFn write, std::function<void()> progress,
                        std::function<void(bool)> finished) {
     using Clock = std::chrono::steady_clock;
     // Timed waits of this thread may end this late at most (the default is 50 us).
     ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
     bool stopped = false;
-    for (const PacedPiece& piece : pieces) {
+    for (const PacedWrite& piece : writes) {
         {
             std::lock_guard lock(m_mutex);
             if (m_stop) {
@@ -101,3 +103,5 @@ void CPacedWriter::Run(std::vector<PacedPiece> pieces, WriteFn write, std::funct
         finished(stopped);
     }
 }
+
+} // namespace velmar

@@ -11,7 +11,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 TEST(PacedWriter, WritesEveryPieceInOrderAndHoldsEachPauseAfterItsWriteReturned) {
-    std::vector<PacedPiece> pieces;
+    std::vector<velmar::PacedWrite> pieces;
     for (int i = 0; i < 12; ++i) {
         pieces.push_back({{static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(0xF0 | i)}, 2 + i % 3 * 3});
     }
@@ -23,7 +23,7 @@ TEST(PacedWriter, WritesEveryPieceInOrderAndHoldsEachPauseAfterItsWriteReturned)
     std::vector<Written> log; // only the writer's thread touches it until `finished`
     std::promise<bool> done;
     std::atomic<int> progressCalls{0};
-    CPacedWriter writer;
+    velmar::CPacedWriter writer;
     ASSERT_TRUE(writer.Start(
         pieces,
         [&](const std::uint8_t* b, std::uint32_t n) {
@@ -59,8 +59,9 @@ TEST(PacedWriter, StopAndDestructionEndALongPauseAtOnce) {
         return n;
     };
     std::atomic<bool> stopped{false};
-    auto writer = std::make_unique<CPacedWriter>();
-    ASSERT_TRUE(writer->Start({{{1}, 60'000}, {{2}, 0}}, write, nullptr, [&](bool s) { stopped.store(s); }));
+    auto writer = std::make_unique<velmar::CPacedWriter>();
+    ASSERT_TRUE(writer->Start(std::vector<velmar::PacedWrite>{{{1}, 60'000}, {{2}, 0}}, write, nullptr,
+                              [&](bool s) { stopped.store(s); }));
     writes.wait(0);
     auto before = Clock::now();
     writer->Stop();
@@ -70,7 +71,7 @@ TEST(PacedWriter, StopAndDestructionEndALongPauseAtOnce) {
     EXPECT_FALSE(writer->Running());
 
     // Usable again; and destroying a running writer ends its pause too.
-    ASSERT_TRUE(writer->Start({{{3}, 60'000}}, write, nullptr, nullptr));
+    ASSERT_TRUE(writer->Start(std::vector<velmar::PacedWrite>{{{3}, 60'000}}, write, nullptr, nullptr));
     writes.wait(1);
     before = Clock::now();
     writer.reset();

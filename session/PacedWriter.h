@@ -1,7 +1,7 @@
 #pragma once
-// Writes a sequence of pieces on a thread of its own, each followed by a fixed
-// pause that starts once its write has returned. The thread that starts it
-// stays free (a window keeps painting meanwhile); the pieces, their order and
+// Writes a sequence of paced writes on a thread of its own, each followed by a
+// fixed pause that starts once its write has returned. The thread that starts
+// it stays free (a window keeps painting meanwhile); the bytes, their order and
 // the pauses are exactly those given. A write that does not take its whole
 // piece ends the run at once: the radio rejects a frame with a hole, so
 // pausing on would only keep the operator waiting for nothing.
@@ -9,6 +9,8 @@
 // Threads: Start, Stop and the destructor are called from one owning thread.
 // The write function and both callbacks run on the writer's thread; the
 // counters may be read from any thread.
+
+#include "ProgrammingFrame.h"
 
 #include <atomic>
 #include <chrono>
@@ -19,10 +21,7 @@
 #include <thread>
 #include <vector>
 
-struct PacedPiece {
-    std::vector<std::uint8_t> bytes;
-    int pauseAfterMs = 0;
-};
+namespace velmar {
 
 class CPacedWriter {
 public:
@@ -33,16 +32,17 @@ public:
     CPacedWriter(const CPacedWriter&) = delete;
     CPacedWriter& operator=(const CPacedWriter&) = delete;
 
-    // Starts writing `pieces` through `write`, which returns the bytes it
+    // Starts writing `writes` through `write`, which returns the bytes it
     // got out. `progress` runs after each write has returned, `finished` once
     // after the last pause, after a write that fell short (CutShort() tells)
     // or after a Stop (stopped = true). Returns false while an earlier run is
     // still going; a run that has finished is joined here.
-    bool Start(std::vector<PacedPiece> pieces, WriteFn write, std::function<void()> progress,
+    bool Start(std::vector<PacedWrite> writes, WriteFn write, std::function<void()> progress,
                std::function<void(bool stopped)> finished);
 
     // Ends a run at once: the write in progress completes, no further piece
-    // is written, the pause ends early. Returns when the thread has ended.
+    // is written, the pause ends early. Returns when the thread has ended, so
+    // `finished` has run by then. Never from the writer's own callbacks.
     void Stop();
 
     [[nodiscard]] bool Running() const { return m_running.load(std::memory_order_acquire); }
@@ -53,7 +53,7 @@ public:
     [[nodiscard]] bool CutShort() const { return m_cutShort.load(std::memory_order_acquire); }
 
 private:
-    void Run(std::vector<PacedPiece> pieces, WriteFn write, std::function<void()> progress,
+    void Run(std::vector<PacedWrite> writes, WriteFn write, std::function<void()> progress,
              std::function<void(bool)> finished);
     void Join();
     // False when Stop ended the pause early.
@@ -68,3 +68,5 @@ private:
     std::atomic<int> m_bytes{0};
     std::atomic<bool> m_cutShort{false};
 };
+
+} // namespace velmar

@@ -1,0 +1,196 @@
+#include "ProgrammingSession.h"
+
+#include <algorithm>
+#include <thread>
+
+namespace velmar {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// m_state: writes in bits 0-8, bytes in bits 9-17, the microseconds from the
+// start of the Send to the return of the last write above them. One word
+// because the time left needs all three of the same write.
+constexpr int kBytesShift = 9;
+constexpr int kTimeShift = 18;
+constexpr std::uint64_t kFieldMask = (1u << kBytesShift) - 1;
+static_assert(kFrameWriteCount <= static_cast<int>(kFieldMask) && kFrameSize <= static_cast<int>(kFieldMask));
+
+std::uint64_t PackState(int writes, int bytes, std::int64_t micros) {
+    return static_cast<std::uint64_t>(writes) | static_cast<std::uint64_t>(bytes) << kBytesShift |
+           static_cast<std::uint64_t>(micros) << kTimeShift;
+}
+
+std::int64_t NowNs() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch()).count();
+}
+
+std::string Why(SendEnd end, int bytes) {
+    switch (end) {
+    case SendEnd::Complete:
+        return "the whole frame was sent";
+    case SendEnd::HungUp:
+        return "the line hung up (the cable or adapter was disconnected, or the other side closed)";
+    case SendEnd::WriteFailed:
+        return "a write did not get its bytes out in time (the line is held up or the device failed)";
+    case SendEnd::Stopped:
+        return bytes == kFrameSize ? "stopped after the whole frame was sent" : "stopped before the frame was complete";
+    }
+    return {};
+}
+
+} // namespace
+
+CProgrammingSession::CProgrammingSession(CSerialLink& link) : m_link(link) {}
+
+CProgrammingSession::~CProgrammingSession() {
+    Stop();
+    if (m_collecting) {
+        m_link.Close();
+        m_link.SetNotify({});
+    }
+}
+
+bool CProgrammingSession::Open(const std::string& portName) {
+    return m_link.Open(portName, kRadioBaudRate, kRadioByteSize, kRadioStopBits, kRadioParity);
+}
+
+bool CProgrammingSession::Open(const std::string& portName, const std::string& device) {
+    return m_link.Open(portName, device, kRadioBaudRate, kRadioByteSize, kRadioStopBits, kRadioParity);
+}
+
+void CProgrammingSession::Close() {
+    Stop();
+    m_link.Close();
+}
+
+void CProgrammingSession::CollectReplies() {
+    m_collecting = true;
+    m_link.SetNotify([this] { TakeReceived(); });
+}
+
+void CProgrammingSession::TakeReceived() {
+    // Only what is queued now: bytes arriving meanwhile bring their own notification.
+    const int count = m_link.m_rxQueue.Count();
+    std::lock_guard lock(m_replyMutex);
+    for (int i = 0; i < count; ++i) {
+        std::uint8_t byte = 0;
+        if (m_link.m_rxQueue.Take(&byte)) {
+            m_replies.push_back(byte);
+        }
+    }
+}
+
+std::vector<std::uint8_t> CProgrammingSession::Replies() const {
+    std::lock_guard lock(m_replyMutex);
+    return m_replies;
+}
+
+bool CProgrammingSession::StartSend(const RadioSettings& settings, ProgressFn progress, FinishedFn finished) {
+    if (Sending() || !m_link.m_bPortOpen.load(std::memory_order_acquire)) {
+        return false;
+    }
+    m_writer.Stop(); // joins the thread of the Send before, which may still be in its `finished`
+    RadioSettings copy = settings;
+    ProgrammingFrame frame = BuildProgrammingFrame(copy);
+    int after = 0;
+    m_msFrom[frame.writes.size()].store(0, std::memory_order_relaxed);
+    for (std::size_t i = frame.writes.size(); i-- > 0;) {
+        after += frame.writes[i].pauseAfterMs;
+        m_msFrom[i].store(after, std::memory_order_relaxed);
+    }
+    m_checksum.store(frame.bytes[kChecksumOffset], std::memory_order_relaxed);
+    {
+        std::lock_guard lock(m_replyMutex);
+        m_replies.clear();
+    }
+    m_startNs.store(NowNs(), std::memory_order_relaxed);
+    m_state.store(0, std::memory_order_relaxed);
+    m_sending.store(true, std::memory_order_release);
+    // The thread's start orders everything above before its first write.
+    const bool started = m_writer.Start(
+        std::move(frame.writes), [this](const std::uint8_t* b, std::uint32_t n) { return WriteAndNote(b, n); },
+        [this, progress = std::move(progress)] {
+            if (progress) {
+                progress(Progress());
+            }
+        },
+        [this, finished = std::move(finished)](bool stopped) { Finish(stopped, finished); });
+    if (!started) {
+        m_sending.store(false, std::memory_order_release);
+    }
+    return started;
+}
+
+std::uint32_t CProgrammingSession::WriteAndNote(const std::uint8_t* bytes, std::uint32_t count) {
+    const std::uint32_t taken = std::min(m_link.Write(bytes, count), count);
+    const std::int64_t micros = (NowNs() - m_startNs.load(std::memory_order_relaxed)) / 1000;
+    const std::uint64_t old = m_state.load(std::memory_order_relaxed); // only this thread stores while sending
+    const int writes = static_cast<int>(old & kFieldMask) + 1;
+    const int bytesSoFar = static_cast<int>((old >> kBytesShift) & kFieldMask) + static_cast<int>(taken);
+    m_state.store(PackState(writes, bytesSoFar, micros), std::memory_order_release);
+    return taken;
+}
+
+SendProgress CProgrammingSession::Progress() const {
+    const std::uint64_t state = m_state.load(std::memory_order_acquire);
+    SendProgress p;
+    p.writesDone = static_cast<int>(state & kFieldMask);
+    p.bytesWritten = static_cast<int>((state >> kBytesShift) & kFieldMask);
+    if (!Sending()) {
+        return p;
+    }
+    if (p.writesDone == 0) {
+        p.msLeft = m_msFrom[0].load(std::memory_order_relaxed);
+        return p;
+    }
+    const std::int64_t lastWriteNs =
+        m_startNs.load(std::memory_order_relaxed) + static_cast<std::int64_t>(state >> kTimeShift) * 1000;
+    const auto sinceMs = static_cast<int>(std::max<std::int64_t>(0, NowNs() - lastWriteNs) / 1'000'000);
+    const auto w = static_cast<std::size_t>(p.writesDone);
+    // The next write comes a moment after its pause: hold the figure at the pauses that follow it meanwhile.
+    p.msLeft = std::max(m_msFrom[w - 1].load(std::memory_order_relaxed) - sinceMs,
+                        m_msFrom[w].load(std::memory_order_relaxed));
+    return p;
+}
+
+SendResult CProgrammingSession::LastResult() const {
+    std::lock_guard lock(m_resultMutex);
+    return m_lastResult;
+}
+
+void CProgrammingSession::Finish(bool stopped, const FinishedFn& finished) {
+    SendResult r;
+    r.bytesWritten = m_writer.BytesWritten();
+    r.checksum = m_checksum.load(std::memory_order_relaxed);
+    if (stopped) {
+        r.end = SendEnd::Stopped;
+    } else if (m_writer.CutShort()) {
+        // The write sees a pulled line before the watch thread has noted it; give that thread a moment.
+        const auto until = Clock::now() + kHangUpGrace;
+        while (!m_link.LineHungUp() && Clock::now() < until) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        r.end = m_link.LineHungUp() ? SendEnd::HungUp : SendEnd::WriteFailed;
+    }
+    r.why = Why(r.end, r.bytesWritten);
+    r.seconds = static_cast<double>(NowNs() - m_startNs.load(std::memory_order_relaxed)) / 1e9;
+    {
+        std::lock_guard lock(m_resultMutex);
+        m_lastResult = r;
+    }
+    // Cleared before the callback: a window that starts the next Send as soon
+    // as it hears of this one's end must not be refused. That StartSend joins
+    // this thread first.
+    m_sending.store(false, std::memory_order_release);
+    if (finished) {
+        finished(r);
+    }
+}
+
+void CProgrammingSession::Stop() {
+    m_writer.Stop();
+}
+
+} // namespace velmar

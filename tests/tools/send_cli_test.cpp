@@ -1,0 +1,88 @@
+// velmar-send's command line, its default port and the pieces of its report.
+
+#include "SendOptions.h"
+#include "SendReport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace velmar::send {
+namespace {
+
+ParsedSendOptions Parse(std::vector<std::string_view> args) {
+    return ParseSendOptions(args);
+}
+
+TEST(SendOptions, ParsesPortsFlagsAndOneFileOrSaysWhatIsWrong) {
+    const ParsedSendOptions all = Parse({"--port", "/dev/a", "--json", "--port=COM2", "--repeat", "f.velmar"});
+    EXPECT_EQ(all.error, "");
+    EXPECT_EQ(all.options.ports, (std::vector<std::string>{"/dev/a", "COM2"}));
+    EXPECT_TRUE(all.options.json && all.options.repeat && all.options.file == "f.velmar");
+    EXPECT_EQ(Parse({"--", "--odd.velmar"}).options.file, "--odd.velmar");
+    EXPECT_TRUE(Parse({"--help"}).error.empty() && Parse({"--version"}).options.version);
+
+    const std::pair<std::vector<std::string_view>, std::string> kErrors[] = {
+        {{"f.velmar", "--port"}, "--port needs a device"},
+        {{"--port=", "f.velmar"}, "--port needs a device"},
+        {{"-x", "f.velmar"}, "unknown option: -x"},
+        {{"--json"}, "no setting file given"},
+        {{"a.velmar", "b.velmar"}, "one setting file only, not 2"},
+    };
+    for (const auto& [args, error] : kErrors) {
+        EXPECT_EQ(Parse(args).error, error) << args.front();
+    }
+}
+
+TEST(SendOptions, DefaultPortIsVelmarCom1ThenTheRememberedPortThenTtyS0) {
+    ::unsetenv("VELMAR_COM2");
+    const std::tuple<std::string, std::string, std::string> kCases[] = {
+        {"/dev/ttyUSB3", "[General]\nport=/dev/ttyUSB0\n", "/dev/ttyUSB3"},
+        {"", "[General]\r\nport=\"/dev/ttyUSB0\"\r\n", "/dev/ttyUSB0"},
+        {"", "[Other]\nport=/dev/x\n[General]\nsize=3\nport = COM2\n", "/dev/ttyS1"},
+        {"", "[General]\nports=/dev/x\n", "/dev/ttyS0"},
+        {"", "", "/dev/ttyS0"},
+    };
+    for (const auto& [com1, ini, port] : kCases) {
+        EXPECT_EQ(DefaultPort(com1, ini), port) << ini;
+    }
+    EXPECT_EQ(ConfigFilePath("/x", "/h"), "/x/velmar/velmar.conf");
+    EXPECT_EQ(ConfigFilePath("relative", "/h"), "/h/.config/velmar/velmar.conf");
+    EXPECT_EQ(ConfigFilePath(nullptr, "/h"), "/h/.config/velmar/velmar.conf");
+}
+
+TEST(SendReport, LinesAndJsonTellSentOrFailedWithTheReply) {
+    SendResult sent{kFrameSize, 0x57, SendEnd::Complete, "the whole frame was sent", 5.7149};
+    SendResult cut{17, 0x57, SendEnd::HungUp, "the line hung up", 0.4};
+    const struct {
+        PortOutcome outcome;
+        std::string line, json;
+    } kCases[] = {
+        {OutcomeOf("/dev/a", sent, {0x06, 0x4f}), "/dev/a: sent 258 bytes, checksum 0x57, reply 06 4f",
+         R"({"port":"/dev/a","bytes":258,"checksum":"0x57","reply":"06 4f","error":null,"seconds":5.71})"},
+        {OutcomeOf("/dev/a", sent, {}), "/dev/a: sent 258 bytes, checksum 0x57, no reply",
+         R"({"port":"/dev/a","bytes":258,"checksum":"0x57","reply":null,"error":null,"seconds":5.71})"},
+        {OutcomeOf("/dev/b", cut, {0x06}), "/dev/b: failed after 17 of 258 bytes: the line hung up",
+         R"({"port":"/dev/b","bytes":17,"checksum":"0x57","reply":"06","error":"the line hung up","seconds":0.4})"},
+        {NotOpened("/dev/c", 0x57, "/dev/c: busy"), "/dev/c: failed after 0 of 258 bytes: /dev/c: busy",
+         R"({"port":"/dev/c","bytes":0,"checksum":"0x57","reply":null,"error":"/dev/c: busy","seconds":0.0})"},
+    };
+    for (const auto& c : kCases) {
+        EXPECT_EQ(ResultLine(c.outcome), c.line);
+        EXPECT_EQ(ResultJson(c.outcome), c.json);
+    }
+    // A Stop that came only in the pause after the last byte: the radio has its frame.
+    EXPECT_TRUE(OutcomeOf("/dev/a", {kFrameSize, 0x57, SendEnd::Stopped, "stopped", 5}, {}).Sent());
+    EXPECT_EQ(ResultJson(OutcomeOf("/dev/a", sent, {}), 3).substr(0, 30), R"({"port":"/dev/a","round":3,"by)");
+}
+
+TEST(SendReport, ProgressLineFitsTheWidthAndDropsTheBarFirst) {
+    const SendProgress p{70, 129, 3150};
+    EXPECT_EQ(ProgressLine("/dev/a", p, 80),
+              "/dev/a  [" + std::string(20, '#') + std::string(20, '.') + "]  129/258 bytes   3.1 s left");
+    EXPECT_EQ(ProgressLine("/dev/a", p, 40), "/dev/a  129/258 bytes   3.1 s left");
+    EXPECT_EQ(ProgressLine("/dev/a", p, 12), "/dev/a  129/");
+}
+
+} // namespace
+} // namespace velmar::send

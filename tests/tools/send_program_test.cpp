@@ -1,0 +1,212 @@
+// velmar-send as a program: pseudo-terminals stand in for the radios' ports,
+// read by the test; every run but the refused ones is a real six-second Send.
+
+#include "ChannelEntry.h"
+#include "ProgrammingFrame.h"
+#include "PtyPair.h"
+#include "SentHistory.h"
+#include "SettingFile.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+#include <thread>
+
+namespace velmar {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+namespace fs = std::filesystem;
+
+// The program with pipes for stdin, stdout and stderr, and nothing but `env` for its environment.
+class SendProcess {
+public:
+    SendProcess(std::vector<std::string> args, std::vector<std::string> env) {
+        args.insert(args.begin(), VELMAR_SEND_EXE);
+        std::vector<char*> argv, envp;
+        for (auto* list : {&args, &env}) {
+            auto& to = list == &args ? argv : envp;
+            for (auto& text : *list) {
+                to.push_back(text.data());
+            }
+            to.push_back(nullptr);
+        }
+        int in[2], out[2], err[2];
+        if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) {
+            throw std::runtime_error("no pipes");
+        }
+        if ((m_pid = ::fork()) == 0) {
+            ::dup2(in[0], 0), ::dup2(out[1], 1), ::dup2(err[1], 2);
+            ::execve(argv[0], argv.data(), envp.data());
+            ::_exit(127);
+        }
+        ::close(in[0]), ::close(out[1]), ::close(err[1]);
+        m_in = in[1], m_fds[0] = {out[0], POLLIN, 0}, m_fds[1] = {err[0], POLLIN, 0};
+    }
+    ~SendProcess() { ::close(m_in), ::close(m_fds[0].fd), ::close(m_fds[1].fd); } // -1 for one at its end
+    void Input(const std::string& text) const { ASSERT_GT(::write(m_in, text.data(), text.size()), 0); }
+    void Signal(int sig) const { ::kill(m_pid, sig); }
+
+    // Collects the output until stderr holds `text` or the program's output ends, for 30 s at most.
+    bool ReadUntil(const std::string& text) {
+        const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (!Ended() && err.find(text) == std::string::npos && std::chrono::steady_clock::now() < limit &&
+               ::poll(m_fds, 2, 1000) >= 0) {
+            for (int i = 0; i < 2; ++i) {
+                char buffer[4096];
+                const ssize_t n = m_fds[i].revents != 0 ? ::read(m_fds[i].fd, buffer, sizeof buffer) : -1;
+                if (n > 0) {
+                    (i == 0 ? out : err).append(buffer, std::size_t(n));
+                } else if (n == 0) {
+                    ::close(std::exchange(m_fds[i].fd, -1)); // poll passes over it from now on
+                }
+            }
+        }
+        return err.find(text) != std::string::npos;
+    }
+    // Its exit status once its output has ended; -1 when it did not exit by itself within 30 s.
+    int Wait() {
+        ReadUntil(std::string(1, '\0'));
+        const bool ended = Ended();
+        ::kill(m_pid, ended ? 0 : SIGKILL);
+        int status = 0;
+        ::waitpid(m_pid, &status, 0);
+        return ended && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string out, err;
+
+private:
+    [[nodiscard]] bool Ended() const { return m_fds[0].fd < 0 && m_fds[1].fd < 0; }
+    pid_t m_pid = -1;
+    int m_in = -1;
+    pollfd m_fds[2] = {};
+};
+
+// A folder for the setting file, the history and Velmar's (absent) settings: the program's home.
+class SendProgram : public testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(dir);
+        RadioSettings s;
+        s.m_nMode = 2;
+        const EnteredChannel channel = EnterWholeText("446.00625");
+        s.m_strGroupChannel[0][0] = channel.text;
+        s.m_strGroupCode[0][0] = channel.code;
+        std::string error;
+        ASSERT_TRUE(WriteSettingFile(file, s, &error)) << error;
+        ASSERT_TRUE(ReadSettingFile(file, &s, &error)) << error;
+        const auto bytes = BuildProgrammingFrame(s).bytes;
+        frame.assign(bytes.begin(), bytes.end());
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    [[nodiscard]] std::vector<std::string> Env(const std::string& com1 = {}) const {
+        std::vector<std::string> env{"HOME=" + dir, "XDG_DATA_HOME=" + dir};
+        if (!com1.empty()) {
+            env.push_back("VELMAR_COM1=" + com1);
+        }
+        return env;
+    }
+    const std::string dir = testing::TempDir() + "velmar-send-test-" + std::to_string(::getpid()) + "/";
+    const std::string file = dir + "radio.velmar";
+    Bytes frame;
+};
+
+TEST_F(SendProgram, BadCommandLineAndRefusedFileExitTwoWithTheirMessage) {
+    std::ofstream(dir + "bad.velmar") << "{ \"format\": ";
+    RadioSettings unused;
+    std::string refused;
+    ASSERT_FALSE(ReadSettingFile(dir + "bad.velmar", &unused, &refused));
+    const std::pair<std::vector<std::string>, std::string> kCases[] = {
+        {{"--port", "/dev/null", "--bogus", file}, "velmar-send: unknown option: --bogus\nUsage: velmar-send"},
+        {{"--port", "/dev/null", dir + "bad.velmar"}, refused + "\n"},
+    };
+    for (const auto& [args, message] : kCases) {
+        SendProcess send(args, Env());
+        EXPECT_EQ(send.Wait(), 2);
+        EXPECT_TRUE(send.err.starts_with(message)) << send.err;
+        EXPECT_EQ(send.out, "");
+    }
+}
+
+TEST_F(SendProgram, TwoPortsGetTheFrameAtOnceWhileAMissingOneFails) {
+    PtyPair first, second;
+    const auto start = std::chrono::steady_clock::now();
+    SendProcess send({"--json", "--port", first.Slave(), "--port", "/nonexistent", "--port", second.Slave(), file},
+                     Env());
+    Bytes got[2];
+    std::thread other([&] { got[1] = second.Receive(kFrameSize); });
+    got[0] = first.Receive(kFrameSize);
+    first.Send({0x06});
+    other.join();
+    EXPECT_EQ(send.Wait(), 1) << send.err;
+    // Side by side, not one after the other.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(kFramePauseTotalMs * 3 / 2));
+    EXPECT_EQ(got[0], frame);
+    EXPECT_EQ(got[1], frame);
+
+    std::vector<nlohmann::json> lines;
+    std::istringstream out(send.out);
+    for (std::string line; std::getline(out, line);) {
+        lines.push_back(nlohmann::json::parse(line));
+    }
+    ASSERT_EQ(lines.size(), 3u) << send.out;
+    char checksum[8];
+    std::snprintf(checksum, sizeof checksum, "0x%02x", frame.back());
+    const std::tuple<std::string, int, nlohmann::json> kExpected[] = {
+        {first.Slave(), kFrameSize, "06"}, {"/nonexistent", 0, nullptr}, {second.Slave(), kFrameSize, nullptr}};
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto& [port, bytes, reply] = kExpected[i];
+        const nlohmann::json& j = lines[i];
+        EXPECT_TRUE(j["port"] == port && j["bytes"] == bytes && j["checksum"] == checksum && j["reply"] == reply) << j;
+        EXPECT_EQ(j["error"].is_null(), bytes == kFrameSize) << j;
+        EXPECT_EQ(j["seconds"].get<double>() >= kFramePauseTotalMs / 1000.0, bytes == kFrameSize) << j;
+    }
+    EXPECT_NE(lines[1]["error"].get<std::string>().find("/nonexistent"), std::string::npos);
+    EXPECT_EQ(NewestSentFiles(dir + "velmar/sent", 5).size(), 1u) << "one round, one entry in the history";
+}
+
+// The default port, a second round after Enter, and a Ctrl+C that lets the frame in flight finish.
+TEST_F(SendProgram, RepeatSendsAgainAfterEnterAndCtrlCWaitsForTheFrame) {
+    PtyPair radio;
+    SendProcess send({"--repeat", file}, Env(radio.Slave()));
+    send.Input("\n");
+    EXPECT_EQ(radio.Receive(kFrameSize), frame);
+    Bytes second = radio.Receive(20);
+    send.Signal(SIGINT);
+    const Bytes rest = radio.Receive(kFrameSize - second.size());
+    second.insert(second.end(), rest.begin(), rest.end());
+    EXPECT_EQ(send.Wait(), 0) << send.err;
+    EXPECT_EQ(second, frame);
+    EXPECT_NE(send.err.find("stopping after the frames in flight…"), std::string::npos) << send.err;
+    EXPECT_TRUE(send.out.ends_with("\n" + radio.Slave() + ": 2 radios programmed\n")) << send.out;
+}
+
+TEST_F(SendProgram, SecondCtrlCStopsAtOnceNamesThePartialFrameAndRestoresTheLine) {
+    PtyPair radio;
+    LineSettings before, after;
+    ASSERT_TRUE(ReadLineSettings(radio.Master(), &before));
+    SendProcess send({"--port", radio.Slave(), file}, Env());
+    const Bytes got = radio.Receive(20);
+    // Read on at once: closing the port discards what the radio has not read yet.
+    Bytes rest;
+    std::thread reader([&] { rest = radio.Receive(kFrameSize, std::chrono::milliseconds(500)); });
+    // Signals of one kind that come together count once: the second waits for the first to be seen.
+    send.Signal(SIGINT);
+    EXPECT_TRUE(send.ReadUntil("stopping after the frames in flight")) << send.err;
+    send.Signal(SIGINT);
+    EXPECT_EQ(send.Wait(), 1);
+    reader.join();
+    const std::string count = std::to_string(got.size() + rest.size()) + " of 258 bytes";
+    EXPECT_NE(send.err.find(radio.Slave() + " got a partial frame (" + count + ")"), std::string::npos) << send.err;
+    EXPECT_EQ(send.out, radio.Slave() + ": failed after " + count + ": stopped before the frame was complete\n");
+    ASSERT_TRUE(ReadLineSettings(radio.Master(), &after));
+    EXPECT_EQ(after, before);
+}
+
+} // namespace
+} // namespace velmar

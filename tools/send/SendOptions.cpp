@@ -1,0 +1,185 @@
+#include "SendOptions.h"
+
+#include "SerialLink.h"
+
+namespace velmar::send {
+
+const char* const kUsage = "Usage: velmar-send [--port DEV]... [--json] [--repeat] FILE.velmar\n"
+                           "Try 'velmar-send --help' for more.\n";
+
+const char* const kHelp =
+    R"(velmar-send - send a Velmar setting file to radios on one or more serial ports
+
+Usage: velmar-send [--port DEV]... [--json] [--repeat] FILE.velmar
+
+Reads a setting saved by Velmar (FILE.velmar) and writes it to the radio on
+each port given, to all of them at once, exactly as Velmar's Send does: one
+258-byte programming frame in 141 paced writes, at 4800 baud, 8 data bits, no
+parity and two stop bits. Each port keeps its own pacing; a Send takes about
+six seconds. Whatever a radio answers is shown after its Send.
+
+On a terminal each port has a progress line, redrawn in place. At the end
+each port gets one line:
+  DEV: sent 258 bytes, checksum 0x57, reply 06
+  DEV: failed after 17 of 258 bytes: the line hung up (...)
+
+Each round in which a port got the whole frame leaves the setting in the
+history of sent settings (see Files).
+
+Ctrl+C (or SIGTERM) lets the frames on their way finish and then stops; a
+second Ctrl+C stops at once and names the ports left with an incomplete
+frame. The ports are released and their line settings restored in every case.
+
+Options:
+  --port DEV
+         a serial device (/dev/ttyUSB0) or a port name (COM1, which maps to
+         $VELMAR_COM1 or /dev/ttyS0). Give it once per radio. Without it, the
+         port Velmar would use: $VELMAR_COM1, else the port remembered in
+         Velmar's settings, else /dev/ttyS0.
+  --json
+         one JSON object per port and Send on stdout instead of the lines:
+         {"port":"/dev/ttyUSB0","bytes":258,"checksum":"0x57","reply":"06",
+         "error":null,"seconds":5.71}; "reply" is null when nothing came,
+         "error" says why a Send failed. With --repeat each also has "round",
+         and the end brings {"port":...,"radios_programmed":N} per port.
+  --repeat
+         for a batch of radios: after each Send wait for Enter (swap the
+         radios meanwhile) and send again; q then Enter, or the end of input,
+         ends it. The end tells how many radios each port programmed.
+  --help
+         show this text and exit
+  --version
+         show the version and exit
+
+Exit status:
+  0      every port got all 258 bytes (in every round)
+  1      a port could not be opened or a Send ended early
+  2      a bad command line, or a setting file Velmar would refuse
+
+Environment:
+  VELMAR_COM1, VELMAR_COMn
+         the device behind COM1, COMn (default /dev/ttyS0, /dev/ttyS(n-1))
+  XDG_CONFIG_HOME
+         where Velmar's settings are (default ~/.config)
+  XDG_DATA_HOME
+         where the history of sent settings is (default ~/.local/share)
+
+Files:
+  $XDG_CONFIG_HOME/velmar/velmar.conf
+         Velmar's settings; the "port" key of its [General] section
+  $XDG_DATA_HOME/velmar/sent/
+         the history of sent settings, one setting file per Send
+
+Examples:
+  velmar-send --port /dev/ttyUSB0 group-a.velmar
+         program one radio
+  velmar-send --port /dev/ttyUSB0 --port /dev/ttyUSB1 --repeat shop.velmar
+         program radios two at a time, pressing Enter between batches
+  velmar-send --json --port /dev/ttyUSB0 shop.velmar | jq .error
+         the outcome for a script
+)";
+
+ParsedSendOptions ParseSendOptions(std::span<const std::string_view> args) {
+    ParsedSendOptions p;
+    std::vector<std::string> files;
+    bool optionsEnd = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view a = args[i];
+        if (optionsEnd || a.empty() || a[0] != '-' || a == "-") {
+            files.emplace_back(a);
+        } else if (a == "--") {
+            optionsEnd = true;
+        } else if (a == "--port" || a.starts_with("--port=")) {
+            std::string_view device;
+            if (a == "--port") {
+                if (i + 1 >= args.size()) {
+                    p.error = "--port needs a device";
+                    return p;
+                }
+                device = args[++i];
+            } else {
+                device = a.substr(7);
+            }
+            if (device.empty()) {
+                p.error = "--port needs a device";
+                return p;
+            }
+            p.options.ports.emplace_back(device);
+        } else if (a == "--json") {
+            p.options.json = true;
+        } else if (a == "--repeat") {
+            p.options.repeat = true;
+        } else if (a == "--help" || a == "-h") {
+            p.options.help = true;
+        } else if (a == "--version") {
+            p.options.version = true;
+        } else {
+            p.error = "unknown option: " + std::string(a);
+            return p;
+        }
+    }
+    if (p.options.help || p.options.version) {
+        return p;
+    }
+    if (files.size() != 1) {
+        p.error =
+            files.empty() ? "no setting file given" : "one setting file only, not " + std::to_string(files.size());
+        return p;
+    }
+    p.options.file = files.front();
+    return p;
+}
+
+namespace {
+
+std::string_view Trim(std::string_view s) {
+    const auto first = s.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
+}
+
+} // namespace
+
+std::string RememberedPort(std::string_view iniText) {
+    std::string_view section;
+    while (!iniText.empty()) {
+        const auto end = iniText.find('\n');
+        const std::string_view line = Trim(iniText.substr(0, end));
+        iniText = end == std::string_view::npos ? std::string_view() : iniText.substr(end + 1);
+        if (line.starts_with('[') && line.ends_with(']')) {
+            section = line.substr(1, line.size() - 2);
+            continue;
+        }
+        const auto eq = line.find('=');
+        if (section != "General" || eq == std::string_view::npos || Trim(line.substr(0, eq)) != "port") {
+            continue;
+        }
+        std::string_view value = Trim(line.substr(eq + 1));
+        if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+            value = value.substr(1, value.size() - 2);
+        }
+        return std::string(value);
+    }
+    return {};
+}
+
+std::string ConfigFilePath(const char* xdgConfigHome, const char* home) {
+    if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/') {
+        return std::string(xdgConfigHome) + "/velmar/velmar.conf";
+    }
+    return std::string(home != nullptr ? home : "") + "/.config/velmar/velmar.conf";
+}
+
+std::string DefaultPort(const std::string& com1, std::string_view iniText) {
+    if (!com1.empty()) {
+        return com1;
+    }
+    if (const std::string remembered = RememberedPort(iniText); !remembered.empty()) {
+        return DevicePathForPort(remembered);
+    }
+    return "/dev/ttyS0";
+}
+
+} // namespace velmar::send
