@@ -201,7 +201,7 @@ public:
             programmed += p->programmed;
         }
         Say("velmar-send: round " + std::to_string(round) + " done, " + std::to_string(programmed) +
-            " radios programmed so far. Connect the next radios and press Enter to send again, or q and Enter to "
+            (programmed == 1 ? " radio" : " radios") + " programmed so far. Connect the next radios and press Enter to send again, or q and Enter to "
             "end.");
         for (;;) {
             if (const auto newline = m_input.find('\n'); newline != std::string::npos) {
