@@ -2,9 +2,16 @@
 // The POSIX serial layer under CSerialLink: one open terminal device with the operations the link needs.
 // The termios details stay in PosixSerial.cpp, the only file that includes <termios.h>.
 //
-// Threads: Open, ApplyLineSettings, Purge, Write and Close belong to one thread (the window's); BytesWaiting,
-// Read, PrepareWait and WaitForInput to one other (the watch thread); Wake may be called from any thread. The
-// descriptors are set by Open and cleared by Close only while no watch thread runs, so they need no atomics.
+// Threads, by kind of operation:
+//  - one owner (the thread that opens it) calls Open, ApplyLineSettings, Purge and Close, and only while no
+//    write and no wait runs: the descriptors are set by Open and cleared by Close, so they need no atomics;
+//  - one writer (a programming session's thread, or the owner) calls Write;
+//  - one reader (the link's watch thread) calls BytesWaiting, Read, PrepareWait and WaitForInput;
+//  - Wake and CurrentLineSettings may be called from any thread while the port is open.
+// Reads and writes use the descriptor at the same time; the terminal driver keeps the two directions apart.
+//
+// Linux only: TIOCGEXCL (is the device held exclusively?), TIOCSERGETLSR (has the UART sent its last bit?),
+// CMSPAR (mark and space parity) and eventfd (the wake-up).
 
 #include <cstdint>
 #include <string>

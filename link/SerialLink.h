@@ -1,12 +1,18 @@
 #pragma once
-// One serial port with its watch thread. The window thread opens, closes and writes; the watch thread waits
+// One serial port with its watch thread. Its owner opens and closes it, a writer writes; the watch thread waits
 // for received bytes, moves them into m_rxQueue in chunks of up to READ_CHUNK_SIZE and then calls the
-// notification the window installed, which stands for the window message "bytes were received" (the window
+// notification its owner installed, which stands for the window message "bytes were received" (the window
 // turns it into a queued call on its own thread and takes the bytes from m_rxQueue there).
 //
-// Threads: Open, Close, Write, SetNotify, SetMessageSink, SetDrainObserver, LastFailure and the destructor
-// on the window thread; Read and ThreadWatchComm on the watch thread. Install the callbacks while the link is
-// closed. No callback may wait for the window thread: Close waits for the watch thread to end.
+// Threads, by kind of operation:
+//  - one owner calls Open, Close, SetNotify, SetMessageSink, SetDrainObserver, LastFailure and the destructor;
+//    Open and Close only while no write runs (a programming session stops its Send before it closes);
+//  - one writer calls Write: the programming session's thread while a Send runs;
+//  - one reader, the watch thread, calls Read and puts into m_rxQueue; one consumer (the window, or a session
+//    that collects replies) takes from it;
+//  - m_bPortOpen, LineHungUp, WatchThreadRunning and WatchResult may be read from any thread.
+// Install the callbacks while the link is closed. No callback may wait for the owner: Close waits for the watch
+// thread to end.
 //
 // A line that hangs up (a USB adapter pulled, a pseudo-terminal's other side closed) stays Open until Close:
 // the watch thread stops watching it and sleeps until Close (LineHungUp() tells), and writes fail at once.

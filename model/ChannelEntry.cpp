@@ -19,6 +19,17 @@ std::string& GroupEntry(PerGroup<PerChannel<std::string>>& table, const RadioSet
     return table[static_cast<std::size_t>(s.m_nGroup)][static_cast<std::size_t>(channel)];
 }
 
+// The steps of the entry, each leaving its result in the record's work values.
+void ParseFreqText(RadioSettings& s, std::string text);
+void CheckFreqChar(RadioSettings& s, char ch, int index);
+void CheckDecimalPoint(RadioSettings& s, char ch);
+void DigitValue(RadioSettings& s, char ch);
+void EncodeFreq(RadioSettings& s, int frequency);
+void DecDigitChar(RadioSettings& s, int d);
+void HexDigitChar(RadioSettings& s, int d);
+void ClearChannelCode(RadioSettings& s, int channelNumber); // counts channels from 1
+void StoreChannelText(RadioSettings& s, std::string text, int channel);
+
 } // namespace
 
 ChannelChange EnterChannelText(RadioSettings& s, int channel) {
@@ -81,6 +92,8 @@ std::optional<std::string> CompleteFreqBeginning(std::string_view text) {
     completed.resize(kFreqTextLength, '0');
     return completed;
 }
+
+namespace {
 
 void ParseFreqText(RadioSettings& s, std::string text) {
     const int length = static_cast<int>(text.size());
@@ -172,6 +185,7 @@ void EncodeFreq(RadioSettings& s, int frequency) {
     }
     s.m_strFreqText = canonical;
 }
+} // namespace
 
 void MakeFreqCode(RadioSettings& s, int step) {
     if (step < 0 || step >= 0x10000) {
@@ -195,6 +209,8 @@ void MakeHexByteText(RadioSettings& s, int value) {
     s.m_strFreqCode = text;
 }
 
+namespace {
+
 void DecDigitChar(RadioSettings& s, int d) {
     if (d >= 0 && d <= 9) {
         s.m_chDecDigit = static_cast<char>('0' + d);
@@ -216,5 +232,6 @@ void ClearChannelCode(RadioSettings& s, int channelNumber) {
 void StoreChannelText(RadioSettings& s, std::string text, int channel) {
     GroupEntry(s.m_strGroupChannel, s, channel) = std::move(text);
 }
+} // namespace
 
 } // namespace velmar

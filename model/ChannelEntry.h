@@ -63,17 +63,9 @@ EnteredChannel EnterWholeText(std::string_view text);
 // complete text included, is no beginning: nullopt.
 std::optional<std::string> CompleteFreqBeginning(std::string_view text);
 
-// The steps of the entry, each leaving its result in the record's work values.
-void ParseFreqText(RadioSettings& s, std::string text);
-void CheckFreqChar(RadioSettings& s, char ch, int index);
-void CheckDecimalPoint(RadioSettings& s, char ch);
-void DigitValue(RadioSettings& s, char ch);
-void EncodeFreq(RadioSettings& s, int frequency);
+// Number-to-text steps the frame shares, each leaving its result in the record's work values: the step index as
+// four lower-case hex digits (m_strFreqCode; "0000" for 0x10000 and above), a value's low byte as two.
 void MakeFreqCode(RadioSettings& s, int step);
 void MakeHexByteText(RadioSettings& s, int value);
-void DecDigitChar(RadioSettings& s, int d);
-void HexDigitChar(RadioSettings& s, int d);
-void ClearChannelCode(RadioSettings& s, int channelNumber); // counts channels from 1
-void StoreChannelText(RadioSettings& s, std::string text, int channel);
 
 } // namespace velmar

@@ -9,6 +9,11 @@ namespace velmar {
 
 namespace {
 
+// Checksum steps, leaving their results in the record's work values.
+void AddCodeToChecksum(RadioSettings& s, std::string_view code);
+void ParseHexDigit(RadioSettings& s, char ch);
+char HexCharValue(char ch);
+
 // Collects the writes of a Send and the pause that follows each of them.
 // Two pauses with no write between them add up: the radio only ever sees
 // the silence after the last write.
@@ -161,6 +166,8 @@ std::vector<std::vector<std::uint8_t>> SplitIntoWriteBlocks(const std::vector<st
     return blocks;
 }
 
+namespace {
+
 void AddCodeToChecksum(RadioSettings& s, std::string_view code) {
     s.m_nTextLength = static_cast<int>(code.size());
     s.m_nHexDigit = 0;
@@ -200,5 +207,6 @@ char HexCharValue(char ch) {
     }
     return 0;
 }
+} // namespace
 
 } // namespace velmar

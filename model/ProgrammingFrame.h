@@ -80,9 +80,4 @@ std::vector<std::uint8_t> HexTextToBytes(std::string_view text);
 // How those bytes go to the port: blocks of 8, then the rest.
 std::vector<std::vector<std::uint8_t>> SplitIntoWriteBlocks(const std::vector<std::uint8_t>& bytes);
 
-// Checksum steps, leaving their results in the record's work values.
-void AddCodeToChecksum(RadioSettings& s, std::string_view code);
-void ParseHexDigit(RadioSettings& s, char ch);
-char HexCharValue(char ch);
-
 } // namespace velmar

@@ -6,6 +6,7 @@
 #include "MessageBoxes.h"
 #include "ResourceLoader.h"
 #include "StatusLine.h"
+#include "WinApp.h"
 
 #include "ChannelCsv.h"
 #include "ChannelEntry.h"
@@ -160,7 +161,8 @@ bool COrvDlg::IsModified() {
 }
 
 bool COrvDlg::MaybeSave() {
-    if (!IsModified()) {
+    // A second signal means "end now": asking again would hold the end up for good.
+    if (!IsModified() || (AfxGetApp() != nullptr && AfxGetApp()->m_nCloseSignals > 1)) {
         return true;
     }
     const QString name = m_strFile.isEmpty() ? QString("The setting") : FileName(m_strFile);

@@ -73,7 +73,17 @@ int CWinApp::Run(int& argc, char** argv) {
     QApplication::setWindowIcon(LoadIcon(IDR_MAINFRAME));
     // A signal closes the window as its close button does: a Send in progress completes its frame first, and
     // the port is given back with its settings restored.
+    QGuiApplication::setDesktopFileName("velmar");
     InstallCloseSignals(&app, [this] {
+        ++m_nCloseSignals;
+        // A box standing over the window would hold the close up until someone answers it: it goes first.
+        for (QWidget* box = QApplication::activeModalWidget(); box != nullptr && box != m_pMainWnd;
+             box = QApplication::activeModalWidget()) {
+            box->close();
+            if (QApplication::activeModalWidget() == box) {
+                break;
+            }
+        }
         if (m_pMainWnd != nullptr) {
             m_pMainWnd->close();
         } else {

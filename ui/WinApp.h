@@ -27,6 +27,8 @@ public:
     int Run(int& argc, char** argv);
 
     QWidget* m_pMainWnd = nullptr; // the window that owns application-wide boxes
+    // How many closing signals came; from the second on, closing no longer asks about unsaved changes.
+    int m_nCloseSignals = 0;
 };
 
 // The one application object, or nullptr before it is built.

@@ -31,52 +31,46 @@ second Ctrl+C stops at once and names the ports left with an incomplete
 frame. The ports are released and their line settings restored in every case.
 
 Options:
-  --port DEV
-         a serial device (/dev/ttyUSB0) or a port name (COM1, which maps to
-         $VELMAR_COM1 or /dev/ttyS0). Give it once per radio. Without it, the
-         port Velmar would use: $VELMAR_COM1, else the port remembered in
-         Velmar's settings, else /dev/ttyS0.
-  --json
-         one JSON object per port and Send on stdout instead of the lines:
-         {"port":"/dev/ttyUSB0","bytes":258,"checksum":"0x57","reply":"06",
-         "error":null,"seconds":5.71}; "reply" is null when nothing came,
-         "error" says why a Send failed. With --repeat each also has "round",
-         and the end brings {"port":...,"radios_programmed":N} per port.
-  --repeat
-         for a batch of radios: after each Send wait for Enter (swap the
-         radios meanwhile) and send again; q then Enter, or the end of input,
-         ends it. The end tells how many radios each port programmed.
-  --help
-         show this text and exit
-  --version
-         show the version and exit
+  --port DEV     a serial device (/dev/ttyUSB0) or a port name (COM1, which
+                 maps to $VELMAR_COM1 or /dev/ttyS0); once per radio. Without
+                 it, the port Velmar would use: $VELMAR_COM1, else the port
+                 remembered in Velmar's settings, else /dev/ttyS0.
+  --json         one JSON object per port and Send on stdout instead of the
+                 lines: {"port":"/dev/ttyUSB0","bytes":258,"checksum":"0x57",
+                 "reply":"06","error":null,"seconds":5.71}; "reply" is null
+                 when nothing came, "error" says why a Send failed. With
+                 --repeat each also has "round", and the end brings
+                 {"port":...,"radios_programmed":N} per port.
+  --repeat       for a batch of radios: after each Send wait for Enter (swap
+                 the radios meanwhile) and send again; q then Enter, or the
+                 end of input, ends it. The end tells how many radios each
+                 port programmed.
+  --help         show this text and exit
+  --version      show the version and exit
 
 Exit status:
-  0      every port got all 258 bytes (in every round)
-  1      a port could not be opened or a Send ended early
-  2      a bad command line, or a setting file Velmar would refuse
+  0              every port got all 258 bytes (in every round)
+  1              a port could not be opened or a Send ended early
+  2              a bad command line, or a setting file Velmar would refuse
 
 Environment:
-  VELMAR_COM1, VELMAR_COMn
-         the device behind COM1, COMn (default /dev/ttyS0, /dev/ttyS(n-1))
-  XDG_CONFIG_HOME
-         where Velmar's settings are (default ~/.config)
-  XDG_DATA_HOME
-         where the history of sent settings is (default ~/.local/share)
+  VELMAR_COMn    the device behind COMn (default /dev/ttyS(n-1))
+  XDG_CONFIG_HOME  where Velmar's settings are (default ~/.config)
+  XDG_DATA_HOME  where the history of sent settings is (default ~/.local/share)
 
 Files:
-  $XDG_CONFIG_HOME/velmar/velmar.conf
-         Velmar's settings; the "port" key of its [General] section
-  $XDG_DATA_HOME/velmar/sent/
-         the history of sent settings, one setting file per Send
+  $XDG_CONFIG_HOME/velmar/velmar.conf  Velmar's settings; the "port" key of
+                 its [General] section is the port remembered
+  $XDG_DATA_HOME/velmar/sent/  the history of sent settings, one setting file
+                 per Send
 
 Examples:
   velmar-send --port /dev/ttyUSB0 group-a.velmar
-         program one radio
+                 program one radio
   velmar-send --port /dev/ttyUSB0 --port /dev/ttyUSB1 --repeat shop.velmar
-         program radios two at a time, pressing Enter between batches
+                 program radios two at a time, pressing Enter between batches
   velmar-send --json --port /dev/ttyUSB0 shop.velmar | jq .error
-         the outcome for a script
+                 the outcome for a script
 )";
 
 ParsedSendOptions ParseSendOptions(std::span<const std::string_view> args) {
