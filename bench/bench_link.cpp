@@ -8,6 +8,7 @@
 //
 // Usage: bench_link [megabytes=32] [latency samples=5000]
 
+#include "PseudoTerminal.h"
 #include "SerialLink.h"
 
 #include <algorithm>
@@ -32,26 +33,22 @@ std::uint8_t PatternByte(std::uint64_t i) {
 }
 
 struct Pty {
+    velmar::CPseudoTerminal pty;
     int master = -1;
     std::string slave;
     Pty() {
-        master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-        if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
-            std::perror("posix_openpt");
+        std::string error;
+        if (!pty.Open({}, &error)) {
+            std::fprintf(stderr, "bench_link: %s\n", error.c_str());
             std::exit(2);
         }
-        slave = ::ptsname(master);
+        master = pty.Master();
+        slave = pty.SlavePath();
     }
-    ~Pty() { ::close(master); }
     void Send(const std::uint8_t* bytes, std::size_t n) const {
-        while (n > 0) {
-            const ssize_t w = ::write(master, bytes, n);
-            if (w <= 0) {
-                std::perror("write");
-                std::exit(2);
-            }
-            bytes += w;
-            n -= static_cast<std::size_t>(w);
+        if (!pty.Send({bytes, n}, 10000)) {
+            std::perror("write");
+            std::exit(2);
         }
     }
 };

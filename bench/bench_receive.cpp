@@ -5,6 +5,7 @@
 
 #include "MessageBoxes.h"
 #include "OrvDlg.h"
+#include "PseudoTerminal.h"
 #include "Resource.h"
 #include "StatusLine.h"
 
@@ -101,12 +102,14 @@ int main(int argc, char** argv) {
     const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
     const int rate = argc > 2 ? std::max(1, std::atoi(argv[2])) : 480;
 
-    const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    char slave[128] = {};
-    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0 || ::ptsname_r(master, slave, sizeof slave)) {
-        std::fprintf(stderr, "bench_receive: no pseudo-terminal\n");
+    CPseudoTerminal pty;
+    std::string error;
+    if (!pty.Open({}, &error)) {
+        std::fprintf(stderr, "bench_receive: no pseudo-terminal: %s\n", error.c_str());
         return 1;
     }
+    const int master = pty.Master();
+    const std::string slave = pty.SlavePath();
     int go[2];
     if (::pipe(go) != 0) {
         return 1;
@@ -117,7 +120,7 @@ int main(int argc, char** argv) {
     }
 
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("VELMAR_COM1", slave);
+    qputenv("VELMAR_COM1", slave.c_str());
     QApplication app(argc, argv);
     // The history of sent settings and what the window remembers stay out of the user's own folders.
     QTemporaryDir userFiles;

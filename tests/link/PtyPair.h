@@ -2,6 +2,7 @@
 // Test helpers: a pseudo-terminal standing in for the radio's serial line (the link opens the slave, the test
 // plays the radio on the master), and a collector for what the link's watch thread reports.
 
+#include "PseudoTerminal.h"
 #include "SerialLink.h"
 
 #include <algorithm>
@@ -19,56 +20,34 @@
 
 class PtyPair {
 public:
-    PtyPair() : m_master(::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC)) {
-        char name[128];
-        if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0 ||
-            ::ptsname_r(m_master, name, sizeof name) != 0) {
-            throw std::runtime_error("no pseudo-terminal");
+    PtyPair() {
+        std::string error;
+        if (!m_pty.Open({}, &error)) {
+            throw std::runtime_error("no pseudo-terminal: " + error);
         }
-        m_slave = name;
     }
-    ~PtyPair() { CloseMaster(); }
     PtyPair(const PtyPair&) = delete;
     PtyPair& operator=(const PtyPair&) = delete;
 
-    [[nodiscard]] int Master() const { return m_master; }
-    [[nodiscard]] const std::string& Slave() const { return m_slave; }
-    void CloseMaster() {
-        if (m_master >= 0) {
-            ::close(std::exchange(m_master, -1));
-        }
-    }
+    [[nodiscard]] int Master() const { return m_pty.Master(); }
+    [[nodiscard]] const std::string& Slave() const { return m_pty.SlavePath(); }
+    void CloseMaster() { m_pty.CloseMaster(); }
 
-    // Writes everything on the radio's side (the master blocks while the slave's input is full).
+    // Writes everything on the radio's side.
     void Send(const std::vector<std::uint8_t>& bytes) const {
-        for (std::size_t done = 0; done < bytes.size();) {
-            const ssize_t n = ::write(m_master, bytes.data() + done, bytes.size() - done);
-            if (n <= 0 && errno != EINTR) {
-                throw std::runtime_error("pty master write failed");
-            }
-            done += n > 0 ? static_cast<std::size_t>(n) : 0;
+        if (!m_pty.Send(bytes, 10000)) {
+            throw std::runtime_error("pty master write failed");
         }
     }
 
     // What the link sent, up to `count` bytes, waiting at most `limit` for each part of them.
     [[nodiscard]] std::vector<std::uint8_t> Receive(std::size_t count,
                                                     std::chrono::milliseconds limit = std::chrono::seconds(10)) const {
-        std::vector<std::uint8_t> got;
-        pollfd p{m_master, POLLIN, 0};
-        std::uint8_t buffer[4096];
-        while (got.size() < count && ::poll(&p, 1, static_cast<int>(limit.count())) > 0) {
-            const ssize_t n = ::read(m_master, buffer, std::min(sizeof buffer, count - got.size()));
-            if (n <= 0) {
-                break;
-            }
-            got.insert(got.end(), buffer, buffer + n);
-        }
-        return got;
+        return m_pty.Receive(count, static_cast<int>(limit.count()));
     }
 
 private:
-    int m_master;
-    std::string m_slave;
+    velmar::CPseudoTerminal m_pty;
 };
 
 // Everything the watch thread reports: read chunks (as the drain observer sees them), notifications and

@@ -2,6 +2,8 @@
 // The radio's end of the line for window tests and benchmarks: a
 // pseudo-terminal master whose reader thread records every read with its time.
 
+#include "PseudoTerminal.h"
+
 #include <QtGlobal>
 
 #include <atomic>
@@ -28,13 +30,12 @@ public:
     };
 
     PtyRadio() {
-        m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-        char name[128] = {};
-        if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0 ||
-            ::ptsname_r(m_master, name, sizeof name) != 0) {
-            qFatal("no pseudo-terminal");
+        std::string error;
+        if (!m_pty.Open({}, &error)) {
+            qFatal("no pseudo-terminal: %s", error.c_str());
         }
-        m_slave = name;
+        m_master = m_pty.Master();
+        m_slave = m_pty.SlavePath();
         m_reader = std::thread([this] {
             // The reader's lateness shows up as jitter in every measured gap:
             // let it run before anything else where the system allows it.
@@ -49,9 +50,6 @@ public:
         if (m_reader.joinable()) {
             m_reader.join();
         }
-        if (m_master >= 0) {
-            ::close(m_master);
-        }
     }
 
     const std::string& Device() const { return m_slave; }
@@ -62,12 +60,10 @@ public:
         if (m_reader.joinable()) {
             m_reader.join();
         }
-        ::close(m_master);
+        m_pty.CloseMaster();
         m_master = -1;
     }
-    bool Reply(const std::vector<std::uint8_t>& bytes) const {
-        return ::write(m_master, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
-    }
+    bool Reply(const std::vector<std::uint8_t>& bytes) const { return m_pty.Send(bytes); }
     std::vector<Arrival> Arrivals() const {
         std::lock_guard lock(m_mutex);
         return m_arrivals;
@@ -98,6 +94,7 @@ private:
         }
     }
 
+    velmar::CPseudoTerminal m_pty;
     int m_master = -1;
     std::string m_slave;
     std::atomic<bool> m_stop{false};

@@ -1,7 +1,7 @@
 // velmar-radio: the radio's end of the serial line, on a pseudo-terminal.
 
 #include "FrameReceiver.h"
-#include "PtyDevice.h"
+#include "PseudoTerminal.h"
 #include "RadioOptions.h"
 #include "ReportFormat.h"
 
@@ -86,7 +86,7 @@ void RemoveLink(const std::string& link, const std::string& target) {
 
 class Radio {
 public:
-    Radio(const RadioOptions& o, PtyDevice& dev) : m_options(o), m_dev(dev), m_rx(o.silence) {}
+    Radio(const RadioOptions& o, velmar::CPseudoTerminal& dev) : m_options(o), m_dev(dev), m_rx(o.silence) {}
 
     // Answers (when asked to) and prints the report. Returns false once the
     // requested number of frames has been seen or the output is gone.
@@ -131,7 +131,7 @@ public:
                 const auto left = (*deadline - Now()).count();
                 timeout = left <= 0 ? 0 : static_cast<int>((left + 999) / 1000);
             }
-            pollfd fds[2] = {{m_dev.MasterFd(), POLLIN, 0}, {wakeRead, POLLIN, 0}};
+            pollfd fds[2] = {{m_dev.Master(), POLLIN, 0}, {wakeRead, POLLIN, 0}};
             const int n = ::poll(fds, 2, timeout);
             if (n < 0 && errno != EINTR) {
                 std::fprintf(stderr, "velmar-radio: poll: %s\n", std::strerror(errno));
@@ -167,7 +167,7 @@ private:
     // Reads until the master is drained; sets `hungUp` when no slave is open.
     bool ReadAll(std::vector<std::uint8_t>& buf, bool& hungUp) {
         for (;;) {
-            const ssize_t got = ::read(m_dev.MasterFd(), buf.data(), buf.size());
+            const ssize_t got = ::read(m_dev.Master(), buf.data(), buf.size());
             if (got < 0 && errno == EINTR) {
                 continue;
             }
@@ -185,7 +185,7 @@ private:
     }
 
     const RadioOptions& m_options;
-    PtyDevice& m_dev;
+    velmar::CPseudoTerminal& m_dev;
     FrameReceiver m_rx;
     int m_frames = 0;
 };
@@ -210,9 +210,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "velmar-radio: cannot set up signal handling: %s\n", std::strerror(errno));
         return 1;
     }
-    PtyDevice dev;
+    velmar::CPseudoTerminal dev;
     std::string error;
-    if (!dev.Open(error)) {
+    if (!dev.Open({.holdSlave = true, .radioLine = true}, &error)) {
         std::fprintf(stderr, "velmar-radio: cannot open a pseudo-terminal: %s\n", error.c_str());
         return 1;
     }
