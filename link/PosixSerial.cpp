@@ -497,17 +497,6 @@ std::uint32_t CPosixSerial::Write(const std::uint8_t* bytes, std::uint32_t count
     return sent;
 }
 
-std::uint32_t CPosixSerial::BytesWaiting() const {
-    if (!IsOpen()) {
-        return 0;
-    }
-    int waiting = 0;
-    if (::ioctl(m_fd, FIONREAD, &waiting) != 0 || waiting < 0) {
-        return 0;
-    }
-    return static_cast<std::uint32_t>(waiting);
-}
-
 std::uint32_t CPosixSerial::Read(std::uint8_t* buffer, std::uint32_t capacity) {
     if (!IsOpen() || capacity == 0) {
         return 0;

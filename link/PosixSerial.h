@@ -6,7 +6,7 @@
 //  - one owner (the thread that opens it) calls Open, ApplyLineSettings, Purge and Close, and only while no
 //    write and no wait runs: the descriptors are set by Open and cleared by Close, so they need no atomics;
 //  - one writer (a programming session's thread, or the owner) calls Write;
-//  - one reader (the link's watch thread) calls BytesWaiting, Read, PrepareWait and WaitForInput;
+//  - one reader (the link's watch thread) calls Read, PrepareWait and WaitForInput;
 //  - Wake and CurrentLineSettings may be called from any thread while the port is open.
 // Reads and writes use the descriptor at the same time; the terminal driver keeps the two directions apart.
 //
@@ -94,9 +94,6 @@ public:
     // (0: no limit). Returns the bytes that left; after a time-out what is still buffered is discarded, so the
     // count returned is what went out. A hung-up line or a failing descriptor ends it at once.
     std::uint32_t Write(const std::uint8_t* bytes, std::uint32_t count, std::uint32_t timeoutMs);
-
-    // Bytes the driver holds for reading; 0 when none or on failure.
-    std::uint32_t BytesWaiting() const;
 
     // Takes up to `capacity` of the bytes already received without waiting; 0 when none or on failure.
     std::uint32_t Read(std::uint8_t* buffer, std::uint32_t capacity);

@@ -21,16 +21,11 @@ inline constexpr UINT SC_CLOSE = 0xF060;     // window menu: Close
 inline constexpr UINT MF_STRING = 0x0000;    // window menu entry kinds
 inline constexpr UINT MF_SEPARATOR = 0x0800;
 
-// Message-box types (buttons and icon) and answers.
+// Message-box types (buttons) and answers.
 inline constexpr UINT MB_OK = 0x00;
 inline constexpr UINT MB_OKCANCEL = 0x01;
-inline constexpr UINT MB_YESNO = 0x04;
 inline constexpr UINT MB_SAVEDISCARDCANCEL = 0x08; // Save (IDYES), Discard (IDNO), Cancel (IDCANCEL)
 inline constexpr UINT MB_REPLACECANCEL = 0x09;     // Replace (IDOK), Cancel (IDCANCEL)
-inline constexpr UINT MB_ICONERROR = 0x10;
-inline constexpr UINT MB_ICONQUESTION = 0x20;
-inline constexpr UINT MB_ICONWARNING = 0x30;
-inline constexpr UINT MB_ICONINFORMATION = 0x40;
 inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;
 

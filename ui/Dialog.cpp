@@ -164,7 +164,6 @@ void DDX_Control(CDataExchange* pDX, int id, CButton& button) {
         return;
     }
     button.m_pButton = qobject_cast<QAbstractButton*>(pDX->m_pDlgWnd->GetDlgItem(id));
-    button.m_id = id;
 }
 
 void DDX_Text(CDataExchange* pDX, int id, std::string& value) {

@@ -36,12 +36,10 @@ public:
     QAbstractButton* widget() const { return m_pButton; }
     void EnableWindow(bool enable);
     bool IsWindowEnabled() const;
-    int GetDlgCtrlID() const { return m_id; }
 
 private:
     friend void DDX_Control(class CDataExchange*, int, CButton&);
     QPointer<QAbstractButton> m_pButton;
-    int m_id = -1;
 };
 
 // The window menu of a dialog. A Linux program cannot add to the menu of its

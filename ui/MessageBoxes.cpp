@@ -26,27 +26,10 @@ QMessageBox::StandardButtons ButtonsOf(UINT type) {
     case MB_OKCANCEL:
     case MB_REPLACECANCEL:
         return QMessageBox::Ok | QMessageBox::Cancel;
-    case MB_YESNO:
-        return QMessageBox::Yes | QMessageBox::No;
     case MB_SAVEDISCARDCANCEL:
         return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
     default:
         return QMessageBox::Ok;
-    }
-}
-
-QMessageBox::Icon IconOf(UINT type) {
-    switch (type & 0xF0) {
-    case MB_ICONERROR:
-        return QMessageBox::Critical;
-    case MB_ICONQUESTION:
-        return QMessageBox::Question;
-    case MB_ICONWARNING:
-        return QMessageBox::Warning;
-    case MB_ICONINFORMATION:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
     }
 }
 
@@ -99,7 +82,7 @@ int ShowMessageBox(QWidget* owner, const QString& text, const QString& caption, 
         return IDOK;
     }
 
-    QMessageBox box(IconOf(type), caption.isEmpty() ? AfxGetAppName() : caption, text, ButtonsOf(type), owner);
+    QMessageBox box(QMessageBox::NoIcon, caption.isEmpty() ? AfxGetAppName() : caption, text, ButtonsOf(type), owner);
     box.setTextFormat(Qt::PlainText);
     if (!detail.isEmpty()) {
         box.setInformativeText(detail);
@@ -110,8 +93,6 @@ int ShowMessageBox(QWidget* owner, const QString& text, const QString& caption, 
         if ((type & 0x0F) == MB_REPLACECANCEL) {
             box.button(QMessageBox::Ok)->setText("&Replace");
         }
-    } else if ((type & 0x0F) == MB_YESNO) {
-        box.setDefaultButton(QMessageBox::Yes);
     } else if ((type & 0x0F) == MB_SAVEDISCARDCANCEL) {
         box.setDefaultButton(QMessageBox::Save);
         box.setEscapeButton(QMessageBox::Cancel);
@@ -153,8 +134,6 @@ MessageBoxRecorder::MessageBoxRecorder() {
         int type = MB_OK;
         if (box.standardButtons() == (QMessageBox::Ok | QMessageBox::Cancel)) {
             type = box.button(QMessageBox::Ok)->text() == "&Replace" ? MB_REPLACECANCEL : MB_OKCANCEL;
-        } else if (box.standardButtons() == (QMessageBox::Yes | QMessageBox::No)) {
-            type = MB_YESNO;
         } else if (box.standardButtons() == (QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)) {
             type = MB_SAVEDISCARDCANCEL;
         }
