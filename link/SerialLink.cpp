@@ -179,6 +179,7 @@ std::uint32_t CSerialLink::ThreadWatchComm(CSerialLink* link) {
         link->m_bWatching.store(false, std::memory_order_release);
         return 0;
     }
+    // Named for top and the benchmarks; pthread_setname_np is a GNU/Linux call.
     ::pthread_setname_np(::pthread_self(), "velmar-watch");
     std::uint8_t buffer[READ_CHUNK_SIZE];
     bool watchPort = true;

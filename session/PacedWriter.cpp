@@ -66,7 +66,7 @@ bool CPacedWriter::Pause(std::chrono::steady_clock::time_point until) {
 void CPacedWriter::Run(std::vector<PacedWrite> writes, WriteFn write, std::function<void()> progress,
                        std::function<void(bool)> finished) {
     using Clock = std::chrono::steady_clock;
-    // Timed waits of this thread may end this late at most (the default is 50 us).
+    // Timed waits of this thread may end this late at most (the default is 50 us). Linux only: PR_SET_TIMERSLACK.
     ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
     bool stopped = false;
     for (const PacedWrite& piece : writes) {
