@@ -175,6 +175,8 @@ private:
     void OnOpenSent();
     void FillRecentMenu();
     void AddRecentFile(const QString& path);
+    // The setting shown is now the one in `path`: title, recent files, the unsaved mark, a word said.
+    void KeptIn(const QString& path, const char* what);
     void UpdateTitle();
     // Shows a setting read from a file as if every value had been entered by hand.
     void ApplySetting(const RadioSettings& setting);

@@ -204,14 +204,18 @@ bool COrvDlg::LoadSettingFile(const QString& path) {
         return false;
     }
     ApplySetting(loaded);
+    KeptIn(path, "Opened");
+    return true;
+}
+
+void COrvDlg::KeptIn(const QString& path, const char* what) {
     m_savedSetting = m_record;
     m_strFile = path;
     AddRecentFile(path);
     UpdateTitle();
     if (m_pStatusLine != nullptr) {
-        m_pStatusLine->ShowNote(QString("Opened %1").arg(FileName(path)));
+        m_pStatusLine->ShowNote(QString("%1 %2").arg(what, FileName(path)));
     }
-    return true;
 }
 
 bool COrvDlg::SaveSettingFile(const QString& path) {
@@ -223,13 +227,7 @@ bool COrvDlg::SaveSettingFile(const QString& path) {
         MessageBox(QString::fromStdString(error));
         return false;
     }
-    m_savedSetting = m_record;
-    m_strFile = path;
-    AddRecentFile(path);
-    UpdateTitle();
-    if (m_pStatusLine != nullptr) {
-        m_pStatusLine->ShowNote(QString("Saved %1").arg(FileName(path)));
-    }
+    KeptIn(path, "Saved");
     return true;
 }
 
