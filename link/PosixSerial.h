@@ -27,19 +27,14 @@ enum class SerialFailureKind {
     Other,
 };
 
-// Why an operation failed: the device path, errno (0 when the failure is not the system's) and the reason in
-// plain words.
+// Why an operation failed: the device path, errno (0 when the failure is not the system's) and the system's or
+// the driver's reason. The programs word it for their users.
 struct SerialFailure {
     SerialFailureKind kind = SerialFailureKind::None;
     std::string device;
     int error = 0;
     std::string reason;
 };
-
-// Text for a message box's detail: names the device and says what went wrong and, where the user can do
-// something about it, what. `deviceGroup` is the group that owns the device ("dialout" on most systems), used
-// for permission problems; empty when unknown.
-std::string DescribeSerialFailure(const SerialFailure& failure, const std::string& deviceGroup);
 
 // The device's own name in /dev after following links ("ttyUSB0" for a /dev/serial/by-id path).
 std::string DeviceKernelName(const std::string& path);

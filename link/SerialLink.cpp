@@ -59,16 +59,15 @@ void CSerialLink::SetDrainObserver(std::function<void(const std::uint8_t*, std::
     m_drainObserver = std::move(observer);
 }
 
-std::string CSerialLink::LastFailureDetail() const {
-    return DescribeSerialFailure(m_lastFailure, m_lastFailure.kind == LinkFailureKind::PermissionDenied
-                                                    ? DeviceGroupName(m_lastFailure.device)
-                                                    : std::string());
-}
-
-void CSerialLink::Report(LinkMessage message) {
-    if (m_sink) {
-        m_sink(message);
+void CSerialLink::Report(LinkEvent event) {
+    if (!m_sink) {
+        return;
     }
+    LinkMessage message;
+    message.event = event;
+    message.failure = m_lastFailure;
+    message.portName = m_strPortName;
+    m_sink(message);
 }
 
 void CSerialLink::ReportBuffFull(std::uint32_t dropped, int held) {
@@ -81,9 +80,10 @@ void CSerialLink::ReportBuffFull(std::uint32_t dropped, int held) {
         return;
     }
     LinkMessage message;
-    message.text = "buff full";
-    message.detail = std::to_string(dropped) + " received bytes were dropped: the receive queue held " +
-                     std::to_string(held) + " of " + std::to_string(COMM_BUFFER_SIZE - 1) + " bytes.";
+    message.event = LinkEvent::BufferFull;
+    message.dropped = dropped;
+    message.held = held;
+    message.portName = m_strPortName;
     message.dismissed = [flag = m_pBuffFullShown] { flag->store(false, std::memory_order_release); };
     m_sink(message);
 }
@@ -94,18 +94,18 @@ bool CSerialLink::Open(std::string portName, std::uint32_t baudRate, std::uint8_
     return Open(std::move(portName), device, baudRate, byteSize, stopBits, parity);
 }
 
-bool CSerialLink::Open(std::string portName, const std::string& device, std::uint32_t baudRate,
-                       std::uint8_t byteSize, std::uint8_t stopBits, std::uint8_t parity) {
+bool CSerialLink::Open(std::string portName, const std::string& device, std::uint32_t baudRate, std::uint8_t byteSize,
+                       std::uint8_t stopBits, std::uint8_t parity) {
     m_lastFailure = {};
     if (m_bPortOpen.load(std::memory_order_acquire) || m_watchThread.joinable() || m_port.IsOpen()) {
         // Opening again would take the port from under the running watch thread.
         m_lastFailure = {LinkFailureKind::Busy, device, EBUSY, "it is open in this program"};
-        Report({"Port Ofen Fail", LastFailureDetail(), {}});
+        Report(LinkEvent::OpenFailed);
         return false;
     }
     m_strPortName = std::move(portName);
     if (!m_port.Open(device, &m_lastFailure)) {
-        Report({"Port Ofen Fail", LastFailureDetail(), {}});
+        Report(LinkEvent::OpenFailed);
         return false;
     }
     // The driver's buffer sizes are the kernel's own here; there is nothing to size.
@@ -114,7 +114,7 @@ bool CSerialLink::Open(std::string portName, const std::string& device, std::uin
     // is released at once, so that the next Open of the same port is not refused as busy.
     const auto failAfterOpen = [&] {
         m_port.Close();
-        Report({"Port Ofen Fail", LastFailureDetail(), {}});
+        Report(LinkEvent::OpenFailed);
         return false;
     };
     if (baudRate == 0) {
@@ -135,7 +135,7 @@ bool CSerialLink::Open(std::string portName, const std::string& device, std::uin
         m_bWatching.store(false, std::memory_order_release);
         Close();
         m_lastFailure = {LinkFailureKind::Resources, device, e.code().value(), "no watch thread could be started"};
-        Report({"Port Ofen Fail", LastFailureDetail(), {}});
+        Report(LinkEvent::OpenFailed);
         return false;
     }
     return true;
@@ -174,7 +174,7 @@ std::uint32_t CSerialLink::Read(std::uint8_t* buffer, std::uint32_t capacity) {
 std::uint32_t CSerialLink::ThreadWatchComm(CSerialLink* link) {
     CPosixSerial& port = link->m_port;
     if (!port.PrepareWait()) {
-        link->Report({"Error while creating ThreadWatchComm, " + link->m_strPortName, {}, {}});
+        link->Report(LinkEvent::WatchNotStarted);
         link->m_nWatchResult.store(0, std::memory_order_release);
         link->m_bWatching.store(false, std::memory_order_release);
         return 0;

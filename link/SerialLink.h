@@ -30,19 +30,27 @@
 // The watch thread's read buffer.
 inline constexpr std::uint32_t READ_CHUNK_SIZE = 2048;
 
-// What the link tells the user, to be shown in a message box (OK button) on the window's thread.
-struct LinkMessage {
-    // Exactly "Port Ofen Fail", "buff full" or "Error while creating ThreadWatchComm, " followed by the port name.
-    std::string text;
-    // More, in plain words: for "Port Ofen Fail" the device path and why it could not be opened.
-    std::string detail;
-    // Set for "buff full" only: call it once the box is dismissed. Until then no other "buff full" box is
-    // asked for. Safe to call from any thread, also after the link is gone.
-    std::function<void()> dismissed;
-};
-
 using LinkFailure = SerialFailure;
 using LinkFailureKind = SerialFailureKind;
+
+// What the link has to tell its user; the program words it (the window shows a message box, OK button, on its
+// own thread).
+enum class LinkEvent {
+    OpenFailed,      // the port could not be opened or set up: `failure` says why
+    BufferFull,      // `dropped` received bytes did not fit the queue, which held `held`
+    WatchNotStarted, // the watch thread could not prepare its wait: the port stays open, nothing is received
+};
+
+struct LinkMessage {
+    LinkEvent event = LinkEvent::OpenFailed;
+    LinkFailure failure;
+    std::uint32_t dropped = 0;
+    int held = 0;
+    std::string portName; // the name given to Open
+    // Set for BufferFull only: call it once the box is dismissed. Until then no other BufferFull is reported.
+    // Safe to call from any thread, also after the link is gone.
+    std::function<void()> dismissed;
+};
 
 // The device a port name stands for: "COMn" (n = 1, 2, ...; any letter case) is the device named by the
 // environment variable VELMAR_COMn when that is set and not empty, otherwise /dev/ttyS(n-1); any other name is
@@ -95,8 +103,6 @@ public:
 
     // Why the last Open failed (kind None after a successful one).
     [[nodiscard]] const LinkFailure& LastFailure() const { return m_lastFailure; }
-    // The detail text for LastFailure(), as the "Port Ofen Fail" message carries it.
-    [[nodiscard]] std::string LastFailureDetail() const;
     // The write multiplier Open set, in ms per byte.
     [[nodiscard]] std::uint32_t WriteMultiplier() const { return m_nWriteMultiplier; }
     // True while a watch thread runs its loop (the thread clears it when it leaves).
@@ -116,7 +122,7 @@ public:
     std::string m_strPortName;
 
 private:
-    void Report(LinkMessage message);
+    void Report(LinkEvent event);
     void ReportBuffFull(std::uint32_t dropped, int held);
 
     CPosixSerial m_port;

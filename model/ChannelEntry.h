@@ -14,8 +14,6 @@
 
 namespace velmar {
 
-inline constexpr const char* kMsgPleaseInputInteger = "Please Input Integer";
-
 inline constexpr int kFreqTextLength = 9;
 inline constexpr int kLowestFreq = 40000000;  // 400.00000 MHz in 10 Hz units
 inline constexpr int kHighestFreq = 50000000; // 500.00000 MHz
@@ -32,7 +30,8 @@ enum class Correction {
 
 // What the window has to do after a change of channel edit `channel`.
 struct ChannelChange {
-    // Show "Please Input Integer" now, while the failing text still stands in the edit.
+    // A character failed its check: the window says so now ("Please Input Integer"), while the failing text
+    // still stands in the edit.
     bool invalidCharacter = false;
     // Show the record in the controls again; the edit then reads s.m_strChannel[channel].
     // When false the edit keeps the operator's text and nothing is written back.

@@ -14,6 +14,15 @@ inline constexpr int IDD_ABOUTBOX = 100;
 inline constexpr int IDS_ABOUTBOX = 101;
 inline constexpr int IDD_ORV_DIALOG = 102;
 inline constexpr int IDR_MAINFRAME = 128;
+
+// The fixed texts of the program's messages, exactly as the radio's operators know them.
+inline constexpr int IDS_PORT_OFEN_FAIL = 200;
+inline constexpr int IDS_BUFF_FULL = 201;
+inline constexpr int IDS_WATCH_NOT_STARTED = 202; // followed by the port's name
+inline constexpr int IDS_PLEASE_INPUT_INTEGER = 203;
+inline constexpr int IDS_ALREADY_PORT_OPEN = 204;
+inline constexpr int IDS_COM1_PORT_OPEN = 205;
+inline constexpr int IDS_COM1_PORT_CLOSE = 206;
 // Added to the window menu; low four bits clear and below 0xF000 like every
 // application command of a system menu.
 inline constexpr int IDM_ABOUTBOX = 0x0010;

@@ -235,10 +235,26 @@ const DialogTemplate* FindDialog(int id) {
 }
 
 std::string_view LoadString(int id) {
-    if (id == IDS_ABOUTBOX) {
+    switch (id) {
+    case IDS_ABOUTBOX:
         return "Velmar Program About(&A)...";
+    case IDS_PORT_OFEN_FAIL:
+        return "Port Ofen Fail";
+    case IDS_BUFF_FULL:
+        return "buff full";
+    case IDS_WATCH_NOT_STARTED:
+        return "Error while creating ThreadWatchComm, ";
+    case IDS_PLEASE_INPUT_INTEGER:
+        return "Please Input Integer";
+    case IDS_ALREADY_PORT_OPEN:
+        return "Already Port open";
+    case IDS_COM1_PORT_OPEN:
+        return "COM1 Port Open";
+    case IDS_COM1_PORT_CLOSE:
+        return "COM1 Port Close";
+    default:
+        return {};
     }
-    return {};
 }
 
 const IconResource* FindIcon(int id) {

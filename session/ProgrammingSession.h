@@ -83,7 +83,7 @@ public:
 
     // Opens `portName` (a device path, or COMn as DevicePathForPort maps it)
     // with the radio's line settings. False when the link could not: its
-    // LastFailure() and LastFailureDetail() tell why.
+    // LastFailure() tells why.
     bool Open(const std::string& portName);
     // The same with the device given: `portName` is what messages call the port ("COM1").
     bool Open(const std::string& portName, const std::string& device);

@@ -2,6 +2,7 @@
 
 #include "Orv.h"
 #include "ResourceLoader.h"
+#include "Strings.h"
 
 #include "MessageBoxes.h"
 #include "StatusLine.h"
@@ -219,7 +220,7 @@ void COrvDlg::OnChangeChannel(int id) {
     // while it is open finds the record as it was.
     RadioSettings trial = m_record;
     if (EnterChannelText(trial, channel).invalidCharacter) {
-        MessageBox(QString::fromLatin1(kMsgPleaseInputInteger));
+        MessageBox(LoadString(IDS_PLEASE_INPUT_INTEGER));
     }
     const ChannelChange change = EnterChannelText(m_record, channel);
     SayCorrection(channel, change);
@@ -380,10 +381,23 @@ void COrvDlg::OnModePmrLpd() {
 }
 
 void COrvDlg::ShowLinkMessage(const LinkMessage& message) {
-    const QString text = QString::fromStdString(message.text);
-    QString detail = QString::fromStdString(message.detail);
+    QString text;
+    QString detail;
+    switch (message.event) {
+    case LinkEvent::OpenFailed:
+        text = LoadString(IDS_PORT_OFEN_FAIL);
+        detail = QString::fromStdString(res::DescribeSerialFailure(message.failure));
+        break;
+    case LinkEvent::BufferFull:
+        text = LoadString(IDS_BUFF_FULL);
+        detail = QString::fromStdString(res::DescribeBuffFull(message.dropped, message.held, COMM_BUFFER_SIZE - 1));
+        break;
+    case LinkEvent::WatchNotStarted:
+        text = LoadString(IDS_WATCH_NOT_STARTED) + QString::fromStdString(message.portName);
+        break;
+    }
     if (QThread::currentThread() == thread()) {
-        if (m_comm.LastFailure().kind == LinkFailureKind::NoDevice) {
+        if (message.event == LinkEvent::OpenFailed && message.failure.kind == LinkFailureKind::NoDevice) {
             // Which ports there are instead: most often the cable got another name.
             const QStringList present = m_portLister();
             detail += present.isEmpty() ? QString("\n\nNo serial ports are present now.")
@@ -423,7 +437,7 @@ void COrvDlg::OnConnect() {
         return;
     }
     if (m_comm.m_bPortOpen.load()) {
-        AfxMessageBox("Already Port open");
+        AfxMessageBox(LoadString(IDS_ALREADY_PORT_OPEN));
         return;
     }
     if (m_port.reason != PortReason::Chosen) {
@@ -432,7 +446,7 @@ void COrvDlg::OnConnect() {
     }
     if (m_session.Open(GetPortName(), QFile::encodeName(m_port.device).toStdString())) {
         ShowLinkState();
-        MessageBox("COM1 Port Open");
+        MessageBox(LoadString(IDS_COM1_PORT_OPEN));
         m_btnDisconnect.EnableWindow(true);
         m_btnSend.EnableWindow(true);
         m_btnConnect.EnableWindow(false);
@@ -448,7 +462,7 @@ void COrvDlg::OnDisconnect() {
     }
     m_session.Close();
     ShowLinkState();
-    MessageBox("COM1 Port Close");
+    MessageBox(LoadString(IDS_COM1_PORT_CLOSE));
     m_btnDisconnect.EnableWindow(false);
     m_btnSend.EnableWindow(false);
     m_btnConnect.EnableWindow(true);

@@ -64,9 +64,9 @@ public:
         bool lastWasNotify = false;
         std::vector<Chunk> chunks;
         std::vector<LinkMessage> messages;
-        [[nodiscard]] long Count(const std::string& text) const {
+        [[nodiscard]] long Count(LinkEvent event) const {
             return std::count_if(messages.begin(), messages.end(),
-                                 [&](const LinkMessage& m) { return m.text == text; });
+                                 [&](const LinkMessage& m) { return m.event == event; });
         }
     };
 

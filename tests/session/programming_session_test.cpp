@@ -58,7 +58,7 @@ TEST(ProgrammingSession, WholeSendKeepsTheFrameItsPacingAndGetsTheReply) {
     std::promise<SendResult> done;
     CProgrammingSession session(link); // after what its callbacks use: it stops first
     session.CollectReplies();
-    ASSERT_TRUE(session.Open(pty.Slave())) << link.LastFailureDetail();
+    ASSERT_TRUE(session.Open(pty.Slave())) << link.LastFailure().reason;
     LineSettings line;
     ASSERT_TRUE(link.CurrentLineSettings(&line));
     EXPECT_EQ(line, (LineSettings{4800, 8, 2, 0, true}));
@@ -128,7 +128,7 @@ TEST(ProgrammingSession, HangUpAndStopEndTheSendAtOnceWithAnHonestCount) {
         std::promise<SendResult> done;
         std::atomic<int> finishedCalls{0};
         CProgrammingSession session(link);
-        ASSERT_TRUE(session.Open(pty.Slave())) << link.LastFailureDetail();
+        ASSERT_TRUE(session.Open(pty.Slave())) << link.LastFailure().reason;
         ASSERT_TRUE(session.StartSend(SomeSettings(), {}, [&](const SendResult& r) {
             if (finishedCalls.fetch_add(1) == 0) {
                 done.set_value(r);

@@ -5,6 +5,7 @@
 #include "SendReport.h"
 #include "SentHistory.h"
 #include "SettingFile.h"
+#include "Strings.h"
 
 #include <cerrno>
 #include <chrono>
@@ -164,10 +165,10 @@ public:
         bool allSent = true;
         bool anySent = false;
         for (auto& p : m_ports) {
-            PortOutcome o = p->started
-                                ? OutcomeOf(p->device, p->session.LastResult(), p->session.Replies())
-                                : NotOpened(p->device, m_checksum,
-                                            p->open ? "the Send could not be started" : p->link.LastFailureDetail());
+            PortOutcome o = p->started ? OutcomeOf(p->device, p->session.LastResult(), p->session.Replies())
+                                       : NotOpened(p->device, m_checksum,
+                                                   p->open ? "the Send could not be started"
+                                                           : res::DescribeSerialFailure(p->link.LastFailure()));
             if (o.Sent()) {
                 ++p->programmed;
                 anySent = true;
@@ -201,7 +202,8 @@ public:
             programmed += p->programmed;
         }
         Say("velmar-send: round " + std::to_string(round) + " done, " + std::to_string(programmed) +
-            (programmed == 1 ? " radio" : " radios") + " programmed so far. Connect the next radios and press Enter to send again, or q and Enter to "
+            (programmed == 1 ? " radio" : " radios") +
+            " programmed so far. Connect the next radios and press Enter to send again, or q and Enter to "
             "end.");
         for (;;) {
             if (const auto newline = m_input.find('\n'); newline != std::string::npos) {
