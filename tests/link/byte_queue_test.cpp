@@ -22,7 +22,8 @@ TEST(ByteQueue, HoldsAtMost4191BytesAndGivesThemBackInOrderAcrossTheWrap) {
     EXPECT_EQ(byte, 0xA5) << "a failed Take leaves the byte";
     std::uint64_t in = 0, out = 0;
     for (const int taken : {1, 1000, 4000, 4191}) {
-        while (q.Put(StreamByte(in))) { // the refused byte is offered again later: it must have overwritten nothing
+        // The refused byte is offered again later: it must have overwritten nothing.
+        for (int room = COMM_BUFFER_SIZE; room > 0 && q.Put(StreamByte(in)); --room) {
             ++in;
         }
         ASSERT_EQ(q.Count(), COMM_BUFFER_SIZE - 1);

@@ -55,6 +55,7 @@ TEST(SerialLinkOpen, EachRefusalSaysWhyOnceAndReleasesThePort) {
         {file, 4800, 8, 2, 0, LinkFailureKind::NotSerial, std::string(file) + " is not a serial device"},
         {"", 4800, 8, 1, 0, LinkFailureKind::SettingRefused, "one and a half"},
         {"", 4800, 8, 3, 0, LinkFailureKind::SettingRefused, "stop-bits code"},
+        {"", 12345, 8, 2, 0, LinkFailureKind::SettingRefused, "12345 baud"},
         {"", 0, 8, 2, 0, LinkFailureKind::SettingRefused, "0 baud"},
         {"", 4800, 9, 2, 0, LinkFailureKind::SettingRefused, "9 data bits"},
         {"", 4800, 8, 2, 5, LinkFailureKind::SettingRefused, "parity code 5"},

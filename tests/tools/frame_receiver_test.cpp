@@ -33,15 +33,6 @@ FrameReport ReceiveAtOnce(const std::vector<std::uint8_t>& bytes) {
     return r ? std::move(*r) : FrameReport{};
 }
 
-TEST(FrameReceiver, BadChecksumIsReportedWithTheDecodedSetting) {
-    std::vector<std::uint8_t> frame = test::DefaultsFrame();
-    frame[257] = 0x87;
-    const FrameReport r = ReceiveAtOnce(frame);
-    EXPECT_EQ(r.errors, std::vector<std::string>{"checksum 0x87, expected 0x88"});
-    ASSERT_TRUE(r.decoded.has_value());
-    EXPECT_EQ(r.decoded->options[5].item, "0.5 Sec");
-}
-
 TEST(FrameReceiver, ShortFrameThenGoodOne) {
     FrameReceiver rx;
     const std::vector<std::uint8_t> full = test::ScanDelay60Frame();

@@ -6,7 +6,6 @@
 
 #include "ChannelCsv.h"
 #include "ChannelEntry.h"
-#include "ChannelPlans.h"
 #include "Orv.h"
 #include "ProgrammingFrame.h"
 #include "PtyRadio.h"
@@ -98,17 +97,7 @@ private slots:
                      .toStringList()
                      .value(0),
                  club);
-
-        // Group C filled from a plan on top: the Send carries what the plan's texts typed would give.
-        SelectGroup(*dlg, 2);
-        QVERIFY(dlg->FillGroupWithPlan(1)); // PMR446 channels 9-16
-        RadioSettings expected = ClubSetting();
-        expected.m_nGroup = 2;
-        for (int c = 0; c < 8; ++c) {
-            const EnteredChannel e = EnterWholeText(SliceTexts(PlanSlices()[1])[static_cast<std::size_t>(c)]);
-            expected.m_strGroupChannel[2][static_cast<std::size_t>(c)] = e.text;
-            expected.m_strGroupCode[2][static_cast<std::size_t>(c)] = e.code;
-        }
+        const RadioSettings expected = ClubSetting();
 
         PtyRadio radio;
         qputenv("VELMAR_COM1", QByteArray::fromStdString(radio.Device()));
