@@ -5,6 +5,7 @@
 #include "RadioOptions.h"
 #include "ReportFormat.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -126,10 +127,13 @@ public:
         std::vector<std::uint8_t> buf(4096);
         bool going = true;
         while (going && g_stop == 0) {
-            int timeout = -1;
+            // The wake-up pipe ends the wait at a signal; the limit is there for runtimes that hold a signal's
+            // handler back until the call it interrupted returns (the thread sanitizer does).
+            constexpr int kLookAtTheFlagMs = 250;
+            int timeout = kLookAtTheFlagMs;
             if (const auto deadline = m_rx.Deadline()) {
                 const auto left = (*deadline - Now()).count();
-                timeout = left <= 0 ? 0 : static_cast<int>((left + 999) / 1000);
+                timeout = left <= 0 ? 0 : std::min(kLookAtTheFlagMs, static_cast<int>((left + 999) / 1000));
             }
             pollfd fds[2] = {{m_dev.Master(), POLLIN, 0}, {wakeRead, POLLIN, 0}};
             const int n = ::poll(fds, 2, timeout);
