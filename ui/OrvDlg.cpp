@@ -54,7 +54,7 @@ COrvDlg::COrvDlg(QWidget* parent) : CDialog(IDD, parent), m_hIcon(LoadIcon(IDR_M
     m_receivedTimer.setSingleShot(true);
     QObject::connect(&m_receivedTimer, &QTimer::timeout, this, [this] { ShowReceivedSoon(); });
     m_readQuiet.setSingleShot(true);
-    m_readQuiet.setInterval(20);
+    m_readQuiet.setInterval(50);
     QObject::connect(&m_readQuiet, &QTimer::timeout, this, [this] {
         // Paired with the exchange in the notification: either the watch thread posts again, or this run sees
         // the bytes it queued.
