@@ -55,10 +55,6 @@ void CSerialLink::SetMessageSink(std::function<void(const LinkMessage&)> sink) {
     m_sink = std::move(sink);
 }
 
-void CSerialLink::SetDrainObserver(std::function<void(const std::uint8_t*, std::uint32_t, bool)> observer) {
-    m_drainObserver = std::move(observer);
-}
-
 void CSerialLink::Report(LinkEvent event) {
     if (!m_sink) {
         return;
@@ -200,10 +196,8 @@ std::uint32_t CSerialLink::ThreadWatchComm(CSerialLink* link) {
                         link->m_rxQueue.Put(buffer[i]);
                     }
                 } else {
+                    link->m_nDropped.fetch_add(n, std::memory_order_acq_rel);
                     link->ReportBuffFull(n, COMM_BUFFER_SIZE - room);
-                }
-                if (link->m_drainObserver) {
-                    link->m_drainObserver(buffer, n, fits);
                 }
                 if (!link->m_bPortOpen.load(std::memory_order_acquire)) {
                     break;

@@ -5,7 +5,7 @@
 // turns it into a queued call on its own thread and takes the bytes from m_rxQueue there).
 //
 // Threads, by kind of operation:
-//  - one owner calls Open, Close, SetNotify, SetMessageSink, SetDrainObserver, LastFailure and the destructor;
+//  - one owner calls Open, Close, SetNotify, SetMessageSink, LastFailure and the destructor;
 //    Open and Close only while no write runs (a programming session stops its Send before it closes);
 //  - one writer calls Write: the programming session's thread while a Send runs;
 //  - one reader, the watch thread, calls Read and puts into m_rxQueue; one consumer (the window, or a session
@@ -97,9 +97,6 @@ public:
     void SetNotify(std::function<void()> notify);
     // Receives the link's messages, from the window thread (Open) or the watch thread. Must not block.
     void SetMessageSink(std::function<void(const LinkMessage&)> sink);
-    // For tests and diagnostics: called on the watch thread after each read of a drain with the bytes read and
-    // whether they were queued (false: dropped for want of room).
-    void SetDrainObserver(std::function<void(const std::uint8_t* bytes, std::uint32_t count, bool queued)> observer);
 
     // Why the last Open failed (kind None after a successful one).
     [[nodiscard]] const LinkFailure& LastFailure() const { return m_lastFailure; }
@@ -107,6 +104,9 @@ public:
     [[nodiscard]] std::uint32_t WriteMultiplier() const { return m_nWriteMultiplier; }
     // True while a watch thread runs its loop (the thread clears it when it leaves).
     [[nodiscard]] bool WatchThreadRunning() const { return m_bWatching.load(std::memory_order_acquire); }
+    // Received bytes dropped for want of room in m_rxQueue since the link was made, "buff full" or not (while
+    // its box stands, further drops bring no box). Any thread.
+    [[nodiscard]] std::uint64_t DroppedBytes() const { return m_nDropped.load(std::memory_order_acquire); }
     // True once the watch thread saw the line hang up; it then waits only for Close. Reset by Open.
     [[nodiscard]] bool LineHungUp() const { return m_bHungUp.load(std::memory_order_acquire); }
     // What the last watch thread ended with (see ThreadWatchComm); valid once Close has returned.
@@ -134,7 +134,7 @@ private:
     LinkFailure m_lastFailure;
     std::function<void()> m_notify;
     std::function<void(const LinkMessage&)> m_sink;
-    std::function<void(const std::uint8_t*, std::uint32_t, bool)> m_drainObserver;
+    std::atomic<std::uint64_t> m_nDropped{0};
     // Whether a "buff full" box is up; shared with the box's dismissed callback, which may outlive the link.
     std::shared_ptr<std::atomic<bool>> m_pBuffFullShown = std::make_shared<std::atomic<bool>>(false);
 };

@@ -50,19 +50,12 @@ private:
     velmar::CPseudoTerminal m_pty;
 };
 
-// Everything the watch thread reports: read chunks (as the drain observer sees them), notifications and
-// messages. The wait has a generous limit so that a fault fails the test instead of hanging it.
+// Everything the watch thread reports: notifications and messages. The wait has a generous limit so that a fault
+// fails the test instead of hanging it.
 class LinkEvents {
 public:
-    struct Chunk {
-        std::vector<std::uint8_t> bytes;
-        bool queued;
-    };
     struct Seen {
         int notifications = 0;
-        std::size_t received = 0;
-        bool lastWasNotify = false;
-        std::vector<Chunk> chunks;
         std::vector<LinkMessage> messages;
         [[nodiscard]] long Count(LinkEvent event) const {
             return std::count_if(messages.begin(), messages.end(),
@@ -71,19 +64,22 @@ public:
     };
 
     void Attach(CSerialLink& link) {
-        link.SetNotify([this] { Record([](Seen& s) { ++s.notifications, s.lastWasNotify = true; }); });
-        link.SetDrainObserver([this](const std::uint8_t* bytes, std::uint32_t n, bool queued) {
-            Record([&](Seen& s) {
-                s.chunks.push_back({{bytes, bytes + n}, queued}), s.received += n, s.lastWasNotify = false;
-            });
-        });
+        m_link = &link;
+        link.SetNotify([this] { Record([](Seen& s) { ++s.notifications; }); });
         link.SetMessageSink([this](const LinkMessage& m) { Record([&](Seen& s) { s.messages.push_back(m); }); });
     }
-    // Waits until `bytes` bytes have been read in all and a notification followed the last of them.
+    // Waits until `bytes` bytes in all have been queued (put there by the test too) or dropped since the link was
+    // made, and a notification told of the last of them.
     bool WaitForDrained(std::size_t bytes) {
         std::unique_lock lock(m_mutex);
-        return m_cv.wait_for(lock, std::chrono::seconds(20),
-                             [&] { return m_seen.received >= bytes && m_seen.lastWasNotify; });
+        return m_cv.wait_for(lock, std::chrono::seconds(20), [&] {
+            return static_cast<std::size_t>(m_link->m_rxQueue.Count()) + m_link->DroppedBytes() + m_taken >= bytes;
+        });
+    }
+    // Bytes the test took out of the queue, which WaitForDrained no longer finds there.
+    void Took(std::size_t bytes) {
+        std::lock_guard lock(m_mutex);
+        m_taken += bytes;
     }
     Seen Now() {
         std::lock_guard lock(m_mutex);
@@ -99,6 +95,8 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_cv;
     Seen m_seen;
+    CSerialLink* m_link = nullptr;
+    std::size_t m_taken = 0; // what the test took out of the queue
 };
 
 // Takes everything the queue holds, as the window does on a notification.
