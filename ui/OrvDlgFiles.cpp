@@ -36,11 +36,6 @@ const char* const kRecentKey = "recentFiles";
 const char* const kSettingFilter = "Velmar settings (*.velmar)";
 const char* const kCsvFilter = "Channel lists (*.csv)";
 
-// Where the window keeps what it remembers between runs: ~/.config/velmar/velmar.conf.
-QSettings Remembered() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, "velmar", "velmar");
-}
-
 QString FileName(const QString& path) {
     return QFileInfo(path).fileName();
 }

@@ -11,11 +11,11 @@ namespace {
 
 const char* const kPortKey = "port";
 
+} // namespace
+
 QSettings Remembered() {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, "velmar", "velmar");
 }
-
-} // namespace
 
 QList<PortFacts> SystemPorts() {
     QList<PortFacts> ports;

@@ -5,6 +5,7 @@
 // and the watch that finds a cable by its plugging.
 
 #include <QList>
+#include <QSettings>
 #include <QString>
 #include <QStringList>
 
@@ -46,7 +47,9 @@ PortInForce ResolvePort(const QString& commandLine, const QString& environment, 
 // Why, in the words of the status line: "command line", "VELMAR_COM1", "remembered", "default", "chosen".
 QString ReasonText(PortReason reason);
 
-// The port remembered across runs (~/.config/velmar/velmar.conf), empty for none.
+// What the window remembers across runs: ~/.config/velmar/velmar.conf (the port, the recent files).
+QSettings Remembered();
+// The port remembered across runs, empty for none.
 QString RememberedPort();
 void RememberPort(const QString& device);
 
