@@ -26,9 +26,11 @@ RadioSettings SomeSettings() {
     return s;
 }
 
-// The window's rule: arrivals more than 10 ms apart start a new write; each
-// write follows the one before by at least its pause (less 1 ms of the
-// reader's own jitter), or, when it came late, makes up for it in the next gap.
+// Arrivals more than 10 ms apart start a new write. No write may come early:
+// it follows one of the three writes before it by at least the pauses between
+// them (less 1 ms of the reader's own jitter). The pseudo-terminal's kernel
+// worker can hand over two or three writes in a row late, which shortens the
+// gap after them; an early write is short against every write before it.
 void ExpectPacing(const std::vector<Clock::time_point>& arrivals, const std::vector<PacedWrite>& writes) {
     std::vector<Clock::time_point> starts{arrivals.front()};
     for (std::size_t i = 1; i < arrivals.size(); ++i) {
@@ -45,7 +47,7 @@ void ExpectPacing(const std::vector<Clock::time_point>& arrivals, const std::vec
         return starts[to] - starts[from] >= std::chrono::milliseconds(pauseMs - 1);
     };
     for (std::size_t i = 1; i < starts.size(); ++i) {
-        EXPECT_TRUE(held(i - 1, i) || (i >= 2 && held(i - 2, i - 1) && held(i - 2, i)))
+        EXPECT_TRUE(held(i - 1, i) || (i >= 2 && held(i - 2, i)) || (i >= 3 && held(i - 3, i)))
             << "gap " << i << ": " << std::chrono::duration<double, std::milli>(starts[i] - starts[i - 1]).count()
             << " ms, pause " << writes[i - 1].pauseAfterMs << " ms";
     }
