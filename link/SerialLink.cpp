@@ -196,8 +196,9 @@ std::uint32_t CSerialLink::ThreadWatchComm(CSerialLink* link) {
                         link->m_rxQueue.Put(buffer[i]);
                     }
                 } else {
-                    link->m_nDropped.fetch_add(n, std::memory_order_acq_rel);
+                    // Counted once told, so that whoever sees the count has been told of the drop.
                     link->ReportBuffFull(n, COMM_BUFFER_SIZE - room);
+                    link->m_nDropped.fetch_add(n, std::memory_order_acq_rel);
                 }
                 if (!link->m_bPortOpen.load(std::memory_order_acquire)) {
                     break;
