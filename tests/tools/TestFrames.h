@@ -48,17 +48,15 @@ inline std::vector<std::uint8_t> LastItemsFrame() {
 }
 
 // Arrival time of every byte when the sender's 141 writes each take
-// `writeTime` and are followed by their pause; each further byte of a write
-// comes one byte time (2.3 ms at 4800 baud 8N2) after the one before.
+// `writeTime` and are followed by their pause; a write's bytes arrive
+// together, as over a pseudo-terminal.
 inline std::vector<std::chrono::microseconds> PacedArrivals(std::chrono::microseconds start,
                                                             std::chrono::microseconds writeTime) {
     RadioSettings s;
     std::vector<std::chrono::microseconds> at;
     std::chrono::microseconds t = start;
     for (const PacedWrite& w : BuildProgrammingFrame(s).writes) {
-        for (std::size_t i = 0; i < w.bytes.size(); ++i) {
-            at.push_back(t + std::chrono::microseconds(2300 * i));
-        }
+        at.insert(at.end(), w.bytes.size(), t);
         t += writeTime + std::chrono::milliseconds(w.pauseAfterMs);
     }
     return at;

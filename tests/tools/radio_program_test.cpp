@@ -120,8 +120,9 @@ TEST(RadioProgram, ShortFrameThenGoodOneEachAnswered) {
     // Written in one go, not one write per field with its pause.
     ASSERT_EQ(::write(fd, frame.data(), frame.size()), 258);
     ASSERT_TRUE(radio.WaitFor("    and 135 more\n  Replied: 4f 4b\n")) << radio.Text();
-    for (const char* part : {"Frame 2: OK, 258 bytes, checksum 0x69\n", "\n  Group A  12.5Khz  446.00625 -",
-                             "\n  Mode Select: GRUOP\n", "140 gaps shorter than their pause"}) {
+    for (const char* part :
+         {"Frame 2: OK, 258 bytes, checksum 0x69\n", "\n  Group A  12.5Khz  446.00625 -", "\n  Mode Select: GRUOP\n",
+          "140 writes came early, their gaps shorter than their pause"}) {
         EXPECT_NE(radio.Text().find(part), std::string::npos) << part << " in " << radio.Text();
     }
     // One reply after each frame, the short one too; the last one outlives the program's --count exit.

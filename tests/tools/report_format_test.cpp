@@ -45,9 +45,10 @@ TEST(ReportFormat, WholeFrame) {
         << json;
     EXPECT_HAS(json, R"("Self Tone Test":"On","Mode Select":"GRUOP","Band Select":"410Mhz"},"option_bytes":{)");
     EXPECT_HAS(json, R"("checksum":{"expected":105,"received":105},"pacing":{"gaps":[)"
-                     R"({"after":"start byte","gap_ms":50.250,"pause_ms":50,"held":true},)");
-    EXPECT_HAS(json, R"({"after":"zero fill 53","gap_ms":120.250,"pause_ms":120,"held":true}],"total_ms":3735.000,)"
-                     R"("pauses_ms":3700,"min_overshoot_ms":0.250,"every_gap_held":true,"short_gaps":0,)"
+                     R"({"after":"start byte","gap_ms":50.250,"pause_ms":50,"held":true,"late_delivery":false},)");
+    EXPECT_HAS(json, R"({"after":"zero fill 53","gap_ms":120.250,"pause_ms":120,"held":true,"late_delivery":false}],)"
+                     R"("total_ms":3735.000,"pauses_ms":3700,"min_overshoot_ms":0.250,"every_gap_held":true,)"
+                     R"("short_gaps":0,"late_deliveries":0,)"
                      R"("jitter_allowance_ms":1.000},"after_previous_frame":null})");
 
     const std::string text = FormatText(PacedGruop());
@@ -59,10 +60,10 @@ TEST(ReportFormat, WholeFrame) {
 TEST(ReportFormat, ShortGapIsFlagged) {
     const FrameReport rushed = PacedGruop(milliseconds(3));
     const std::string json = FormatJson(rushed);
-    EXPECT_HAS(json, R"({"after":"Group C CH8","gap_ms":97.250,"pause_ms":100,"held":false})");
-    EXPECT_HAS(json, R"("min_overshoot_ms":-2.750,"every_gap_held":false,"short_gaps":1,)");
+    EXPECT_HAS(json, R"({"after":"Group C CH8","gap_ms":97.250,"pause_ms":100,"held":false,"late_delivery":false})");
+    EXPECT_HAS(json, R"("min_overshoot_ms":-2.750,"every_gap_held":false,"short_gaps":1,"late_deliveries":0,)");
     const std::string text = FormatText(rushed);
-    EXPECT_HAS(text, "1 gap shorter than its pause");
+    EXPECT_HAS(text, "1 write came early, its gap shorter than its pause");
     EXPECT_HAS(text, "\n    after Group C CH8: 97.250 ms < 100 ms\n");
 }
 

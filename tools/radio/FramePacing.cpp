@@ -50,22 +50,38 @@ PacingReport AnalysePacing(std::span<const Micros> arrivals) {
     PacingReport r;
     const auto received = static_cast<int>(std::min<std::size_t>(arrivals.size(), kFrameSize));
     bool first = true;
+    // What each gap had beyond its pause and the write before it: for the sender never below 0, however late
+    // the writes were handed over, once summed from a write that came on time.
+    std::vector<Micros> beyond;
     for (int w = 0; w + 1 < kFrameWriteCount && kWriteSchedule[w + 1].offset < received; ++w) {
         const WriteSlot& slot = kWriteSchedule[w];
         Gap g;
         g.write = w;
         g.measured = arrivals[kWriteSchedule[w + 1].offset] - arrivals[slot.offset];
         g.pauseMs = slot.pauseAfterMs;
-        const Micros pause = std::chrono::milliseconds(slot.pauseAfterMs);
-        g.held = g.measured + kJitterAllowance >= pause;
-        const Micros overshoot = g.measured - pause;
-        r.minOvershoot = first ? overshoot : std::min(r.minOvershoot, overshoot);
-        first = false;
         r.pausesMs += slot.pauseAfterMs;
+        const Micros pause = std::chrono::milliseconds(slot.pauseAfterMs);
+        const Micros span = arrivals[slot.offset + slot.size - 1] - arrivals[slot.offset];
+        beyond.push_back(g.measured - pause - span);
+        Micros best = beyond.back();
+        Micros sum{0};
+        for (int back = 0; back <= kLateDeliveriesInARow && back <= w; ++back) {
+            sum += beyond[static_cast<std::size_t>(w - back)];
+            best = std::max(best, sum);
+        }
+        g.held = best + kJitterAllowance >= Micros(0);
+        g.lateDelivery = g.held && g.measured + kJitterAllowance < pause;
+        if (!g.lateDelivery) {
+            // A late delivery's gap tells of the system, not of the sender.
+            const Micros overshoot = g.measured - pause;
+            r.minOvershoot = first ? overshoot : std::min(r.minOvershoot, overshoot);
+            first = false;
+        }
         if (!g.held) {
             r.everyGapHeld = false;
             ++r.shortGaps;
         }
+        r.lateDeliveries += g.lateDelivery ? 1 : 0;
         r.gaps.push_back(g);
     }
     if (!r.gaps.empty()) {

@@ -74,20 +74,30 @@ std::string WriteLabel(int write);
 // The write that carries the byte at `offset` (0 .. kFrameSize - 1).
 int WriteAt(int offset);
 
+// A gap that looks short says little by itself: the kernel may hand a write
+// (or two or three in a row) over late, and the gap after it then looks short
+// by as much, although the sender kept its pause. A write came early only when
+// it came sooner after each of the last few writes before it than the pauses
+// and writes in between allow (less kJitterAllowance): deliveries are never
+// early, so that is the sender's doing. A short gap that is no early write is
+// a late delivery.
+inline constexpr int kLateDeliveriesInARow = 3;
 struct Gap {
     int write = 0; // the gap runs from this write's first byte to the next write's first byte
     Micros measured{0};
-    int pauseMs = 0;   // the pause the sender keeps after `write`
-    bool held = false; // measured >= pause, less kJitterAllowance
+    int pauseMs = 0;           // the pause the sender keeps after `write`
+    bool held = false;         // the next write did not come early: the sender kept its pause
+    bool lateDelivery = false; // held, yet measured shorter than the pause, less kJitterAllowance
 };
 
 struct PacingReport {
-    std::vector<Gap> gaps; // one per pair of writes that both arrived, in order
-    Micros total{0};       // from the start byte to the first byte of the last write that arrived
-    int pausesMs = 0;      // the pauses the measured gaps should at least have taken together
-    Micros minOvershoot{0};
-    bool everyGapHeld = true;
-    int shortGaps = 0;
+    std::vector<Gap> gaps;    // one per pair of writes that both arrived, in order
+    Micros total{0};          // from the start byte to the first byte of the last write that arrived
+    int pausesMs = 0;         // the pauses the measured gaps should at least have taken together
+    Micros minOvershoot{0};   // the least a gap exceeded its pause by, late deliveries aside
+    bool everyGapHeld = true; // the verdict on the sender: no write came early
+    int shortGaps = 0;        // gaps whose next write came early
+    int lateDeliveries = 0;   // gaps that only looked short
 };
 
 // `arrivals` holds the arrival time of each received byte, the start byte

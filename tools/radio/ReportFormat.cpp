@@ -63,13 +63,15 @@ std::string PacingJson(const PacingReport& p) {
     std::string s = "{\"gaps\":" + Array(p.gaps, [](const Gap& g) {
                         return "{\"after\":" + Quoted(WriteLabel(g.write)) + ",\"gap_ms\":" + Ms(g.measured) +
                                ",\"pause_ms\":" + std::to_string(g.pauseMs) +
-                               ",\"held\":" + (g.held ? "true" : "false") + "}";
+                               ",\"held\":" + (g.held ? "true" : "false") +
+                               ",\"late_delivery\":" + (g.lateDelivery ? "true" : "false") + "}";
                     });
     s += ",\"total_ms\":" + Ms(p.total);
     s += ",\"pauses_ms\":" + std::to_string(p.pausesMs);
     s += ",\"min_overshoot_ms\":" + (p.gaps.empty() ? std::string("null") : Ms(p.minOvershoot));
     s += ",\"every_gap_held\":" + std::string(p.everyGapHeld ? "true" : "false");
     s += ",\"short_gaps\":" + std::to_string(p.shortGaps);
+    s += ",\"late_deliveries\":" + std::to_string(p.lateDeliveries);
     s += ",\"jitter_allowance_ms\":" + Ms(kJitterAllowance) + "}";
     return s;
 }
@@ -115,11 +117,21 @@ std::string PacingText(const FrameReport& r) {
          std::to_string(p.pausesMs) + " ms); ";
     const std::string allowance =
         " (" + std::to_string(kJitterAllowance.count() / 1000) + " ms allowed for this program's timing jitter)";
+    // Told apart, so that nobody takes the system's lateness for the sender's haste.
+    const std::string late =
+        p.lateDeliveries == 0
+            ? std::string()
+            : "\n    " +
+                  (p.lateDeliveries == 1 ? std::string("1 write was")
+                                         : std::to_string(p.lateDeliveries) + " writes were") +
+                  " handed over late by the system here, so the gap after looked short; the sender kept its pause";
     if (p.everyGapHeld) {
-        return s + "every gap held its pause, the closest by " + Ms(p.minOvershoot) + " ms" + allowance + "\n";
+        return s + "every gap held its pause, the closest by " + Ms(p.minOvershoot) + " ms" + allowance + late + "\n";
     }
     s += std::to_string(p.shortGaps) +
-         (p.shortGaps == 1 ? " gap shorter than its pause" : " gaps shorter than their pause") + allowance + ":\n";
+         (p.shortGaps == 1 ? " write came early, its gap shorter than its pause"
+                           : " writes came early, their gaps shorter than their pause") +
+         allowance + ":\n";
     constexpr int kShown = 5;
     int shown = 0;
     for (const Gap& g : p.gaps) {
@@ -131,7 +143,7 @@ std::string PacingText(const FrameReport& r) {
     if (p.shortGaps > kShown) {
         s += "    and " + std::to_string(p.shortGaps - kShown) + " more\n";
     }
-    return s;
+    return late.empty() ? s : s + late.substr(1) + "\n";
 }
 
 } // namespace

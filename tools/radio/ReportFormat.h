@@ -7,9 +7,11 @@
 // group, spacing, channels in MHz or "-", codes in hex), options (label to
 // item text, null for a byte that codes no item), option_bytes (label to hex),
 // checksum (expected, received), pacing (null without a start byte: gaps with
-// after, gap_ms, pause_ms, held; total_ms, pauses_ms, min_overshoot_ms,
-// every_gap_held, short_gaps, jitter_allowance_ms), after_previous_frame
-// (null or gap_ms, pause_ms, held).
+// after, gap_ms, pause_ms, held, late_delivery; total_ms, pauses_ms,
+// min_overshoot_ms, every_gap_held (no write came early: the verdict on the
+// sender), short_gaps (writes that came early), late_deliveries (gaps that
+// only looked short, see FramePacing.h), jitter_allowance_ms),
+// after_previous_frame (null or gap_ms, pause_ms, held).
 
 #include "FrameReceiver.h"
 
