@@ -1,10 +1,13 @@
-// One Send after another against a pseudo-terminal, timed at the radio's end:
-// how long the frame takes, how long until Send can be clicked again, and by
-// how much each gap between writes overshoots its pause.
+// One Send after another from the window against a pseudo-terminal: how long
+// the frame takes, how long until Send can be clicked again, by how much each
+// pause ran over at the sender (its own trace), and what the radio's end saw
+// of the gaps, late deliveries told apart from early writes.
 // Usage: bench_send [sends=3]
 
+#include "FramePacing.h"
 #include "MessageBoxes.h"
 #include "OrvDlg.h"
+#include "PacingCheck.h"
 #include "ProgrammingFrame.h"
 #include "PtyRadio.h"
 #include "Resource.h"
@@ -66,17 +69,12 @@ int main(int argc, char** argv) {
     }
 
     RadioSettings pattern;
-    std::vector<int> pauses;
-    for (const PacedWrite& w : BuildProgrammingFrame(pattern).writes) {
-        pauses.push_back(w.pauseAfterMs);
-    }
+    const std::vector<PacedWrite> writes = BuildProgrammingFrame(pattern).writes;
+    PacedTrace trace;
+    dlg.SetPacingTrace(&trace);
 
-    std::vector<double> frameMs, clickToEnabledMs, overshoots;
-    // The reader's own timestamps can be late, never early: a late one makes
-    // the gap before it look longer and the one after it look shorter.
-    constexpr double kReaderJitterMs = 1.0;
-    int shortGaps = 0;
-    int belowPause = 0;
+    std::vector<double> frameMs, clickToEnabledMs, margins, receiverOvershoots;
+    int earlyWrites = 0, lateDeliveries = 0, senderFaults = 0;
     for (int run = 0; run < sends; ++run) {
         const std::size_t before = radio.Arrivals().size();
         EnabledWatch watch;
@@ -89,44 +87,53 @@ int main(int argc, char** argv) {
         }
         send->removeEventFilter(&watch);
 
+        // The sender: every pause from its write's return to the next write's call.
+        const test::PacingVerdict verdict = test::JudgePacing(trace, writes, std::chrono::milliseconds(50));
+        senderFaults += static_cast<int>(verdict.faults.size());
+        for (std::size_t i = 1; i < trace.size(); ++i) {
+            margins.push_back(Ms(trace[i].started - trace[i - 1].returned) - writes[i - 1].pauseAfterMs);
+        }
+        // The receiver: each byte's arrival, judged as the simulated radio judges it.
         const auto all = radio.Arrivals();
-        std::vector<Clock::time_point> starts;
+        std::vector<radio::Micros> arrivals;
         for (std::size_t i = before; i < all.size(); ++i) {
-            if (starts.empty() || all[i].at - all[i - 1].at > std::chrono::milliseconds(10)) {
-                starts.push_back(all[i].at);
-            }
+            const auto at = std::chrono::duration_cast<radio::Micros>(all[i].at - all[before].at);
+            arrivals.insert(arrivals.end(), all[i].bytes.size(), at);
         }
-        if (starts.size() != pauses.size()) {
-            std::fprintf(stderr, "bench_send: %zu writes arrived, %zu expected\n", starts.size(), pauses.size());
-            return 1;
+        const radio::PacingReport seen = radio::AnalysePacing(arrivals);
+        earlyWrites += seen.shortGaps;
+        lateDeliveries += seen.lateDeliveries;
+        for (const radio::Gap& g : seen.gaps) {
+            receiverOvershoots.push_back(std::chrono::duration<double, std::milli>(g.measured).count() - g.pauseMs);
         }
-        for (std::size_t i = 1; i < starts.size(); ++i) {
-            const double over = Ms(starts[i] - starts[i - 1]) - pauses[i - 1];
-            overshoots.push_back(over);
-            belowPause += over < 0;
-            shortGaps += over < -kReaderJitterMs;
-        }
-        frameMs.push_back(Ms(starts.back() - starts.front()));
+        frameMs.push_back(Ms(trace.back().started - trace.front().started));
         clickToEnabledMs.push_back(Ms(*watch.enabledAt - click));
     }
 
-    std::sort(overshoots.begin(), overshoots.end());
-    auto percentile = [&](double p) { return overshoots[static_cast<std::size_t>(p * (overshoots.size() - 1))]; };
+    const auto summary = [](std::vector<double> v, const char* what) {
+        std::sort(v.begin(), v.end());
+        const auto at = [&](double p) { return v[static_cast<std::size_t>(p * static_cast<double>(v.size() - 1))]; };
+        std::printf("%s over %zu pauses: min %.3f ms, median %.3f ms, p99 %.3f ms, max %.3f ms\n", what, v.size(),
+                    v.front(), at(0.5), at(0.99), v.back());
+        return at(0.5);
+    };
     std::printf("sends: %d over a pseudo-terminal (%s)\n", sends, radio.Device().c_str());
     for (int i = 0; i < sends; ++i) {
-        std::printf("send %d: first byte to checksum byte %.3f s (3.700 s of pauses), click to Send enabled %.3f s "
-                    "(5.700 s of pauses)\n",
+        std::printf("send %d: first write to checksum write %.3f s (3.700 s of pauses), click to Send enabled "
+                    "%.3f s (5.700 s of pauses)\n",
                     i + 1, frameMs[static_cast<std::size_t>(i)] / 1000,
                     clickToEnabledMs[static_cast<std::size_t>(i)] / 1000);
     }
-    std::printf("gap overshoot over %zu gaps: min %.3f ms, median %.3f ms, p99 %.3f ms, max %.3f ms\n",
-                overshoots.size(), overshoots.front(), percentile(0.5), percentile(0.99), overshoots.back());
-    std::printf("gaps measured below their pause: %d; by more than the reader's %.0f ms jitter: %d\n", belowPause,
-                kReaderJitterMs, shortGaps);
-    std::printf("targets: frame < 3.730 s, click to enabled < 5.750 s, median overshoot < 1 ms, no short gap\n");
+    const double median = summary(margins, "sender, pause overrun");
+    summary(receiverOvershoots, "receiver, gap over pause");
+    std::printf("sender: %d pauses short of their plan or over by more than 50 ms\n", senderFaults);
+    std::printf("receiver: %d writes came early, %d gaps only looked short (late deliveries)\n", earlyWrites,
+                lateDeliveries);
+    std::printf("targets: frame < 3.730 s, click to enabled < 5.750 s, median overrun < 1 ms, no pause short at "
+                "the sender, no early write at the receiver\n");
     const bool met = *std::max_element(frameMs.begin(), frameMs.end()) < 3730 &&
-                     *std::max_element(clickToEnabledMs.begin(), clickToEnabledMs.end()) < 5750 &&
-                     percentile(0.5) < 1.0 && shortGaps == 0;
+                     *std::max_element(clickToEnabledMs.begin(), clickToEnabledMs.end()) < 5750 && median < 1.0 &&
+                     senderFaults == 0 && earlyWrites == 0;
     std::printf("%s\n", met ? "all targets met" : "TARGETS MISSED");
     return 0;
 }

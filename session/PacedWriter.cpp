@@ -24,6 +24,10 @@ bool CPacedWriter::Start(std::vector<PacedWrite> writes, WriteFn write, std::fun
     m_pieces.store(0, std::memory_order_release);
     m_bytes.store(0, std::memory_order_release);
     m_cutShort.store(false, std::memory_order_release);
+    if (m_trace != nullptr) {
+        m_trace->clear();
+        m_trace->reserve(writes.size()); // no allocation between a write and its pause
+    }
     m_running.store(true, std::memory_order_release);
     m_thread = std::thread(&CPacedWriter::Run, this, std::move(writes), std::move(write), std::move(progress),
                            std::move(finished));
@@ -78,10 +82,15 @@ void CPacedWriter::Run(std::vector<PacedWrite> writes, WriteFn write, std::funct
             }
         }
         const std::uint32_t wanted = static_cast<std::uint32_t>(piece.bytes.size());
+        const auto started = m_trace != nullptr ? Clock::now() : Clock::time_point();
         const std::uint32_t written = std::min(write(piece.bytes.data(), wanted), wanted);
         // The pause is measured from the moment the write returned, so a slow
         // write never shortens the silence the radio expects after it.
-        const auto until = Clock::now() + std::chrono::milliseconds(piece.pauseAfterMs);
+        const auto returned = Clock::now();
+        const auto until = returned + std::chrono::milliseconds(piece.pauseAfterMs);
+        if (m_trace != nullptr) {
+            m_trace->push_back({started, returned, written});
+        }
         m_bytes.fetch_add(static_cast<int>(written), std::memory_order_acq_rel);
         m_pieces.fetch_add(1, std::memory_order_acq_rel);
         if (written < wanted) {

@@ -23,6 +23,16 @@
 
 namespace velmar {
 
+// What one write of a run did, on the monotonic clock: when the write function was called and when it
+// returned, and how many bytes it took. The pause after a write is kept from `returned` to the next `started`,
+// so a trace shows the sender's own pacing, free of what the far end's clock makes of it.
+struct PacedTraceEntry {
+    std::chrono::steady_clock::time_point started;
+    std::chrono::steady_clock::time_point returned;
+    std::uint32_t bytes = 0;
+};
+using PacedTrace = std::vector<PacedTraceEntry>;
+
 class CPacedWriter {
 public:
     using WriteFn = std::function<std::uint32_t(const std::uint8_t* bytes, std::uint32_t count)>;
@@ -39,6 +49,11 @@ public:
     // still going; a run that has finished is joined here.
     bool Start(std::vector<PacedWrite> writes, WriteFn write, std::function<void()> progress,
                std::function<void(bool stopped)> finished);
+
+    // From the next Start on, each write of a run is noted in *trace (emptied at Start); null (the default)
+    // notes nothing. The trace belongs to the writer's thread while a run goes: read it once `finished` has
+    // run. Owning thread, between runs.
+    void SetTrace(PacedTrace* trace) { m_trace = trace; }
 
     // Ends a run at once: the write in progress completes, no further piece
     // is written, the pause ends early. Returns when the thread has ended, so
@@ -67,6 +82,7 @@ private:
     std::atomic<int> m_pieces{0};
     std::atomic<int> m_bytes{0};
     std::atomic<bool> m_cutShort{false};
+    PacedTrace* m_trace = nullptr;
 };
 
 } // namespace velmar

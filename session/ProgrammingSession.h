@@ -107,6 +107,10 @@ public:
     // is emptied first. False, with no callback, while a Send runs or when
     // the link is not open.
     bool StartSend(const RadioSettings& settings, ProgressFn progress = {}, FinishedFn finished = {});
+    // Notes each write of the next Sends in *trace (see CPacedWriter::SetTrace): for tests and benchmarks that
+    // judge the pacing where it is made. Owning thread, while no Send runs.
+    void SetTrace(PacedTrace* trace) { m_writer.SetTrace(trace); }
+
     // Ends a Send at once: the write under way completes, no other follows.
     // When it returns no write happens any more and `finished` has reported
     // SendEnd::Stopped (unless the Send had ended before). Safe when idle.
