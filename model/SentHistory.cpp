@@ -2,14 +2,12 @@
 
 #include "SettingFile.h"
 #include "TextFile.h"
+#include "UserDirs.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
-#include <pwd.h>
-#include <unistd.h>
 
 namespace velmar {
 
@@ -17,14 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool IsSentFileName(const std::string& name) {
-    const std::string suffix = kSettingFileSuffix;
-    // A leading dot marks the temporary files of an atomic write and other hidden leftovers.
-    return name.size() > suffix.size() && name.front() != '.' &&
-           name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
-// Every *.velmar regular file of `dir` by name, oldest first.
+// Every record of `dir` by name, oldest first.
 std::vector<std::string> SentFileNames(const std::string& dir) {
     std::vector<std::string> names;
     std::error_code ec;
@@ -32,7 +23,7 @@ std::vector<std::string> SentFileNames(const std::string& dir) {
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         std::error_code typeError;
         const std::string name = it->path().filename().string();
-        if (IsSentFileName(name) && it->is_regular_file(typeError)) {
+        if (ParseSentRecordName(name) && it->is_regular_file(typeError)) {
             names.push_back(name);
         }
     }
@@ -56,22 +47,32 @@ std::string SentFileName(std::uint8_t checksum, std::chrono::system_clock::time_
 } // namespace
 
 std::string SentHistoryDir() {
-    const char* dataHome = std::getenv("XDG_DATA_HOME");
-    if (dataHome != nullptr && dataHome[0] == '/') {
-        return std::string(dataHome) + "/velmar/sent";
+    return DataDir() + "/sent";
+}
+
+std::optional<SentRecordName> ParseSentRecordName(std::string_view name) {
+    // "YYYY-MM-DD_HH-MM-SS.mmm_checksum-hh.velmar": every character in its place.
+    constexpr std::string_view kShape = "dddd-dd-dd_dd-dd-dd.ddd_checksum-xx";
+    const std::string_view suffix = kSettingFileSuffix;
+    if (name.size() != kShape.size() + suffix.size() || !name.ends_with(suffix)) {
+        return std::nullopt;
     }
-    std::string home;
-    if (const char* env = std::getenv("HOME"); env != nullptr && env[0] != '\0') {
-        home = env;
-    } else {
-        passwd entry{};
-        passwd* found = nullptr;
-        char buffer[4096];
-        if (getpwuid_r(getuid(), &entry, buffer, sizeof buffer, &found) == 0 && found != nullptr) {
-            home = found->pw_dir;
+    for (std::size_t i = 0; i < kShape.size(); ++i) {
+        const char ch = name[i];
+        const bool fits = kShape[i] == 'd'   ? ch >= '0' && ch <= '9'
+                          : kShape[i] == 'x' ? (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f')
+                                             : ch == kShape[i];
+        if (!fits) {
+            return std::nullopt;
         }
     }
-    return home + "/.local/share/velmar/sent";
+    const auto number = [&](std::size_t at, std::size_t length) {
+        return std::stoi(std::string(name.substr(at, length)));
+    };
+    SentRecordName r{number(0, 4),  number(5, 2),  number(8, 2),  number(11, 2),
+                     number(14, 2), number(17, 2), number(20, 3), 0};
+    r.checksum = static_cast<std::uint8_t>(std::stoi(std::string(name.substr(33, 2)), nullptr, 16));
+    return r;
 }
 
 bool RecordSentSetting(const std::string& dir, const RadioSettings& s, std::uint8_t checksum,
@@ -83,9 +84,19 @@ bool RecordSentSetting(const std::string& dir, const RadioSettings& s, std::uint
         *error = prefix + ec.message();
         return false;
     }
-    const std::string path = dir + "/" + SentFileName(checksum, when);
+    const std::string text = SettingToJson(s);
+    std::string path;
     std::string why;
-    if (!WriteSettingFile(path, s, &why)) {
+    bool exists = true;
+    // Two Sends in one millisecond (two programs, one folder) each keep their own record.
+    for (int ms = 0; exists && ms < 1000; ++ms) {
+        path = dir + "/" + SentFileName(checksum, when + std::chrono::milliseconds(ms));
+        if (!WriteNewTextFile(path, text, 0444, &why, &exists) && !exists) {
+            *error = prefix + why;
+            return false;
+        }
+    }
+    if (exists) {
         *error = prefix + why;
         return false;
     }

@@ -8,33 +8,48 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmar {
 
 inline constexpr int kSentHistoryKeep = 500;
 
-// $XDG_DATA_HOME/velmar/sent when XDG_DATA_HOME is set and absolute, else
-// $HOME/.local/share/velmar/sent (HOME from the password database when unset).
-// Reads the environment: call it from any thread, but not while another
-// thread changes the environment.
+// DataDir()/sent.
 std::string SentHistoryDir();
+
+// What a record's file name tells: when the Send was (local time, as written)
+// and the frame's checksum byte.
+struct SentRecordName {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, millisecond = 0;
+    std::uint8_t checksum = 0;
+};
+
+// The file name (no folder) of a record as RecordSentSetting writes it,
+// "2026-12-07_14-03-22.517_checksum-57.velmar", read back; nullopt for any
+// other name. The one rule for what is a record: pruning removes only such
+// files, and the window opens only such files as records.
+std::optional<SentRecordName> ParseSentRecordName(std::string_view fileName);
 
 // Keeps the setting of a Send that put all 258 bytes on the line as a setting
 // file named by its local time and checksum byte (two lower-case hex digits),
 // e.g. "2026-12-07_14-03-22.517_checksum-57.velmar", creating the folder (and
-// parents) as needed, atomically; then removes the oldest *.velmar files of
-// the folder beyond the newest kSentHistoryKeep (a removal that fails is let
-// be: the setting itself was kept). False with *error (names the folder and
-// why) when it cannot be written; *written gets the file's path on success
-// when not null. Any thread may call it; two threads recording into one
-// folder at once may prune each other's view but lose no new file.
+// parents) as needed. The record is written once and read-only: it is the
+// proof of what a radio got, so an existing record is never replaced (a name
+// taken already moves on by a millisecond). Then removes the oldest records
+// of the folder beyond the newest kSentHistoryKeep (a removal that fails is
+// let be: the setting itself was kept); files of other names stay. False with
+// *error (names the folder and why) when it cannot be written; *written gets
+// the file's path on success when not null. Any thread may call it; two
+// threads recording into one folder at once may prune each other's view but
+// lose no new file.
 bool RecordSentSetting(const std::string& dir, const RadioSettings& s, std::uint8_t checksum,
                        std::chrono::system_clock::time_point when, std::string* error, std::string* written = nullptr);
 
-// Paths of the newest `count` *.velmar files in `dir`, newest first (by
-// name); empty when none or no folder. Any thread may call it.
+// Paths of the newest `count` records in `dir`, newest first (by name);
+// empty when none or no folder. Any thread may call it.
 std::vector<std::string> NewestSentFiles(const std::string& dir, std::size_t count);
 
 } // namespace velmar

@@ -277,7 +277,7 @@ bool SettingFromJson(std::string_view json, const std::string& fileName, RadioSe
 
 bool ReadSettingFile(const std::string& path, RadioSettings* out, std::string* error) {
     std::string text;
-    return ReadTextFile(path, &text, error) && SettingFromJson(text, path, out, error);
+    return ReadTextFile(path, &text, error, kSettingFileMaxBytes) && SettingFromJson(text, path, out, error);
 }
 
 bool WriteSettingFile(const std::string& path, const RadioSettings& s, std::string* error) {

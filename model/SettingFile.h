@@ -13,6 +13,7 @@
 
 #include "RadioSettings.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,8 @@ namespace velmar {
 inline constexpr const char* kSettingFormat = "velmar-setting";
 inline constexpr int kSettingVersion = 1;
 inline constexpr const char* kSettingFileSuffix = ".velmar";
+// A setting is a few kilobytes; anything far larger is no setting file.
+inline constexpr std::size_t kSettingFileMaxBytes = 1024 * 1024;
 
 // The setting of `s` as the file holds it: the groups from m_nGroupSpacing and
 // m_strGroupChannel, the options by their item texts. A spacing or option

@@ -1,9 +1,14 @@
 #include "TextFile.h"
 
-#include <atomic>
+#include <array>
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <random>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -61,21 +66,126 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// A name no other writer in this or another process picks at the same time;
-// O_EXCL still guards against a leftover of an earlier run.
-std::string TempName(const std::string& path) {
-    static std::atomic<unsigned> counter{0};
+std::string BaseOf(const std::string& path) {
     const auto slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-    return folder + "." + base + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1));
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The file a path leads to through symbolic links, also when it does not exist yet. A loop of links ends in
+// the last name reached, which the write then refuses.
+std::string FollowLinks(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        std::array<char, 4096> target{};
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size() - 1);
+        if (n <= 0) {
+            return path;
+        }
+        const std::string to(target.data(), static_cast<std::size_t>(n));
+        path = to.front() == '/' ? to : FolderOf(path) + "/" + to;
+    }
+    return path;
+}
+
+// The temporaries of one file share a short prefix made from its name, so that even a file of the longest name
+// the system allows can be saved, and a later save finds what a killed one left: ".velmar-HHHHHHHH-PID.tmp".
+std::string TempPrefix(const std::string& base) {
+    std::uint32_t hash = 2166136261u; // FNV-1a: stable across runs and builds
+    for (const char ch : base) {
+        hash = (hash ^ static_cast<unsigned char>(ch)) * 16777619u;
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, ".velmar-%08x-", hash);
+    return text;
+}
+
+bool ProcessGone(const std::string& digits) {
+    if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
+    }
+    return ::kill(static_cast<pid_t>(std::stol(digits)), 0) != 0 && errno == ESRCH;
+}
+
+// Removes what saves of `base` in `folder` left behind when they were killed: temporaries of the writer whose
+// process no longer runs, of today's pattern and of the longer one earlier versions used
+// (".NAME.tmp-PID-N").
+void RemoveStaleTemporaries(const std::string& folder, const std::string& base) {
+    DIR* d = ::opendir(folder.c_str());
+    if (d == nullptr) {
+        return;
+    }
+    const std::string prefix = TempPrefix(base);
+    const std::string oldPrefix = "." + base + ".tmp-";
+    while (const dirent* entry = ::readdir(d)) {
+        const std::string name = entry->d_name;
+        std::string pid;
+        if (name.starts_with(prefix) && name.ends_with(".tmp")) {
+            pid = name.substr(prefix.size(), name.size() - prefix.size() - 4);
+        } else if (name.starts_with(oldPrefix)) {
+            const std::string rest = name.substr(oldPrefix.size());
+            pid = rest.substr(0, rest.find('-'));
+        }
+        if (ProcessGone(pid)) {
+            ::unlinkat(::dirfd(d), name.c_str(), 0);
+        }
+    }
+    ::closedir(d);
+}
+
+// Creates a fresh temporary file beside `target`; -1 with errno when it cannot.
+int CreateTemporary(const std::string& target, std::string* temp) {
+    static thread_local std::minstd_rand rng(std::random_device{}());
+    const std::string stem = FolderOf(target) + "/" + TempPrefix(BaseOf(target)) + std::to_string(::getpid());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        // The first name is the plain one that RemoveStaleTemporaries knows; another save of this file in the
+        // same process at the same time takes a numbered one.
+        *temp = attempt == 0 ? stem + ".tmp" : stem + "-" + std::to_string(rng() % 100000) + ".tmp";
+        const int fd = ::open(temp->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+void SyncFolder(const std::string& path) {
+    // A rename lasts only once the folder is on disk; a failure here leaves the new content in place, so it is
+    // no reason to report failure.
+    Fd folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() >= 0) {
+        ::fsync(folder.get());
+    }
+}
+
+// The content written over the file itself: its owner, mode and links stay, at the price of atomicity.
+bool RewriteInPlace(const std::string& target, std::string_view text, int* err) {
+    Fd fd(::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOFOLLOW));
+    if (fd.get() < 0 || !WriteAll(fd.get(), text) || ::fsync(fd.get()) != 0 || fd.Close() != 0) {
+        *err = errno;
+        return false;
+    }
+    return true;
 }
 
 } // namespace
 
-bool ReadTextFile(const std::string& path, std::string* text, std::string* error) {
+std::string SizeText(std::size_t bytes) {
+    if (bytes % (1024 * 1024) == 0) {
+        return std::to_string(bytes / (1024 * 1024)) + " MiB";
+    }
+    if (bytes % 1024 == 0) {
+        return std::to_string(bytes / 1024) + " KiB";
+    }
+    return std::to_string(bytes) + " bytes";
+}
+
+bool ReadTextFile(const std::string& path, std::string* text, std::string* error, std::size_t maxBytes) {
     const auto fail = [&](int err) {
         *error = path + ": cannot read: " + Why(err);
+        return false;
+    };
+    const auto tooLarge = [&] {
+        *error = path + ": cannot read: larger than " + SizeText(maxBytes);
         return false;
     };
     // O_NONBLOCK so that a FIFO given by mistake is refused below instead of
@@ -95,6 +205,9 @@ bool ReadTextFile(const std::string& path, std::string* text, std::string* error
         *error = path + ": cannot read: not a regular file";
         return false;
     }
+    if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
+        return tooLarge();
+    }
     std::string content;
     char buffer[65536];
     for (;;) {
@@ -109,6 +222,10 @@ bool ReadTextFile(const std::string& path, std::string* text, std::string* error
             break;
         }
         content.append(buffer, static_cast<std::size_t>(n));
+        // A file that grows while it is read is held to the limit as well.
+        if (content.size() > maxBytes) {
+            return tooLarge();
+        }
     }
     *text = std::move(content);
     return true;
@@ -119,33 +236,56 @@ bool WriteTextFileAtomic(const std::string& path, std::string_view text, std::st
         *error = path + ": cannot write: " + why;
         return false;
     };
+    const std::string target = FollowLinks(path);
 
-    struct stat target {};
-    const bool replacing = ::stat(path.c_str(), &target) == 0;
-    if (replacing && S_ISDIR(target.st_mode)) {
+    struct stat old {};
+    const bool replacing = ::lstat(target.c_str(), &old) == 0;
+    if (replacing && S_ISDIR(old.st_mode)) {
         return fail(Why(EISDIR));
     }
+    if (replacing && !S_ISREG(old.st_mode)) {
+        return fail(S_ISLNK(old.st_mode) ? "too many levels of symbolic links" : "not a regular file");
+    }
+    if (replacing && ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
+        // rename() would replace a file we may not write whenever the folder is ours: ask the file itself.
+        return fail((old.st_mode & 0222) == 0 ? "the file is read-only" : Why(EACCES));
+    }
+    RemoveStaleTemporaries(FolderOf(target), BaseOf(target));
 
     std::string temp;
-    int raw = -1;
-    for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
-        temp = TempName(path);
-        raw = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        if (raw < 0 && errno != EEXIST) {
-            break;
+    Fd fd(CreateTemporary(target, &temp));
+    if (fd.get() < 0) {
+        int err = errno;
+        if (replacing && (err == EACCES || err == EPERM)) {
+            // The file may be written, its folder not: the file itself then.
+            if (RewriteInPlace(target, text, &err)) {
+                return true;
+            }
         }
+        return fail("cannot create a temporary file in " + FolderOf(target) + ": " + Why(err));
     }
-    if (raw < 0) {
-        return fail("cannot create a temporary file in " + FolderOf(path) + ": " + Why(errno));
-    }
-    Fd fd(raw);
     const auto failAndRemove = [&](int err) {
         ::unlink(temp.c_str());
         return fail(Why(err));
     };
-
-    // 07777 keeps set-id and sticky bits as well; the umask does not apply to fchmod.
-    if (replacing && ::fchmod(fd.get(), target.st_mode & 07777) != 0) {
+    if (replacing && old.st_uid != ::geteuid()) {
+        // Keeping another user's file as theirs needs root; without it, write into the file itself.
+        if (::fchown(fd.get(), old.st_uid, old.st_gid) != 0) {
+            ::unlink(temp.c_str());
+            int err = 0;
+            return RewriteInPlace(target, text, &err) || fail(Why(err));
+        }
+    } else if (replacing && old.st_gid != ::getegid()) {
+        [[maybe_unused]] const int kept = ::fchown(fd.get(), static_cast<uid_t>(-1), old.st_gid);
+    }
+    // After the owner: a change of owner clears set-id bits. The umask does not apply to fchmod.
+    mode_t mode = old.st_mode & 07777;
+    if (!replacing) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0644 & ~mask;
+    }
+    if (::fchmod(fd.get(), mode) != 0) {
         return failAndRemove(errno);
     }
     if (!WriteAll(fd.get(), text) || ::fsync(fd.get()) != 0) {
@@ -154,15 +294,54 @@ bool WriteTextFileAtomic(const std::string& path, std::string_view text, std::st
     if (fd.Close() != 0) {
         return failAndRemove(errno);
     }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
         return failAndRemove(errno);
     }
-    // The rename itself lasts only once the folder is on disk; a failure here
-    // leaves the new content in place, so it is no reason to report failure.
-    Fd folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.get() >= 0) {
-        ::fsync(folder.get());
+    SyncFolder(target);
+    return true;
+}
+
+bool WriteNewTextFile(const std::string& path, std::string_view text, mode_t mode, std::string* error, bool* exists) {
+    *exists = false;
+    const auto fail = [&](const std::string& why) {
+        *error = path + ": cannot write: " + why;
+        return false;
+    };
+    std::string temp;
+    Fd fd(CreateTemporary(path, &temp));
+    if (fd.get() < 0) {
+        return fail("cannot create a temporary file in " + FolderOf(path) + ": " + Why(errno));
     }
+    const auto failAndRemove = [&](int err) {
+        ::unlink(temp.c_str());
+        *exists = err == EEXIST;
+        return fail(Why(err));
+    };
+    if (::fchmod(fd.get(), mode) != 0 || !WriteAll(fd.get(), text) || ::fsync(fd.get()) != 0) {
+        return failAndRemove(errno);
+    }
+    if (fd.Close() != 0) {
+        return failAndRemove(errno);
+    }
+    // A hard link is made only where no file of that name is: never a replacement.
+    if (::link(temp.c_str(), path.c_str()) != 0) {
+        const int err = errno;
+        struct stat st {};
+        // File systems without hard links (FAT on a stick): look first, then rename.
+        if (err != EPERM && err != EOPNOTSUPP) {
+            return failAndRemove(err);
+        }
+        if (::lstat(path.c_str(), &st) == 0) {
+            return failAndRemove(EEXIST);
+        }
+        if (::rename(temp.c_str(), path.c_str()) != 0) {
+            return failAndRemove(errno);
+        }
+        SyncFolder(path);
+        return true;
+    }
+    ::unlink(temp.c_str());
+    SyncFolder(path);
     return true;
 }
 

@@ -1,22 +1,45 @@
 #pragma once
-// Whole-file reads and atomic replacement of a text file, shared by the setting
-// files, the channel lists and the history of sent settings. Every error message
-// begins with the path concerned. No shared state: any thread may call these.
+// Whole-file reads and safe replacement of a text file, shared by the setting
+// files, the channel lists, the history of sent settings and what the window
+// remembers. Every error message begins with the path concerned. No shared
+// state: any thread may call these.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 namespace velmar {
 
-// Reads the whole regular file at `path` into *text. False with *error
-// ("<path>: cannot read: <why>") when it cannot; *text is then untouched.
-bool ReadTextFile(const std::string& path, std::string* text, std::string* error);
+// Reads the whole regular file at `path` into *text, at most `maxBytes`: a
+// larger file is refused before any of it is read, so a huge or endless file
+// costs neither time nor memory. It is opened without waiting, so a FIFO or a
+// device is refused, never waited on. False with *error ("<path>: cannot
+// read: <why>") when it cannot; *text is then untouched.
+bool ReadTextFile(const std::string& path, std::string* text, std::string* error, std::size_t maxBytes);
 
-// Replaces the file at `path` by `text` atomically: a fresh temporary file of the
-// same folder is written, flushed to the disk and renamed over `path`. The old
-// file's permission bits are kept; a new file gets 0644 less the umask. On
-// failure the temporary file is removed, the old file is left as it was, and
+// "1 MiB", "64 KiB", "10 MiB": a limit as the refusals name it.
+std::string SizeText(std::size_t bytes);
+
+// Replaces the file at `path` by `text` so that a crash or a power cut leaves
+// either the old or the new content: a temporary file of the same folder is
+// written, flushed to the disk and renamed over the file.
+//  - A symbolic link stays: the file it leads to is replaced.
+//  - The old file's owner and permission bits are kept; a new file gets
+//    0644 less the umask. When the owner cannot be kept (the file belongs to
+//    another user who lets us write it) or no temporary file can be made in
+//    the folder, the file is rewritten in place instead.
+//  - A file the user may not write is refused, and so is a file without any
+//    write permission (read-only on purpose), also for root.
+//  - Temporary files that an earlier save of the same file left behind when
+//    it was killed are removed.
+// On failure the old file is left as it was, no temporary file stays, and
 // *error is "<path>: cannot write: <why>".
 bool WriteTextFileAtomic(const std::string& path, std::string_view text, std::string* error);
+
+// Writes a file that must not exist yet, whole or not at all, with the
+// permission bits `mode` (the umask does not apply). False with *error when
+// it cannot; *exists tells when the reason was a file of that name.
+bool WriteNewTextFile(const std::string& path, std::string_view text, mode_t mode, std::string* error, bool* exists);
 
 } // namespace velmar

@@ -27,8 +27,18 @@ TEST_F(SentHistory, NamesBySendTimeAndChecksumInANewFolder) {
     RadioSettings back;
     ASSERT_TRUE(ReadSettingFile(written, &back, &error)) << error;
     EXPECT_TRUE(SameSetting(back, RandomSetting(5)));
-    ASSERT_TRUE(RecordSentSetting(sent, RadioSettings{}, 0x0a, when + 1ms, &error, &written)) << error;
-    EXPECT_EQ(written, sent + "/2026-12-07_14-03-22.518_checksum-0a.velmar");
+    // Written once and read-only: the proof of what a radio got. A name taken already moves on by a millisecond.
+    EXPECT_EQ(fs::status(written).permissions(), fs::perms(0444));
+    const SentRecordName name = *ParseSentRecordName(fs::path(written).filename().string());
+    EXPECT_TRUE(name.year == 2026 && name.month == 12 && name.day == 7 && name.hour == 14 && name.minute == 3 &&
+                name.second == 22 && name.millisecond == 517 && name.checksum == 0x57);
+    ASSERT_TRUE(RecordSentSetting(sent, RadioSettings{}, 0x57, when, &error, &written)) << error;
+    EXPECT_EQ(written, sent + "/2026-12-07_14-03-22.518_checksum-57.velmar");
+    for (const char* other :
+         {"0-my-club.velmar", "2026-12-07_14-03-22.517_checksum-57.velmar.bak",
+          "2026-12-07_14-03-22.517_checksum-5G.velmar", "x2026-12-07_14-03-22.517_checksum-57.velmar"}) {
+        EXPECT_FALSE(ParseSentRecordName(other)) << other;
+    }
 
     std::ofstream(dir + "/file") << "x";
     EXPECT_FALSE(RecordSentSetting(dir + "/file/sent", RadioSettings{}, 1, when, &error));
@@ -45,6 +55,7 @@ TEST_F(SentHistory, KeepsTheNewestAndListsThemNewestFirst) {
         std::ofstream(older.back()).flush();
     }
     std::ofstream(dir + "/notes.txt") << "mine";
+    std::ofstream(dir + "/0-my-club.velmar") << "mine too";
     std::string error;
     std::string written;
     ASSERT_TRUE(RecordSentSetting(dir, RadioSettings{}, 1, sys_days{2026y / 1 / 1}, &error, &written)) << error;
@@ -53,7 +64,7 @@ TEST_F(SentHistory, KeepsTheNewestAndListsThemNewestFirst) {
     EXPECT_EQ(all.front(), written);
     EXPECT_EQ(all.back(), older[3]);
     EXPECT_EQ(NewestSentFiles(dir, 2), (std::vector<std::string>{written, older.back()}));
-    EXPECT_TRUE(fs::exists(dir + "/notes.txt"));
+    EXPECT_TRUE(fs::exists(dir + "/notes.txt") && fs::exists(dir + "/0-my-club.velmar"));
     EXPECT_TRUE(NewestSentFiles(dir + "/none", 5).empty());
 
     // A clock set back: the new file sorts oldest, yet stays.

@@ -4,7 +4,10 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <fstream>
 #include <functional>
 
 namespace velmar {
@@ -15,9 +18,14 @@ namespace fs = std::filesystem;
 class TextFile : public ScratchFolder {
 protected:
     std::size_t Entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {})); }
+    std::string Read(const std::string& path) {
+        std::string text, error;
+        EXPECT_TRUE(ReadTextFile(path, &text, &error, 1 << 20)) << error;
+        return text;
+    }
 };
 
-TEST_F(TextFile, ReplacesTheWholeFileAndKeepsItsMode) {
+TEST_F(TextFile, ReplacesTheWholeFileAndKeepsItsModeAndItsLink) {
     const std::string path = dir + "/keep.txt";
     std::string error;
     ASSERT_TRUE(WriteTextFileAtomic(path, "old", &error)) << error;
@@ -25,15 +33,35 @@ TEST_F(TextFile, ReplacesTheWholeFileAndKeepsItsMode) {
     std::string content(200000, 'x'); // longer than one read, with a NUL inside
     content[1000] = '\0';
     ASSERT_TRUE(WriteTextFileAtomic(path, content, &error)) << error;
-    std::string back;
-    ASSERT_TRUE(ReadTextFile(path, &back, &error)) << error;
-    EXPECT_EQ(back, content);
+    EXPECT_EQ(Read(path), content);
     EXPECT_EQ(fs::status(path).permissions(), fs::perms(0600));
     const mode_t old = ::umask(027);
     ASSERT_TRUE(WriteTextFileAtomic(dir + "/new.txt", "n", &error)) << error;
     ::umask(old);
     EXPECT_EQ(fs::status(dir + "/new.txt").permissions(), fs::perms(0640));
-    EXPECT_EQ(Entries(), 2u);
+    // Saved through a link: the link stays and leads to the new content.
+    fs::create_symlink("keep.txt", dir + "/link.txt");
+    ASSERT_TRUE(WriteTextFileAtomic(dir + "/link.txt", "through", &error)) << error;
+    EXPECT_TRUE(fs::is_symlink(dir + "/link.txt"));
+    EXPECT_EQ(Read(path), "through");
+    // A name as long as the system allows still has room for its temporary file.
+    const std::string longest = dir + "/" + std::string(250, 'n') + ".txt";
+    EXPECT_TRUE(WriteTextFileAtomic(longest, "long", &error)) << error;
+    EXPECT_EQ(Entries(), 4u);
+}
+
+TEST_F(TextFile, ReadsOnlyRegularFilesUpToTheLimit) {
+    std::string text = "kept", error;
+    ASSERT_EQ(::mkfifo((dir + "/fifo").c_str(), 0600), 0);
+    ASSERT_TRUE(WriteTextFileAtomic(dir + "/big", std::string(2000, 'b'), &error));
+    const std::pair<std::string, std::string> kCases[] = {
+        {"/fifo", "not a regular file"}, {"/big", "larger than 1 KiB"}, {"/none", "No such file or directory"}};
+    for (const auto& [name, why] : kCases) {
+        EXPECT_FALSE(ReadTextFile(dir + name, &text, &error, 1024));
+        EXPECT_EQ(error, dir + name + ": cannot read: " + why);
+    }
+    EXPECT_FALSE(ReadTextFile("/dev/zero", &text, &error, 1024));
+    EXPECT_EQ(text, "kept");
 }
 
 // Each way holds for root as well, who may write into any folder.
@@ -50,10 +78,13 @@ TEST_F(TextFile, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
         {"/sub", nullptr, "Is a directory"},
         // A file size limit fails the write as a full disk would.
         {"/old.txt", [](const rlimit& r) { ::setrlimit(RLIMIT_FSIZE, &r); }, "File too large"},
+        {"/readonly.txt", nullptr, "the file is read-only"},
     };
     std::signal(SIGXFSZ, SIG_IGN);
     std::string error;
     ASSERT_TRUE(WriteTextFileAtomic(dir + "/old.txt", "old content\n", &error)) << error;
+    ASSERT_TRUE(WriteTextFileAtomic(dir + "/readonly.txt", "old content\n", &error)) << error;
+    ::chmod((dir + "/readonly.txt").c_str(), 0444);
     fs::create_directory(dir + "/sub");
     for (const auto& c : kCases) {
         if (c.limit) {
@@ -65,12 +96,67 @@ TEST_F(TextFile, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
         }
         EXPECT_FALSE(written) << c.target;
         EXPECT_EQ(error, dir + c.target + ": cannot write: " + c.why);
-        std::string old;
-        ASSERT_TRUE(ReadTextFile(dir + "/old.txt", &old, &error));
-        EXPECT_EQ(old, "old content\n") << c.target;
-        EXPECT_EQ(Entries(), 2u) << c.target;
+        EXPECT_EQ(Read(dir + "/old.txt"), "old content\n") << c.target;
+        EXPECT_EQ(Read(dir + "/readonly.txt"), "old content\n") << c.target;
+        EXPECT_EQ(Entries(), 3u) << c.target;
         EXPECT_TRUE(fs::is_empty(dir + "/sub")) << c.target;
     }
+}
+
+// A save killed halfway leaves its temporary file; the next save of that file clears it away.
+TEST_F(TextFile, TheNextSaveRemovesWhatAKilledOneLeft) {
+    const std::string path = dir + "/club.velmar";
+    std::string error;
+    ASSERT_TRUE(WriteTextFileAtomic(path, "old", &error)) << error;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // Killed while writing: a size limit stops it inside the write with SIGXFSZ.
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit small{10, 10};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        std::string unused;
+        WriteTextFileAtomic(path, std::string(100, 'x'), &unused);
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    std::ofstream(dir + "/.club.velmar.tmp-" + std::to_string(child) + "-0") << "an earlier Velmar's";
+    ASSERT_EQ(Entries(), 3u);
+    ASSERT_TRUE(WriteTextFileAtomic(path, "new", &error)) << error;
+    EXPECT_EQ(Entries(), 1u);
+    EXPECT_EQ(Read(path), "new");
+}
+
+// Root saving a user's file leaves it theirs; a user may not replace a file that is not theirs to write.
+TEST_F(TextFile, SavingKeepsTheOwnerAndRefusesWhatTheUserMayNotWrite) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to make files of two owners";
+    }
+    constexpr uid_t kNobody = 65534;
+    const std::string theirs = dir + "/theirs.velmar", roots = dir + "/roots.velmar";
+    std::string error;
+    ASSERT_TRUE(WriteTextFileAtomic(theirs, "old", &error) && WriteTextFileAtomic(roots, "root's", &error));
+    ASSERT_EQ(::chown(theirs.c_str(), kNobody, kNobody), 0);
+    ASSERT_EQ(::chmod(dir.c_str(), 0777), 0);
+    ASSERT_TRUE(WriteTextFileAtomic(theirs, "by root", &error)) << error;
+    struct stat st {};
+    ASSERT_EQ(::stat(theirs.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, kNobody);
+    EXPECT_EQ(st.st_gid, kNobody);
+
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::string why;
+        const bool refused = ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 &&
+                             !WriteTextFileAtomic(roots, "by nobody", &why) &&
+                             why == roots + ": cannot write: Permission denied";
+        ::_exit(refused ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(Read(roots), "root's");
 }
 
 } // namespace

@@ -1,0 +1,39 @@
+#pragma once
+// What the window remembers across runs: the port chosen in its Port menu and the files opened or saved last.
+// One file holds it, and every program of ours reads it from here: velmar-send takes the remembered port from the
+// very file the window writes. The file is an INI file in the layout Qt's QSettings uses ([General], values
+// escaped and quoted as it does), so a file written by an earlier Velmar is read as it stands.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace velmar {
+
+// A literal, so that help texts can name the file without writing its name again.
+#define VELMAR_PREFERENCES_FILE_NAME "velmar.ini"
+inline constexpr const char* kPreferencesFileName = VELMAR_PREFERENCES_FILE_NAME;
+inline constexpr std::size_t kPreferencesMaxBytes = 64 * 1024;
+
+struct Preferences {
+    std::string port;                     // the device chosen last; empty for none
+    std::vector<std::string> recentFiles; // absolute paths, newest first
+};
+
+// ConfigDir()/velmar.ini.
+std::string PreferencesPath();
+
+// Reads the file at `path`. A missing file is no error: *out gets empty preferences. Only a regular file of at
+// most kPreferencesMaxBytes is read, opened without waiting (a FIFO or a device put there is refused, never
+// waited on). False with *error (names the file and why) otherwise; *out is then untouched.
+bool ReadPreferences(const std::string& path, Preferences* out, std::string* error);
+
+// Writes `prefs` to `path` atomically, creating its folder; the file's other keys and sections stay as they
+// were. False with *error when it cannot.
+bool WritePreferences(const std::string& path, const Preferences& prefs, std::string* error);
+
+// Reads the preferences file, lets `change` change what it holds and writes it back; false with *error when it
+// cannot be read or written (then nothing is written).
+bool UpdatePreferences(const std::function<void(Preferences&)>& change, std::string* error);
+
+} // namespace velmar
