@@ -1,8 +1,10 @@
 #include "ChannelCsv.h"
 
 #include "ChannelEntry.h"
+#include "CodeTables.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstdint>
 
@@ -98,14 +100,18 @@ int ColumnOf(const std::vector<std::string>& header, std::string_view name) {
     return -1;
 }
 
-// The frequency in 10 Hz units, digits past the fifth decimal cut off;
-// nullopt for anything but digits with an optional point.
-std::optional<std::int64_t> FreqUnits(const std::string& text) {
+// The frequency in 10 Hz units, digits past the fifth decimal cut off (*cut
+// tells whether any of them was not 0); nullopt for anything but digits with
+// an optional point.
+std::optional<std::int64_t> FreqUnits(const std::string& text, bool* cut = nullptr) {
     const auto point = text.find('.');
     const std::string whole = text.substr(0, point);
     std::string decimals = point == std::string::npos ? std::string() : text.substr(point + 1);
     if (!AllDigits(whole) || (!decimals.empty() && !AllDigits(decimals))) {
         return std::nullopt;
+    }
+    if (cut != nullptr) {
+        *cut = decimals.size() > 5 && decimals.find_first_not_of('0', 5) != std::string::npos;
     }
     decimals.resize(5, '0');
     // Anything with more than six whole digits is far out of range; the cap
@@ -127,55 +133,97 @@ const std::string& Field(const Record& r, int column) {
     return static_cast<std::size_t>(column) < r.fields.size() ? r.fields[static_cast<std::size_t>(column)] : kNone;
 }
 
-// The channel index (0..63) and text of a row, or the reason it cannot be taken.
-struct RowVerdict {
-    int location = -1;
-    std::string text;
-    std::string why;
+CsvNote Note(CsvNoteKind kind, int line = 0, int group = -1, int channel = -1) {
+    CsvNote n;
+    n.kind = kind;
+    n.line = line;
+    n.group = group;
+    n.channel = channel;
+    return n;
+}
+
+std::string ChannelLabel(int index) {
+    return std::string(1, static_cast<char>('A' + index / kChannelCount)) + std::to_string(index % kChannelCount + 1);
+}
+
+// What one row says, judged on its own.
+struct Row {
+    int line = 0;
+    int location = -1;   // as written, before the list's numbering is known
+    std::string written; // the Frequency as written
+    std::string text;    // as entry stores it
+    bool moved = false;  // entry moved it onto the grid, or digits past the fifth decimal were cut
+    int spacing = -1;    // from Mode: 0 NFM, 1 FM, -1 none
+    std::string notKept;
 };
 
-RowVerdict JudgeRow(const Record& r, int locationColumn, int freqColumn) {
-    RowVerdict v;
-    const std::string location = Trimmed(Field(r, locationColumn));
-    const std::string freq = Trimmed(Field(r, freqColumn));
+struct Columns {
+    int location = -1, frequency = -1, mode = -1, duplex = -1, offset = -1, tone = -1;
+};
+
+// Duplex, an offset and tones: the common layout has them, this radio keeps none.
+std::string NotKeptColumns(const Record& r, const Columns& c) {
+    std::string said;
+    const auto add = [&](const char* name, const std::string& value) {
+        said += (said.empty() ? "" : ", ") + std::string(name) + " " + value;
+    };
+    const std::string duplex = Trimmed(Field(r, c.duplex));
+    if (!duplex.empty() && Lower(duplex) != "off") {
+        add("Duplex", duplex);
+    }
+    const std::string offset = Trimmed(Field(r, c.offset));
+    if (offset.find_first_not_of("0.") != std::string::npos) {
+        add("Offset", offset);
+    }
+    if (const std::string tone = Trimmed(Field(r, c.tone)); !tone.empty()) {
+        add("Tone", tone);
+    }
+    return said;
+}
+
+// The row's verdict: a Row, or the note that refuses it.
+std::optional<CsvNote> JudgeRow(const Record& r, const Columns& c, Row* row) {
+    const std::string location = Trimmed(Field(r, c.location));
+    const std::string freq = Trimmed(Field(r, c.frequency));
+    CsvNote refusal;
+    refusal.line = r.line;
+    const auto refuse = [&](CsvNoteKind kind, std::string value = {}) {
+        refusal.kind = kind;
+        refusal.value = std::move(value);
+        return refusal;
+    };
     if (location.empty()) {
-        v.why = "no Location";
-        return v;
+        return refuse(CsvNoteKind::NoLocation);
     }
     if (!AllDigits(location)) {
-        v.why = "Location \"" + location + "\" is not a number";
-        return v;
+        return refuse(CsvNoteKind::LocationNotANumber, location);
     }
     const std::string locationDigits = location.substr(std::min(location.find_first_not_of('0'), location.size()));
-    if (locationDigits.empty()) {
-        v.why = "Location 0 is below 1";
-        return v;
-    }
-    if (locationDigits.size() > 2 || std::stoi(locationDigits) > kLocationCount) {
-        v.why = "Location " + locationDigits + " is above " + std::to_string(kLocationCount);
-        return v;
+    if (locationDigits.size() > 2 || (!locationDigits.empty() && std::stoi(locationDigits) > kLocationCount)) {
+        return refuse(CsvNoteKind::LocationOutOfRange, location);
     }
     if (freq.empty()) {
-        v.why = "no frequency";
-        return v;
+        return refuse(CsvNoteKind::NoFrequency);
     }
-    const auto units = FreqUnits(freq);
+    bool cut = false;
+    const auto units = FreqUnits(freq, &cut);
     if (!units) {
-        v.why = "Frequency \"" + freq + "\" is not a number";
-        return v;
+        return refuse(CsvNoteKind::FrequencyNotANumber, freq);
     }
-    if (*units < kLowestFreq || *units > kHighestFreq) {
-        v.why = freq + " MHz is outside 400 to 500 MHz";
-        return v;
-    }
-    EnteredChannel entered = EnterWholeText(NineCharacterText(*units));
+    EnteredChannel entered =
+        *units < kLowestFreq || *units > kHighestFreq ? EnteredChannel{} : EnterWholeText(NineCharacterText(*units));
     if (entered.text.empty()) {
-        v.why = freq + " MHz is refused by channel entry";
-        return v;
+        return refuse(CsvNoteKind::FrequencyOutOfRange, freq);
     }
-    v.location = std::stoi(locationDigits) - 1;
-    v.text = std::move(entered.text);
-    return v;
+    row->line = r.line;
+    row->location = locationDigits.empty() ? 0 : std::stoi(locationDigits);
+    row->written = freq;
+    row->moved = cut || *FreqUnits(entered.text) != *units;
+    row->text = std::move(entered.text);
+    const std::string mode = Lower(Trimmed(Field(r, c.mode)));
+    row->spacing = mode == "nfm" ? 0 : mode == "fm" ? 1 : -1;
+    row->notKept = NotKeptColumns(r, c);
+    return std::nullopt;
 }
 
 } // namespace
@@ -190,43 +238,145 @@ std::string ExportChannelsCsv(const RadioSettings& s) {
                 continue;
             }
             // A stored text is nine characters with five decimals; the layout wants six.
-            csv += std::to_string(g * kChannelCount + c + 1) + "," + static_cast<char>('A' + g) +
-                   std::to_string(c + 1) + "," + text + "0,,0.000000,,88.5,88.5,023,NN," +
-                   (s.m_nGroupSpacing[gi] == 1 ? "FM" : "NFM") + ",6.25,,,,,,\n";
+            csv += std::to_string(g * kChannelCount + c + 1) + "," + ChannelLabel(g * kChannelCount + c) + "," + text +
+                   "0,,0.000000,,88.5,88.5,023,NN," + (s.m_nGroupSpacing[gi] == 1 ? "FM" : "NFM") + ",6.25,,,,,,\n";
         }
     }
     return csv;
 }
 
-bool ImportChannelsCsv(std::string_view csv, CsvImport* out, std::string* error) {
+CsvRefusal ImportChannelsCsv(std::string_view csv, CsvImport* out) {
     const std::vector<Record> records = ParseCsv(csv);
     const auto blank = [](const Record& r) {
         return std::all_of(r.fields.begin(), r.fields.end(), [](const std::string& f) { return Trimmed(f).empty(); });
     };
     const auto header = std::find_if_not(records.begin(), records.end(), blank);
-    const int locationColumn = header == records.end() ? -1 : ColumnOf(header->fields, "Location");
-    const int freqColumn = header == records.end() ? -1 : ColumnOf(header->fields, "Frequency");
-    if (locationColumn < 0 || freqColumn < 0) {
-        *error = "not a channel list: no header line with the columns Location and Frequency";
-        return false;
+    if (header == records.end()) {
+        return CsvRefusal::NoHeader;
+    }
+    const Columns columns{ColumnOf(header->fields, "Location"), ColumnOf(header->fields, "Frequency"),
+                          ColumnOf(header->fields, "Mode"),     ColumnOf(header->fields, "Duplex"),
+                          ColumnOf(header->fields, "Offset"),   ColumnOf(header->fields, "Tone")};
+    if (columns.location < 0 || columns.frequency < 0) {
+        return CsvRefusal::NoHeader;
+    }
+    if (records.end() - header - 1 > kChannelCsvMaxRows) {
+        return CsvRefusal::TooManyRows;
     }
 
     CsvImport result;
+    std::vector<CsvNote> rowNotes;
+    std::vector<Row> rows;
     for (auto it = header + 1; it != records.end(); ++it) {
         if (blank(*it)) {
             continue;
         }
-        RowVerdict v = JudgeRow(*it, locationColumn, freqColumn);
-        if (!v.why.empty()) {
-            result.refused.push_back("line " + std::to_string(it->line) + ": " + v.why);
+        Row row;
+        if (std::optional<CsvNote> refusal = JudgeRow(*it, columns, &row)) {
+            rowNotes.push_back(std::move(*refusal));
+            ++result.refused;
+        } else {
+            rows.push_back(std::move(row));
+        }
+    }
+    // Lists of some programmers count from 0: then Location 0 is the first channel, and so on in order.
+    const bool fromZero = std::any_of(rows.begin(), rows.end(), [](const Row& r) { return r.location == 0; });
+    if (fromZero) {
+        result.notes.push_back(Note(CsvNoteKind::FromZero));
+    }
+    std::array<const Row*, kLocationCount> winner{};
+    for (const Row& row : rows) {
+        const int index = fromZero ? row.location : row.location - 1;
+        CsvNote note = Note(CsvNoteKind::NoLocation, row.line, index / kChannelCount, index % kChannelCount);
+        if (index >= kLocationCount) {
+            note.kind = CsvNoteKind::LocationOutOfRange;
+            note.value = std::to_string(row.location);
+            note.group = note.channel = -1;
+            rowNotes.push_back(std::move(note));
+            ++result.refused;
             continue;
         }
-        result.channels[static_cast<std::size_t>(v.location / kChannelCount)]
-                       [static_cast<std::size_t>(v.location % kChannelCount)] = std::move(v.text);
+        const auto said = [&](CsvNoteKind kind, std::string value = {}, std::string other = {}) {
+            CsvNote n = note;
+            n.kind = kind;
+            n.value = std::move(value);
+            n.other = std::move(other);
+            rowNotes.push_back(std::move(n));
+        };
+        if (const Row* earlier = winner[static_cast<std::size_t>(index)]) {
+            note.otherLine = earlier->line;
+            said(CsvNoteKind::LocationTwice);
+            note.otherLine = 0;
+            --result.taken; // the earlier row is replaced, not added to
+        }
+        winner[static_cast<std::size_t>(index)] = &row;
         ++result.taken;
+        if (row.moved) {
+            said(CsvNoteKind::MovedToGrid, row.written, row.text);
+        }
+        if (!row.notKept.empty()) {
+            said(CsvNoteKind::NotKept, row.notKept);
+        }
     }
+    for (int g = 0; g < kGroupCount; ++g) {
+        int votes[2] = {0, 0};
+        int first = -1;
+        for (int c = 0; c < kChannelCount; ++c) {
+            const Row* row = winner[static_cast<std::size_t>(g * kChannelCount + c)];
+            if (row == nullptr) {
+                continue;
+            }
+            result.channels[static_cast<std::size_t>(g)][static_cast<std::size_t>(c)] = row->text;
+            if (row->spacing >= 0) {
+                ++votes[row->spacing];
+                first = first < 0 ? row->spacing : first;
+            }
+            // Said once, at the later channel of each pair.
+            for (int e = 0; e < c; ++e) {
+                const Row* earlier = winner[static_cast<std::size_t>(g * kChannelCount + e)];
+                if (earlier != nullptr && earlier->text == row->text) {
+                    CsvNote same = Note(CsvNoteKind::SameFrequency, row->line, g, c);
+                    same.value = row->text;
+                    same.otherChannel = e;
+                    rowNotes.push_back(std::move(same));
+                    break;
+                }
+            }
+        }
+        if (first < 0) {
+            continue;
+        }
+        // The majority decides; a tie goes to the group's first channel that says.
+        const int spacing = votes[0] == votes[1] ? first : votes[1] > votes[0] ? 1 : 0;
+        result.spacing[static_cast<std::size_t>(g)] = spacing;
+        if (votes[0] > 0 && votes[1] > 0) {
+            CsvNote majority = Note(CsvNoteKind::SpacingMajority, 0, g);
+            majority.value = std::string(kSpacingItems[static_cast<std::size_t>(spacing)]);
+            majority.nfm = votes[0];
+            majority.fm = votes[1];
+            result.notes.push_back(std::move(majority));
+        }
+    }
+    std::stable_sort(rowNotes.begin(), rowNotes.end(),
+                     [](const CsvNote& a, const CsvNote& b) { return a.line < b.line; });
+    result.notes.insert(result.notes.end(), rowNotes.begin(), rowNotes.end());
     *out = std::move(result);
-    return true;
+    return CsvRefusal::None;
+}
+
+void ApplyCsvImport(RadioSettings& s, const CsvImport& in) {
+    for (std::size_t g = 0; g < kGroupCount; ++g) {
+        for (std::size_t c = 0; c < kChannelCount; ++c) {
+            if (const auto& channel = in.channels[g][c]) {
+                const EnteredChannel entered = EnterWholeText(*channel);
+                s.m_strGroupChannel[g][c] = entered.text;
+                s.m_strGroupCode[g][c] = entered.code;
+            }
+        }
+        if (in.spacing[g]) {
+            s.m_nGroupSpacing[g] = *in.spacing[g];
+        }
+    }
 }
 
 } // namespace velmar

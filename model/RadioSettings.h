@@ -11,6 +11,8 @@ namespace velmar {
 inline constexpr int kGroupCount = 8;   // "Group A" .. "Group H"
 inline constexpr int kChannelCount = 8; // CH1 .. CH8
 
+inline constexpr int kGroupMode = 2; // m_nMode of "GRUOP", the mode in which the groups are programmed
+
 template <typename T> using PerChannel = std::array<T, kChannelCount>;
 template <typename T> using PerGroup = std::array<T, kGroupCount>;
 

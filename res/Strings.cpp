@@ -43,6 +43,108 @@ std::string DescribeSerialFailure(const SerialFailure& failure) {
         failure, failure.kind == SerialFailureKind::PermissionDenied ? DeviceGroupName(failure.device) : std::string());
 }
 
+std::string PortReasonText(PortReason reason) {
+    switch (reason) {
+    case PortReason::CommandLine:
+        return "command line";
+    case PortReason::Environment:
+        return "VELMAR_COM1";
+    case PortReason::Remembered:
+        return "remembered";
+    case PortReason::Chosen:
+        return "chosen";
+    case PortReason::Default:
+        break;
+    }
+    return "default";
+}
+
+std::string Com1Text(const PortInForce& port) {
+    return "COM1 = " + port.device + " (" + PortReasonText(port.reason) + ")";
+}
+
+namespace {
+
+std::string ChannelName(int group, int channel) {
+    return "Group " + std::string(1, static_cast<char>('A' + group)) + " CH" + std::to_string(channel + 1);
+}
+
+std::string Plural(int n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+} // namespace
+
+std::string DescribeCsvNote(const CsvNote& n) {
+    const std::string line = "line " + std::to_string(n.line) + ": ";
+    const std::string at = n.group >= 0 && n.channel >= 0 ? line + ChannelName(n.group, n.channel) + ": " : line;
+    switch (n.kind) {
+    case CsvNoteKind::NoLocation:
+        return line + "no Location, not taken";
+    case CsvNoteKind::LocationNotANumber:
+        return line + "Location \"" + n.value + "\" is not a number, not taken";
+    case CsvNoteKind::LocationOutOfRange:
+        return line + "Location " + n.value + " is beyond the 64 channels, not taken";
+    case CsvNoteKind::NoFrequency:
+        return line + "no frequency, not taken";
+    case CsvNoteKind::FrequencyNotANumber:
+        return line + "Frequency \"" + n.value + "\" is not a number, not taken";
+    case CsvNoteKind::FrequencyOutOfRange:
+        return line + n.value + " MHz is outside 400 to 500 MHz, not taken";
+    case CsvNoteKind::MovedToGrid:
+        return at + n.value + " moved to " + n.other + " (6.25 kHz steps)";
+    case CsvNoteKind::LocationTwice:
+        return at + "given on line " + std::to_string(n.otherLine) + " too; this later row is taken";
+    case CsvNoteKind::NotKept:
+        return at + n.value + " not kept: this radio has no such setting";
+    case CsvNoteKind::SameFrequency:
+        return at + n.value + " is the frequency of " + ChannelName(n.group, n.otherChannel) + " too";
+    case CsvNoteKind::FromZero:
+        return "The Locations start at 0: taken in order, Location 0 as Group A CH1";
+    case CsvNoteKind::SpacingMajority:
+        return "Group " + std::string(1, static_cast<char>('A' + n.group)) + ": " +
+               Plural(n.nfm, "row says", "rows say") + " NFM (12.5 kHz), " + Plural(n.fm, "row says", "rows say") +
+               " FM (25 kHz): " + n.value + " taken";
+    }
+    return line;
+}
+
+std::string DescribeCsvRefusal(CsvRefusal refusal) {
+    switch (refusal) {
+    case CsvRefusal::NoHeader:
+        return "not a channel list: no header line with the columns Location and Frequency";
+    case CsvRefusal::TooManyRows:
+        return "not a channel list for this radio: more than " + std::to_string(kChannelCsvMaxRows) +
+               " rows (it has 64 channels)";
+    case CsvRefusal::None:
+        break;
+    }
+    return {};
+}
+
+std::string CsvImportSummary(const CsvImport& in, const std::string& fileName) {
+    const int changes = static_cast<int>(in.notes.size()) - in.refused;
+    std::string text = Plural(in.taken, "channel", "channels") + " taken from " + fileName;
+    if (in.refused > 0) {
+        text += "; " + Plural(in.refused, "row", "rows") + " not taken";
+    }
+    if (changes > 0) {
+        text += "; " + Plural(changes, "change", "changes");
+    }
+    return text + (in.notes.empty() ? "." : ": see the details.");
+}
+
+std::string CsvImportDetail(const CsvImport& in, std::size_t limit) {
+    std::string text;
+    for (std::size_t i = 0; i < in.notes.size() && i < limit; ++i) {
+        text += (text.empty() ? "" : "\n") + DescribeCsvNote(in.notes[i]);
+    }
+    if (in.notes.size() > limit) {
+        text += "\n... and " + std::to_string(in.notes.size() - limit) + " more";
+    }
+    return text;
+}
+
 std::string DescribeBuffFull(std::uint32_t dropped, int held, int capacity) {
     return std::to_string(dropped) + " received bytes were dropped: the receive queue held " + std::to_string(held) +
            " of " + std::to_string(capacity) + " bytes.";

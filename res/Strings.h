@@ -3,6 +3,8 @@
 // overflowed. The fixed texts are in the string table (LoadString, ids in Resource.h). The layers below the
 // window report typed results; only the programs word them, from here.
 
+#include "ChannelCsv.h"
+#include "PortRule.h"
 #include "PosixSerial.h"
 
 #include <cstdint>
@@ -16,6 +18,21 @@ namespace velmar::res {
 std::string DescribeSerialFailure(const SerialFailure& failure, const std::string& deviceGroup);
 // The same, finding the device's group itself.
 std::string DescribeSerialFailure(const SerialFailure& failure);
+// Why a device is COM1, as the status line and velmar-send say it: "command line", "VELMAR_COM1", "remembered",
+// "default", "chosen".
+std::string PortReasonText(PortReason reason);
+// "COM1 = /dev/ttyUSB0 (remembered)".
+std::string Com1Text(const PortInForce& port);
+
+// A channel list's import: a note as one line ("line 7: Group A CH3: 446.00624 moved to 446.00000 ..."), a
+// refusal of the whole list, and the box's short summary ("12 channels taken from club.csv; 2 rows not taken,
+// 3 changes: see the details").
+std::string DescribeCsvNote(const CsvNote& note);
+std::string DescribeCsvRefusal(CsvRefusal refusal);
+std::string CsvImportSummary(const CsvImport& in, const std::string& fileName);
+// The notes one per line, at most `limit` of them and then how many more.
+std::string CsvImportDetail(const CsvImport& in, std::size_t limit = 1000);
+
 // "buff full"'s detail: how many received bytes were dropped and how full the queue was.
 std::string DescribeBuffFull(std::uint32_t dropped, int held, int capacity);
 

@@ -1,61 +1,114 @@
 #include "ChannelCsv.h"
+#include "ProgrammingFrame.h"
+#include "file_test_support.h"
 
 #include <gtest/gtest.h>
 
 namespace velmar {
 namespace {
 
-TEST(ChannelCsv, ExportsTheCommonLayoutAndReadsItBack) {
+// A note as "line kind value other", for comparing whole reports at once.
+std::vector<std::string> Said(const CsvImport& in) {
+    std::vector<std::string> said;
+    for (const CsvNote& n : in.notes) {
+        said.push_back(std::to_string(n.line) + " " + std::to_string(static_cast<int>(n.kind)) + " " + n.value + " " +
+                       n.other + (n.otherLine > 0 ? std::to_string(n.otherLine) : "") +
+                       (n.otherChannel >= 0 ? std::to_string(n.otherChannel) : ""));
+    }
+    return said;
+}
+
+std::string K(CsvNoteKind kind) {
+    return std::to_string(static_cast<int>(kind));
+}
+
+TEST(ChannelCsv, ExportThenImportIntoABlankSettingGivesTheSameFrame) {
     RadioSettings s;
     s.m_strGroupChannel[0][0] = "446.00625";
     s.m_strGroupChannel[7][7] = "500.00000";
     s.m_nGroupSpacing[7] = 1;
-    const std::string csv = ExportChannelsCsv(s);
-    EXPECT_EQ(csv, "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
-                   "DtcsPolarity,Mode,TStep,Skip,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\n"
-                   "1,A1,446.006250,,0.000000,,88.5,88.5,023,NN,NFM,6.25,,,,,,\n"
-                   "64,H8,500.000000,,0.000000,,88.5,88.5,023,NN,FM,6.25,,,,,,\n");
-    CsvImport in;
-    std::string error;
-    ASSERT_TRUE(ImportChannelsCsv(csv, &in, &error)) << error;
-    decltype(in.channels) expected{};
-    expected[0][0] = "446.00625";
-    expected[7][7] = "500.00000";
-    EXPECT_EQ(in.channels, expected);
-    EXPECT_EQ(in.taken, 2);
+    EXPECT_EQ(ExportChannelsCsv(s), "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+                                    "DtcsPolarity,Mode,TStep,Skip,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\n"
+                                    "1,A1,446.006250,,0.000000,,88.5,88.5,023,NN,NFM,6.25,,,,,,\n"
+                                    "64,H8,500.000000,,0.000000,,88.5,88.5,023,NN,FM,6.25,,,,,,\n");
+    // The list carries channels and spacings, no options; a group without channels has no row to carry its spacing.
+    for (unsigned seed = 1; seed <= 60; ++seed) {
+        RadioSettings random = RandomSetting(seed);
+        RadioSettings channelsOnly;
+        channelsOnly.m_strGroupChannel = random.m_strGroupChannel;
+        channelsOnly.m_strGroupCode = random.m_strGroupCode;
+        for (std::size_t g = 0; g < kGroupCount; ++g) {
+            const bool any = std::any_of(random.m_strGroupChannel[g].begin(), random.m_strGroupChannel[g].end(),
+                                         [](const std::string& t) { return !t.empty(); });
+            channelsOnly.m_nGroupSpacing[g] = any ? random.m_nGroupSpacing[g] : 0;
+        }
+        CsvImport in;
+        ASSERT_EQ(ImportChannelsCsv(ExportChannelsCsv(channelsOnly), &in), CsvRefusal::None);
+        RadioSettings back;
+        ApplyCsvImport(back, in);
+        ASSERT_EQ(BuildProgrammingFrame(back).bytes, BuildProgrammingFrame(channelsOnly).bytes) << "seed " << seed;
+    }
 }
 
-TEST(ChannelCsv, ImportsAForeignListAndReportsWhatItRefuses) {
+TEST(ChannelCsv, AForeignListIsTakenWithEveryChangeAndRefusalTold) {
     const std::string csv = "\xEF\xBB\xBF"
-                            "Name,Frequency,Comment,LOCATION,Mode,Extra\r\n"             // 1
-                            "\"Hill, north\",446.006250,\"said \"\"hi\"\"\",3,NFM,x\r\n" // 2
-                            "B2,446.1,,10,FM,\r\n"                                       // 3
-                            "bad,abc,,4,,\r\n"                                           // 4
-                            "far,520.000000,,5,,\r\n"                                    // 5
-                            "\"two\r\nlines\",446.00630,,6,,\r\n"                        // 6 and 7
-                            "big,446.0,,70,,\r\n"                                        // 8
-                            ",,,,,\r\n"                                                  // 9
-                            "empty,,,7,,\r\n"                                            // 10
-                            "again,446.10000,,3,,\r\n"                                   // 11
-                            "cut,446.00626999,,1,,\r\n"                                  // 12
-                            "H8,500,,64,,";                                              // 13
+                            "Name,Frequency,Comment,LOCATION,Mode,Duplex,Offset,Tone\r\n"         // 1
+                            "\"Hill, north\",446.006250,\"said \"\"hi\"\"\",3,NFM,,0.000000,\r\n" // 2
+                            "B2,446.1,,10,FM,+,0.600000,TSQL\r\n"                                 // 3
+                            "bad,abc,,4,,,,\r\n"                                                  // 4
+                            "far,520.000000,,5,,,,\r\n"                                           // 5
+                            "\"two\r\nlines\",446.00630,,6,NFM,,,\r\n"                            // 6 and 7
+                            "big,446.0,,70,,,,\r\n"                                               // 8
+                            ",,,,,,,\r\n"                                                         // 9
+                            "empty,,,7,,,,\r\n"                                                   // 10
+                            "again,446.10000,,3,FM,,,\r\n"                                        // 11
+                            "cut,446.00626999,,1,FM,,,\r\n"                                       // 12
+                            "H8,500,,64,,,,";                                                     // 13
     CsvImport in;
-    std::string error;
-    ASSERT_TRUE(ImportChannelsCsv(csv, &in, &error)) << error;
+    ASSERT_EQ(ImportChannelsCsv(csv, &in), CsvRefusal::None);
     decltype(in.channels) expected{};
     expected[0][0] = expected[0][5] = "446.00625";
     expected[0][2] = expected[1][1] = "446.10000";
     expected[7][7] = "500.00000";
     EXPECT_EQ(in.channels, expected);
-    EXPECT_EQ(in.taken, 6);
-    EXPECT_EQ(in.refused, (std::vector<std::string>{"line 4: Frequency \"abc\" is not a number",
-                                                    "line 5: 520.000000 MHz is outside 400 to 500 MHz",
-                                                    "line 8: Location 70 is above 64", "line 10: no frequency"}));
+    // Group A keeps FM from lines 11 and 12 against NFM from line 6 (line 2 lost to line 11).
+    EXPECT_EQ(in.spacing[0], 1);
+    EXPECT_EQ(in.spacing[1], 1);
+    EXPECT_EQ(in.spacing[7], std::nullopt);
+    EXPECT_EQ(in.taken, 5);
+    EXPECT_EQ(in.refused, 4);
+    EXPECT_EQ(Said(in), (std::vector<std::string>{
+                            "0 " + K(CsvNoteKind::SpacingMajority) + " 25Khz ",
+                            "3 " + K(CsvNoteKind::NotKept) + " Duplex +, Offset 0.600000, Tone TSQL ",
+                            "4 " + K(CsvNoteKind::FrequencyNotANumber) + " abc ",
+                            "5 " + K(CsvNoteKind::FrequencyOutOfRange) + " 520.000000 ",
+                            "6 " + K(CsvNoteKind::MovedToGrid) + " 446.00630 446.00625",
+                            "6 " + K(CsvNoteKind::SameFrequency) + " 446.00625 0",
+                            "8 " + K(CsvNoteKind::LocationOutOfRange) + " 70 ",
+                            "10 " + K(CsvNoteKind::NoFrequency) + "  ",
+                            "11 " + K(CsvNoteKind::LocationTwice) + "  2",
+                            "12 " + K(CsvNoteKind::MovedToGrid) + " 446.00626999 446.00625",
+                        }));
     for (const char* notCsv : {"", "Name,Freq\nA1,446.0\n", "Location,Name\n1,A1\n"}) {
-        EXPECT_FALSE(ImportChannelsCsv(notCsv, &in, &error)) << notCsv;
-        EXPECT_EQ(error, "not a channel list: no header line with the columns Location and Frequency");
-        EXPECT_EQ(in.taken, 6);
+        EXPECT_EQ(ImportChannelsCsv(notCsv, &in), CsvRefusal::NoHeader) << notCsv;
+        EXPECT_EQ(in.taken, 5);
     }
+    std::string many = "Location,Frequency\n";
+    for (int i = 0; i <= kChannelCsvMaxRows; ++i) {
+        many += "1,446.00625\n";
+    }
+    EXPECT_EQ(ImportChannelsCsv(many, &in), CsvRefusal::TooManyRows);
+}
+
+TEST(ChannelCsv, AListCountingFromZeroIsTakenInOrder) {
+    CsvImport in;
+    ASSERT_EQ(ImportChannelsCsv("Location,Frequency\n0,446.00625\n1,446.01875\n63,433.07500\n64,433.1\n", &in),
+              CsvRefusal::None);
+    EXPECT_EQ(in.channels[0][0], "446.00625");
+    EXPECT_EQ(in.channels[0][1], "446.01875");
+    EXPECT_EQ(in.channels[7][7], "433.07500");
+    EXPECT_EQ(Said(in), (std::vector<std::string>{"0 " + K(CsvNoteKind::FromZero) + "  ",
+                                                  "5 " + K(CsvNoteKind::LocationOutOfRange) + " 64 "}));
 }
 
 } // namespace
