@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -28,8 +29,11 @@ QFont DialogFont(std::string_view face, int pointSize) {
     // "굴림" is Gulim's Korean name; either spelling finds the same face.
     const QString wanted = QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
     QString family = QStringLiteral("NanumGothic");
+    // The installed families as they are named, not as fontconfig would resolve an alias: asking that of each
+    // name costs the window a noticeable part of its start.
+    const QStringList installed = QFontDatabase::families();
     for (const QString& name : {wanted, QStringLiteral("Gulim"), QStringLiteral("굴림")}) {
-        if (QFontDatabase::hasFamily(name)) {
+        if (installed.contains(name, Qt::CaseInsensitive)) {
             family = name;
             break;
         }

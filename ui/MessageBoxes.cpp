@@ -21,10 +21,14 @@ MessageBoxHook& Hook() {
     return hook;
 }
 
+// The MB_ type a box was made from, for whoever answers in place of the person.
+const char* const kTypeProperty = "velmarMessageBoxType";
+
 QMessageBox::StandardButtons ButtonsOf(UINT type) {
     switch (type & 0x0F) {
     case MB_OKCANCEL:
     case MB_REPLACECANCEL:
+    case MB_IMPORTCANCEL:
         return QMessageBox::Ok | QMessageBox::Cancel;
     case MB_SAVEDISCARDCANCEL:
         return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
@@ -84,14 +88,20 @@ int ShowMessageBox(QWidget* owner, const QString& text, const QString& caption, 
 
     QMessageBox box(QMessageBox::NoIcon, caption.isEmpty() ? AfxGetAppName() : caption, text, ButtonsOf(type), owner);
     box.setTextFormat(Qt::PlainText);
-    if (!detail.isEmpty()) {
+    box.setProperty(kTypeProperty, type);
+    // A detail of many lines goes into the box's scrolling details, so that no box grows past the screen.
+    constexpr int kInlineDetailLines = 12;
+    if (detail.count('\n') >= kInlineDetailLines) {
+        box.setDetailedText(detail);
+    } else if (!detail.isEmpty()) {
         box.setInformativeText(detail);
     }
-    if ((type & 0x0F) == MB_OKCANCEL || (type & 0x0F) == MB_REPLACECANCEL) {
+    const UINT buttons = type & 0x0F;
+    if (buttons == MB_OKCANCEL || buttons == MB_REPLACECANCEL || buttons == MB_IMPORTCANCEL) {
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Cancel);
-        if ((type & 0x0F) == MB_REPLACECANCEL) {
-            box.button(QMessageBox::Ok)->setText("&Replace");
+        if (buttons != MB_OKCANCEL) {
+            box.button(QMessageBox::Ok)->setText(buttons == MB_REPLACECANCEL ? "&Replace" : "&Import");
         }
     } else if ((type & 0x0F) == MB_SAVEDISCARDCANCEL) {
         box.setDefaultButton(QMessageBox::Save);
@@ -124,20 +134,14 @@ MessageBoxRecorder::MessageBoxRecorder() {
         Box seen;
         seen.text = box.text();
         seen.caption = box.windowTitle();
-        seen.detail = box.informativeText();
+        seen.detail = box.detailedText().isEmpty() ? box.informativeText() : box.detailedText();
         seen.owner = box.parentWidget();
         seen.hasIcon = box.icon() != QMessageBox::NoIcon;
         const auto buttons = box.buttons();
         for (QAbstractButton* b : buttons) {
             seen.buttons << StripAmpersand(b->text());
         }
-        int type = MB_OK;
-        if (box.standardButtons() == (QMessageBox::Ok | QMessageBox::Cancel)) {
-            type = box.button(QMessageBox::Ok)->text() == "&Replace" ? MB_REPLACECANCEL : MB_OKCANCEL;
-        } else if (box.standardButtons() == (QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)) {
-            type = MB_SAVEDISCARDCANCEL;
-        }
-        seen.type = static_cast<UINT>(type);
+        seen.type = box.property(kTypeProperty).toUInt();
         boxes.push_back(seen);
         if (onShow) {
             onShow(box);

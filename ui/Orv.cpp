@@ -1,6 +1,7 @@
 #include "Orv.h"
 
 #include "OrvDlg.h"
+#include "Preferences.h"
 #include "Resource.h"
 
 #include <cstdio>
@@ -53,8 +54,9 @@ Environment:
                    /dev/ttyUSB0 for a USB programming cable
 
 Files:
-  ~/.config/velmar/velmar.conf   what the window remembers: the port chosen,
-                                 the recent files
+  ~/.config/velmar/)" VELMAR_PREFERENCES_FILE_NAME R"(    what the window remembers: the port chosen,
+                                 the recent files ($XDG_CONFIG_HOME/velmar
+                                 when that is set)
   ~/.local/share/velmar/sent/    the settings of the last 500 complete Sends
                                  ($XDG_DATA_HOME/velmar/sent when that is set)
 

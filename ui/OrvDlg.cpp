@@ -126,7 +126,8 @@ bool COrvDlg::OnInitDialog() {
     EnableWindow(IDC_BAND_LABEL, false);
     EnableWindow(IDC_BAND, false);
 
-    m_port = ResolvePort(m_strCommandLinePort, qEnvironmentVariable("VELMAR_COM1"), RememberedPort());
+    std::string unread;
+    m_port = ResolveCom1(QFile::encodeName(m_strCommandLinePort).toStdString(), &unread);
     BuildMenus();
     if (CMenu* pSysMenu = GetSystemMenu(false)) {
         // The right-click menu offers what the menu bar does.
@@ -141,6 +142,9 @@ bool COrvDlg::OnInitDialog() {
     AddBelowTemplate(m_pStatusLine);
     ShowLinkState();
     m_pStatusLine->ShowReceived(m_nRxCount, m_strRxText);
+    if (!unread.empty()) {
+        m_pStatusLine->ShowNote(QString("No port remembered: %1").arg(QString::fromLocal8Bit(unread)));
+    }
 
     // The title marks unsaved changes as the controls change, once per burst of changes.
     m_savedSetting = m_record;
@@ -428,8 +432,7 @@ void COrvDlg::ShowLinkState() {
         state = "open, the line hung up";
     }
     m_bShownHungUp = m_comm.m_bPortOpen.load() && m_comm.LineHungUp();
-    m_pStatusLine->ShowLink(QString::fromStdString(GetPortName()),
-                            QString("%1 (%2)").arg(m_port.device, ReasonText(m_port.reason)), state);
+    m_pStatusLine->ShowLink(QString("%1, %2").arg(QString::fromLocal8Bit(res::Com1Text(m_port)), state));
 }
 
 void COrvDlg::OnConnect() {
@@ -442,9 +445,9 @@ void COrvDlg::OnConnect() {
     }
     if (m_port.reason != PortReason::Chosen) {
         // What decided at start may have changed meanwhile (another copy remembered another port).
-        m_port = ResolvePort(m_strCommandLinePort, qEnvironmentVariable("VELMAR_COM1"), RememberedPort());
+        m_port = ResolveCom1(QFile::encodeName(m_strCommandLinePort).toStdString());
     }
-    if (m_session.Open(GetPortName(), QFile::encodeName(m_port.device).toStdString())) {
+    if (m_session.Open(GetPortName(), m_port.device)) {
         ShowLinkState();
         MessageBox(LoadString(IDS_COM1_PORT_OPEN));
         m_btnDisconnect.EnableWindow(true);

@@ -7,8 +7,11 @@
 #include "Resource.h"
 
 #include "ChannelEntry.h"
+#include "PortRule.h"
+#include "Preferences.h"
 #include "ProgrammingSession.h"
 #include "RadioSettings.h"
+#include "SentHistory.h"
 #include "SerialLink.h"
 
 #include <QElapsedTimer>
@@ -22,6 +25,7 @@ class QMenuBar;
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -102,6 +106,8 @@ public:
     // The device COM1 stands for, and why. --port DEV is given here before the window is created.
     void SetCommandLinePort(const QString& device) { m_strCommandLinePort = device; }
     const PortInForce& PortInUse() const { return m_port; }
+    // The device in force, as a path to show.
+    QString PortDevice() const { return QString::fromLocal8Bit(m_port.device); }
     // The operator's choice of device (Port menu, Other device, Find my cable): in force now and remembered.
     // Refused (false) while connected.
     bool ChoosePort(const QString& device);
@@ -116,6 +122,9 @@ public:
     // when the group holds channels; false when nothing was filled.
     bool FillGroupWithPlan(int slice);
     void ClearCurrentGroup();
+
+    // Notes the writes of the next Sends in *trace, for benchmarks that judge the pacing where it is made.
+    void SetPacingTrace(PacedTrace* trace) { m_session.SetTrace(trace); }
 
     // True from the Send click until its last pause has ended.
     bool IsSending() const { return m_session.Sending() || m_bSendPending; }
@@ -175,6 +184,8 @@ private:
     void OnOpenSent();
     void FillRecentMenu();
     void AddRecentFile(const QString& path);
+    // Changes what the window remembers across runs; a failure is said in the status line.
+    void Remember(const std::function<void(Preferences&)>& change);
     // The setting shown is now the one in `path`: title, recent files, the unsaved mark, a word said.
     void KeptIn(const QString& path, const char* what);
     void UpdateTitle();
@@ -196,7 +207,9 @@ private:
 
     RadioSettings m_sentRecord;   // the setting of the Send in progress, for the history
     RadioSettings m_savedSetting; // as last opened or saved (the defaults at start)
-    QString m_strFile;            // the setting file shown, empty for none
+    QString m_strFile;            // the setting file shown, empty for none (and for a record of a Send)
+    // Set while the setting shown came from a record of a Send: it opens as a copy, and Save asks for a new file.
+    std::optional<SentRecordName> m_shownRecord;
     QString m_strStartFile;
     QMenuBar* m_pMenuBar = nullptr;
     QMenu* m_pFileMenu = nullptr;

@@ -13,6 +13,7 @@
 #include "GroupSelection.h"
 #include "SentHistory.h"
 #include "SettingFile.h"
+#include "Strings.h"
 #include "TextFile.h"
 
 #include <QDir>
@@ -23,16 +24,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QSettings>
 
 #include <chrono>
+#include <filesystem>
 
 namespace velmar {
 
 namespace {
 
-constexpr int kRecentFiles = 8;
-const char* const kRecentKey = "recentFiles";
+constexpr std::size_t kRecentFiles = 8;
 const char* const kSettingFilter = "Velmar settings (*.velmar)";
 const char* const kCsvFilter = "Channel lists (*.csv)";
 
@@ -69,9 +69,10 @@ void COrvDlg::BuildMenus() {
     m_pFileMenu = m_pMenuBar->addMenu("&File");
     QAction* open = m_pFileMenu->addAction("&Open\u2026", this, [this] { OnFileOpen(); });
     open->setShortcut(QKeySequence::Open);
+    // The recent files and the ports are looked up as their menus open: nothing the first paint does not need
+    // runs at start-up.
     m_pRecentMenu = m_pFileMenu->addMenu("Open &Recent");
     QObject::connect(m_pRecentMenu, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
-    FillRecentMenu();
     QAction* save = m_pFileMenu->addAction("&Save", this, [this] { OnFileSave(); });
     save->setShortcut(QKeySequence::Save);
     QAction* saveAs = m_pFileMenu->addAction("Save &As\u2026", this, [this] { OnFileSaveAs(); });
@@ -91,7 +92,6 @@ void COrvDlg::BuildMenus() {
     m_pPortMenu = m_pMenuBar->addMenu("&Port");
     m_pPortMenu->setToolTipsVisible(true);
     QObject::connect(m_pPortMenu, &QMenu::aboutToShow, this, [this] { FillPortMenu(); });
-    FillPortMenu();
 
     BuildChannelsMenu();
 
@@ -103,7 +103,18 @@ void COrvDlg::BuildMenus() {
 
 void COrvDlg::FillRecentMenu() {
     m_pRecentMenu->clear();
-    const QStringList recent = Remembered().value(kRecentKey).toStringList();
+    Preferences prefs;
+    std::string error;
+    if (!ReadPreferences(PreferencesPath(), &prefs, &error) && m_pStatusLine != nullptr) {
+        m_pStatusLine->ShowNote(QString("No recent files: %1").arg(QString::fromLocal8Bit(error)));
+    }
+    QStringList recent;
+    for (const std::string& file : prefs.recentFiles) {
+        // Records of Sends are reached under Sent…; an earlier Velmar listed them here too.
+        if (!ParseSentRecordName(std::filesystem::path(file).filename().string())) {
+            recent << QString::fromLocal8Bit(file);
+        }
+    }
     for (const QString& path : recent) {
         m_pRecentMenu->addAction(QDir::toNativeSeparators(path), this, [this, path] {
             if (MaybeSave()) {
@@ -118,20 +129,31 @@ void COrvDlg::FillRecentMenu() {
 }
 
 void COrvDlg::AddRecentFile(const QString& path) {
-    QSettings remembered = Remembered();
-    QStringList recent = remembered.value(kRecentKey).toStringList();
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    recent.removeAll(absolute);
-    recent.prepend(absolute);
-    while (recent.size() > kRecentFiles) {
-        recent.removeLast();
+    const std::string absolute = Local(QFileInfo(path).absoluteFilePath());
+    Remember([&absolute](Preferences& prefs) {
+        std::vector<std::string>& recent = prefs.recentFiles;
+        std::erase(recent, absolute);
+        recent.insert(recent.begin(), absolute);
+        if (recent.size() > kRecentFiles) {
+            recent.resize(kRecentFiles);
+        }
+    });
+}
+
+void COrvDlg::Remember(const std::function<void(Preferences&)>& change) {
+    std::string error;
+    if (!UpdatePreferences(change, &error) && m_pStatusLine != nullptr) {
+        m_pStatusLine->ShowNote(QString("Not remembered: %1").arg(QString::fromLocal8Bit(error)));
     }
-    remembered.setValue(kRecentKey, recent);
 }
 
 void COrvDlg::UpdateTitle() {
     QString title = "Velmar";
-    if (!m_strFile.isEmpty()) {
+    if (m_shownRecord) {
+        const SentRecordName& r = *m_shownRecord;
+        title += QString::asprintf(" - record of the Send of %04d-%02d-%02d %02d:%02d:%02d, checksum 0x%02X", r.year,
+                                   r.month, r.day, r.hour, r.minute, r.second, r.checksum);
+    } else if (!m_strFile.isEmpty()) {
         title += " - " + FileName(m_strFile);
     }
     if (IsModified()) {
@@ -161,6 +183,7 @@ bool COrvDlg::MaybeSave() {
         return true;
     }
     const QString name = m_strFile.isEmpty() ? QString("The setting") : FileName(m_strFile);
+    // m_strFile is empty for a record too: its changes go to a new file.
     switch (MessageBox(QString("%1 has changes that are not saved. Save them?").arg(name), {}, MB_SAVEDISCARDCANCEL)) {
     case IDYES:
         return OnFileSave();
@@ -192,6 +215,16 @@ void COrvDlg::ApplySetting(const RadioSettings& setting) {
 }
 
 bool COrvDlg::LoadSettingFile(const QString& path) {
+    if (path.endsWith(kChannelCsvSuffix, Qt::CaseInsensitive)) {
+        // A channel list opened by mistake: say what it is and offer what it is for.
+        if (MessageBox(QString("%1 is a channel list (CSV), not a setting file. Import its channels into the "
+                               "setting shown?")
+                           .arg(FileName(path)),
+                       {}, MB_IMPORTCANCEL) == IDOK) {
+            return ImportChannels(path);
+        }
+        return false;
+    }
     RadioSettings loaded;
     std::string error;
     if (!ReadSettingFile(Local(path), &loaded, &error)) {
@@ -205,11 +238,17 @@ bool COrvDlg::LoadSettingFile(const QString& path) {
 
 void COrvDlg::KeptIn(const QString& path, const char* what) {
     m_savedSetting = m_record;
-    m_strFile = path;
-    AddRecentFile(path);
+    // A record of a Send opens as a copy: the proof of what a radio got is never saved over.
+    m_shownRecord = ParseSentRecordName(Local(FileName(path)));
+    m_strFile = m_shownRecord ? QString() : path;
+    if (!m_shownRecord) {
+        AddRecentFile(path);
+    }
     UpdateTitle();
     if (m_pStatusLine != nullptr) {
-        m_pStatusLine->ShowNote(QString("%1 %2").arg(what, FileName(path)));
+        m_pStatusLine->ShowNote(m_shownRecord
+                                    ? QString("Opened a copy of %1: Save asks for a new file").arg(FileName(path))
+                                    : QString("%1 %2").arg(what, FileName(path)));
     }
 }
 
@@ -232,32 +271,25 @@ bool COrvDlg::ImportChannels(const QString& path) {
     }
     std::string text;
     std::string error;
-    CsvImport imported;
-    if (!ReadTextFile(Local(path), &text, &error) || !ImportChannelsCsv(text, &imported, &error)) {
-        MessageBox(QString::fromStdString(error));
+    if (!ReadTextFile(Local(path), &text, &error, kChannelCsvMaxBytes)) {
+        MessageBox(QString::fromLocal8Bit(error));
         return false;
     }
-    for (std::size_t g = 0; g < kGroupCount; ++g) {
-        for (std::size_t c = 0; c < kChannelCount; ++c) {
-            if (const auto& channel = imported.channels[g][c]) {
-                const EnteredChannel entered = EnterWholeText(*channel);
-                m_record.m_strGroupChannel[g][c] = entered.text;
-                m_record.m_strGroupCode[g][c] = entered.code;
-            }
-        }
+    CsvImport imported;
+    if (const CsvRefusal refusal = ImportChannelsCsv(text, &imported); refusal != CsvRefusal::None) {
+        MessageBox(QString("%1: %2").arg(path, QString::fromStdString(res::DescribeCsvRefusal(refusal))));
+        return false;
     }
+    ApplyCsvImport(m_record, imported);
     LoadGroupChannels();
+    if (m_record.m_nMode == kGroupMode) {
+        // The radios show the group's spacing as Send will send it; the other modes show their own.
+        m_record.m_nSpacing = GroupSpacing(m_record);
+    }
     UpdateData(false);
     UpdateTitle();
-    QStringList refused;
-    for (const std::string& line : imported.refused) {
-        refused << QString::fromStdString(line);
-    }
-    MessageBox(QString("%1 channels taken from %2; %3 rows not taken.")
-                   .arg(imported.taken)
-                   .arg(FileName(path))
-                   .arg(imported.refused.size()),
-               {}, MB_OK, refused.join('\n'));
+    MessageBox(QString::fromStdString(res::CsvImportSummary(imported, Local(FileName(path)))), {}, MB_OK,
+               QString::fromStdString(res::CsvImportDetail(imported)));
     return true;
 }
 
@@ -280,14 +312,15 @@ void COrvDlg::OnFileOpen() {
     if (!MaybeSave()) {
         return;
     }
-    const QString path =
-        QFileDialog::getOpenFileName(this, "Open Setting", QFileInfo(m_strFile).path(), kSettingFilter);
+    const QString path = QFileDialog::getOpenFileName(this, "Open Setting", QFileInfo(m_strFile).path(),
+                                                      QString("%1;;%2").arg(kSettingFilter, kCsvFilter));
     if (!path.isEmpty()) {
         LoadSettingFile(path);
     }
 }
 
 bool COrvDlg::OnFileSave() {
+    // Also for a record of a Send, which is never saved over.
     return m_strFile.isEmpty() ? OnFileSaveAs() : SaveSettingFile(m_strFile);
 }
 

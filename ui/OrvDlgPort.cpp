@@ -8,6 +8,7 @@
 #include <QActionGroup>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
@@ -25,8 +26,8 @@ bool COrvDlg::ChoosePort(const QString& device) {
     if (device.isEmpty() || m_comm.m_bPortOpen.load()) {
         return false;
     }
-    m_port = {device, PortReason::Chosen};
-    RememberPort(device);
+    m_port = {QFile::encodeName(device).toStdString(), PortReason::Chosen};
+    Remember([this](Preferences& prefs) { prefs.port = m_port.device; });
     ShowLinkState();
     return true;
 }
@@ -38,18 +39,19 @@ void COrvDlg::FillPortMenu() {
     auto add = [&](const QString& path, const QString& label) {
         QAction* action = m_pPortMenu->addAction(label, this, [this, path] { ChoosePort(path); });
         action->setCheckable(true);
-        action->setChecked(path == m_port.device);
+        action->setChecked(QFile::encodeName(path).toStdString() == m_port.device);
         exclusive->addAction(action);
     };
     const QList<PortEntry> entries = PortEntries(SystemPorts());
+    const QString current = PortDevice();
     bool listed = false;
     for (const PortEntry& entry : entries) {
-        listed = listed || entry.path == m_port.device;
+        listed = listed || entry.path == current;
         add(entry.path, entry.label);
     }
     if (!listed) {
         // A pseudo-terminal, a link or an unplugged cable: still the port in force.
-        add(m_port.device, QString("%1 (not among the serial ports present now)").arg(m_port.device));
+        add(current, QString("%1 (not among the serial ports present now)").arg(current));
     }
     m_pPortMenu->addSeparator();
     m_pPortMenu->addAction("&Other Device\u2026", this, [this] { OnOtherDevice(); });
@@ -68,7 +70,7 @@ void COrvDlg::OnOtherDevice() {
     const QString device = QInputDialog::getText(
         this, "Other Device",
         "The device COM1 stands for (a serial device, a pseudo-terminal or a link to one):", QLineEdit::Normal,
-        m_port.device, &ok);
+        PortDevice(), &ok);
     if (ok && !device.trimmed().isEmpty()) {
         ChoosePort(device.trimmed());
     }
@@ -117,12 +119,12 @@ QString COrvDlg::FindCable(int seconds) {
     MessageBox(gone.isEmpty() ? QString("Nothing changed: no serial port appeared or came back in %1 seconds. COM1 "
                                         "stays %2.")
                                     .arg(seconds)
-                                    .arg(m_port.device)
+                                    .arg(PortDevice())
                               : QString("%1 went away and did not come back in %2 seconds. Plug the cable in and "
                                         "try again. COM1 stays %3.")
                                     .arg(gone.join(", "))
                                     .arg(seconds)
-                                    .arg(m_port.device));
+                                    .arg(PortDevice()));
     return {};
 }
 

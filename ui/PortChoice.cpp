@@ -3,19 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSerialPortInfo>
-#include <QSettings>
 
 namespace velmar {
-
-namespace {
-
-const char* const kPortKey = "port";
-
-} // namespace
-
-QSettings Remembered() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, "velmar", "velmar");
-}
 
 QList<PortFacts> SystemPorts() {
     QList<PortFacts> ports;
@@ -70,43 +59,6 @@ QStringList PresentPorts() {
         paths << entry.path;
     }
     return paths;
-}
-
-PortInForce ResolvePort(const QString& commandLine, const QString& environment, const QString& remembered) {
-    if (!commandLine.isEmpty()) {
-        return {commandLine, PortReason::CommandLine};
-    }
-    if (!environment.isEmpty()) {
-        return {environment, PortReason::Environment};
-    }
-    if (!remembered.isEmpty()) {
-        return {remembered, PortReason::Remembered};
-    }
-    return {"/dev/ttyS0", PortReason::Default};
-}
-
-QString ReasonText(PortReason reason) {
-    switch (reason) {
-    case PortReason::CommandLine:
-        return "command line";
-    case PortReason::Environment:
-        return "VELMAR_COM1";
-    case PortReason::Remembered:
-        return "remembered";
-    case PortReason::Chosen:
-        return "chosen";
-    case PortReason::Default:
-        break;
-    }
-    return "default";
-}
-
-QString RememberedPort() {
-    return Remembered().value(kPortKey).toString();
-}
-
-void RememberPort(const QString& device) {
-    Remembered().setValue(kPortKey, device);
 }
 
 CCableFinder::CCableFinder(Lister lister) : m_lister(std::move(lister)), m_before(m_lister()) {}

@@ -1,11 +1,9 @@
 #pragma once
-// Which device COM1 stands for: the serial ports present now (listed by Qt
-// Serial Port, which asks udev), their stable names, the order in which the
-// command line, the environment, the remembered choice and the default decide,
-// and the watch that finds a cable by its plugging.
+// The serial ports present now (listed by Qt Serial Port, which asks udev),
+// their stable names, and the watch that finds a cable by its plugging. Which
+// of them COM1 stands for is decided by the port rule of the session layer.
 
 #include <QList>
-#include <QSettings>
 #include <QString>
 #include <QStringList>
 
@@ -34,24 +32,6 @@ QList<PortFacts> SystemPorts();
 QList<PortEntry> PortEntries(const QList<PortFacts>& ports, const QString& byIdDir = "/dev/serial/by-id");
 // The paths of the entries present now.
 QStringList PresentPorts();
-
-enum class PortReason { CommandLine, Environment, Remembered, Default, Chosen };
-
-struct PortInForce {
-    QString device;
-    PortReason reason = PortReason::Default;
-};
-
-// The first that is set of: --port DEV, VELMAR_COM1, the remembered port; else /dev/ttyS0.
-PortInForce ResolvePort(const QString& commandLine, const QString& environment, const QString& remembered);
-// Why, in the words of the status line: "command line", "VELMAR_COM1", "remembered", "default", "chosen".
-QString ReasonText(PortReason reason);
-
-// What the window remembers across runs: ~/.config/velmar/velmar.conf (the port, the recent files).
-QSettings Remembered();
-// The port remembered across runs, empty for none.
-QString RememberedPort();
-void RememberPort(const QString& device);
 
 // Finds a cable by watching the ports while the operator plugs or unplugs it: a device that appears, or one
 // that disappears and comes back, is the cable.

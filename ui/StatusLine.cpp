@@ -115,8 +115,8 @@ void CStatusLine::ShowNote(const QString& note) {
     SetText(m_pNote, note);
 }
 
-void CStatusLine::ShowLink(const QString& port, const QString& device, const QString& state) {
-    m_pLink->SetFullText(QString("%1 = %2, %3").arg(port, device, state));
+void CStatusLine::ShowLink(const QString& text) {
+    m_pLink->SetFullText(text);
 }
 
 void CStatusLine::ShowReceived(int count, const std::string& lastBytesHex) {

@@ -24,8 +24,8 @@ public:
     // After a Send: how many bytes the line took of the frame's and the frame's checksum byte; `why` says what
     // ended a Send that fell short. Shown whole, never elided.
     void ShowSent(int bytesTaken, int frameBytes, std::uint8_t checksum, const QString& why);
-    // The port, the device it stands for and its state ("open", "closed", ...).
-    void ShowLink(const QString& port, const QString& device, const QString& state);
+    // Which device COM1 is, why, and its state: "COM1 = /dev/ttyUSB0 (remembered), open".
+    void ShowLink(const QString& text);
     // Bytes received since start and the last of them as "%02X" pairs.
     void ShowReceived(int count, const std::string& lastBytesHex);
     // A word on what just happened to the operator's input ("CH3: 520.00000 is outside ..."), until the next.

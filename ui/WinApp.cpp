@@ -4,6 +4,9 @@
 #include "ResourceLoader.h"
 
 #include <QApplication>
+#include <QIconEngine>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QSocketNotifier>
 #include <QWidget>
 
@@ -23,6 +26,46 @@ void OnCloseSignal(int) {
     [[maybe_unused]] const ssize_t n = ::write(g_signalWrite, &byte, 1);
     errno = saved;
 }
+
+// A menu bar asks the style for the icon of its overflow button as it is made, and finding that icon in the
+// icon theme costs the window about a tenth of its start. The button shows only in a window too narrow for its
+// menus, so the icon is looked up once it is drawn.
+class CDeferredIconEngine : public QIconEngine {
+public:
+    CDeferredIconEngine(QStyle* style, QStyle::StandardPixmap which) : m_style(style), m_which(which) {}
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Icon().pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Icon().actualSize(size, mode, state);
+    }
+    QIconEngine* clone() const override { return new CDeferredIconEngine(m_style, m_which); }
+
+private:
+    const QIcon& Icon() {
+        if (m_icon.isNull()) {
+            m_icon = m_style->standardIcon(m_which);
+        }
+        return m_icon;
+    }
+    QStyle* m_style;
+    QStyle::StandardPixmap m_which;
+    QIcon m_icon;
+};
+
+class CStartupStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override {
+        if (which == SP_ToolBarHorizontalExtensionButton) {
+            return QIcon(new CDeferredIconEngine(baseStyle(), which));
+        }
+        return QProxyStyle::standardIcon(which, option, widget);
+    }
+};
 
 } // namespace
 
@@ -70,6 +113,8 @@ void CWinApp::OnHelp() {}
 
 int CWinApp::Run(int& argc, char** argv) {
     QApplication app(argc, argv);
+    // Before any widget exists, so nothing is polished twice.
+    QApplication::setStyle(new CStartupStyle(QApplication::style()->name()));
     QApplication::setWindowIcon(LoadIcon(IDR_MAINFRAME));
     // A signal closes the window as its close button does: a Send in progress completes its frame first, and
     // the port is given back with its settings restored.

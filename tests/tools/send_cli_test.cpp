@@ -1,11 +1,9 @@
-// velmar-send's command line, its default port and the pieces of its report.
+// velmar-send's command line and the pieces of its report.
 
 #include "SendOptions.h"
 #include "SendReport.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 namespace velmar::send {
 namespace {
@@ -32,23 +30,6 @@ TEST(SendOptions, ParsesPortsFlagsAndOneFileOrSaysWhatIsWrong) {
     for (const auto& [args, error] : kErrors) {
         EXPECT_EQ(Parse(args).error, error) << args.front();
     }
-}
-
-TEST(SendOptions, DefaultPortIsVelmarCom1ThenTheRememberedPortThenTtyS0) {
-    ::unsetenv("VELMAR_COM2");
-    const std::tuple<std::string, std::string, std::string> kCases[] = {
-        {"/dev/ttyUSB3", "[General]\nport=/dev/ttyUSB0\n", "/dev/ttyUSB3"},
-        {"", "[General]\r\nport=\"/dev/ttyUSB0\"\r\n", "/dev/ttyUSB0"},
-        {"", "[Other]\nport=/dev/x\n[General]\nsize=3\nport = COM2\n", "/dev/ttyS1"},
-        {"", "[General]\nports=/dev/x\n", "/dev/ttyS0"},
-        {"", "", "/dev/ttyS0"},
-    };
-    for (const auto& [com1, ini, port] : kCases) {
-        EXPECT_EQ(DefaultPort(com1, ini), port) << ini;
-    }
-    EXPECT_EQ(ConfigFilePath("/x", "/h"), "/x/velmar/velmar.conf");
-    EXPECT_EQ(ConfigFilePath("relative", "/h"), "/h/.config/velmar/velmar.conf");
-    EXPECT_EQ(ConfigFilePath(nullptr, "/h"), "/h/.config/velmar/velmar.conf");
 }
 
 TEST(SendReport, LinesAndJsonTellSentOrFailedWithTheReply) {

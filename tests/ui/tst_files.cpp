@@ -7,6 +7,7 @@
 #include "ChannelCsv.h"
 #include "ChannelEntry.h"
 #include "Orv.h"
+#include "Preferences.h"
 #include "ProgrammingFrame.h"
 #include "PtyRadio.h"
 #include "SentHistory.h"
@@ -14,8 +15,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMimeData>
-#include <QSettings>
 #include <QTemporaryDir>
 
 using namespace velmar;
@@ -61,6 +63,21 @@ class Files : public QObject {
     std::unique_ptr<MessageBoxRecorder> boxes;
     std::unique_ptr<COrvDlg> dlg;
 
+    static QByteArray ReadAll(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    static QStringList RecentFiles() {
+        Preferences prefs;
+        std::string error;
+        ReadPreferences(PreferencesPath(), &prefs, &error);
+        QStringList files;
+        for (const std::string& f : prefs.recentFiles) {
+            files << QString::fromStdString(f);
+        }
+        return files;
+    }
+
     QString Write(const QString& name, const std::string& text) {
         QFile f(home.filePath(name));
         f.open(QIODevice::WriteOnly);
@@ -92,11 +109,7 @@ private slots:
         QCOMPARE(Edit(*dlg, 1)->text(), QString("446.01875"));
         QCOMPARE(Combo(*dlg, IDC_BCLO)->currentText(), QString("CT On"));
         QVERIFY(!dlg->IsModified());
-        QCOMPARE(QSettings(QSettings::IniFormat, QSettings::UserScope, "velmar", "velmar")
-                     .value("recentFiles")
-                     .toStringList()
-                     .value(0),
-                 club);
+        QCOMPARE(RecentFiles().value(0), club);
         const RadioSettings expected = ClubSetting();
 
         PtyRadio radio;
@@ -114,6 +127,28 @@ private slots:
         QVERIFY(ReadSettingFile(sent.front(), &kept, &error));
         QCOMPARE(FrameOf(kept), FrameOf(expected));
         qunsetenv("VELMAR_COM1");
+
+        // The record opens as a copy: named as a record, not among the recent files, and Save asks for a new file.
+        const QString record = QString::fromStdString(sent.front());
+        const QByteArray proof = ReadAll(record);
+        QVERIFY(dlg->LoadSettingFile(record));
+        const SentRecordName name = *ParseSentRecordName(QFileInfo(record).fileName().toStdString());
+        QVERIFY2(dlg->windowTitle().startsWith("Velmar - record of the Send of ") &&
+                     dlg->windowTitle().endsWith(QString::asprintf("checksum 0x%02X", name.checksum)),
+                 qPrintable(dlg->windowTitle()));
+        QVERIFY(!RecentFiles().contains(record));
+        Combo(*dlg, IDC_PTT_TOT)->setCurrentIndex(3);
+        const QString copy = home.filePath("copy.velmar");
+        WhenModal([&](QWidget* dialog) {
+            auto* files = qobject_cast<QFileDialog*>(dialog);
+            QVERIFY2(files != nullptr, "Save acts as Save As");
+            files->selectFile(copy);
+            static_cast<QDialog*>(files)->accept();
+        });
+        QTest::keyClick(dlg.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(dlg->windowTitle(), QString("Velmar - copy.velmar"));
+        QCOMPARE(ReadAll(record), proof);
+        QVERIFY(!(QFileInfo(record).permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)));
     }
 
     void aRefusedFileLeavesTheWindowAsItWas() {
@@ -191,10 +226,14 @@ private slots:
                                 "9,B1,433.075000,FM\n"
                                 "10,B2,520.000000,FM\n"
                                 "70,X,446.000000,FM\n";
-        QVERIFY(dlg->ImportChannels(Write("in.csv", csv)));
-        QCOMPARE(boxes->texts(), QStringList{"2 channels taken from in.csv; 2 rows not taken."});
-        QVERIFY(boxes->boxes[0].detail.contains("line 4") && boxes->boxes[0].detail.contains("line 5"));
+        // Opened by mistake, a list says what it is and offers to import it.
+        QVERIFY(dlg->LoadSettingFile(Write("in.csv", csv)));
+        QCOMPARE(boxes->boxes.front().type, MB_IMPORTCANCEL);
+        QCOMPARE(boxes->texts().back(), QString("2 channels taken from in.csv; 2 rows not taken; 1 change: see the "
+                                                "details."));
+        QCOMPARE(boxes->boxes.back().detail.count('\n'), 2);
         QVERIFY(dlg->m_record.m_strGroupChannel[0][1] == "446.00625" && Code(*dlg, 1, 0) == "14ac");
+        QCOMPARE(dlg->m_record.m_nGroupSpacing[1], 1);
         Click(*dlg, IDC_MODE_GROUP);
         QCOMPARE(Edit(*dlg, 1)->text(), QString("446.00625"));
         QVERIFY(dlg->IsModified());

@@ -1,16 +1,20 @@
 // Choosing the cable in the window: which device COM1 is and why, the Port
-// menu's entries, another device, the choice remembered, finding a cable by
-// plugging it, and a missing device at Connect.
+// menu's entries, another device, the choice remembered and honoured by
+// velmar-send, finding a cable by plugging it, and a missing device at Connect.
 
 #include "UiTestSupport.h"
 
 #include "PortChoice.h"
+#include "Preferences.h"
+#include "ProgrammingFrame.h"
 #include "PtyRadio.h"
+#include "SettingFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QTemporaryDir>
 
 using namespace velmar;
@@ -25,25 +29,14 @@ private slots:
     void init() {
         boxes = std::make_unique<MessageBoxRecorder>();
         KeepUserFilesApart();
-        QFile::remove(QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath("velmar/velmar.conf"));
+        QFile::remove(QString::fromStdString(PreferencesPath()));
         qunsetenv("VELMAR_COM1");
     }
     void cleanup() { boxes.reset(); }
 
-    void theFirstOfCommandLineEnvironmentRememberedDefault() {
-        const struct {
-            const char *line, *env, *remembered, *device, *why;
-        } cases[] = {{"/dev/a", "/dev/b", "/dev/c", "/dev/a", "command line"},
-                     {"", "/dev/b", "/dev/c", "/dev/b", "VELMAR_COM1"},
-                     {"", "", "/dev/c", "/dev/c", "remembered"},
-                     {"", "", "", "/dev/ttyS0", "default"}};
-        for (const auto& c : cases) {
-            const PortInForce port = ResolvePort(c.line, c.env, c.remembered);
-            QCOMPARE(port.device, QString(c.device));
-            QCOMPARE(ReasonText(port.reason), QString(c.why));
-        }
-        // The window says which and why.
-        RememberPort("/dev/ttyUSB7");
+    void theStatusLineSaysWhichDeviceAndWhy() {
+        std::string error;
+        QVERIFY(UpdatePreferences([](Preferences& p) { p.port = "/dev/ttyUSB7"; }, &error));
         auto dlg = OpenDialog();
         QCOMPARE(dlg->StatusLine()->LinkText(), QString("COM1 = /dev/ttyUSB7 (remembered), closed"));
         dlg.reset();
@@ -52,6 +45,24 @@ private slots:
         dlg->SetCommandLinePort("/dev/ttyACM0");
         dlg->Create();
         QCOMPARE(dlg->StatusLine()->LinkText(), QString("COM1 = /dev/ttyACM0 (command line), closed"));
+    }
+
+    // What the window decides, velmar-send honours: the port chosen in the window is the one it programs.
+    void velmarSendProgramsThePortChosenInTheWindow() {
+        PtyRadio radio;
+        const QString pty = QString::fromStdString(radio.Device());
+        QVERIFY(OpenDialog()->ChoosePort(pty));
+        QTemporaryDir dir;
+        const QString setting = dir.filePath("one.velmar");
+        std::string error;
+        QVERIFY(WriteSettingFile(setting.toStdString(), RadioSettings{}, &error));
+        QProcess send;
+        send.start(VELMAR_SEND, {setting});
+        QVERIFY(send.waitForFinished(30000));
+        QCOMPARE(send.exitCode(), 0);
+        QVERIFY2(send.readAllStandardError().contains(QString("COM1 = %1 (remembered)").arg(pty).toUtf8()),
+                 "velmar-send says which device and why");
+        QCOMPARE(radio.Received().size(), std::size_t(kFrameSize));
     }
 
     void entriesByTheirStableNames() {
@@ -87,7 +98,7 @@ private slots:
             }
         }
         auto again = OpenDialog();
-        QCOMPARE(again->PortInUse().device, pty);
+        QCOMPARE(again->PortDevice(), pty);
         QCOMPARE(again->StatusLine()->LinkText(), QString("COM1 = %1 (remembered), closed").arg(pty));
     }
 
@@ -98,7 +109,7 @@ private slots:
         PtyRadio cable;
         QTimer::singleShot(500, [&] { QFile::link(QString::fromStdString(cable.Device()), dev.filePath("ttyUSB0")); });
         QCOMPARE(dlg->FindCable(5), QString("ttyUSB0"));
-        QCOMPARE(dlg->PortInUse().device, QString("ttyUSB0"));
+        QCOMPARE(dlg->PortDevice(), QString("ttyUSB0"));
         QVERIFY(boxes->boxes.empty());
         // Nothing plugged: said plainly, and COM1 stays.
         QCOMPARE(dlg->FindCable(1), QString());

@@ -1,5 +1,6 @@
 #include "SendOptions.h"
 
+#include "Preferences.h"
 #include "SerialLink.h"
 
 namespace velmar::send {
@@ -8,7 +9,7 @@ const char* const kUsage = "Usage: velmar-send [--port DEV]... [--json] [--repea
                            "Try 'velmar-send --help' for more.\n";
 
 const char* const kHelp =
-    R"(velmar-send - send a Velmar setting file to radios on one or more serial ports
+    R"help(velmar-send - send a Velmar setting file to radios on one or more serial ports
 
 Usage: velmar-send [--port DEV]... [--json] [--repeat] FILE.velmar
 
@@ -31,10 +32,11 @@ second Ctrl+C stops at once and names the ports left with an incomplete
 frame. The ports are released and their line settings restored in every case.
 
 Options:
-  --port DEV     a serial device (/dev/ttyUSB0) or a port name (COM1, which
-                 maps to $VELMAR_COM1 or /dev/ttyS0); once per radio. Without
-                 it, the port Velmar would use: $VELMAR_COM1, else the port
-                 remembered in Velmar's settings, else /dev/ttyS0.
+  --port DEV     a serial device (/dev/ttyUSB0) or a port name; once per
+                 radio. Without it, COM1 as Velmar's window decides it:
+                 $VELMAR_COM1, else the port chosen in the window's Port menu,
+                 else /dev/ttyS0. Which device that is, and why, is said on
+                 stderr: "COM1 = /dev/ttyUSB0 (remembered)".
   --json         one JSON object per port and Send on stdout instead of the
                  lines: {"port":"/dev/ttyUSB0","bytes":258,"checksum":"0x57",
                  "reply":"06","error":null,"seconds":5.71}; "reply" is null
@@ -55,12 +57,13 @@ Exit status:
 
 Environment:
   VELMAR_COMn    the device behind COMn (default /dev/ttyS(n-1))
-  XDG_CONFIG_HOME  where Velmar's settings are (default ~/.config)
+  XDG_CONFIG_HOME  where Velmar's window keeps what it remembers (default
+                 ~/.config)
   XDG_DATA_HOME  where the history of sent settings is (default ~/.local/share)
 
 Files:
-  $XDG_CONFIG_HOME/velmar/velmar.conf  Velmar's settings; the "port" key of
-                 its [General] section is the port remembered
+  $XDG_CONFIG_HOME/velmar/)help" VELMAR_PREFERENCES_FILE_NAME R"help(  what Velmar's window remembers; the
+                 "port" key of its [General] section is the port chosen last
   $XDG_DATA_HOME/velmar/sent/  the history of sent settings, one setting file
                  per Send
 
@@ -71,7 +74,7 @@ Examples:
                  program radios two at a time, pressing Enter between batches
   velmar-send --json --port /dev/ttyUSB0 shop.velmar | jq .error
                  the outcome for a script
-)";
+)help";
 
 ParsedSendOptions ParseSendOptions(std::span<const std::string_view> args) {
     ParsedSendOptions p;
@@ -124,56 +127,11 @@ ParsedSendOptions ParseSendOptions(std::span<const std::string_view> args) {
     return p;
 }
 
-namespace {
-
-std::string_view Trim(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) {
-        return {};
+PortInForce DeviceForPort(const std::string& portName, std::string* warning) {
+    if (IsCom1(portName)) {
+        return ResolveCom1("", warning);
     }
-    return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
-}
-
-} // namespace
-
-std::string RememberedPort(std::string_view iniText) {
-    std::string_view section;
-    while (!iniText.empty()) {
-        const auto end = iniText.find('\n');
-        const std::string_view line = Trim(iniText.substr(0, end));
-        iniText = end == std::string_view::npos ? std::string_view() : iniText.substr(end + 1);
-        if (line.starts_with('[') && line.ends_with(']')) {
-            section = line.substr(1, line.size() - 2);
-            continue;
-        }
-        const auto eq = line.find('=');
-        if (section != "General" || eq == std::string_view::npos || Trim(line.substr(0, eq)) != "port") {
-            continue;
-        }
-        std::string_view value = Trim(line.substr(eq + 1));
-        if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
-            value = value.substr(1, value.size() - 2);
-        }
-        return std::string(value);
-    }
-    return {};
-}
-
-std::string ConfigFilePath(const char* xdgConfigHome, const char* home) {
-    if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/') {
-        return std::string(xdgConfigHome) + "/velmar/velmar.conf";
-    }
-    return std::string(home != nullptr ? home : "") + "/.config/velmar/velmar.conf";
-}
-
-std::string DefaultPort(const std::string& com1, std::string_view iniText) {
-    if (!com1.empty()) {
-        return com1;
-    }
-    if (const std::string remembered = RememberedPort(iniText); !remembered.empty()) {
-        return DevicePathForPort(remembered);
-    }
-    return "/dev/ttyS0";
+    return {DevicePathForPort(portName), PortReason::CommandLine};
 }
 
 } // namespace velmar::send

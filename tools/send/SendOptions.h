@@ -1,6 +1,8 @@
 #pragma once
 // The command line of velmar-send and the port it uses when none is given.
 
+#include "PortRule.h"
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -27,19 +29,10 @@ struct ParsedSendOptions {
 // unless --help or --version is given.
 ParsedSendOptions ParseSendOptions(std::span<const std::string_view> args);
 
-// The value of the `port` key in the [General] section of a QSettings INI
-// text, without surrounding double quotes; empty when there is none.
-std::string RememberedPort(std::string_view iniText);
-
-// Where Velmar keeps its settings: $XDG_CONFIG_HOME/velmar/velmar.conf when
-// XDG_CONFIG_HOME is set and absolute, else $HOME/.config/velmar/velmar.conf.
-// Null stands for an unset variable.
-std::string ConfigFilePath(const char* xdgConfigHome, const char* home);
-
-// The port Velmar would use: `com1` (the value of VELMAR_COM1) when not empty,
-// else the remembered port of `iniText` mapped through DevicePathForPort,
-// else /dev/ttyS0.
-std::string DefaultPort(const std::string& com1, std::string_view iniText);
+// The device behind a --port name: COM1 as the window decides it (VELMAR_COM1, else the port chosen in the
+// window, else /dev/ttyS0, with the reason), any other COMn and any path as the link maps them. *warning gets
+// why the window's choice could not be read, when that is so.
+PortInForce DeviceForPort(const std::string& portName, std::string* warning);
 
 extern const char* const kUsage; // the synopsis alone, for a bad command line
 extern const char* const kHelp;  // the whole --help text

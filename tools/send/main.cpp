@@ -12,10 +12,8 @@
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
-#include <fstream>
 #include <memory>
 #include <poll.h>
-#include <sstream>
 #include <sys/ioctl.h>
 #include <sys/signalfd.h>
 #include <unistd.h>
@@ -110,15 +108,9 @@ int TerminalWidth() {
     return ::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col : 80;
 }
 
-std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 struct Port {
-    explicit Port(std::string portName) : name(std::move(portName)), device(DevicePathForPort(name)), session(link) {
+    Port(std::string portName, std::string devicePath)
+        : name(std::move(portName)), device(std::move(devicePath)), session(link) {
         session.CollectReplies();
     }
     std::string name;
@@ -138,7 +130,16 @@ public:
         RadioSettings copy = settings;
         m_checksum = BuildProgrammingFrame(copy).bytes[kChecksumOffset];
         for (const std::string& name : options.ports) {
-            m_ports.push_back(std::make_unique<Port>(name));
+            std::string unread;
+            const PortInForce port = DeviceForPort(name, &unread);
+            if (!unread.empty()) {
+                Say("velmar-send: warning: no port remembered: " + unread);
+            }
+            if (IsCom1(name)) {
+                // Which radio gets the frame must never be a guess: said as the window's status line says it.
+                Say("velmar-send: " + res::Com1Text(port));
+            }
+            m_ports.push_back(std::make_unique<Port>(name, port.device));
         }
     }
 
@@ -146,7 +147,7 @@ public:
     bool Round(int round) {
         for (auto& p : m_ports) {
             p->started = false;
-            if (!p->open && !(p->open = p->session.Open(p->name))) {
+            if (!p->open && !(p->open = p->session.Open(p->name, p->device))) {
                 continue;
             }
             p->started = p->session.StartSend(m_settings, {}, [this](const SendResult&) { m_events.Wake(); });
@@ -341,10 +342,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (options.ports.empty()) {
-        const char* com1 = std::getenv("VELMAR_COM1");
-        options.ports.push_back(
-            DefaultPort(com1 != nullptr ? com1 : "",
-                        ReadWholeFile(ConfigFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")))));
+        options.ports.emplace_back("COM1");
     }
 
     Sender sender(options, settings, events);
