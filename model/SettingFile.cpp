@@ -9,6 +9,10 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
+#include <set>
+#include <vector>
 
 namespace velmar {
 
@@ -72,6 +76,95 @@ std::string OneOf(const OptionList& list) {
     }
     return text;
 }
+
+// The legitimate file is four levels deep.
+constexpr int kMaxNesting = 32;
+
+// Where the text first opens more than `limit` arrays and objects at once; strings are passed over.
+std::optional<std::size_t> TooDeep(std::string_view text, int limit) {
+    int depth = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (inString) {
+            if (ch == '\\') {
+                ++i;
+            } else if (ch == '"') {
+                inString = false;
+            }
+        } else if (ch == '"') {
+            inString = true;
+        } else if (ch == '[' || ch == '{') {
+            if (++depth > limit) {
+                return i;
+            }
+        } else if (ch == ']' || ch == '}') {
+            --depth;
+        }
+    }
+    return std::nullopt;
+}
+
+// Follows the parse to refuse a key given twice in one object: the library would keep the last one silently,
+// and a file must be read whole and as written. Throws Duplicate with the object's place.
+class KeyWatch {
+public:
+    struct Duplicate {
+        std::string place;
+        std::string key;
+    };
+
+    bool operator()(int, Json::parse_event_t event, Json& parsed) {
+        switch (event) {
+        case Json::parse_event_t::object_start:
+        case Json::parse_event_t::array_start:
+            m_frames.push_back({event == Json::parse_event_t::array_start, 0, {}, {}});
+            break;
+        case Json::parse_event_t::key: {
+            Frame& top = m_frames.back();
+            top.key = parsed.get<std::string>();
+            if (!top.keys.insert(top.key).second) {
+                throw Duplicate{Place(m_frames.size() - 1), top.key};
+            }
+            break;
+        }
+        case Json::parse_event_t::object_end:
+        case Json::parse_event_t::array_end:
+            m_frames.pop_back();
+            Next();
+            break;
+        case Json::parse_event_t::value:
+            Next();
+            break;
+        }
+        return true;
+    }
+
+private:
+    struct Frame {
+        bool array;
+        std::size_t index;
+        std::string key;
+        std::set<std::string> keys;
+    };
+    // One element of the innermost array is complete.
+    void Next() {
+        if (!m_frames.empty() && m_frames.back().array) {
+            ++m_frames.back().index;
+        }
+    }
+    // The place of the first `count` frames' value, as the refusals name places: groups[2].channels.
+    std::string Place(std::size_t count) const {
+        std::string place;
+        for (std::size_t i = 0; i < count; ++i) {
+            const Frame& f = m_frames[i];
+            place += f.array ? "[" + std::to_string(f.index) + "]" : (place.empty() ? "" : ".") + f.key;
+        }
+        return place.empty() ? "the whole file" : place;
+    }
+
+    std::vector<Frame> m_frames;
+};
 
 // Reads a parsed file into a record, keeping the first fault it meets.
 class SettingReader {
@@ -251,15 +344,34 @@ std::string SettingToJson(const RadioSettings& s) {
 
 bool SettingFromJson(std::string_view json, const std::string& fileName, RadioSettings* out, std::string* error) {
     SettingReader reader(fileName);
+    const std::string notJson = "; a setting file is a JSON object with \"format\": \"velmar-setting\"";
+    // Refused before the parser builds it: a value nested without end would cost the stack, and every later
+    // step that walks it (a quote of the place, the value's end) would too.
+    if (const std::optional<std::size_t> at = TooDeep(json, kMaxNesting)) {
+        reader.Refuse("not JSON", "nested deeper than " + std::to_string(kMaxNesting) + " levels at byte " +
+                                      std::to_string(*at) + notJson);
+        *error = reader.error();
+        return false;
+    }
+    // The parser stops at a NUL as at the end of the text: what follows it would go unread.
+    if (const auto nul = json.find('\0'); nul != std::string_view::npos) {
+        reader.Refuse("not JSON", "a NUL character at byte " + std::to_string(nul) + notJson);
+        *error = reader.error();
+        return false;
+    }
     Json root;
+    KeyWatch keys;
     try {
-        root = Json::parse(json.begin(), json.end());
-    } catch (const Json::parse_error& e) {
-        // The library's text carries line and column after its own tag.
+        root = Json::parse(json.begin(), json.end(), std::ref(keys));
+    } catch (const KeyWatch::Duplicate& d) {
+        reader.Refuse(d.place, "has the key " + Quoted(d.key) + " twice; each key may appear once");
+        *error = reader.error();
+        return false;
+    } catch (const Json::exception& e) {
+        // The library's text carries line and column after its own tag; a number beyond any range lands here too.
         std::string what = e.what();
         const auto tag = what.find("] ");
-        reader.Refuse("not JSON", (tag == std::string::npos ? what : what.substr(tag + 2)) +
-                                      "; a setting file is a JSON object with \"format\": \"velmar-setting\"");
+        reader.Refuse("not JSON", (tag == std::string::npos ? what : what.substr(tag + 2)) + notJson);
         *error = reader.error();
         return false;
     }

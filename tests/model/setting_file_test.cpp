@@ -72,6 +72,34 @@ TEST(SettingFile, TakesAFileWholeOrRefusesItWithOneMessage) {
     }
 }
 
+// Texts made to hurt a reader: each is refused with the place and the reason, quickly, and the message stays short.
+TEST(SettingFile, HostileTextsAreRefusedNeverObeyed) {
+    const std::string valid = SettingToJson(RandomSetting(3));
+    std::string dupe = valid;
+    dupe.replace(dupe.find("\"BCLO\""), 6, "\"PTT FP\"");
+    std::string huge = valid;
+    huge.replace(huge.find("\"options\""), 0, "\"note\": \"" + std::string(500000, 'x') + "\", ");
+    const std::pair<std::string, std::string> kCases[] = {
+        {R"({"format": "velmar-setting", "version": 1e999})", "not JSON: number overflow parsing '1e999'"},
+        {std::string(100000, '['), "not JSON: nested deeper than 32 levels at byte 32"},
+        {R"({"format": "velmar-setting", "format": "velmar-setting"})", "the whole file: has the key \"format\" twice"},
+        {dupe, "options: has the key \"PTT FP\" twice"},
+        {valid + std::string(1, '\0') + "garbage", "not JSON: a NUL character at byte " + std::to_string(valid.size())},
+        {valid + "{}", "not JSON: parse error at line 30, column 1"},
+    };
+    for (const auto& [text, message] : kCases) {
+        RadioSettings out;
+        std::string error;
+        EXPECT_FALSE(SettingFromJson(text, "bad.velmar", &out, &error)) << message;
+        EXPECT_EQ(error.rfind("bad.velmar: " + message, 0), 0u) << error.substr(0, 300);
+        EXPECT_LT(error.size(), 400u);
+    }
+    // Keys it does not know are let be, however long.
+    RadioSettings out;
+    std::string error;
+    EXPECT_TRUE(SettingFromJson(huge, "big.velmar", &out, &error)) << error.substr(0, 300);
+}
+
 class SettingFileOnDisk : public ScratchFolder {};
 
 TEST_F(SettingFileOnDisk, WritesOverAnOldFileAndReadsItBack) {
