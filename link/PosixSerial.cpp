@@ -2,13 +2,16 @@
 #include "PosixSerial.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <grp.h>
+#include <mutex>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/file.h>
@@ -230,6 +233,75 @@ int MillisecondsLeft(bool hasDeadline, Clock::time_point deadline) {
     return static_cast<int>(std::min<long long>(ms, 1 << 30));
 }
 
+// The ports this process holds, for a fatal signal: whatever kills the program must not leave a port raw and
+// held. Open fills a slot and Close empties it; the handler reads them with async-signal-safe calls only.
+struct HeldPort {
+    std::atomic<int> fd{-1}; // -1 free, kReserved while being filled
+    termios saved{};
+};
+constexpr int kReserved = -2;
+HeldPort g_held[32];
+struct sigaction g_previous[NSIG];
+constexpr int kFatalSignals[] = {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT};
+
+void OnFatalSignal(int sig, siginfo_t* info, void* context) {
+    for (HeldPort& port : g_held) {
+        const int fd = port.fd.load(std::memory_order_acquire);
+        if (fd >= 0) {
+            tcsetattr(fd, TCSANOW, &port.saved);
+            ::ioctl(fd, TIOCNXCL);
+        }
+    }
+    // Then the signal takes its course: a handler that was there before (a sanitizer's) gets it, or the default.
+    const struct sigaction& before = g_previous[sig];
+    if ((before.sa_flags & SA_SIGINFO) != 0 && before.sa_sigaction != nullptr) {
+        before.sa_sigaction(sig, info, context);
+    } else if (before.sa_handler != SIG_DFL && before.sa_handler != SIG_IGN) {
+        before.sa_handler(sig);
+    }
+    ::signal(sig, SIG_DFL);
+    ::raise(sig);
+}
+
+void WatchFatalSignals() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        // Its own stack, so that a stack overflow still reaches it.
+        static char stack[64 * 1024];
+        stack_t alternate{};
+        alternate.ss_sp = stack;
+        alternate.ss_size = sizeof stack;
+        ::sigaltstack(&alternate, nullptr);
+        struct sigaction sa {};
+        sa.sa_sigaction = OnFatalSignal;
+        sigemptyset(&sa.sa_mask);
+        sa.sa_flags = SA_SIGINFO | SA_ONSTACK | SA_NODEFER;
+        for (const int sig : kFatalSignals) {
+            ::sigaction(sig, &sa, &g_previous[sig]);
+        }
+    });
+}
+
+void HoldPort(int fd, const termios& saved) {
+    for (HeldPort& port : g_held) {
+        int expected = -1;
+        if (port.fd.compare_exchange_strong(expected, kReserved, std::memory_order_acq_rel)) {
+            port.saved = saved;
+            port.fd.store(fd, std::memory_order_release);
+            return;
+        }
+    }
+}
+
+void ReleasePort(int fd) {
+    for (HeldPort& port : g_held) {
+        int expected = fd;
+        if (port.fd.compare_exchange_strong(expected, -1, std::memory_order_acq_rel)) {
+            return;
+        }
+    }
+}
+
 } // namespace
 
 std::string DeviceKernelName(const std::string& path) {
@@ -290,7 +362,12 @@ bool CPosixSerial::Open(const std::string& device, SerialFailure* failure) {
     };
     const auto failErrno = [&] {
         const int error = errno;
-        return fail(KindOfOpenError(error), error, ErrnoText(error));
+        fail(KindOfOpenError(error), error, ErrnoText(error));
+        if (failure != nullptr && failure->kind == SerialFailureKind::PermissionDenied) {
+            failure->group = DeviceGroupName(device);
+            failure->kernelName = DeviceKernelName(device);
+        }
+        return false;
     };
 
     guard.fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
@@ -326,6 +403,8 @@ bool CPosixSerial::Open(const std::string& device, SerialFailure* failure) {
     std::memcpy(m_savedTermios, &saved, sizeof saved);
     m_bSaved = true;
     m_nBaudRate = Decode(saved).baudRate;
+    WatchFatalSignals();
+    HoldPort(m_fd, saved);
     return true;
 }
 
@@ -518,6 +597,7 @@ void CPosixSerial::Wake() {
 
 void CPosixSerial::Close() {
     if (m_fd >= 0) {
+        ReleasePort(m_fd);
         if (m_bSaved) {
             termios saved{};
             std::memcpy(&saved, m_savedTermios, sizeof saved);

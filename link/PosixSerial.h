@@ -34,6 +34,10 @@ struct SerialFailure {
     std::string device;
     int error = 0;
     std::string reason;
+    // For PermissionDenied: the group that owns the device (empty when unknown) and the device's own name in
+    // /dev, so that the programs can say what to do without asking the system themselves.
+    std::string group;
+    std::string kernelName;
 };
 
 // The device's own name in /dev after following links ("ttyUSB0" for a /dev/serial/by-id path).
@@ -74,6 +78,8 @@ public:
     // against root; a device another program already holds exclusively is refused as busy, also for root),
     // without making it the controlling terminal, and saves its settings for Close. Also makes the wake-up
     // descriptor. False with *failure filled in when any of it fails; nothing is left open then.
+    // While it is open, a fatal signal (SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT) restores its settings and
+    // drops the exclusive hold before the signal takes its course: no crash leaves the port raw and held.
     bool Open(const std::string& device, SerialFailure* failure);
 
     // Raw mode, no flow control, no waiting in reads, and the given speed, data bits, stop-bits code and parity code.

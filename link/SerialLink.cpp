@@ -95,7 +95,7 @@ bool CSerialLink::Open(std::string portName, const std::string& device, std::uin
     m_lastFailure = {};
     if (m_bPortOpen.load(std::memory_order_acquire) || m_watchThread.joinable() || m_port.IsOpen()) {
         // Opening again would take the port from under the running watch thread.
-        m_lastFailure = {LinkFailureKind::Busy, device, EBUSY, "it is open in this program"};
+        m_lastFailure = {LinkFailureKind::Busy, device, EBUSY, "it is open in this program", {}, {}};
         Report(LinkEvent::OpenFailed);
         return false;
     }
@@ -114,7 +114,7 @@ bool CSerialLink::Open(std::string portName, const std::string& device, std::uin
         return false;
     };
     if (baudRate == 0) {
-        m_lastFailure = {LinkFailureKind::SettingRefused, device, 0, "0 baud is not a speed"};
+        m_lastFailure = {LinkFailureKind::SettingRefused, device, 0, "0 baud is not a speed", {}, {}};
         return failAfterOpen();
     }
     m_nWriteMultiplier = 19200 / baudRate;
@@ -130,7 +130,8 @@ bool CSerialLink::Open(std::string portName, const std::string& device, std::uin
     } catch (const std::system_error& e) {
         m_bWatching.store(false, std::memory_order_release);
         Close();
-        m_lastFailure = {LinkFailureKind::Resources, device, e.code().value(), "no watch thread could be started"};
+        m_lastFailure = {LinkFailureKind::Resources,         device, e.code().value(),
+                         "no watch thread could be started", {},     {}};
         Report(LinkEvent::OpenFailed);
         return false;
     }
