@@ -1,8 +1,45 @@
 #include "Strings.h"
 
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+
 namespace velmar::res {
 
-std::string DescribeSerialFailure(const SerialFailure& failure, const std::string& deviceGroup) {
+namespace {
+
+// Groups whose members may do far more than use a serial port: a hint never sends anyone to join them.
+bool Privileged(const std::string& group) {
+    static constexpr std::string_view kPrivileged[] = {"root", "adm", "admin",  "disk",  "docker",
+                                                       "kmem", "lxd", "shadow", "staff", "sudo",
+                                                       "sys",  "tty", "wheel",  "video", "systemd-journal"};
+    return std::find(std::begin(kPrivileged), std::end(kPrivileged), group) != std::end(kPrivileged);
+}
+
+std::string PermissionHint(const SerialFailure& failure) {
+    const std::string& dev = failure.device;
+    const std::string& group = failure.group;
+    if (group.empty() || group == "dialout" || group == "uucp" || !Privileged(group)) {
+        const std::string join = group.empty() ? std::string("dialout") : group;
+        return dev + ": permission denied. Your user must be in the group that owns the device, \"" + join +
+               "\" (for example: sudo usermod -aG " + join + " $USER), and log in again.";
+    }
+    // The device should belong to dialout instead; joining its group would hand the user far more.
+    const std::string owner = group == "root" ? std::string("Only root may open this device.")
+                                              : "The device belongs to the group \"" + group +
+                                                    "\", which gives its members much more than this device: do "
+                                                    "not join it.";
+    return dev + ": permission denied. " + owner +
+           " Ask the administrator for a udev rule that gives it to the group \"dialout\" (for example a file "
+           "/etc/udev/rules.d/50-velmar.rules with the line SUBSYSTEM==\"tty\", KERNEL==\"" +
+           failure.kernelName +
+           "\", GROUP=\"dialout\", MODE=\"0660\"), join that group (sudo usermod -aG dialout $USER) and log in "
+           "again.";
+}
+
+} // namespace
+
+std::string DescribeSerialFailure(const SerialFailure& failure) {
     const std::string& dev = failure.device;
     switch (failure.kind) {
     case SerialFailureKind::None:
@@ -11,21 +48,8 @@ std::string DescribeSerialFailure(const SerialFailure& failure, const std::strin
         return dev + ": no such device (" + failure.reason + ").";
     case SerialFailureKind::Busy:
         return dev + " is busy: another program holds it. Close that program and connect again.";
-    case SerialFailureKind::PermissionDenied: {
-        if (deviceGroup == "root") {
-            // Joining "root" would hand the user the whole system: the device should belong to dialout instead.
-            return dev +
-                   ": permission denied. Only root may open this device. Ask the administrator for a udev "
-                   "rule that gives it to the group \"dialout\" (for example a file "
-                   "/etc/udev/rules.d/50-velmar.rules with the line SUBSYSTEM==\"tty\", KERNEL==\"" +
-                   DeviceKernelName(dev) +
-                   "\", GROUP=\"dialout\", MODE=\"0660\"), join that group (sudo usermod -aG dialout $USER) and "
-                   "log in again.";
-        }
-        const std::string group = deviceGroup.empty() ? std::string("dialout") : deviceGroup;
-        return dev + ": permission denied. Your user must be in the group that owns the device, \"" + group +
-               "\" (for example: sudo usermod -aG " + group + " $USER), and log in again.";
-    }
+    case SerialFailureKind::PermissionDenied:
+        return PermissionHint(failure);
     case SerialFailureKind::NotSerial:
         return dev + " is not a serial device.";
     case SerialFailureKind::SettingRefused:
@@ -36,11 +60,6 @@ std::string DescribeSerialFailure(const SerialFailure& failure, const std::strin
         break;
     }
     return dev + " could not be opened: " + failure.reason + ".";
-}
-
-std::string DescribeSerialFailure(const SerialFailure& failure) {
-    return DescribeSerialFailure(
-        failure, failure.kind == SerialFailureKind::PermissionDenied ? DeviceGroupName(failure.device) : std::string());
 }
 
 std::string PortReasonText(PortReason reason) {

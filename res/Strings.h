@@ -13,11 +13,10 @@
 namespace velmar::res {
 
 // A message box's detail for a port that could not be opened: the device, what went wrong and, where the user
-// can do something about it, what. `deviceGroup` is the group owning the device (for permission problems; empty
-// when unknown).
-std::string DescribeSerialFailure(const SerialFailure& failure, const std::string& deviceGroup);
-// The same, finding the device's group itself.
+// can do something about it, what. A device refused for want of permission is answered by its group: joining
+// a group that serial devices belong to is advised, joining a group that gives far more than the device never.
 std::string DescribeSerialFailure(const SerialFailure& failure);
+
 // Why a device is COM1, as the status line and velmar-send say it: "command line", "VELMAR_COM1", "remembered",
 // "default", "chosen".
 std::string PortReasonText(PortReason reason);
