@@ -77,7 +77,10 @@ void CProgrammingSession::TakeReceived() {
     for (int i = 0; i < count; ++i) {
         std::uint8_t byte = 0;
         if (m_link.m_rxQueue.Take(&byte)) {
-            m_replies.push_back(byte);
+            ++m_replyCount;
+            if (m_replies.size() < kKeptReplyBytes) {
+                m_replies.push_back(byte);
+            }
         }
     }
 }
@@ -85,6 +88,11 @@ void CProgrammingSession::TakeReceived() {
 std::vector<std::uint8_t> CProgrammingSession::Replies() const {
     std::lock_guard lock(m_replyMutex);
     return m_replies;
+}
+
+std::uint64_t CProgrammingSession::ReplyCount() const {
+    std::lock_guard lock(m_replyMutex);
+    return m_replyCount;
 }
 
 bool CProgrammingSession::StartSend(const RadioSettings& settings, ProgressFn progress, FinishedFn finished) {
@@ -104,6 +112,7 @@ bool CProgrammingSession::StartSend(const RadioSettings& settings, ProgressFn pr
     {
         std::lock_guard lock(m_replyMutex);
         m_replies.clear();
+        m_replyCount = 0;
     }
     m_startNs.store(NowNs(), std::memory_order_relaxed);
     m_state.store(0, std::memory_order_relaxed);

@@ -97,8 +97,12 @@ public:
     // notification); a window that takes the queue itself does not call it.
     void CollectReplies();
     // What the radio answered since the last StartSend (or since
-    // CollectReplies); empty without CollectReplies.
+    // CollectReplies), its first kKeptReplyBytes; empty without
+    // CollectReplies. ReplyCount() counts every byte that came, kept or not:
+    // a radio that floods the line costs a count, not memory.
     [[nodiscard]] std::vector<std::uint8_t> Replies() const;
+    [[nodiscard]] std::uint64_t ReplyCount() const;
+    static constexpr std::size_t kKeptReplyBytes = 4096;
 
     // Builds the frame from a copy of `settings` (later changes to the record
     // do not reach it) and writes its kFrameWriteCount paced writes on the
@@ -151,6 +155,7 @@ private:
 
     mutable std::mutex m_replyMutex;
     std::vector<std::uint8_t> m_replies;
+    std::uint64_t m_replyCount = 0;
 };
 
 } // namespace velmar

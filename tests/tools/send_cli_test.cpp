@@ -35,26 +35,36 @@ TEST(SendOptions, ParsesPortsFlagsAndOneFileOrSaysWhatIsWrong) {
 TEST(SendReport, LinesAndJsonTellSentOrFailedWithTheReply) {
     SendResult sent{kFrameSize, 0x57, SendEnd::Complete, "the whole frame was sent", 5.7149};
     SendResult cut{17, 0x57, SendEnd::HungUp, "the line hung up", 0.4};
+    const std::vector<std::uint8_t> flood(4096, 0x06);
     const struct {
         PortOutcome outcome;
         std::string line, json;
     } kCases[] = {
-        {OutcomeOf("/dev/a", sent, {0x06, 0x4f}), "/dev/a: sent 258 bytes, checksum 0x57, reply 06 4f",
-         R"({"port":"/dev/a","bytes":258,"checksum":"0x57","reply":"06 4f","error":null,"seconds":5.71})"},
-        {OutcomeOf("/dev/a", sent, {}), "/dev/a: sent 258 bytes, checksum 0x57, no reply",
-         R"({"port":"/dev/a","bytes":258,"checksum":"0x57","reply":null,"error":null,"seconds":5.71})"},
-        {OutcomeOf("/dev/b", cut, {0x06}), "/dev/b: failed after 17 of 258 bytes: the line hung up",
-         R"({"port":"/dev/b","bytes":17,"checksum":"0x57","reply":"06","error":"the line hung up","seconds":0.4})"},
-        {NotOpened("/dev/c", 0x57, "/dev/c: busy"), "/dev/c: failed after 0 of 258 bytes: /dev/c: busy",
-         R"({"port":"/dev/c","bytes":0,"checksum":"0x57","reply":null,"error":"/dev/c: busy","seconds":0.0})"},
+        {OutcomeOf("/dev/a", sent, {0x06, 0x4f}, 2), "/dev/a: sent 258 bytes, checksum 0x57, reply 06 4f",
+         R"({"port":"/dev/a","bytes":258,"checksum":"0x57","reply":"06 4f","reply_bytes":2,"error":null,)"
+         R"("seconds":5.71})"},
+        {OutcomeOf("/dev/a", sent, {}, 0), "/dev/a: sent 258 bytes, checksum 0x57, no reply",
+         R"({"port":"/dev/a","bytes":258,"checksum":"0x57","reply":null,"reply_bytes":0,"error":null,"seconds":5.71})"},
+        {OutcomeOf("/dev/b", cut, {0x06}, 1), "/dev/b: failed after 17 of 258 bytes: the line hung up",
+         R"({"port":"/dev/b","bytes":17,"checksum":"0x57","reply":"06","reply_bytes":1,"error":"the line hung up",)"
+         R"("seconds":0.4})"},
+        {NotOpened("/dev/\xff", 0x57, "/dev/\xff: busy"), "/dev/\xff: failed after 0 of 258 bytes: /dev/\xff: busy",
+         R"({"port":"/dev/�","bytes":0,"checksum":"0x57","reply":null,"reply_bytes":0,)"
+         R"("error":"/dev/�: busy","seconds":0.0})"},
+        // A radio that floods the line is shown by its first bytes and a count.
+        {OutcomeOf("/dev/a", sent, flood, 858000),
+         "/dev/a: sent 258 bytes, checksum 0x57, reply 06 06 06 06 06 06 06 06 06 06 06 06 06 06 06 06 ... (858000 "
+         "bytes)",
+         R"({"port":"/dev/a","bytes":258,"checksum":"0x57","reply":"06 06 06 06 06 06 06 06 06 06 06 06 06 06 06 06",)"
+         R"("reply_bytes":858000,"error":null,"seconds":5.71})"},
     };
     for (const auto& c : kCases) {
         EXPECT_EQ(ResultLine(c.outcome), c.line);
         EXPECT_EQ(ResultJson(c.outcome), c.json);
     }
     // A Stop that came only in the pause after the last byte: the radio has its frame.
-    EXPECT_TRUE(OutcomeOf("/dev/a", {kFrameSize, 0x57, SendEnd::Stopped, "stopped", 5}, {}).Sent());
-    EXPECT_EQ(ResultJson(OutcomeOf("/dev/a", sent, {}), 3).substr(0, 30), R"({"port":"/dev/a","round":3,"by)");
+    EXPECT_TRUE(OutcomeOf("/dev/a", {kFrameSize, 0x57, SendEnd::Stopped, "stopped", 5}, {}, 0).Sent());
+    EXPECT_EQ(ResultJson(OutcomeOf("/dev/a", sent, {}, 0), 3).substr(0, 30), R"({"port":"/dev/a","round":3,"by)");
 }
 
 TEST(SendReport, ProgressLineFitsTheWidthAndDropsTheBarFirst) {

@@ -14,6 +14,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 
@@ -75,10 +77,13 @@ public:
         const bool ended = Ended();
         ::kill(m_pid, ended ? 0 : SIGKILL);
         int status = 0;
-        ::waitpid(m_pid, &status, 0);
+        rusage usage{};
+        ::wait4(m_pid, &status, 0, &usage);
+        peakKiB = usage.ru_maxrss;
         return ended && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     std::string out, err;
+    long peakKiB = 0;
 
 private:
     [[nodiscard]] bool Ended() const { return m_fds[0].fd < 0 && m_fds[1].fd < 0; }
@@ -116,27 +121,53 @@ protected:
     Bytes frame;
 };
 
-TEST_F(SendProgram, BadCommandLineAndRefusedFileExitTwoWithTheirMessage) {
-    std::ofstream(dir + "bad.velmar") << "{ \"format\": ";
-    RadioSettings unused;
-    std::string refused;
-    ASSERT_FALSE(ReadSettingFile(dir + "bad.velmar", &unused, &refused));
-    const std::pair<std::vector<std::string>, std::string> kCases[] = {
-        {{"--port", "/dev/null", "--bogus", file}, "velmar-send: unknown option: --bogus\nUsage: velmar-send"},
-        {{"--port", "/dev/null", dir + "bad.velmar"}, refused + "\n"},
+// A bad command line, a refused file and every hostile file: exit 2 at once with the file, the place and the
+// reason, in bounded time and memory, and no port touched.
+TEST_F(SendProgram, BadCommandLineAndHostileFilesExitTwoWithTheirMessage) {
+    const std::string valid = SettingToJson(RadioSettings{});
+    const std::pair<std::string, std::string> kFiles[] = {
+        {"bad.velmar", "{ \"format\": "},
+        {"overflow.velmar", R"({"format": "velmar-setting", "version": 1e999})"},
+        {"deep.velmar", std::string(100000, '[')},
+        {"twice.velmar", R"({"format": "velmar-setting", "format": "velmar-setting"})"},
+        {"nul.velmar", valid + std::string(1, '\0') + "garbage"},
+        {"huge.velmar", std::string(2 << 20, '[')},
     };
-    for (const auto& [args, message] : kCases) {
+    std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+        {{"--port", "/dev/null", "--bogus", file}, "velmar-send: unknown option: --bogus\nUsage: velmar-send"}};
+    for (const auto& [name, text] : kFiles) {
+        std::ofstream(dir + name, std::ios::binary) << text;
+        RadioSettings unused;
+        std::string refused;
+        ASSERT_FALSE(ReadSettingFile(dir + name, &unused, &refused));
+        cases.push_back({{"--port", "/dev/null", dir + name}, refused + "\n"});
+    }
+    ASSERT_EQ(::mkfifo((dir + "fifo.velmar").c_str(), 0600), 0);
+    cases.push_back(
+        {{"--port", "/dev/null", dir + "fifo.velmar"}, dir + "fifo.velmar: cannot read: not a regular file"});
+    for (const auto& [args, message] : cases) {
+        const auto start = std::chrono::steady_clock::now();
         SendProcess send(args, Env());
         EXPECT_EQ(send.Wait(), 2);
-        EXPECT_TRUE(send.err.starts_with(message)) << send.err;
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << args.back();
+        EXPECT_LT(send.peakKiB, 256 * 1024) << args.back();
+        EXPECT_TRUE(send.err.starts_with(message)) << send.err.substr(0, 300);
         EXPECT_EQ(send.out, "");
     }
+    // Results that cannot be written are a failure, told on stderr.
+    const std::string full = std::string(VELMAR_SEND_EXE) + " --help >/dev/full 2>" + dir + "err";
+    EXPECT_EQ(WEXITSTATUS(std::system(full.c_str())), 1);
+    std::ifstream err(dir + "err");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(err), {}),
+              "velmar-send: cannot write the results: No space left on device\n");
 }
 
 TEST_F(SendProgram, TwoPortsGetTheFrameAtOnceWhileAMissingOneFails) {
     PtyPair first, second;
     const auto start = std::chrono::steady_clock::now();
-    SendProcess send({"--json", "--port", first.Slave(), "--port", "/nonexistent", "--port", second.Slave(), file},
+    // The first port twice: it is sent to once.
+    SendProcess send({"--json", "--port", first.Slave(), "--port", "/nonexistent", "--port", second.Slave(), "--port",
+                      first.Slave(), file},
                      Env());
     Bytes got[2];
     std::thread other([&] { got[1] = second.Receive(kFrameSize); });
@@ -167,6 +198,8 @@ TEST_F(SendProgram, TwoPortsGetTheFrameAtOnceWhileAMissingOneFails) {
         EXPECT_EQ(j["seconds"].get<double>() >= kFramePauseTotalMs / 1000.0, bytes == kFrameSize) << j;
     }
     EXPECT_NE(lines[1]["error"].get<std::string>().find("/nonexistent"), std::string::npos);
+    EXPECT_NE(send.err.find(first.Slave() + " is given more than once: it is sent to once"), std::string::npos)
+        << send.err;
     EXPECT_EQ(NewestSentFiles(dir + "velmar/sent", 5).size(), 1u) << "one round, one entry in the history";
 }
 

@@ -39,8 +39,9 @@ Options:
                  stderr: "COM1 = /dev/ttyUSB0 (remembered)".
   --json         one JSON object per port and Send on stdout instead of the
                  lines: {"port":"/dev/ttyUSB0","bytes":258,"checksum":"0x57",
-                 "reply":"06","error":null,"seconds":5.71}; "reply" is null
-                 when nothing came, "error" says why a Send failed. With
+                 "reply":"06","reply_bytes":1,"error":null,"seconds":5.71};
+                 "reply" is null when nothing came, "error" says why a Send
+                 failed. With
                  --repeat each also has "round", and the end brings
                  {"port":...,"radios_programmed":N} per port.
   --repeat       for a batch of radios: after each Send wait for Enter (swap
@@ -50,9 +51,13 @@ Options:
   --help         show this text and exit
   --version      show the version and exit
 
+A port given more than once (by name or through a link) is sent to once.
+A long reply is shown by its first 16 bytes and its size.
+
 Exit status:
   0              every port got all 258 bytes (in every round)
-  1              a port could not be opened or a Send ended early
+  1              a port could not be opened, a Send ended early, or the
+                 results could not be written (a full disk, a closed pipe)
   2              a bad command line, or a setting file Velmar would refuse
 
 Environment:

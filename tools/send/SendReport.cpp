@@ -17,8 +17,9 @@ std::string Hex2(std::uint8_t b) {
 
 } // namespace
 
-PortOutcome OutcomeOf(const std::string& port, const SendResult& result, std::vector<std::uint8_t> reply) {
-    PortOutcome o{port, result.bytesWritten, result.checksum, std::move(reply), {}, result.seconds};
+PortOutcome OutcomeOf(const std::string& port, const SendResult& result, std::vector<std::uint8_t> reply,
+                      std::uint64_t replyBytes) {
+    PortOutcome o{port, result.bytesWritten, result.checksum, std::move(reply), replyBytes, {}, result.seconds};
     if (!result.FrameSent()) {
         o.error = result.why;
     }
@@ -26,13 +27,13 @@ PortOutcome OutcomeOf(const std::string& port, const SendResult& result, std::ve
 }
 
 PortOutcome NotOpened(const std::string& port, std::uint8_t checksum, const std::string& why) {
-    return {port, 0, checksum, {}, why.empty() ? "the port could not be opened" : why, 0};
+    return {port, 0, checksum, {}, 0, why.empty() ? "the port could not be opened" : why, 0};
 }
 
 std::string HexBytes(const std::vector<std::uint8_t>& bytes) {
     std::string text;
-    for (const std::uint8_t b : bytes) {
-        text += (text.empty() ? "" : " ") + Hex2(b);
+    for (std::size_t i = 0; i < bytes.size() && i < kShownReplyBytes; ++i) {
+        text += (text.empty() ? "" : " ") + Hex2(bytes[i]);
     }
     return text;
 }
@@ -43,7 +44,10 @@ std::string ResultLine(const PortOutcome& o) {
                " bytes: " + o.error;
     }
     return o.port + ": sent " + std::to_string(o.bytes) + " bytes, checksum 0x" + Hex2(o.checksum) + ", " +
-           (o.reply.empty() ? "no reply" : "reply " + HexBytes(o.reply));
+           (o.reply.empty()
+                ? "no reply"
+                : "reply " + HexBytes(o.reply) +
+                      (o.replyBytes > kShownReplyBytes ? " ... (" + std::to_string(o.replyBytes) + " bytes)" : ""));
 }
 
 std::string ResultJson(const PortOutcome& o, int round) {
@@ -55,10 +59,11 @@ std::string ResultJson(const PortOutcome& o, int round) {
     j["bytes"] = o.bytes;
     j["checksum"] = "0x" + Hex2(o.checksum);
     j["reply"] = o.reply.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(HexBytes(o.reply));
+    j["reply_bytes"] = o.replyBytes;
     j["error"] = o.Sent() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(o.error);
     // Hundredths: the figure is for people and scripts, not a measurement of pacing.
     j["seconds"] = std::round(o.seconds * 100) / 100;
-    return j.dump();
+    return j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
 std::string CountLine(const std::string& port, int programmed) {
@@ -69,7 +74,7 @@ std::string CountJson(const std::string& port, int programmed) {
     nlohmann::ordered_json j;
     j["port"] = port;
     j["radios_programmed"] = programmed;
-    return j.dump();
+    return j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
 std::string ProgressLine(const std::string& port, const SendProgress& p, int width) {

@@ -7,11 +7,14 @@
 #include "SettingFile.h"
 #include "Strings.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <memory>
 #include <poll.h>
 #include <sys/ioctl.h>
@@ -129,6 +132,7 @@ public:
           m_live(!options.json && ::isatty(STDOUT_FILENO) != 0) {
         RadioSettings copy = settings;
         m_checksum = BuildProgrammingFrame(copy).bytes[kChecksumOffset];
+        std::vector<std::string> seen;
         for (const std::string& name : options.ports) {
             std::string unread;
             const PortInForce port = DeviceForPort(name, &unread);
@@ -139,6 +143,15 @@ public:
                 // Which radio gets the frame must never be a guess: said as the window's status line says it.
                 Say("velmar-send: " + res::Com1Text(port));
             }
+            // One device, one Send: a second would find it held by the first.
+            std::error_code ec;
+            const std::filesystem::path real = std::filesystem::weakly_canonical(port.device, ec);
+            const std::string identity = ec ? port.device : real.string();
+            if (std::find(seen.begin(), seen.end(), identity) != seen.end()) {
+                Say("velmar-send: " + port.device + " is given more than once: it is sent to once");
+                continue;
+            }
+            seen.push_back(identity);
             m_ports.push_back(std::make_unique<Port>(name, port.device));
         }
     }
@@ -166,7 +179,8 @@ public:
         bool allSent = true;
         bool anySent = false;
         for (auto& p : m_ports) {
-            PortOutcome o = p->started ? OutcomeOf(p->device, p->session.LastResult(), p->session.Replies())
+            PortOutcome o = p->started ? OutcomeOf(p->device, p->session.LastResult(), p->session.Replies(),
+                                                   p->session.ReplyCount())
                                        : NotOpened(p->device, m_checksum,
                                                    p->open ? "the Send could not be started"
                                                            : res::DescribeSerialFailure(p->link.LastFailure()));
@@ -310,16 +324,16 @@ private:
     std::string m_input;
 };
 
-} // namespace
-
-int main(int argc, char** argv) {
-    Events events;
-    if (!events.Init()) {
-        std::perror("velmar-send: cannot set up signal handling");
-        return 1;
+// The results are what a script reads: output that could not be written is a failure, said where it can be.
+int Finish(int status) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0 || std::fclose(stdout) != 0) {
+        std::fprintf(stderr, "velmar-send: cannot write the results: %s\n", std::strerror(errno != 0 ? errno : EIO));
+        return status == 0 ? 1 : status;
     }
-    std::signal(SIGPIPE, SIG_IGN);
+    return status;
+}
 
+int Run(int argc, char** argv, Events& events) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     ParsedSendOptions parsed = ParseSendOptions(args);
     if (!parsed.error.empty()) {
@@ -359,4 +373,17 @@ int main(int argc, char** argv) {
     }
     sender.CloseAll();
     return allSent ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Events events;
+    if (!events.Init()) {
+        std::perror("velmar-send: cannot set up signal handling");
+        return 1;
+    }
+    // A closed pipe shows as a failed write, told on stderr, instead of killing the program mid-Send.
+    std::signal(SIGPIPE, SIG_IGN);
+    return Finish(Run(argc, argv, events));
 }
