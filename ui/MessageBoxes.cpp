@@ -32,6 +32,8 @@ QMessageBox::StandardButtons ButtonsOf(UINT type) {
         return QMessageBox::Ok | QMessageBox::Cancel;
     case MB_SAVEDISCARDCANCEL:
         return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    case MB_RESTOREDISCARD:
+        return QMessageBox::Yes | QMessageBox::Discard;
     default:
         return QMessageBox::Ok;
     }
@@ -103,9 +105,13 @@ int ShowMessageBox(QWidget* owner, const QString& text, const QString& caption, 
         if (buttons != MB_OKCANCEL) {
             box.button(QMessageBox::Ok)->setText(buttons == MB_REPLACECANCEL ? "&Replace" : "&Import");
         }
-    } else if ((type & 0x0F) == MB_SAVEDISCARDCANCEL) {
+    } else if (buttons == MB_SAVEDISCARDCANCEL) {
         box.setDefaultButton(QMessageBox::Save);
         box.setEscapeButton(QMessageBox::Cancel);
+    } else if (buttons == MB_RESTOREDISCARD) {
+        box.button(QMessageBox::Yes)->setText("&Restore");
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Discard);
     } else {
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);

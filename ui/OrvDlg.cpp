@@ -10,6 +10,7 @@
 #include "ChannelEntry.h"
 #include "GroupSelection.h"
 #include "ProgrammingFrame.h"
+#include "Unsaved.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -69,6 +70,8 @@ COrvDlg::~COrvDlg() {
     // However the window closes, a Send in progress stops here and the port is
     // released with its watch thread joined, before anything they use is gone.
     m_session.Close();
+    // A clean end: nothing is left to restore, whether the changes were saved or discarded.
+    ForgetUnsaved();
     COrvDlg* self = this;
     g_hNotifyWnd.compare_exchange_strong(self, nullptr);
 }
@@ -150,6 +153,9 @@ bool COrvDlg::OnInitDialog() {
     m_savedSetting = m_record;
     m_titleTimer.setSingleShot(true);
     QObject::connect(&m_titleTimer, &QTimer::timeout, this, [this] { UpdateTitle(); });
+    m_unsavedTimer.setSingleShot(true);
+    m_unsavedTimer.setInterval(500);
+    QObject::connect(&m_unsavedTimer, &QTimer::timeout, this, [this] { KeepUnsavedNow(); });
     for (const res::ControlTemplate& row : Template().controls) {
         QWidget* w = GetDlgItem(row.id);
         if (auto* combo = qobject_cast<QComboBox*>(w)) {
@@ -165,6 +171,7 @@ bool COrvDlg::OnInitDialog() {
         // Once the window is up, so that a refusal has a window to stand over.
         PostCall([this, path = m_strStartFile] { LoadSettingFile(path); });
     }
+    PostCall([this] { OfferLeftUnsaved(); });
     return true;
 }
 

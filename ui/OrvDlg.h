@@ -184,6 +184,9 @@ private:
     void OnOpenSent();
     void FillRecentMenu();
     void AddRecentFile(const QString& path);
+    // Offers the unsaved work that a Velmar which did not end cleanly left behind.
+    void OfferLeftUnsaved();
+    void KeepUnsavedNow();
     // Changes what the window remembers across runs; a failure is said in the status line.
     void Remember(const std::function<void(Preferences&)>& change);
     // The setting shown is now the one in `path`: title, recent files, the unsaved mark, a word said.
@@ -219,7 +222,8 @@ private:
     QString m_strCommandLinePort;
     PortInForce m_port;
     std::function<QStringList()> m_portLister = PresentPorts;
-    QTimer m_titleTimer; // the title's unsaved mark follows the controls, checked once per burst of changes
+    QTimer m_titleTimer;   // the title's unsaved mark follows the controls, checked once per burst of changes
+    QTimer m_unsavedTimer; // unsaved changes are kept against a crash a moment after each change
 
     std::string m_strRxText; // the last received bytes as "%02X" pairs
     CStatusLine* m_pStatusLine = nullptr;

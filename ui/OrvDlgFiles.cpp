@@ -15,7 +15,9 @@
 #include "SettingFile.h"
 #include "Strings.h"
 #include "TextFile.h"
+#include "Unsaved.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -156,12 +158,51 @@ void COrvDlg::UpdateTitle() {
     } else if (!m_strFile.isEmpty()) {
         title += " - " + FileName(m_strFile);
     }
-    if (IsModified()) {
+    const bool modified = IsModified();
+    if (modified) {
         title += " *";
+        m_unsavedTimer.start();
+    } else {
+        m_unsavedTimer.stop();
+        ForgetUnsaved();
     }
     if (windowTitle() != title) {
         setWindowTitle(title);
     }
+}
+
+void COrvDlg::KeepUnsavedNow() {
+    std::string error;
+    if (!KeepUnsaved(ShownSetting(), Local(m_strFile), &error) && m_pStatusLine != nullptr) {
+        m_pStatusLine->ShowNote(
+            QString("Unsaved changes not kept against a crash: %1").arg(QString::fromLocal8Bit(error)));
+    }
+}
+
+void COrvDlg::OfferLeftUnsaved() {
+    std::optional<UnsavedWork> left = FindLeftUnsaved();
+    if (!left) {
+        return;
+    }
+    const QString name =
+        left->fromFile.empty() ? QString("a setting") : FileName(QString::fromLocal8Bit(left->fromFile));
+    const QString when = QDateTime::fromSecsSinceEpoch(left->when).toString("yyyy-MM-dd hh:mm");
+    if (MessageBox(QString("Velmar ended at %1 without saving the changes to %2. Restore them?").arg(when, name), {},
+                   MB_RESTOREDISCARD) == IDYES) {
+        ApplySetting(left->setting);
+        // What the changes were made to is what they are unsaved against.
+        RadioSettings saved;
+        std::string unused;
+        const bool fromFile = !left->fromFile.empty() && ReadSettingFile(left->fromFile, &saved, &unused);
+        m_savedSetting = fromFile ? saved : RadioSettings{};
+        m_strFile = fromFile ? QString::fromLocal8Bit(left->fromFile) : QString();
+        m_shownRecord.reset();
+        UpdateTitle();
+        if (m_pStatusLine != nullptr) {
+            m_pStatusLine->ShowNote(QString("Restored the unsaved changes to %1").arg(name));
+        }
+    }
+    ForgetLeftUnsaved();
 }
 
 RadioSettings COrvDlg::ShownSetting() {

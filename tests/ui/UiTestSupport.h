@@ -30,6 +30,7 @@ inline void KeepUserFilesApart() {
     if (qEnvironmentVariableIsEmpty("XDG_DATA_HOME") || qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME")) {
         qputenv("XDG_DATA_HOME", dir.filePath("data").toUtf8());
         qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
+        qputenv("XDG_STATE_HOME", dir.filePath("state").toUtf8());
     }
 }
 

@@ -12,13 +12,18 @@
 #include "PtyRadio.h"
 #include "SentHistory.h"
 #include "SettingFile.h"
+#include "Unsaved.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
 
 using namespace velmar;
 using namespace velmar::test;
@@ -90,6 +95,7 @@ private slots:
         // What the window remembers and the history go to this run's own folder.
         qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
         qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
+        qputenv("XDG_STATE_HOME", home.filePath("state").toUtf8());
     }
     void init() {
         boxes = std::make_unique<MessageBoxRecorder>();
@@ -162,6 +168,70 @@ private slots:
                  qPrintable(boxes->boxes[0].text));
         QVERIFY(SameSetting(dlg->m_record, before) && Edit(*dlg, 0)->text() == "446.00625");
         QTRY_COMPARE(dlg->windowTitle(), QString("Velmar *"));
+    }
+
+    // Every hostile file gets one box naming the file and why, at once, and leaves the window as it was.
+    void hostileFilesAreRefusedWithTheFileAndTheReason() {
+        const QString fifo = home.filePath("fifo.velmar");
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        const QString files[] = {
+            Write("overflow.velmar", R"({"format": "velmar-setting", "version": 1e999})"),
+            Write("deep.velmar", std::string(100000, '[')),
+            Write("twice.velmar", R"({"format": "velmar-setting", "format": "velmar-setting"})"),
+            Write("huge.velmar", std::string(2 << 20, '[')),
+            Write(
+                "many.csv", "Location,Frequency\n" + std::string(20000 * 12, '\n') +
+                                [] {
+                                    std::string rows;
+                                    for (int i = 0; i < 10001; ++i) {
+                                        rows += "1,446.00625\n";
+                                    }
+                                    return rows;
+                                }()),
+            fifo,
+        };
+        for (const QString& path : files) {
+            boxes->clear();
+            QElapsedTimer clock;
+            clock.start();
+            boxes->answer = path.endsWith(".csv") ? IDOK : 0; // the offer to import a list is taken
+            QVERIFY(!dlg->LoadSettingFile(path));
+            QVERIFY2(clock.elapsed() < 2000, qPrintable(path));
+            QVERIFY2(boxes->texts().back().startsWith(path), qPrintable(boxes->texts().back().left(300)));
+            QVERIFY(!dlg->IsModified() && dlg->windowTitle() == "Velmar");
+        }
+        boxes->answer = 0;
+    }
+
+    // Changes no file holds are kept against a crash, and offered at the next start.
+    void unsavedChangesOutliveACrash() {
+        Combo(*dlg, IDC_PTT_TOT)->setCurrentIndex(3);
+        const QString kept = QString::fromStdString(UnsavedPath());
+        QTRY_VERIFY(QFile::exists(kept));
+        QVERIFY(dlg->SaveSettingFile(home.filePath("kept.velmar")));
+        QVERIFY(!QFile::exists(kept));
+
+        // What a Velmar that was killed left behind: its process is gone.
+        const pid_t gone = ::fork();
+        if (gone == 0) {
+            ::_exit(0);
+        }
+        ::waitpid(gone, nullptr, 0);
+        RadioSettings left = ClubSetting();
+        std::string error;
+        QVERIFY(KeepUnsaved(left, home.filePath("kept.velmar").toStdString(), &error));
+        const QString leftPath =
+            QString::fromStdString(UnsavedPath()).replace(QString::number(::getpid()), QString::number(gone));
+        QVERIFY(QFile::rename(kept, leftPath));
+        dlg.reset();
+        boxes->clear();
+        dlg = OpenDialog();
+        QTRY_COMPARE(boxes->boxes.size(), std::size_t(1));
+        QCOMPARE(boxes->boxes[0].type, MB_RESTOREDISCARD);
+        QVERIFY(boxes->texts()[0].contains("without saving the changes to kept.velmar"));
+        QCOMPARE(FrameOf(dlg->m_record), FrameOf(left));
+        QCOMPARE(dlg->windowTitle(), QString("Velmar - kept.velmar *"));
+        QVERIFY(!QFile::exists(leftPath));
     }
 
     void unsavedChangesAreAskedForOnClose() {

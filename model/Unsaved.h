@@ -1,0 +1,36 @@
+#pragma once
+// Unsaved work kept against a crash, a kill or a power cut: while the window holds changes that no file has,
+// they are written (atomically) to a file of this process under StateDir(); a clean end or a save removes it,
+// and the next start finds what a process that ended otherwise left behind. Plain files, no shared state.
+
+#include "RadioSettings.h"
+
+#include <ctime>
+#include <optional>
+#include <string>
+
+namespace velmar {
+
+// StateDir()/unsaved-PID.velmar for this process.
+std::string UnsavedPath();
+
+// Keeps `s` as this process's unsaved work; `fromFile` is the setting file it was opened from (empty for
+// none). False with *error when it cannot be written.
+bool KeepUnsaved(const RadioSettings& s, const std::string& fromFile, std::string* error);
+// Removes this process's unsaved work, if any.
+void ForgetUnsaved();
+
+struct UnsavedWork {
+    std::string path; // the file it was kept in
+    RadioSettings setting;
+    std::string fromFile;
+    std::time_t when = 0; // when it was last kept
+};
+
+// The newest unsaved work that a process no longer running left behind; nullopt when there is none. Files it
+// cannot read are passed over (and said in *error when not null).
+std::optional<UnsavedWork> FindLeftUnsaved(std::string* error = nullptr);
+// Removes every file of unsaved work that a process no longer running left behind.
+void ForgetLeftUnsaved();
+
+} // namespace velmar
