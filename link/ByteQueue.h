@@ -1,8 +1,8 @@
 #pragma once
-// The receive ring between the link's watch thread (the only producer: Put) and the window thread (the only
-// consumer: Take). No lock: each index has one writer, which publishes it with a release store after the slot
-// is written or read; the other side reads it with an acquire load, so a byte is complete before its slot is
-// seen as filled, and a slot is free only after its byte was copied out.
+// The receive ring between the link's watch thread (the only producer: Put) and the link's consumer (the only
+// consumer: Take, through CSerialLink::TakeReceived). No lock: each index has one writer, which publishes it with a
+// release store after the slot is written or read; the other side reads it with an acquire load, so a byte is complete
+// before its slot is seen as filled, and a slot is free only after its byte was copied out.
 //
 // Full and empty: one slot always stays unused, so m_nIn == m_nOut means empty and the ring holds at most
 // COMM_BUFFER_SIZE - 1 = 4191 bytes.
@@ -10,7 +10,9 @@
 #include <atomic>
 #include <cstdint>
 
-// The ring's slots, and the size the link asks of the driver's buffers.
+namespace velmar {
+
+// The ring's slots.
 inline constexpr int COMM_BUFFER_SIZE = 4192;
 
 class CByteQueue {
@@ -67,3 +69,5 @@ public:
 };
 
 static_assert(std::atomic<int>::is_always_lock_free);
+
+} // namespace velmar

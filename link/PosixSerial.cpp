@@ -26,6 +26,8 @@
 
 static_assert(sizeof(termios) <= 64, "the saved settings must fit the space kept for them in the header");
 
+namespace velmar {
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -51,7 +53,8 @@ constexpr BaudEntry kBaudTable[] = {
     {2000000, B2000000}, {2500000, B2500000}, {3000000, B3000000}, {3500000, B3500000}, {4000000, B4000000},
 };
 
-bool SetBaudRate(termios* t, std::uint32_t rate, std::string* why) {
+// Each setter names what it refuses in *problem, with the value in *value.
+bool SetBaudRate(termios* t, std::uint32_t rate, SerialProblem* problem) {
     for (const auto& entry : kBaudTable) {
         if (entry.rate == rate) {
             cfsetispeed(t, entry.code);
@@ -59,11 +62,11 @@ bool SetBaudRate(termios* t, std::uint32_t rate, std::string* why) {
             return true;
         }
     }
-    *why = std::to_string(rate) + " baud is not a speed this system can set";
+    *problem = SerialProblem::BaudUnavailable;
     return false;
 }
 
-bool SetByteSize(termios* t, std::uint8_t bits, std::string* why) {
+bool SetByteSize(termios* t, std::uint8_t bits, SerialProblem* problem) {
     tcflag_t size = 0;
     switch (bits) {
     case 5:
@@ -79,14 +82,14 @@ bool SetByteSize(termios* t, std::uint8_t bits, std::string* why) {
         size = CS8;
         break;
     default:
-        *why = std::to_string(bits) + " data bits are not possible (5 to 8 are)";
+        *problem = SerialProblem::ByteSizeImpossible;
         return false;
     }
     t->c_cflag = (t->c_cflag & ~CSIZE) | size;
     return true;
 }
 
-bool SetStopBits(termios* t, std::uint8_t code, std::string* why) {
+bool SetStopBits(termios* t, std::uint8_t code, SerialProblem* problem) {
     switch (code) {
     case 0:
         t->c_cflag &= ~CSTOPB;
@@ -95,15 +98,15 @@ bool SetStopBits(termios* t, std::uint8_t code, std::string* why) {
         t->c_cflag |= CSTOPB;
         return true;
     case 1:
-        *why = "one and a half stop bits are not available on this system";
+        *problem = SerialProblem::OneAndAHalfStopBits;
         return false;
     default:
-        *why = "stop-bits code " + std::to_string(code) + " is unknown (0 = one, 2 = two)";
+        *problem = SerialProblem::UnknownStopBits;
         return false;
     }
 }
 
-bool SetParity(termios* t, std::uint8_t code, std::string* why) {
+bool SetParity(termios* t, std::uint8_t code, SerialProblem* problem) {
     t->c_cflag &= ~(PARENB | PARODD | CMSPAR);
     // Received parity is not checked: the link passes bytes on as they come.
     t->c_iflag &= ~(INPCK | PARMRK);
@@ -123,7 +126,7 @@ bool SetParity(termios* t, std::uint8_t code, std::string* why) {
         t->c_cflag |= PARENB | CMSPAR;
         return true;
     default:
-        *why = "parity code " + std::to_string(code) + " is unknown (0 to 4 are)";
+        *problem = SerialProblem::UnknownParity;
         return false;
     }
 }
@@ -205,12 +208,16 @@ SerialFailureKind KindOfOpenError(int error) {
     }
 }
 
-void Fail(SerialFailure* failure, SerialFailureKind kind, const std::string& device, int error, std::string reason) {
+void Fail(SerialFailure* failure, SerialFailureKind kind, const std::string& device, int error, SerialProblem problem,
+          std::uint32_t value = 0) {
     if (failure != nullptr) {
+        *failure = {};
         failure->kind = kind;
         failure->device = device;
         failure->error = error;
-        failure->reason = std::move(reason);
+        failure->problem = problem;
+        failure->value = value;
+        failure->reason = problem == SerialProblem::System ? ErrnoText(error) : std::string();
     }
 }
 
@@ -340,7 +347,7 @@ CPosixSerial::~CPosixSerial() {
 
 bool CPosixSerial::Open(const std::string& device, SerialFailure* failure) {
     if (IsOpen()) {
-        Fail(failure, SerialFailureKind::Busy, device, EBUSY, "it is already open here");
+        Fail(failure, SerialFailureKind::Busy, device, EBUSY, SerialProblem::OpenHere);
         return false;
     }
     // Owns the descriptor until everything is in place: every failure below leaves through one clean-up.
@@ -356,13 +363,13 @@ bool CPosixSerial::Open(const std::string& device, SerialFailure* failure) {
             }
         }
     } guard;
-    const auto fail = [&](SerialFailureKind kind, int error, std::string reason) {
-        Fail(failure, kind, device, error, std::move(reason));
+    const auto fail = [&](SerialFailureKind kind, int error, SerialProblem problem) {
+        Fail(failure, kind, device, error, problem);
         return false;
     };
     const auto failErrno = [&] {
         const int error = errno;
-        fail(KindOfOpenError(error), error, ErrnoText(error));
+        fail(KindOfOpenError(error), error, SerialProblem::System);
         if (failure != nullptr && failure->kind == SerialFailureKind::PermissionDenied) {
             failure->group = DeviceGroupName(device);
             failure->kernelName = DeviceKernelName(device);
@@ -377,7 +384,7 @@ bool CPosixSerial::Open(const std::string& device, SerialFailure* failure) {
     // Root passes another program's TIOCEXCL, and would then share the radio's bytes with it: ask first.
     int heldExclusively = 0;
     if (::ioctl(guard.fd, TIOCGEXCL, &heldExclusively) == 0 && heldExclusively != 0) {
-        return fail(SerialFailureKind::Busy, EBUSY, "another program holds it");
+        return fail(SerialFailureKind::Busy, EBUSY, SerialProblem::HeldElsewhere);
     }
     if (::ioctl(guard.fd, TIOCEXCL) != 0) {
         return failErrno();
@@ -387,7 +394,8 @@ bool CPosixSerial::Open(const std::string& device, SerialFailure* failure) {
     // program run as root.
     if (::flock(guard.fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
-        return fail(error == EWOULDBLOCK ? SerialFailureKind::Busy : KindOfOpenError(error), error, ErrnoText(error));
+        return fail(error == EWOULDBLOCK ? SerialFailureKind::Busy : KindOfOpenError(error), error,
+                    error == EWOULDBLOCK ? SerialProblem::HeldElsewhere : SerialProblem::System);
     }
     termios saved{};
     if (tcgetattr(guard.fd, &saved) != 0) {
@@ -411,52 +419,54 @@ bool CPosixSerial::Open(const std::string& device, SerialFailure* failure) {
 bool CPosixSerial::ApplyLineSettings(std::uint32_t baudRate, std::uint8_t byteSize, std::uint8_t stopBits,
                                      std::uint8_t parity, SerialFailure* failure) {
     if (!IsOpen()) {
-        Fail(failure, SerialFailureKind::Other, m_device, EBADF, "the port is not open");
+        Fail(failure, SerialFailureKind::Other, m_device, EBADF, SerialProblem::NotOpen);
         return false;
     }
     termios wanted{};
     if (tcgetattr(m_fd, &wanted) != 0) {
         const int error = errno;
-        Fail(failure, SerialFailureKind::Other, m_device, error, ErrnoText(error));
+        Fail(failure, SerialFailureKind::Other, m_device, error, SerialProblem::System);
         return false;
     }
-    std::string why;
+    SerialProblem problem = SerialProblem::System;
     MakeRaw(&wanted);
-    if (!SetBaudRate(&wanted, baudRate, &why) || !SetByteSize(&wanted, byteSize, &why) ||
-        !SetStopBits(&wanted, stopBits, &why) || !SetParity(&wanted, parity, &why)) {
-        Fail(failure, SerialFailureKind::SettingRefused, m_device, 0, why);
+    if (!SetBaudRate(&wanted, baudRate, &problem) || !SetByteSize(&wanted, byteSize, &problem) ||
+        !SetStopBits(&wanted, stopBits, &problem) || !SetParity(&wanted, parity, &problem)) {
+        const std::uint32_t value = problem == SerialProblem::BaudUnavailable      ? baudRate
+                                    : problem == SerialProblem::ByteSizeImpossible ? byteSize
+                                    : problem == SerialProblem::UnknownParity      ? parity
+                                                                                   : stopBits;
+        Fail(failure, SerialFailureKind::SettingRefused, m_device, 0, problem, value);
         return false;
     }
     if (tcsetattr(m_fd, TCSANOW, &wanted) != 0) {
         const int error = errno;
-        Fail(failure, SerialFailureKind::SettingRefused, m_device, error, ErrnoText(error));
+        Fail(failure, SerialFailureKind::SettingRefused, m_device, error, SerialProblem::System);
         return false;
     }
     // tcsetattr succeeds when any part of the request was taken: only reading back shows what was kept.
     termios got{};
     if (tcgetattr(m_fd, &got) != 0) {
         const int error = errno;
-        Fail(failure, SerialFailureKind::SettingRefused, m_device, error, ErrnoText(error));
+        Fail(failure, SerialFailureKind::SettingRefused, m_device, error, SerialProblem::System);
         return false;
     }
     const LineSettings want = Decode(wanted);
     const LineSettings have = Decode(got);
     if (!(want == have)) {
-        std::string what;
         if (have.baudRate != want.baudRate) {
-            what = "the driver did not keep " + std::to_string(baudRate) + " baud";
+            Fail(failure, SerialFailureKind::SettingRefused, m_device, 0, SerialProblem::BaudNotKept, baudRate);
         } else if (have.byteSize != want.byteSize) {
-            what = "the driver did not keep " + std::to_string(byteSize) + " data bits";
+            Fail(failure, SerialFailureKind::SettingRefused, m_device, 0, SerialProblem::ByteSizeNotKept, byteSize);
         } else if (have.stopBits != want.stopBits) {
-            what = "the driver did not keep the stop bits";
+            Fail(failure, SerialFailureKind::SettingRefused, m_device, 0, SerialProblem::StopBitsNotKept, stopBits);
         } else if (have.parity != want.parity) {
-            what = "the driver did not keep parity code " + std::to_string(parity);
+            Fail(failure, SerialFailureKind::SettingRefused, m_device, 0, SerialProblem::ParityNotKept, parity);
         } else if (have.flowControl != want.flowControl) {
-            what = "the driver did not turn flow control off";
+            Fail(failure, SerialFailureKind::SettingRefused, m_device, 0, SerialProblem::FlowControlNotOff);
         } else {
-            what = "the driver did not keep raw mode";
+            Fail(failure, SerialFailureKind::SettingRefused, m_device, 0, SerialProblem::RawModeNotKept);
         }
-        Fail(failure, SerialFailureKind::SettingRefused, m_device, 0, what);
         return false;
     }
     m_nBaudRate = baudRate;
@@ -618,3 +628,5 @@ void CPosixSerial::Close() {
 bool CPosixSerial::CurrentLineSettings(LineSettings* settings) const {
     return IsOpen() && ReadLineSettings(m_fd, settings);
 }
+
+} // namespace velmar

@@ -1,5 +1,6 @@
 #pragma once
-// The POSIX serial layer under CSerialLink: one open terminal device with the operations the link needs.
+// The POSIX serial layer under CSerialLink, the only user of termios: one open terminal device with the operations
+// the link needs.
 // The termios details stay in PosixSerial.cpp, the only file that includes <termios.h>.
 //
 // Threads, by kind of operation:
@@ -16,6 +17,8 @@
 #include <cstdint>
 #include <string>
 
+namespace velmar {
+
 enum class SerialFailureKind {
     None,
     NoDevice,         // the path does not exist, or no device answers behind it
@@ -27,13 +30,36 @@ enum class SerialFailureKind {
     Other,
 };
 
-// Why an operation failed: the device path, errno (0 when the failure is not the system's) and the system's or
-// the driver's reason. The programs word it for their users.
+// What exactly was refused, for the programs to word.
+enum class SerialProblem {
+    System,              // the system's error: `error`, with the system's own text in `reason`
+    OpenHere,            // this program holds the port already
+    HeldElsewhere,       // another program holds the port exclusively
+    NotOpen,             // a setting was asked of a port that is not open
+    ZeroBaud,            // 0 baud is no speed
+    BaudUnavailable,     // `value` baud cannot be set on this system
+    ByteSizeImpossible,  // `value` data bits (5 to 8 are possible)
+    OneAndAHalfStopBits, // not available on this system
+    UnknownStopBits,     // stop-bits code `value` (0 = one, 2 = two)
+    UnknownParity,       // parity code `value` (0 to 4)
+    BaudNotKept,         // the driver did not keep `value` baud
+    ByteSizeNotKept,     // ... `value` data bits
+    StopBitsNotKept,
+    ParityNotKept, // ... parity code `value`
+    FlowControlNotOff,
+    RawModeNotKept,
+    NoWatchThread, // the watch thread could not be started (`error`)
+};
+
+// Why an operation failed: the device path, errno (0 when the failure is not the system's), what was refused
+// and the value concerned. The programs word it for their users.
 struct SerialFailure {
     SerialFailureKind kind = SerialFailureKind::None;
     std::string device;
     int error = 0;
-    std::string reason;
+    SerialProblem problem = SerialProblem::System;
+    std::uint32_t value = 0;
+    std::string reason; // the system's text for `error`, with SerialProblem::System
     // For PermissionDenied: the group that owns the device (empty when unknown) and the device's own name in
     // /dev, so that the programs can say what to do without asking the system themselves.
     std::string group;
@@ -127,3 +153,5 @@ private:
     bool m_bSaved = false;
     std::uint32_t m_nBaudRate = 0;
 };
+
+} // namespace velmar

@@ -8,6 +8,8 @@
 #include <pthread.h>
 #include <system_error>
 
+namespace velmar {
+
 namespace {
 
 // "COMn" with n >= 1 gives n; anything else 0.
@@ -95,7 +97,7 @@ bool CSerialLink::Open(std::string portName, const std::string& device, std::uin
     m_lastFailure = {};
     if (m_bPortOpen.load(std::memory_order_acquire) || m_watchThread.joinable() || m_port.IsOpen()) {
         // Opening again would take the port from under the running watch thread.
-        m_lastFailure = {LinkFailureKind::Busy, device, EBUSY, "it is open in this program", {}, {}};
+        m_lastFailure = {LinkFailureKind::Busy, device, EBUSY, SerialProblem::OpenHere, 0, {}, {}, {}};
         Report(LinkEvent::OpenFailed);
         return false;
     }
@@ -114,7 +116,7 @@ bool CSerialLink::Open(std::string portName, const std::string& device, std::uin
         return false;
     };
     if (baudRate == 0) {
-        m_lastFailure = {LinkFailureKind::SettingRefused, device, 0, "0 baud is not a speed", {}, {}};
+        m_lastFailure = {LinkFailureKind::SettingRefused, device, 0, SerialProblem::ZeroBaud, 0, {}, {}, {}};
         return failAfterOpen();
     }
     m_nWriteMultiplier = 19200 / baudRate;
@@ -130,8 +132,8 @@ bool CSerialLink::Open(std::string portName, const std::string& device, std::uin
     } catch (const std::system_error& e) {
         m_bWatching.store(false, std::memory_order_release);
         Close();
-        m_lastFailure = {LinkFailureKind::Resources,         device, e.code().value(),
-                         "no watch thread could be started", {},     {}};
+        m_lastFailure = {
+            LinkFailureKind::Resources, device, e.code().value(), SerialProblem::NoWatchThread, 0, {}, {}, {}};
         Report(LinkEvent::OpenFailed);
         return false;
     }
@@ -166,6 +168,20 @@ std::uint32_t CSerialLink::Read(std::uint8_t* buffer, std::uint32_t capacity) {
     // The descriptor does not block: a read of a drained driver returns at once with nothing, so there is no
     // need to ask first how much is waiting.
     return m_port.Read(buffer, capacity);
+}
+
+std::size_t CSerialLink::TakeReceived(std::vector<std::uint8_t>* out, std::size_t most) {
+    // Only what is queued now, so that a radio that never pauses cannot hold the consumer here.
+    const auto count = std::min(static_cast<std::size_t>(m_rxQueue.Count()), most);
+    std::size_t taken = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::uint8_t byte = 0;
+        if (m_rxQueue.Take(&byte)) {
+            out->push_back(byte);
+            ++taken;
+        }
+    }
+    return taken;
 }
 
 std::uint32_t CSerialLink::ThreadWatchComm(CSerialLink* link) {
@@ -224,3 +240,5 @@ std::uint32_t CSerialLink::ThreadWatchComm(CSerialLink* link) {
     link->m_bWatching.store(false, std::memory_order_release);
     return 1;
 }
+
+} // namespace velmar

@@ -1,16 +1,16 @@
 #pragma once
-// One serial port with its watch thread. Its owner opens and closes it, a writer writes; the watch thread waits
-// for received bytes, moves them into m_rxQueue in chunks of up to READ_CHUNK_SIZE and then calls the
-// notification its owner installed, which stands for the window message "bytes were received" (the window
-// turns it into a queued call on its own thread and takes the bytes from m_rxQueue there).
+// One serial port with its watch thread. Its owner (a programming session) opens and closes it, a writer writes;
+// the watch thread waits for received bytes, moves them into the receive queue in chunks of up to
+// READ_CHUNK_SIZE and then calls the notification its owner installed ("bytes were received"); the owner's
+// consumer takes them with TakeReceived. What the link has to tell goes to the message sink as a typed
+// LinkMessage, which the programs word.
 //
 // Threads, by kind of operation:
 //  - one owner calls Open, Close, SetNotify, SetMessageSink, LastFailure and the destructor;
 //    Open and Close only while no write runs (a programming session stops its Send before it closes);
 //  - one writer calls Write: the programming session's thread while a Send runs;
-//  - one reader, the watch thread, calls Read and puts into m_rxQueue; one consumer (the window, or a session
-//    that collects replies) takes from it;
-//  - m_bPortOpen, LineHungUp, WatchThreadRunning and WatchResult may be read from any thread.
+//  - one reader, the watch thread, calls Read and puts into the queue; one consumer calls TakeReceived;
+//  - IsOpen, LineHungUp, WatchThreadRunning, DroppedBytes and WatchResult may be read from any thread.
 // Install the callbacks while the link is closed. No callback may wait for the owner: Close waits for the watch
 // thread to end.
 //
@@ -26,6 +26,9 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
+
+namespace velmar {
 
 // The watch thread's read buffer.
 inline constexpr std::uint32_t READ_CHUNK_SIZE = 2048;
@@ -46,7 +49,8 @@ struct LinkMessage {
     LinkFailure failure;
     std::uint32_t dropped = 0;
     int held = 0;
-    std::string portName; // the name given to Open
+    int capacity = COMM_BUFFER_SIZE - 1; // the most the queue holds
+    std::string portName;                // the name given to Open
     // Set for BufferFull only: call it once the box is dismissed. Until then no other BufferFull is reported.
     // Safe to call from any thread, also after the link is gone.
     std::function<void()> dismissed;
@@ -92,6 +96,12 @@ public:
     // Watch thread: takes up to `capacity` of the bytes already received, without waiting; 0 when none.
     std::uint32_t Read(std::uint8_t* buffer, std::uint32_t capacity);
 
+    // The consumer: appends the bytes queued now, at most `most`, to *out and returns how many. Bytes arriving
+    // meanwhile bring their own notification.
+    std::size_t TakeReceived(std::vector<std::uint8_t>* out, std::size_t most = SIZE_MAX);
+    // How many received bytes wait in the queue. Any thread.
+    [[nodiscard]] int QueuedBytes() const { return m_rxQueue.Count(); }
+
     // Called on the watch thread once after each receive event, when the driver has been drained, and once when
     // the line hangs up.
     void SetNotify(std::function<void()> notify);
@@ -100,8 +110,8 @@ public:
 
     // Why the last Open failed (kind None after a successful one).
     [[nodiscard]] const LinkFailure& LastFailure() const { return m_lastFailure; }
-    // The write multiplier Open set, in ms per byte.
-    [[nodiscard]] std::uint32_t WriteMultiplier() const { return m_nWriteMultiplier; }
+    // From a successful Open until Close.
+    [[nodiscard]] bool IsOpen() const { return m_bPortOpen.load(std::memory_order_acquire); }
     // True while a watch thread runs its loop (the thread clears it when it leaves).
     [[nodiscard]] bool WatchThreadRunning() const { return m_bWatching.load(std::memory_order_acquire); }
     // Received bytes dropped for want of room in m_rxQueue since the link was made, "buff full" or not (while
@@ -117,11 +127,10 @@ public:
     // The watch thread's body: 1 after a normal end, 0 when it could not prepare its wait.
     static std::uint32_t ThreadWatchComm(CSerialLink* link);
 
+private:
     std::atomic<bool> m_bPortOpen{false};
     CByteQueue m_rxQueue;
     std::string m_strPortName;
-
-private:
     void Report(LinkEvent event);
     void ReportBuffFull(std::uint32_t dropped, int held);
 
@@ -138,3 +147,5 @@ private:
     // Whether a "buff full" box is up; shared with the box's dismissed callback, which may outlive the link.
     std::shared_ptr<std::atomic<bool>> m_pBuffFullShown = std::make_shared<std::atomic<bool>>(false);
 };
+
+} // namespace velmar

@@ -1,5 +1,7 @@
 #include "ProgrammingSession.h"
 
+#include "SentHistory.h"
+
 #include <algorithm>
 #include <thread>
 
@@ -26,34 +28,18 @@ std::int64_t NowNs() {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch()).count();
 }
 
-std::string Why(SendEnd end, int bytes) {
-    switch (end) {
-    case SendEnd::Complete:
-        return "the whole frame was sent";
-    case SendEnd::HungUp:
-        return "the line hung up (the cable or adapter was disconnected, or the other side closed)";
-    case SendEnd::WriteFailed:
-        return "a write did not get its bytes out in time (the line is held up or the device failed)";
-    case SendEnd::Stopped:
-        return bytes == kFrameSize ? "stopped after the whole frame was sent" : "stopped before the frame was complete";
-    }
-    return {};
-}
-
 } // namespace
 
-CProgrammingSession::CProgrammingSession(CSerialLink& link) : m_link(link) {}
+// The radio's line: 4800 baud, 8 data bits, no parity, two stop bits (the link's code 2).
+constexpr std::uint32_t kRadioBaudRate = 4800;
+constexpr std::uint8_t kRadioByteSize = 8;
+constexpr std::uint8_t kRadioStopBits = 2;
+constexpr std::uint8_t kRadioParity = 0;
+
+CProgrammingSession::CProgrammingSession() = default;
 
 CProgrammingSession::~CProgrammingSession() {
-    Stop();
-    if (m_collecting) {
-        m_link.Close();
-        m_link.SetNotify({});
-    }
-}
-
-bool CProgrammingSession::Open(const std::string& portName) {
-    return m_link.Open(portName, kRadioBaudRate, kRadioByteSize, kRadioStopBits, kRadioParity);
+    Close();
 }
 
 bool CProgrammingSession::Open(const std::string& portName, const std::string& device) {
@@ -65,24 +51,52 @@ void CProgrammingSession::Close() {
     m_link.Close();
 }
 
-void CProgrammingSession::CollectReplies() {
-    m_collecting = true;
-    m_link.SetNotify([this] { TakeReceived(); });
+bool CProgrammingSession::IsOpen() const {
+    return m_link.IsOpen();
 }
 
-void CProgrammingSession::TakeReceived() {
+bool CProgrammingSession::LineHungUp() const {
+    return m_link.LineHungUp();
+}
+
+const SerialFailure& CProgrammingSession::LastFailure() const {
+    return m_link.LastFailure();
+}
+
+bool CProgrammingSession::CurrentLineSettings(LineSettings* settings) const {
+    return m_link.CurrentLineSettings(settings);
+}
+
+void CProgrammingSession::SetMessageSink(std::function<void(const LinkMessage&)> sink) {
+    m_link.SetMessageSink(std::move(sink));
+}
+
+void CProgrammingSession::OnReceived(std::function<void()> notify) {
+    m_link.SetNotify(std::move(notify));
+}
+
+std::size_t CProgrammingSession::TakeReceived(std::vector<std::uint8_t>* out) {
+    return m_link.TakeReceived(out);
+}
+
+bool CProgrammingSession::ReceivedWaiting() const {
+    return m_link.QueuedBytes() > 0;
+}
+
+void CProgrammingSession::CollectReplies() {
+    m_collecting = true;
+    m_link.SetNotify([this] { TakeReplies(); });
+}
+
+void CProgrammingSession::TakeReplies() {
     // Only what is queued now: bytes arriving meanwhile bring their own notification.
-    const int count = m_link.m_rxQueue.Count();
+    std::vector<std::uint8_t> bytes;
+    m_link.TakeReceived(&bytes);
     std::lock_guard lock(m_replyMutex);
-    for (int i = 0; i < count; ++i) {
-        std::uint8_t byte = 0;
-        if (m_link.m_rxQueue.Take(&byte)) {
-            ++m_replyCount;
-            if (m_replies.size() < kKeptReplyBytes) {
-                m_replies.push_back(byte);
-            }
-        }
-    }
+    m_replyCount += bytes.size();
+    const std::size_t room = kKeptReplyBytes - std::min(kKeptReplyBytes, m_replies.size());
+    m_replies.insert(m_replies.end(), bytes.begin(),
+                     bytes.begin() + static_cast<std::ptrdiff_t>(std::min(room, bytes.size())));
 }
 
 std::vector<std::uint8_t> CProgrammingSession::Replies() const {
@@ -95,13 +109,17 @@ std::uint64_t CProgrammingSession::ReplyCount() const {
     return m_replyCount;
 }
 
-bool CProgrammingSession::StartSend(const RadioSettings& settings, ProgressFn progress, FinishedFn finished) {
-    if (Sending() || !m_link.m_bPortOpen.load(std::memory_order_acquire)) {
+void CProgrammingSession::KeepHistory(std::string dir) {
+    m_historyDir = std::move(dir);
+}
+
+bool CProgrammingSession::StartSend(const ProgrammingFrame& frame, const RadioSettings& setting, ProgressFn progress,
+                                    FinishedFn finished) {
+    if (Sending() || !m_link.IsOpen()) {
         return false;
     }
     m_writer.Stop(); // joins the thread of the Send before, which may still be in its `finished`
-    RadioSettings copy = settings;
-    ProgrammingFrame frame = BuildProgrammingFrame(copy);
+    m_sentSetting = setting;
     int after = 0;
     m_msFrom[frame.writes.size()].store(0, std::memory_order_relaxed);
     for (std::size_t i = frame.writes.size(); i-- > 0;) {
@@ -119,7 +137,7 @@ bool CProgrammingSession::StartSend(const RadioSettings& settings, ProgressFn pr
     m_sending.store(true, std::memory_order_release);
     // The thread's start orders everything above before its first write.
     const bool started = m_writer.Start(
-        std::move(frame.writes), [this](const std::uint8_t* b, std::uint32_t n) { return WriteAndNote(b, n); },
+        frame.writes, [this](const std::uint8_t* b, std::uint32_t n) { return WriteAndNote(b, n); },
         [this, progress = std::move(progress)] {
             if (progress) {
                 progress(Progress());
@@ -183,8 +201,12 @@ void CProgrammingSession::Finish(bool stopped, const FinishedFn& finished) {
         }
         r.end = m_link.LineHungUp() ? SendEnd::HungUp : SendEnd::WriteFailed;
     }
-    r.why = Why(r.end, r.bytesWritten);
     r.seconds = static_cast<double>(NowNs() - m_startNs.load(std::memory_order_relaxed)) / 1e9;
+    if (r.FrameSent() && !m_historyDir.empty()) {
+        // The radio has its setting either way: a history that cannot be written is told, not a failed Send.
+        RecordSentSetting(m_historyDir, m_sentSetting, r.checksum, std::chrono::system_clock::now(), &r.notRecorded,
+                          &r.recordedIn);
+    }
     {
         std::lock_guard lock(m_resultMutex);
         m_lastResult = r;

@@ -1,25 +1,21 @@
 #pragma once
-// One programming session over a serial link the caller owns: open the line
-// with the radio's fixed settings, send one setting as its programming frame
-// in the frame's paced writes, follow the progress, learn honestly how the
-// Send ended, stop it, and (for programs without a window) collect what the
-// radio answered. The window and the command-line programs use the same
-// object, so the bytes, their order and their pacing cannot differ between
-// them.
+// One programming session: it owns the radio's serial line, opens it with the radio's fixed settings, sends a
+// programming frame in its paced writes, follows the progress, learns honestly how the Send ended, keeps every
+// whole Send in the history of sent settings, stops a Send, and hands on what the radio sends back. The window
+// and velmar-send hold sessions only, so the bytes, their order, their pacing and the record of what was sent
+// cannot differ between them.
 //
 // Threads:
-//  - The owning thread (the one that made the session) calls Open, Close,
-//    CollectReplies, StartSend, Stop and the destructor.
-//  - The session's writer thread is the only one that writes to the link
-//    while a Send runs; it calls the progress and finished callbacks. Those
-//    must not call back into StartSend, Stop, Close or the destructor (they
-//    wait for that very thread) and should return quickly: their time
-//    delays the next write's pause.
-//  - The link's watch thread is the only reader; with CollectReplies it moves
-//    the received bytes into the session's reply buffer.
-//  - Sending, Progress, Replies and LastResult may be called from any thread.
-//  Open and Close only ever run while no write runs: Close stops a Send
-//  first, and the link refuses an Open of a port that is open.
+//  - The owning thread (the one that made the session) calls Open, Close, the Set and On functions,
+//    CollectReplies, StartSend, Stop, TakeReceived and the destructor.
+//  - The session's writer thread is the only one that writes to the line while a Send runs; it calls the
+//    progress and finished callbacks. Those must not call back into StartSend, Stop, Close or the destructor
+//    (they wait for that very thread) and should return quickly: their time delays the next write's pause.
+//  - The line's watch thread is the only reader; it calls the received notification and the message sink, and
+//    with CollectReplies moves the received bytes into the reply buffer.
+//  - IsOpen, LineHungUp, Sending, Progress, Replies, ReplyCount and LastResult may be called from any thread.
+//  Open and Close only ever run while no write runs: Close stops a Send first, and an Open of an open session
+//  is refused.
 
 #include "PacedWriter.h"
 #include "ProgrammingFrame.h"
@@ -37,12 +33,6 @@
 
 namespace velmar {
 
-// The radio's line: 4800 baud, 8 data bits, no parity, two stop bits.
-inline constexpr std::uint32_t kRadioBaudRate = 4800;
-inline constexpr std::uint8_t kRadioByteSize = 8;
-inline constexpr std::uint8_t kRadioStopBits = 2; // the link's code for two stop bits
-inline constexpr std::uint8_t kRadioParity = 0;   // none
-
 // How a Send ended.
 enum class SendEnd {
     Complete,    // every write of the frame went out and its last pause was kept
@@ -55,8 +45,11 @@ struct SendResult {
     int bytesWritten = 0;      // bytes that really left, 0 .. kFrameSize
     std::uint8_t checksum = 0; // the frame's checksum byte, whatever became of the Send
     SendEnd end = SendEnd::Complete;
-    std::string why; // the end in plain words, for a log or a terminal
     double seconds = 0;
+    // Where a whole Send was kept in the history, or why it could not be (one of the two, when a history is
+    // kept and the frame went out whole).
+    std::string recordedIn;
+    std::string notRecorded;
     // True when all kFrameSize bytes left, also when a Stop came only during
     // the pause after the last byte.
     [[nodiscard]] bool FrameSent() const { return bytesWritten == kFrameSize; }
@@ -73,48 +66,59 @@ public:
     using ProgressFn = std::function<void(const SendProgress&)>;
     using FinishedFn = std::function<void(const SendResult&)>;
 
-    // The link must outlive the session.
-    explicit CProgrammingSession(CSerialLink& link);
-    // Stops a Send. When CollectReplies was called it also closes the link and
-    // removes the notification it installed (which points into this session).
+    CProgrammingSession();
+    // Stops a Send and closes the line.
     ~CProgrammingSession();
     CProgrammingSession(const CProgrammingSession&) = delete;
     CProgrammingSession& operator=(const CProgrammingSession&) = delete;
 
-    // Opens `portName` (a device path, or COMn as DevicePathForPort maps it)
-    // with the radio's line settings. False when the link could not: its
-    // LastFailure() tells why.
-    bool Open(const std::string& portName);
-    // The same with the device given: `portName` is what messages call the port ("COM1").
+    // Opens `device` with the radio's line settings (4800 baud, 8 data bits, no parity, two stop bits);
+    // `portName` is what messages call it ("COM1"). False when it could not: LastFailure() tells why, and the
+    // message sink has heard of it.
     bool Open(const std::string& portName, const std::string& device);
-    // Stops a Send, then closes the link, which restores the port's settings.
-    // Safe when not open.
+    // Stops a Send, then closes the line, which restores the port's settings. Safe when not open. Bytes
+    // received and not yet taken stay for TakeReceived.
     void Close();
+    [[nodiscard]] bool IsOpen() const;
+    // True once the line hung up while open; reset by Open.
+    [[nodiscard]] bool LineHungUp() const;
+    // Why the last Open failed (kind None after a successful one). Owning thread.
+    [[nodiscard]] const SerialFailure& LastFailure() const;
+    // The settings the driver holds now; false when not open.
+    bool CurrentLineSettings(LineSettings* settings) const;
 
-    // Makes the session the link's only consumer of received bytes: the watch
-    // thread moves them from the link's m_rxQueue into the session's reply
-    // buffer. Call it while the link is closed (it installs the link's
-    // notification); a window that takes the queue itself does not call it.
+    // What the line has to tell (a failed Open, received bytes that found no room, a watch that could not
+    // start), from the owning thread or the watch thread. Set while closed.
+    void SetMessageSink(std::function<void(const LinkMessage&)> sink);
+    // Called on the watch thread after received bytes were queued, and once when the line hangs up. Set while
+    // closed; the owner then takes the bytes with TakeReceived.
+    void OnReceived(std::function<void()> notify);
+    // Appends the bytes received and queued now to *out; returns how many.
+    std::size_t TakeReceived(std::vector<std::uint8_t>* out);
+    // Whether received bytes wait to be taken. Any thread.
+    [[nodiscard]] bool ReceivedWaiting() const;
+
+    // For programs without a window: the session takes the received bytes itself, as the radio's answer to
+    // the current Send. Call it while closed, instead of OnReceived.
     void CollectReplies();
-    // What the radio answered since the last StartSend (or since
-    // CollectReplies), its first kKeptReplyBytes; empty without
-    // CollectReplies. ReplyCount() counts every byte that came, kept or not:
-    // a radio that floods the line costs a count, not memory.
+    // What the radio answered since the last StartSend, its first kKeptReplyBytes; empty without
+    // CollectReplies. ReplyCount() counts every byte that came, kept or not: a radio that floods the line
+    // costs a count, not memory.
     [[nodiscard]] std::vector<std::uint8_t> Replies() const;
     [[nodiscard]] std::uint64_t ReplyCount() const;
     static constexpr std::size_t kKeptReplyBytes = 4096;
 
-    // Builds the frame from a copy of `settings` (later changes to the record
-    // do not reach it) and writes its kFrameWriteCount paced writes on the
-    // session's thread. `progress` runs after each write, `finished` exactly
-    // once when the Send ends, both on the writer's thread. The reply buffer
-    // is emptied first. False, with no callback, while a Send runs or when
-    // the link is not open.
-    bool StartSend(const RadioSettings& settings, ProgressFn progress = {}, FinishedFn finished = {});
-    // Notes each write of the next Sends in *trace (see CPacedWriter::SetTrace): for tests and benchmarks that
-    // judge the pacing where it is made. Owning thread, while no Send runs.
-    void SetTrace(PacedTrace* trace) { m_writer.SetTrace(trace); }
+    // Every Send that puts the whole frame on the line is kept in the history of sent settings in `dir`
+    // (RecordSentSetting); empty (the default) keeps none. Owning thread, while no Send runs.
+    void KeepHistory(std::string dir);
 
+    // Writes `frame`'s kFrameWriteCount paced writes on the session's thread; `setting` is what the history
+    // keeps of a whole Send. Both are copied: later changes do not reach them. `progress` runs after each
+    // write, `finished` exactly once when the Send ends (after the history was written), both on the writer's
+    // thread. The reply buffer is emptied first. False, with no callback, while a Send runs or when the line
+    // is not open.
+    bool StartSend(const ProgrammingFrame& frame, const RadioSettings& setting, ProgressFn progress = {},
+                   FinishedFn finished = {});
     // Ends a Send at once: the write under way completes, no other follows.
     // When it returns no write happens any more and `finished` has reported
     // SendEnd::Stopped (unless the Send had ended before). Safe when idle.
@@ -127,6 +131,10 @@ public:
     // The result the last `finished` reported; a default result before any.
     [[nodiscard]] SendResult LastResult() const;
 
+    // Notes each write of the next Sends in *trace (see CPacedWriter::SetTrace): for tests and benchmarks that
+    // judge the pacing where it is made. Owning thread, while no Send runs.
+    void SetTrace(PacedTrace* trace) { m_writer.SetTrace(trace); }
+
     // How long the watch thread gets to notice a hang-up after a write failed,
     // before the failure is taken for a write that did not complete in time.
     static constexpr std::chrono::milliseconds kHangUpGrace{50};
@@ -134,12 +142,14 @@ public:
 private:
     std::uint32_t WriteAndNote(const std::uint8_t* bytes, std::uint32_t count);
     void Finish(bool stopped, const FinishedFn& finished);
-    void TakeReceived();
+    void TakeReplies();
 
-    CSerialLink& m_link;
-    CPacedWriter m_writer;
+    CSerialLink m_link;
+    CPacedWriter m_writer; // after the link: its thread writes to the link until it is joined
     std::atomic<bool> m_sending{false};
-    bool m_collecting = false; // owning thread only
+    bool m_collecting = false;   // owning thread only
+    std::string m_historyDir;    // owning thread; read by the writer's thread only while a Send runs
+    RadioSettings m_sentSetting; // the setting of the Send under way, for the history
 
     // The pauses from each write to the end; set by StartSend before the
     // writer starts, read by Progress from any thread.

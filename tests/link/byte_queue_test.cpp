@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <thread>
 
+using namespace velmar;
+
 namespace {
 
 // The n-th byte of a stream both threads can produce on their own; neighbours always differ, so a lost or

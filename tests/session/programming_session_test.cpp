@@ -4,15 +4,19 @@
 
 #include "PacingCheck.h"
 #include "ProgrammingSession.h"
-#include "PtyPair.h"
+#include "PtyRadio.h"
+#include "SettingFile.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <future>
 #include <thread>
 
 namespace velmar {
 namespace {
+
+using test::PtyRadio;
 
 using Clock = std::chrono::steady_clock;
 using Bytes = std::vector<std::uint8_t>;
@@ -22,27 +26,29 @@ RadioSettings SomeSettings() {
     RadioSettings s;
     s.m_nMode = 2;
     s.m_nScanDelay = 10;
+    s.m_strGroupChannel[0][0] = "446.00625";
     s.m_strGroupCode[0][0] = "1cc1";
     return s;
 }
 
 TEST(ProgrammingSession, WholeSendKeepsTheFrameItsPacingAndGetsTheReply) {
-    PtyPair pty;
-    CSerialLink link;
+    PtyRadio pty;
     std::vector<SendProgress> progress; // the writer's thread only, until `finished`
     PacedTrace trace;
     std::promise<SendResult> done;
-    CProgrammingSession session(link); // after what its callbacks use: it stops first
+    const std::string history = testing::TempDir() + "velmar-session-history-" + std::to_string(::getpid());
+    CProgrammingSession session; // after what its callbacks use: it stops first
     session.CollectReplies();
     session.SetTrace(&trace);
-    ASSERT_TRUE(session.Open(pty.Slave())) << link.LastFailure().reason;
+    session.KeepHistory(history);
+    ASSERT_TRUE(session.Open("COM1", pty.Device())) << session.LastFailure().reason;
     LineSettings line;
-    ASSERT_TRUE(link.CurrentLineSettings(&line));
+    ASSERT_TRUE(session.CurrentLineSettings(&line));
     EXPECT_EQ(line, (LineSettings{4800, 8, 2, 0, true}));
 
     RadioSettings settings = SomeSettings();
     RadioSettings copy = settings;
-    const ProgrammingFrame frame = BuildProgrammingFrame(copy);
+    ProgrammingFrame frame = BuildProgrammingFrame(copy);
     // The radio's end: reads the frame, then answers 06.
     Bytes received;
     std::jthread radio([&] { // joined also when an assertion leaves early
@@ -50,18 +56,20 @@ TEST(ProgrammingSession, WholeSendKeepsTheFrameItsPacingAndGetsTheReply) {
         pty.Send({0x06});
     });
     ASSERT_TRUE(session.StartSend(
-        settings, [&](const SendProgress& p) { progress.push_back(p); },
+        frame, settings, [&](const SendProgress& p) { progress.push_back(p); },
         [&](const SendResult& r) { done.set_value(r); }));
-    // The frame was fixed at the call.
+    // The frame and the setting were copied at the call.
+    const ProgrammingFrame sent = frame;
+    frame.bytes.fill(0);
+    frame.writes.clear();
     settings.m_nMode = 1;
-    settings.m_strGroupCode[0][0] = "ffff";
-    EXPECT_FALSE(session.StartSend(settings));
+    EXPECT_FALSE(session.StartSend(frame, settings));
 
     // Read while the writer runs: the time left lies between the pauses after
     // the last write and those from it on.
     std::vector<int> msFrom(kFrameWriteCount + 1, 0);
     for (int i = kFrameWriteCount; i-- > 0;) {
-        msFrom[i] = msFrom[i + 1] + frame.writes[i].pauseAfterMs;
+        msFrom[i] = msFrom[i + 1] + sent.writes[i].pauseAfterMs;
     }
     auto future = done.get_future();
     while (future.wait_for(std::chrono::milliseconds(7)) != std::future_status::ready) {
@@ -72,20 +80,27 @@ TEST(ProgrammingSession, WholeSendKeepsTheFrameItsPacingAndGetsTheReply) {
     const SendResult result = future.get();
     EXPECT_EQ(result.end, SendEnd::Complete);
     EXPECT_EQ(result.bytesWritten, kFrameSize);
-    EXPECT_EQ(result.checksum, frame.bytes[kChecksumOffset]);
+    EXPECT_EQ(result.checksum, sent.bytes[kChecksumOffset]);
     EXPECT_GE(result.seconds, kFramePauseTotalMs / 1000.0);
     EXPECT_FALSE(session.Sending());
     EXPECT_EQ(session.Progress().msLeft, 0);
 
     ASSERT_EQ(progress.size(), std::size_t(kFrameWriteCount));
     for (std::size_t i = 0, bytes = 0; i < progress.size(); ++i) {
-        bytes += frame.writes[i].bytes.size();
+        bytes += sent.writes[i].bytes.size();
         EXPECT_TRUE(progress[i].writesDone == int(i + 1) && progress[i].bytesWritten == int(bytes)) << i;
     }
     radio.join();
-    EXPECT_EQ(received, Bytes(frame.bytes.begin(), frame.bytes.end()));
-    const test::PacingVerdict pacing = test::JudgePacing(trace, frame.writes, std::chrono::milliseconds(200));
+    EXPECT_EQ(received, Bytes(sent.bytes.begin(), sent.bytes.end()));
+    const test::PacingVerdict pacing = test::JudgePacing(trace, sent.writes, std::chrono::milliseconds(200));
     EXPECT_TRUE(pacing.faults.empty()) << pacing.faults.front();
+    // The whole Send is kept in the history: the setting as it was when Send was pressed.
+    RadioSettings kept;
+    std::string error;
+    ASSERT_TRUE(ReadSettingFile(result.recordedIn, &kept, &error)) << error << result.notRecorded;
+    EXPECT_EQ(result.recordedIn.rfind(history + "/", 0), 0u);
+    EXPECT_EQ(BuildProgrammingFrame(kept).bytes, sent.bytes);
+    std::filesystem::remove_all(history);
     // The reply went out before the 2 s pause after the checksum began.
     EXPECT_EQ(session.Replies(), Bytes{0x06});
 }
@@ -113,20 +128,20 @@ TEST(ProgrammingSession, APauseCutByFiveMillisecondsIsCaught) {
 TEST(ProgrammingSession, HangUpAndStopEndTheSendAtOnceWithAnHonestCount) {
     for (const bool hangUp : {true, false}) {
         SCOPED_TRACE(hangUp ? "hang-up" : "Stop");
-        PtyPair pty;
-        CSerialLink link;
+        PtyRadio pty;
         std::promise<SendResult> done;
         std::atomic<int> finishedCalls{0};
-        CProgrammingSession session(link);
-        ASSERT_TRUE(session.Open(pty.Slave())) << link.LastFailure().reason;
-        ASSERT_TRUE(session.StartSend(SomeSettings(), {}, [&](const SendResult& r) {
+        CProgrammingSession session;
+        ASSERT_TRUE(session.Open("COM1", pty.Device())) << session.LastFailure().reason;
+        RadioSettings settings = SomeSettings();
+        ASSERT_TRUE(session.StartSend(BuildProgrammingFrame(settings), settings, {}, [&](const SendResult& r) {
             if (finishedCalls.fetch_add(1) == 0) {
                 done.set_value(r);
             }
         }));
         const std::size_t seen = pty.Receive(20).size();
         ASSERT_EQ(seen, 20u);
-        hangUp ? pty.CloseMaster() : session.Stop();
+        hangUp ? pty.HangUp() : session.Stop();
         auto future = done.get_future();
         // "At once" shows in the count: the frame ends short, not after its five seconds of pauses.
         ASSERT_EQ(future.wait_for(std::chrono::seconds(10)), std::future_status::ready);

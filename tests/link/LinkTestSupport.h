@@ -1,8 +1,8 @@
 #pragma once
-// Test helpers: a pseudo-terminal standing in for the radio's serial line (the link opens the slave, the test
-// plays the radio on the master), and a collector for what the link's watch thread reports.
+// The link tests' helpers: a collector for what the link's watch thread reports, and a recognisable byte stream.
+// The pseudo-terminal itself is PtyRadio's.
 
-#include "PseudoTerminal.h"
+#include "PtyRadio.h"
 #include "SerialLink.h"
 
 #include <algorithm>
@@ -18,37 +18,7 @@
 #include <utility>
 #include <vector>
 
-class PtyPair {
-public:
-    PtyPair() {
-        std::string error;
-        if (!m_pty.Open({}, &error)) {
-            throw std::runtime_error("no pseudo-terminal: " + error);
-        }
-    }
-    PtyPair(const PtyPair&) = delete;
-    PtyPair& operator=(const PtyPair&) = delete;
-
-    [[nodiscard]] int Master() const { return m_pty.Master(); }
-    [[nodiscard]] const std::string& Slave() const { return m_pty.SlavePath(); }
-    void CloseMaster() { m_pty.CloseMaster(); }
-
-    // Writes everything on the radio's side.
-    void Send(const std::vector<std::uint8_t>& bytes) const {
-        if (!m_pty.Send(bytes, 10000)) {
-            throw std::runtime_error("pty master write failed");
-        }
-    }
-
-    // What the link sent, up to `count` bytes, waiting at most `limit` for each part of them.
-    [[nodiscard]] std::vector<std::uint8_t> Receive(std::size_t count,
-                                                    std::chrono::milliseconds limit = std::chrono::seconds(10)) const {
-        return m_pty.Receive(count, static_cast<int>(limit.count()));
-    }
-
-private:
-    velmar::CPseudoTerminal m_pty;
-};
+namespace velmar::test {
 
 // Everything the watch thread reports: notifications and messages. The wait has a generous limit so that a fault
 // fails the test instead of hanging it.
@@ -73,7 +43,7 @@ public:
     bool WaitForDrained(std::size_t bytes) {
         std::unique_lock lock(m_mutex);
         return m_cv.wait_for(lock, std::chrono::seconds(20), [&] {
-            return static_cast<std::size_t>(m_link->m_rxQueue.Count()) + m_link->DroppedBytes() + m_taken >= bytes;
+            return static_cast<std::size_t>(m_link->QueuedBytes()) + m_link->DroppedBytes() + m_taken >= bytes;
         });
     }
     // Bytes the test took out of the queue, which WaitForDrained no longer finds there.
@@ -99,14 +69,10 @@ private:
     std::size_t m_taken = 0; // what the test took out of the queue
 };
 
-// Takes everything the queue holds, as the window does on a notification.
-inline std::vector<std::uint8_t> TakeAll(CByteQueue& queue) {
-    std::vector<std::uint8_t> out(static_cast<std::size_t>(queue.Count()));
-    for (auto& b : out) {
-        if (!queue.Take(&b)) {
-            throw std::logic_error("Take failed within Count");
-        }
-    }
+// Takes everything the link holds, as the window does on a notification.
+inline std::vector<std::uint8_t> TakeAll(CSerialLink& link) {
+    std::vector<std::uint8_t> out;
+    link.TakeReceived(&out);
     return out;
 }
 
@@ -120,3 +86,10 @@ inline std::vector<std::uint8_t> Pattern(std::size_t count, std::uint32_t seed =
     }
     return out;
 }
+
+} // namespace velmar::test
+
+using velmar::test::LinkEvents;
+using velmar::test::Pattern;
+using velmar::test::PtyRadio;
+using velmar::test::TakeAll;
