@@ -1,0 +1,40 @@
+#pragma once
+// The command line of velmar-send and the port it uses when none is given.
+
+#include "PortRule.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmar::send {
+
+struct SendOptions {
+    std::vector<std::string> ports; // as given, in order; empty: the port Velmar would use
+    std::string file;
+    bool json = false;
+    bool repeat = false;
+    bool help = false;
+    bool version = false;
+};
+
+struct ParsedSendOptions {
+    SendOptions options;
+    std::string error; // empty when the command line was understood
+};
+
+// The arguments after the program's name. --port takes its device as the next
+// argument or after '='; "--" ends the options; exactly one FILE is needed
+// unless --help or --version is given.
+ParsedSendOptions ParseSendOptions(std::span<const std::string_view> args);
+
+// The device behind a --port name: COM1 as the window decides it (VELMAR_COM1, else the port chosen in the
+// window, else /dev/ttyS0, with the reason), any other COMn and any path as the link maps them. *warning gets
+// why the window's choice could not be read, when that is so.
+PortInForce DeviceForPort(const std::string& portName, std::string* warning);
+
+extern const char* const kUsage; // the synopsis alone, for a bad command line
+extern const char* const kHelp;  // the whole --help text
+
+} // namespace velmar::send

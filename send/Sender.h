@@ -1,0 +1,258 @@
+#pragma once
+// velmar-send's work: one session per port, a round sends the frame to every port at once and prints each
+// port's outcome; between rounds of a batch it waits for the operator.
+
+#include "Events.h"
+#include "ProgrammingSession.h"
+#include "SendOptions.h"
+#include "SendReport.h"
+#include "Strings.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace velmar::send {
+
+// The progress lines on a terminal, redrawn in place.
+class LiveLines {
+public:
+    void Draw(const std::vector<std::string>& lines) {
+        std::string out = Up();
+        for (const std::string& line : lines) {
+            out += "\r\x1b[2K" + line + "\n";
+        }
+        m_shown = static_cast<int>(lines.size());
+        std::fputs(out.c_str(), stdout);
+        std::fflush(stdout);
+    }
+    void Clear() {
+        if (m_shown > 0) {
+            std::fputs((Up() + "\x1b[J").c_str(), stdout);
+            std::fflush(stdout);
+            m_shown = 0;
+        }
+    }
+
+private:
+    [[nodiscard]] std::string Up() const { return m_shown > 0 ? "\x1b[" + std::to_string(m_shown) + "A" : ""; }
+    int m_shown = 0;
+};
+
+// The terminal's width in columns; 80 when stdout is no terminal.
+int TerminalWidth();
+
+struct Port {
+    Port(std::string portName, std::string devicePath);
+    std::string name;
+    std::string device;
+    CProgrammingSession session;
+    bool open = false;
+    bool started = false; // in the current round
+    int programmed = 0;
+};
+
+class Sender {
+public:
+    Sender(const SendOptions& options, const RadioSettings& settings, Events& events)
+        : m_options(options), m_settings(settings), m_events(events),
+          m_live(!options.json && ::isatty(STDOUT_FILENO) != 0) {
+        // Built once for every port and round: the bytes cannot differ between radios.
+        RadioSettings copy = settings;
+        m_frame = BuildProgrammingFrame(copy);
+        std::vector<std::string> seen;
+        for (const std::string& name : options.ports) {
+            std::string unread;
+            const PortInForce port = DeviceForPort(name, &unread);
+            if (!unread.empty()) {
+                Say("velmar-send: warning: no port remembered: " + unread);
+            }
+            if (IsCom1(name)) {
+                // Which radio gets the frame must never be a guess: said as the window's status line says it.
+                Say("velmar-send: " + res::Com1Text(port));
+            }
+            // One device, one Send: a second would find it held by the first.
+            std::error_code ec;
+            const std::filesystem::path real = std::filesystem::weakly_canonical(port.device, ec);
+            const std::string identity = ec ? port.device : real.string();
+            if (std::find(seen.begin(), seen.end(), identity) != seen.end()) {
+                Say("velmar-send: " + port.device + " is given more than once: it is sent to once");
+                continue;
+            }
+            seen.push_back(identity);
+            m_ports.push_back(std::make_unique<Port>(name, port.device));
+        }
+    }
+
+    // Sends once to every port and prints the outcome; false when a port did not get the whole frame.
+    bool Round(int round) {
+        for (auto& p : m_ports) {
+            p->started = false;
+            if (!p->open && !(p->open = p->session.Open(p->name, p->device))) {
+                continue;
+            }
+            p->started = p->session.StartSend(m_frame, m_settings, {}, [this](const SendResult&) { m_events.Wake(); });
+        }
+        auto lastDraw = std::chrono::steady_clock::now() - std::chrono::seconds(1);
+        while (AnySending()) {
+            if ((m_events.Wait(m_live ? 100 : -1, false, &m_signals) & Events::kSignal) != 0) {
+                OnSignals();
+            }
+            if (m_live && std::chrono::steady_clock::now() - lastDraw >= std::chrono::milliseconds(100)) {
+                lastDraw = std::chrono::steady_clock::now();
+                DrawProgress();
+            }
+        }
+        m_lines.Clear();
+        bool allSent = true;
+        std::string notRecorded;
+        for (auto& p : m_ports) {
+            const SendResult result = p->session.LastResult();
+            PortOutcome o = p->started ? OutcomeOf(p->device, result, p->session.Replies(), p->session.ReplyCount())
+                                       : NotOpened(p->device, m_frame.bytes[kChecksumOffset],
+                                                   p->open ? "the Send could not be started"
+                                                           : res::DescribeSerialFailure(p->session.LastFailure()));
+            if (o.Sent()) {
+                ++p->programmed;
+                notRecorded = result.notRecorded.empty() ? notRecorded : result.notRecorded;
+            } else {
+                // A radio that hung up or failed may come back on the next round: open it afresh then.
+                p->session.Close();
+                p->open = false;
+                allSent = false;
+            }
+            const std::string text = m_options.json ? ResultJson(o, m_options.repeat ? round : 0) : ResultLine(o);
+            std::printf("%s\n", text.c_str());
+        }
+        std::fflush(stdout);
+        if (!notRecorded.empty()) {
+            Say("velmar-send: warning: the Send is not in the history of sent settings: " + notRecorded);
+        }
+        return allSent;
+    }
+
+    // Asks for the next round; false when the operator ends the batch.
+    bool NextRound(int round) {
+        if (m_signals > 0) {
+            return false;
+        }
+        int programmed = 0;
+        for (const auto& p : m_ports) {
+            programmed += p->programmed;
+        }
+        Say("velmar-send: round " + std::to_string(round) + " done, " + std::to_string(programmed) +
+            (programmed == 1 ? " radio" : " radios") +
+            " programmed so far. Connect the next radios and press Enter to send again, or q and Enter to "
+            "end.");
+        for (;;) {
+            if (const auto newline = m_input.find('\n'); newline != std::string::npos) {
+                std::string line = m_input.substr(0, newline);
+                m_input.erase(0, newline + 1);
+                std::erase_if(line, [](char ch) { return ch == ' ' || ch == '\t' || ch == '\r'; });
+                return line != "q" && line != "Q";
+            }
+            const unsigned seen = m_events.Wait(-1, true, &m_signals);
+            if ((seen & Events::kSignal) != 0) {
+                return false;
+            }
+            if ((seen & Events::kInput) != 0) {
+                char buffer[256];
+                const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+                if (n == 0 || (n < 0 && errno != EINTR && errno != EAGAIN)) {
+                    return false; // the end of input ends the batch
+                }
+                m_input.append(buffer, static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
+            }
+        }
+    }
+
+    void PrintCounts() const {
+        for (const auto& p : m_ports) {
+            const std::string text =
+                m_options.json ? CountJson(p->device, p->programmed) : CountLine(p->device, p->programmed);
+            std::printf("%s\n", text.c_str());
+        }
+        std::fflush(stdout);
+    }
+
+    void CloseAll() {
+        for (auto& p : m_ports) {
+            p->session.Close();
+        }
+    }
+
+private:
+    [[nodiscard]] bool AnySending() const {
+        for (const auto& p : m_ports) {
+            if (p->started && p->session.Sending()) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // A message on stderr, never torn through the progress lines.
+    void Say(const std::string& text) {
+        m_lines.Clear();
+        std::fprintf(stderr, "%s\n", text.c_str());
+    }
+
+    void OnSignals() {
+        if (!m_saidStopping) {
+            Say("velmar-send: stopping after the frames in flight… (Ctrl+C again stops at once)");
+            m_saidStopping = true;
+        }
+        if (m_signals < 2 || m_stoppedAtOnce) {
+            return;
+        }
+        m_stoppedAtOnce = true;
+        std::string partial;
+        for (auto& p : m_ports) {
+            if (!p->started) {
+                continue;
+            }
+            p->session.Stop();
+            const int bytes = p->session.LastResult().bytesWritten;
+            if (bytes > 0 && bytes < kFrameSize) {
+                partial += "\n  " + p->device + " got a partial frame (" + std::to_string(bytes) + " of " +
+                           std::to_string(kFrameSize) + " bytes)";
+            }
+        }
+        Say("velmar-send: stopped at once" +
+            (partial.empty() ? std::string("; no port got a partial frame") : std::string(":") + partial));
+    }
+
+    void DrawProgress() {
+        std::vector<std::string> lines;
+        const int width = TerminalWidth() - 1;
+        for (const auto& p : m_ports) {
+            if (p->started) {
+                lines.push_back(ProgressLine(p->device, p->session.Progress(), width));
+            } else {
+                lines.push_back(p->device + ": not open");
+            }
+        }
+        m_lines.Draw(lines);
+    }
+
+    const SendOptions& m_options;
+    const RadioSettings& m_settings;
+    Events& m_events;
+    const bool m_live;
+    LiveLines m_lines;
+    ProgrammingFrame m_frame;
+    std::vector<std::unique_ptr<Port>> m_ports;
+    int m_signals = 0;
+    bool m_saidStopping = false;
+    bool m_stoppedAtOnce = false;
+    std::string m_input;
+};
+
+} // namespace velmar::send

@@ -1,0 +1,83 @@
+// velmar-send: sends a setting file to the radios on one or more serial ports at once. Here the command line
+// is read and the parts are wired; the work is in Sender.
+
+#include "Events.h"
+#include "SendOptions.h"
+#include "Sender.h"
+#include "SettingFile.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+using namespace velmar;
+using namespace velmar::send;
+
+namespace {
+
+// The results are what a script reads: output that could not be written is a failure, said where it can be.
+int Finish(int status) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0 || std::fclose(stdout) != 0) {
+        std::fprintf(stderr, "velmar-send: cannot write the results: %s\n", std::strerror(errno != 0 ? errno : EIO));
+        return status == 0 ? 1 : status;
+    }
+    return status;
+}
+
+int Run(int argc, char** argv, Events& events) {
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    ParsedSendOptions parsed = ParseSendOptions(args);
+    if (!parsed.error.empty()) {
+        std::fprintf(stderr, "velmar-send: %s\n%s", parsed.error.c_str(), kUsage);
+        return 2;
+    }
+    SendOptions& options = parsed.options;
+    if (options.help) {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::puts("velmar-send " VELMAR_VERSION);
+        return 0;
+    }
+    RadioSettings settings;
+    std::string error;
+    if (!ReadSettingFile(options.file, &settings, &error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 2;
+    }
+    if (options.ports.empty()) {
+        options.ports.emplace_back("COM1");
+    }
+
+    Sender sender(options, settings, events);
+    bool allSent = true;
+    int round = 1;
+    for (;; ++round) {
+        allSent = sender.Round(round) && allSent;
+        if (!options.repeat || !sender.NextRound(round)) {
+            break;
+        }
+    }
+    if (options.repeat) {
+        sender.PrintCounts();
+    }
+    sender.CloseAll();
+    return allSent ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Events events;
+    if (!events.Init()) {
+        std::perror("velmar-send: cannot set up signal handling");
+        return 1;
+    }
+    // A closed pipe shows as a failed write, told on stderr, instead of killing the program mid-Send.
+    std::signal(SIGPIPE, SIG_IGN);
+    return Finish(Run(argc, argv, events));
+}
