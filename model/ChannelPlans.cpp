@@ -13,7 +13,6 @@ static_assert(std::all_of(kChannelPlans.begin(), kChannelPlans.end(), PlanFitsRa
 namespace {
 
 constexpr int kUnitsPerMhz = 100000;
-constexpr const char* kEnDash = "\u2013";
 
 bool GroupInRange(int group) {
     return group >= 0 && group < kGroupCount;
@@ -29,10 +28,6 @@ std::string FreqText(long long freq) {
     return std::to_string(freq / kUnitsPerMhz) + "." + fraction;
 }
 
-std::string ChannelName(int channel) {
-    return "CH" + std::to_string(channel + 1);
-}
-
 } // namespace
 
 std::vector<PlanSlice> PlanSlices(std::span<const ChannelPlan> plans) {
@@ -46,15 +41,6 @@ std::vector<PlanSlice> PlanSlices(std::span<const ChannelPlan> plans) {
         }
     }
     return slices;
-}
-
-std::string SliceLabel(const PlanSlice& slice) {
-    std::string label(slice.plan.name);
-    if (slice.count == 1) {
-        return label + " channel " + std::to_string(slice.firstChannel);
-    }
-    return label + " channels " + std::to_string(slice.firstChannel) + kEnDash +
-           std::to_string(slice.firstChannel + slice.count - 1);
 }
 
 PerChannel<std::string> SliceTexts(const PlanSlice& slice) {
@@ -127,29 +113,6 @@ std::vector<DuplicateChannels> FindDuplicates(const RadioSettings& s, int group)
         }
     }
     return found;
-}
-
-std::string DescribeDuplicates(int group, std::span<const DuplicateChannels> found) {
-    if (!GroupInRange(group)) {
-        return {};
-    }
-    std::string line = "Group ";
-    line += static_cast<char>('A' + group);
-    line += ": ";
-    bool first = true;
-    for (const DuplicateChannels& same : found) {
-        const std::vector<int>& channels = same.channels;
-        if (channels.size() < 2) {
-            continue;
-        }
-        line += std::exchange(first, false) ? "" : "; ";
-        for (std::size_t k = 0; k + 1 < channels.size(); ++k) {
-            line += (k == 0 ? "" : ", ") + ChannelName(channels[k]);
-        }
-        line += " and " + ChannelName(channels.back());
-        line += (channels.size() == 2 ? " are both " : " are all ") + same.text;
-    }
-    return first ? std::string() : line;
 }
 
 } // namespace velmar

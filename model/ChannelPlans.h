@@ -1,8 +1,8 @@
 #pragma once
 // Channel plans: the licence-free channel lists an operator would otherwise
 // type nine characters at a time, offered in slices of eight that fill the
-// current group CH1..CH8 as typing them would; and the word on frequencies
-// that stand twice in one group. Nothing here keeps shared state: any thread
+// current group CH1..CH8 as typing them would; and the frequencies that stand
+// twice in one group. Nothing here keeps shared state: any thread
 // may call these on a record no other thread touches meanwhile.
 
 #include "ChannelEntry.h"
@@ -54,10 +54,6 @@ struct PlanSlice {
 // frequency that entry would move or refuse.
 std::vector<PlanSlice> PlanSlices(std::span<const ChannelPlan> plans = kChannelPlans);
 
-// The menu label, e.g. "PMR446 channels 1–8", "LPD433 channels 65–69" (en
-// dash, UTF-8), or "XYZ channel 17" for a slice of one.
-std::string SliceLabel(const PlanSlice& slice);
-
 // The texts for CH1..CH8 as an operator would type them, nine characters
 // each ("446.00625"); empty beyond the slice's channels.
 PerChannel<std::string> SliceTexts(const PlanSlice& slice);
@@ -88,11 +84,5 @@ struct DuplicateChannels {
 // Every frequency stored more than once in `group` (0..7), ordered by its
 // first channel; empty channels never count. Empty for no group.
 std::vector<DuplicateChannels> FindDuplicates(const RadioSettings& s, int group);
-
-// The status line's word on `found` in `group`: "Group A: CH1 and CH6 are
-// both 446.00625", three or more "CH1, CH3 and CH6 are all ...", several
-// joined with "; " after one group name. Empty when `found` holds no
-// entry of two or more channels or `group` is no group.
-std::string DescribeDuplicates(int group, std::span<const DuplicateChannels> found);
 
 } // namespace velmar

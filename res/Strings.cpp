@@ -39,27 +39,85 @@ std::string PermissionHint(const SerialFailure& failure) {
 
 } // namespace
 
+std::string DescribeSerialProblem(const SerialFailure& f) {
+    const std::string value = std::to_string(f.value);
+    switch (f.problem) {
+    case SerialProblem::System:
+        return f.reason;
+    case SerialProblem::OpenHere:
+        return "it is open in this program";
+    case SerialProblem::HeldElsewhere:
+        return "another program holds it";
+    case SerialProblem::NotOpen:
+        return "the port is not open";
+    case SerialProblem::ZeroBaud:
+        return "0 baud is not a speed";
+    case SerialProblem::BaudUnavailable:
+        return value + " baud is not a speed this system can set";
+    case SerialProblem::ByteSizeImpossible:
+        return value + " data bits are not possible (5 to 8 are)";
+    case SerialProblem::OneAndAHalfStopBits:
+        return "one and a half stop bits are not available on this system";
+    case SerialProblem::UnknownStopBits:
+        return "stop-bits code " + value + " is unknown (0 = one, 2 = two)";
+    case SerialProblem::UnknownParity:
+        return "parity code " + value + " is unknown (0 to 4 are)";
+    case SerialProblem::BaudNotKept:
+        return "the driver did not keep " + value + " baud";
+    case SerialProblem::ByteSizeNotKept:
+        return "the driver did not keep " + value + " data bits";
+    case SerialProblem::StopBitsNotKept:
+        return "the driver did not keep the stop bits";
+    case SerialProblem::ParityNotKept:
+        return "the driver did not keep parity code " + value;
+    case SerialProblem::FlowControlNotOff:
+        return "the driver did not turn flow control off";
+    case SerialProblem::RawModeNotKept:
+        return "the driver did not keep raw mode";
+    case SerialProblem::NoWatchThread:
+        return "no watch thread could be started";
+    }
+    return f.reason;
+}
+
 std::string DescribeSerialFailure(const SerialFailure& failure) {
     const std::string& dev = failure.device;
+    const std::string why = DescribeSerialProblem(failure);
     switch (failure.kind) {
     case SerialFailureKind::None:
         return {};
     case SerialFailureKind::NoDevice:
-        return dev + ": no such device (" + failure.reason + ").";
+        return dev + ": no such device (" + why + ").";
     case SerialFailureKind::Busy:
-        return dev + " is busy: another program holds it. Close that program and connect again.";
+        return failure.problem == SerialProblem::OpenHere
+                   ? dev + " is busy: " + why + "."
+                   : dev + " is busy: another program holds it. Close that program and connect again.";
     case SerialFailureKind::PermissionDenied:
         return PermissionHint(failure);
     case SerialFailureKind::NotSerial:
         return dev + " is not a serial device.";
     case SerialFailureKind::SettingRefused:
-        return dev + ": the line settings were refused: " + failure.reason + ".";
+        return dev + ": the line settings were refused: " + why + ".";
     case SerialFailureKind::Resources:
-        return dev + " could not be opened: the system is out of resources (" + failure.reason + ").";
+        return dev + " could not be opened: the system is out of resources (" + why + ").";
     case SerialFailureKind::Other:
         break;
     }
-    return dev + " could not be opened: " + failure.reason + ".";
+    return dev + " could not be opened: " + why + ".";
+}
+
+std::string DescribeSendEnd(SendEnd end, int bytes) {
+    switch (end) {
+    case SendEnd::Complete:
+        return "the whole frame was sent";
+    case SendEnd::HungUp:
+        return "the line hung up (the cable or adapter was disconnected, or the other side closed)";
+    case SendEnd::WriteFailed:
+        return "a write did not get its bytes out in time (the line is held up or the device failed)";
+    case SendEnd::Stopped:
+        return bytes == kFrameSize ? "stopped after the whole frame was sent" : "stopped before the frame was complete";
+    }
+    return {};
 }
 
 std::string PortReasonText(PortReason reason) {
@@ -156,7 +214,8 @@ std::string CsvImportSummary(const CsvImport& in, const std::string& fileName) {
 std::string CsvImportDetail(const CsvImport& in, std::size_t limit) {
     std::string text;
     for (std::size_t i = 0; i < in.notes.size() && i < limit; ++i) {
-        text += (text.empty() ? "" : "\n") + DescribeCsvNote(in.notes[i]);
+        text += text.empty() ? "" : "\n";
+        text += DescribeCsvNote(in.notes[i]);
     }
     if (in.notes.size() > limit) {
         text += "\n... and " + std::to_string(in.notes.size() - limit) + " more";

@@ -6,6 +6,7 @@
 #include "ChannelCsv.h"
 #include "PortRule.h"
 #include "PosixSerial.h"
+#include "ProgrammingSession.h"
 
 #include <cstdint>
 #include <string>
@@ -16,6 +17,10 @@ namespace velmar::res {
 // can do something about it, what. A device refused for want of permission is answered by its group: joining
 // a group that serial devices belong to is advised, joining a group that gives far more than the device never.
 std::string DescribeSerialFailure(const SerialFailure& failure);
+// Just what was refused: "the driver did not keep 4800 baud", or the system's own text.
+std::string DescribeSerialProblem(const SerialFailure& failure);
+// How a Send ended, in plain words for a log or a terminal: "the line hung up (...)".
+std::string DescribeSendEnd(SendEnd end, int bytes);
 
 // Why a device is COM1, as the status line and velmar-send say it: "command line", "VELMAR_COM1", "remembered",
 // "default", "chosen".

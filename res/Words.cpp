@@ -1,0 +1,262 @@
+#include "Words.h"
+
+#include "Preferences.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
+namespace velmar::res {
+
+namespace {
+
+const char* const kEnDash = "\u2013";
+
+std::string S(std::string_view text) {
+    return std::string(text);
+}
+
+std::string Ch(int channel) {
+    return "CH" + std::to_string(channel + 1);
+}
+
+std::string GroupName(int group) {
+    return "Group " + std::string(1, static_cast<char>('A' + group));
+}
+
+std::string SettingName(std::string_view fileOrEmpty) {
+    return fileOrEmpty.empty() ? std::string("a setting") : S(fileOrEmpty);
+}
+
+} // namespace
+
+const char* const kVelmarUsage = R"(Usage: velmar [OPTION]... [FILE.velmar]
+Program the channels and options of a UHF PMR/LPD hand-held radio.
+
+Velmar shows one settings dialog: eight channel groups of eight frequencies
+(400 to 500 MHz on a 6.25 kHz grid), a channel spacing per group and the
+radio's options. Connect opens the radio's programming cable, COM1, at 4800
+baud, 8 data bits, no parity and two stop bits; Send writes the whole setting
+to the radio as one 258-byte programming frame in 141 paced writes. Settings
+are kept in setting files (FILE.velmar), and every complete Send is kept in the
+history of sent settings.
+
+Options:
+  FILE.velmar      open this setting file at start
+      --port DEV   use the serial device DEV as COM1 for this run (a USB
+                   cable such as /dev/ttyUSB0, or a pseudo-terminal)
+  -h, --help       display this help and exit
+      --version    output version information and exit
+
+COM1 is the first of: --port DEV, the environment's VELMAR_COM1, the port
+chosen last time in the window's Port menu, /dev/ttyS0. The status line says
+which one is in force and why.
+
+Environment:
+  VELMAR_COM1      the serial device that COM1 stands for, for example
+                   /dev/ttyUSB0 for a USB programming cable
+
+Files:
+  ~/.config/velmar/)" VELMAR_PREFERENCES_FILE_NAME R"(    what the window remembers: the port chosen,
+                                 the recent files ($XDG_CONFIG_HOME/velmar
+                                 when that is set)
+  ~/.local/share/velmar/sent/    the settings of the last 500 complete Sends
+                                 ($XDG_DATA_HOME/velmar/sent when that is set)
+
+Examples:
+  velmar club.velmar                    open a setting and send it from the window
+  velmar --port /dev/ttyUSB0            use a USB programming cable as COM1
+)";
+
+std::string Title(std::string_view file, bool modified) {
+    return std::string(kAppTitle) + (file.empty() ? "" : " - " + S(file)) + (modified ? " *" : "");
+}
+
+std::string RecordTitle(const SentRecordName& r, bool modified) {
+    char text[96];
+    std::snprintf(text, sizeof text, " - record of the Send of %04d-%02d-%02d %02d:%02d:%02d, checksum 0x%02X", r.year,
+                  r.month, r.day, r.hour, r.minute, r.second, r.checksum);
+    return kAppTitle + std::string(text) + (modified ? " *" : "");
+}
+
+std::string FindCablePrompt(int seconds) {
+    return "Unplug the radio's programming cable now, or plug it in; if it was unplugged, plug it in again. Velmar "
+           "watches the serial ports for " +
+           std::to_string(seconds) + " seconds.";
+}
+
+std::string NotPresentNow(std::string_view device) {
+    return S(device) + " (not among the serial ports present now)";
+}
+
+std::string CableFound(std::string_view device) {
+    return "Found the cable: COM1 is now " + S(device);
+}
+
+std::string NothingChanged(int seconds, std::string_view com1) {
+    return "Nothing changed: no serial port appeared or came back in " + std::to_string(seconds) +
+           " seconds. COM1 stays " + S(com1) + ".";
+}
+
+std::string CableGone(std::string_view gone, int seconds, std::string_view com1) {
+    return S(gone) + " went away and did not come back in " + std::to_string(seconds) +
+           " seconds. Plug the cable in and try again. COM1 stays " + S(com1) + ".";
+}
+
+std::string PortsPresent(std::span<const std::string> ports) {
+    if (ports.empty()) {
+        return "\n\nNo serial ports are present now.";
+    }
+    std::string text = "\n\nSerial ports present now:";
+    for (const std::string& port : ports) {
+        text += "\n" + port;
+    }
+    return text;
+}
+
+std::string Sending(int bytes, int total, int msLeft) {
+    char left[32];
+    std::snprintf(left, sizeof left, "%.1f", std::max(msLeft, 0) / 1000.0);
+    return std::to_string(bytes) + " of " + std::to_string(total) + " bytes, " + left + " s left";
+}
+
+std::string Sent(int bytes, std::uint8_t checksum) {
+    char sum[8];
+    std::snprintf(sum, sizeof sum, "%02X", checksum);
+    return "Sent " + std::to_string(bytes) + " bytes, checksum 0x" + sum;
+}
+
+std::string SentPart(int bytes, int total, std::string_view why) {
+    return "Sent " + std::to_string(bytes) + " of " + std::to_string(total) + " bytes: " + S(why);
+}
+
+std::string Received(int count, std::string_view lastBytesHex) {
+    return "Received " + std::to_string(count) + (lastBytesHex.empty() ? "" : ": " + S(lastBytesHex));
+}
+
+std::string LinkLine(std::string_view com1, std::string_view state) {
+    return S(com1) + ", " + S(state);
+}
+
+std::string Completed(int channel, std::string_view typed, std::string_view completed) {
+    return Ch(channel) + ": " + S(typed) + " completed to " + S(completed);
+}
+
+std::string Corrected(int channel, Correction correction, std::string_view entered, std::string_view shown) {
+    switch (correction) {
+    case Correction::OutOfRange:
+        return Ch(channel) + ": " + S(entered) + " is outside 400 to 500 MHz, cleared";
+    case Correction::MovedDown:
+        return Ch(channel) + ": " + S(entered) + " moved down to " + S(shown) + " (6.25 kHz steps)";
+    case Correction::NotAFrequency:
+        return Ch(channel) + ": " + S(entered) + " is not a frequency (three digits, a point, five digits), cleared";
+    case Correction::None:
+        break;
+    }
+    return {};
+}
+
+std::string Unsettled(int group, int channel, std::string_view shown) {
+    return GroupName(group) + " " + Ch(channel) + " shows \"" + S(shown) +
+           "\", which is not a frequency that can be sent. Complete it (nine characters, such as 446.10000) or clear "
+           "it, then try again.";
+}
+
+std::string TooManyCharacters(int count) {
+    return "Please enter no more than " + std::to_string(count) + " characters.";
+}
+
+std::string FillAsk(int group, int filled, std::string_view plan) {
+    return GroupName(group) + " holds " + std::to_string(filled) + (filled == 1 ? " channel" : " channels") +
+           ". Replace " + (filled == 1 ? "it" : "them") + " with " + S(plan) + "?";
+}
+
+std::string Filled(int group, std::string_view plan) {
+    return GroupName(group) + ": " + S(plan);
+}
+
+std::string SliceLabel(const PlanSlice& slice) {
+    std::string label(slice.plan.name);
+    if (slice.count == 1) {
+        return label + " channel " + std::to_string(slice.firstChannel);
+    }
+    return label + " channels " + std::to_string(slice.firstChannel) + kEnDash +
+           std::to_string(slice.firstChannel + slice.count - 1);
+}
+
+std::string DescribeDuplicates(int group, std::span<const DuplicateChannels> found) {
+    if (group < 0 || group >= kGroupCount) {
+        return {};
+    }
+    std::string line = GroupName(group) + ": ";
+    bool first = true;
+    for (const DuplicateChannels& same : found) {
+        const std::vector<int>& channels = same.channels;
+        if (channels.size() < 2) {
+            continue;
+        }
+        line += std::exchange(first, false) ? "" : "; ";
+        for (std::size_t k = 0; k + 1 < channels.size(); ++k) {
+            line += (k == 0 ? "" : ", ") + Ch(channels[k]);
+        }
+        line += " and " + Ch(channels.back());
+        line += (channels.size() == 2 ? " are both " : " are all ") + same.text;
+    }
+    return first ? std::string() : line;
+}
+
+std::string Opened(std::string_view file) {
+    return "Opened " + S(file);
+}
+
+std::string OpenedRecord(std::string_view file) {
+    return "Opened a copy of " + S(file) + ": Save asks for a new file";
+}
+
+std::string Saved(std::string_view file) {
+    return "Saved " + S(file);
+}
+
+std::string Exported(std::string_view file) {
+    return "Channels exported to " + S(file);
+}
+
+std::string Unsaved(std::string_view fileOrEmpty) {
+    return (fileOrEmpty.empty() ? std::string("The setting") : S(fileOrEmpty)) +
+           " has changes that are not saved. Save them?";
+}
+
+std::string ChannelListOffer(std::string_view file) {
+    return S(file) + " is a channel list (CSV), not a setting file. Import its channels into the setting shown?";
+}
+
+std::string NotRemembered(std::string_view why) {
+    return "Not remembered: " + S(why);
+}
+
+std::string NoRecentFiles(std::string_view why) {
+    return "No recent files: " + S(why);
+}
+
+std::string NoPortRemembered(std::string_view why) {
+    return "No port remembered: " + S(why);
+}
+
+std::string NotInHistory(std::string_view why) {
+    return "Not kept in the history of sent settings: " + S(why);
+}
+
+std::string NotKeptAgainstCrash(std::string_view why) {
+    return "Unsaved changes not kept against a crash: " + S(why);
+}
+
+std::string RestoreOffer(std::string_view when, std::string_view fileOrEmpty) {
+    return "Velmar ended at " + S(when) + " without saving the changes to " + SettingName(fileOrEmpty) +
+           ". Restore them?";
+}
+
+std::string Restored(std::string_view fileOrEmpty) {
+    return "Restored the unsaved changes to " + SettingName(fileOrEmpty);
+}
+
+} // namespace velmar::res

@@ -1,0 +1,123 @@
+#pragma once
+// The window's words, each once: menus, dialogs, the status line and the notes on what happened to the
+// operator's input. Fixed texts are constants; texts made of parts are functions. Plain C++ (UTF-8), so that a
+// translation can follow from here; the spec's own texts stay in the string table (Resource.h).
+
+#include "ChannelEntry.h"
+#include "ChannelPlans.h"
+#include "SentHistory.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace velmar::res {
+
+// Menus and their entries.
+inline constexpr const char* kMenuFile = "&File";
+inline constexpr const char* kMenuOpen = "&Open\u2026";
+inline constexpr const char* kMenuOpenRecent = "Open &Recent";
+inline constexpr const char* kMenuSent = "Sent\u2026";
+inline constexpr const char* kMenuSave = "&Save";
+inline constexpr const char* kMenuSaveAs = "Save &As\u2026";
+inline constexpr const char* kMenuImport = "&Import Channels (CSV)\u2026";
+inline constexpr const char* kMenuExport = "&Export Channels (CSV)\u2026";
+inline constexpr const char* kMenuQuit = "&Quit";
+inline constexpr const char* kMenuPort = "&Port";
+inline constexpr const char* kMenuOtherDevice = "&Other Device\u2026";
+inline constexpr const char* kMenuFindCable = "&Find My Cable\u2026";
+inline constexpr const char* kMenuChannels = "&Channels";
+inline constexpr const char* kMenuFillGroup = "&Fill Group with";
+inline constexpr const char* kMenuClearGroup = "&Clear Group";
+inline constexpr const char* kMenuHelp = "&Help";
+inline constexpr const char* kMenuClose = "&Close";
+
+// Buttons of boxes that are not OK, Cancel, Save or Discard.
+inline constexpr const char* kButtonReplace = "&Replace";
+inline constexpr const char* kButtonImport = "&Import";
+inline constexpr const char* kButtonRestore = "&Restore";
+
+// File dialogs.
+inline constexpr const char* kSettingFilter = "Velmar settings (*.velmar)";
+inline constexpr const char* kCsvFilter = "Channel lists (*.csv)";
+inline constexpr const char* kOpenSettingTitle = "Open Setting";
+inline constexpr const char* kSaveSettingTitle = "Save Setting As";
+inline constexpr const char* kImportTitle = "Import Channels";
+inline constexpr const char* kExportTitle = "Export Channels";
+inline constexpr const char* kOpenSentTitle = "Open a Sent Setting";
+inline constexpr const char* kNewSettingName = "setting.velmar";
+inline constexpr const char* kNewListName = "channels.csv";
+
+// The window's title: "Velmar", "Velmar - club.velmar *".
+inline constexpr const char* kAppTitle = "Velmar";
+std::string Title(std::string_view file, bool modified);
+std::string RecordTitle(const SentRecordName& record, bool modified);
+
+// The Port menu.
+inline constexpr const char* kDisconnectFirst = "Disconnect to change the port: the port in use stays until then.";
+inline constexpr const char* kOtherDeviceTitle = "Other Device";
+inline constexpr const char* kOtherDevicePrompt =
+    "The device COM1 stands for (a serial device, a pseudo-terminal or a link to one):";
+inline constexpr const char* kFindCableTitle = "Find My Cable";
+inline constexpr const char* kBuiltIn = "built-in";
+std::string FindCablePrompt(int seconds);
+std::string NotPresentNow(std::string_view device);
+std::string CableFound(std::string_view device);
+std::string NothingChanged(int seconds, std::string_view com1);
+std::string CableGone(std::string_view gone, int seconds, std::string_view com1);
+std::string PortsPresent(std::span<const std::string> ports);
+
+// The status line.
+inline constexpr const char* kLinkOpen = "open";
+inline constexpr const char* kLinkClosed = "closed";
+inline constexpr const char* kLinkHungUp = "open, the line hung up";
+inline constexpr const char* kStatusName = "Status";
+inline constexpr const char* kSendProgressName = "Send progress";
+inline constexpr const char* kSendName = "Send";
+inline constexpr const char* kLinkName = "Link";
+inline constexpr const char* kReceivedName = "Received";
+inline constexpr const char* kNoteName = "Note";
+std::string Sending(int bytes, int total, int msLeft);
+std::string Sent(int bytes, std::uint8_t checksum);
+std::string SentPart(int bytes, int total, std::string_view why);
+std::string Received(int count, std::string_view lastBytesHex);
+std::string LinkLine(std::string_view com1, std::string_view state);
+
+// How a Send that fell short ended, as the status line says it.
+inline constexpr const char* kStoppedByDisconnect = "stopped by Disconnect";
+inline constexpr const char* kLineHungUp = "the line hung up";
+inline constexpr const char* kLineDidNotTake = "the line did not take the rest";
+inline constexpr const char* kClosingAfterSend = "Closing after the Send\u2026";
+
+// Notes on the operator's input.
+std::string Completed(int channel, std::string_view typed, std::string_view completed);
+std::string Corrected(int channel, Correction correction, std::string_view entered, std::string_view shown);
+std::string Unsettled(int group, int channel, std::string_view shown);
+std::string TooManyCharacters(int count);
+std::string FillAsk(int group, int filled, std::string_view plan);
+std::string Filled(int group, std::string_view plan);
+// "PMR446 channels 1–8", "LPD433 channels 65–69", "XYZ channel 17".
+std::string SliceLabel(const PlanSlice& slice);
+// "Group A: CH1 and CH6 are both 446.00625"; empty when nothing stands twice.
+std::string DescribeDuplicates(int group, std::span<const DuplicateChannels> found);
+
+// Files.
+std::string Opened(std::string_view file);
+std::string OpenedRecord(std::string_view file);
+std::string Saved(std::string_view file);
+std::string Exported(std::string_view file);
+std::string Unsaved(std::string_view fileOrEmpty);
+std::string ChannelListOffer(std::string_view file);
+std::string NotRemembered(std::string_view why);
+std::string NoRecentFiles(std::string_view why);
+std::string NoPortRemembered(std::string_view why);
+std::string NotInHistory(std::string_view why);
+std::string NotKeptAgainstCrash(std::string_view why);
+std::string RestoreOffer(std::string_view when, std::string_view fileOrEmpty);
+std::string Restored(std::string_view fileOrEmpty);
+
+// `velmar --help`, written for a terminal and for help2man.
+extern const char* const kVelmarUsage;
+
+} // namespace velmar::res
