@@ -24,6 +24,8 @@
 #include <unistd.h>
 #include <vector>
 
+using namespace velmar;
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -93,12 +95,11 @@ private:
             m_pending.erase(m_pending.begin());
             lock.unlock();
             const auto handledAt = Clock::now();
-            const int n = m_link.m_rxQueue.Count();
+            m_bytes.clear();
+            const auto n = m_link.TakeReceived(&m_bytes);
             std::uint64_t next = taken.load(std::memory_order_relaxed);
             std::uint64_t bad = 0;
-            for (int i = 0; i < n; ++i) {
-                std::uint8_t b = 0;
-                m_link.m_rxQueue.Take(&b);
+            for (const std::uint8_t b : m_bytes) {
                 bad += b != PatternByte(next) ? 1 : 0;
                 ++next;
             }
@@ -115,6 +116,7 @@ private:
     }
 
     CSerialLink& m_link;
+    std::vector<std::uint8_t> m_bytes; // this thread's only
     std::mutex m_mutex;
     std::condition_variable m_cv;
     std::vector<Clock::time_point> m_pending;
@@ -139,7 +141,7 @@ int main(int argc, char** argv) {
     CSerialLink link;
     std::atomic<int> buffFull{0};
     link.SetMessageSink([&](const LinkMessage& m) {
-        if (m.text == "buff full") {
+        if (m.event == LinkEvent::BufferFull) {
             buffFull.fetch_add(1);
             m.dismissed();
         }
@@ -147,7 +149,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<Consumer> consumer = std::make_unique<Consumer>(link);
     link.SetNotify([&] { consumer->Post(Clock::now()); });
     if (!link.Open(pty.slave, 4800, 8, 2, 0)) {
-        std::fprintf(stderr, "open failed: %s\n", link.LastFailureDetail().c_str());
+        std::fprintf(stderr, "open failed: %s\n", link.LastFailure().device.c_str());
         return 2;
     }
 

@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
     dlg.Create();
     dlg.show();
     dlg.OnConnect();
-    if (!dlg.m_comm.m_bPortOpen.load()) {
+    if (!dlg.IsWindowEnabled(IDC_DISCONNECT)) {
         std::fprintf(stderr, "bench_receive: Connect failed\n");
         ::kill(peer, SIGKILL);
         return 1;

@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     dlg.Create();
     dlg.show();
     QTest::mouseClick(dlg.GetDlgItemAs<QAbstractButton>(IDC_CONNECT), Qt::LeftButton);
-    if (!dlg.m_comm.m_bPortOpen.load()) {
+    if (!dlg.IsWindowEnabled(IDC_DISCONNECT)) {
         std::fprintf(stderr, "bench_send: Connect failed\n");
         return 1;
     }

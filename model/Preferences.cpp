@@ -152,11 +152,15 @@ std::string EncodeItem(std::string_view item) {
         }
     }
     if (item.starts_with('@')) {
-        out.insert(0, "@");
+        out.insert(out.begin(), '@');
     }
     const bool needsQuotes =
         out.empty() || out.find_first_of(",;=#") != std::string::npos || out.front() == ' ' || out.back() == ' ';
-    return needsQuotes ? "\"" + out + "\"" : out;
+    if (needsQuotes) {
+        out.insert(out.begin(), '"');
+        out.push_back('"');
+    }
+    return out;
 }
 
 std::string EncodeValue(const std::vector<std::string>& items) {
@@ -165,7 +169,8 @@ std::string EncodeValue(const std::vector<std::string>& items) {
     }
     std::string out;
     for (const std::string& item : items) {
-        out += (out.empty() ? "" : ", ") + EncodeItem(item);
+        out += out.empty() ? "" : ", ";
+        out += EncodeItem(item);
     }
     return out;
 }

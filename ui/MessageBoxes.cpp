@@ -1,5 +1,8 @@
 #include "MessageBoxes.h"
 
+#include "ResourceLoader.h"
+#include "Words.h"
+
 #include "Resource.h"
 #include "WinApp.h"
 
@@ -103,13 +106,14 @@ int ShowMessageBox(QWidget* owner, const QString& text, const QString& caption, 
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Cancel);
         if (buttons != MB_OKCANCEL) {
-            box.button(QMessageBox::Ok)->setText(buttons == MB_REPLACECANCEL ? "&Replace" : "&Import");
+            box.button(QMessageBox::Ok)
+                ->setText(FromUtf8(buttons == MB_REPLACECANCEL ? res::kButtonReplace : res::kButtonImport));
         }
     } else if (buttons == MB_SAVEDISCARDCANCEL) {
         box.setDefaultButton(QMessageBox::Save);
         box.setEscapeButton(QMessageBox::Cancel);
     } else if (buttons == MB_RESTOREDISCARD) {
-        box.button(QMessageBox::Yes)->setText("&Restore");
+        box.button(QMessageBox::Yes)->setText(FromUtf8(res::kButtonRestore));
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::Discard);
     } else {

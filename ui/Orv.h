@@ -1,7 +1,6 @@
 #pragma once
-// The application object and the About box.
+// The application object and the command line.
 
-#include "Dialog.h"
 #include "WinApp.h"
 
 #include <QString>
@@ -31,18 +30,8 @@ struct StartOptions {
     std::string error; // a bad command line, said on the terminal
 };
 StartOptions ParseCommandLine(const std::vector<std::string>& args);
-// `velmar --help`, written for a terminal and for help2man.
-extern const char* const kVelmarUsage;
 
 extern COrvApp theApp;
-
-class CAboutDlg : public CDialog {
-public:
-    explicit CAboutDlg(QWidget* parent = nullptr);
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override;
-};
 
 // The program's entry: makes the Qt application and runs theApp.
 int AfxWinMain(int& argc, char** argv);

@@ -1,33 +1,53 @@
 #include "OrvDlg.h"
 
-#include "Orv.h"
-#include "ResourceLoader.h"
-#include "Strings.h"
-
+#include "AboutDlg.h"
 #include "MessageBoxes.h"
+#include "ResourceLoader.h"
 #include "StatusLine.h"
 
-#include "ChannelEntry.h"
 #include "GroupSelection.h"
 #include "ProgrammingFrame.h"
-#include "Unsaved.h"
+#include "Strings.h"
+#include "Words.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
-#include <QThread>
 
 #include <cstdio>
 
 namespace velmar {
 
-std::atomic<COrvDlg*> g_hNotifyWnd{nullptr};
+namespace {
 
-COrvDlg::COrvDlg(QWidget* parent) : CDialog(IDD, parent), m_hIcon(LoadIcon(IDR_MAINFRAME)) {
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+COrvDlg::COrvDlg(QWidget* parent)
+    : CDialog(IDD, parent), m_hIcon(LoadIcon(IDR_MAINFRAME)),
+      m_wiring(
+          *this, [this] { PostMessage(WM_COMM_READ, 0, 0); },
+          [this] {
+              std::vector<std::string> ports;
+              for (const QString& port : m_ports.Present()) {
+                  ports.push_back(QFile::encodeName(port).toStdString());
+              }
+              return ports;
+          }),
+      m_ports(
+          *this, [this] { return m_wiring.IsOpen(); }, [this] { m_wiring.ShowLink(m_ports.InForce()); },
+          [this](const QString& note) { Say(note); }),
+      m_document(*this) {
     // Message map: a control's notification and the handler it runs.
     MapCommandRange(EN_CHANGE, IDC_CH1, IDC_CH8, &COrvDlg::OnChangeChannel);
     MapCommandRange(EN_KILLFOCUS, IDC_CH1, IDC_CH8, &COrvDlg::OnKillFocusChannel);
@@ -42,39 +62,9 @@ COrvDlg::COrvDlg(QWidget* parent) : CDialog(IDD, parent), m_hIcon(LoadIcon(IDR_M
     MapCommand(BN_CLICKED, IDC_SEND, &COrvDlg::OnSend);
     MapCommand(BN_CLICKED, IDC_DISCONNECT, &COrvDlg::OnDisconnect);
     MapMessage(WM_COMM_READ, &COrvDlg::OnCommRead);
-
-    m_comm.SetNotify([this] {
-        // At most one notification waits at a time; the window fetches what comes meanwhile itself.
-        if (!m_bReadPosted.exchange(true, std::memory_order_acq_rel)) {
-            PostMessage(WM_COMM_READ, 0, 0);
-        }
-    });
-    m_comm.SetMessageSink([this](const LinkMessage& message) { ShowLinkMessage(message); });
-    m_sendTimer.setInterval(100);
-    QObject::connect(&m_sendTimer, &QTimer::timeout, this, [this] { RefreshSendTime(); });
-    m_receivedTimer.setSingleShot(true);
-    QObject::connect(&m_receivedTimer, &QTimer::timeout, this, [this] { ShowReceivedSoon(); });
-    m_readQuiet.setSingleShot(true);
-    m_readQuiet.setInterval(50);
-    QObject::connect(&m_readQuiet, &QTimer::timeout, this, [this] {
-        // Paired with the exchange in the notification: either the watch thread posts again, or this run sees
-        // the bytes it queued.
-        m_bReadPosted.exchange(false, std::memory_order_acq_rel);
-        if (m_comm.m_rxQueue.Count() > 0) {
-            OnCommRead(0, 0);
-        }
-    });
 }
 
-COrvDlg::~COrvDlg() {
-    // However the window closes, a Send in progress stops here and the port is
-    // released with its watch thread joined, before anything they use is gone.
-    m_session.Close();
-    // A clean end: nothing is left to restore, whether the changes were saved or discarded.
-    ForgetUnsaved();
-    COrvDlg* self = this;
-    g_hNotifyWnd.compare_exchange_strong(self, nullptr);
-}
+COrvDlg::~COrvDlg() = default;
 
 void COrvDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
@@ -117,8 +107,6 @@ bool COrvDlg::OnInitDialog() {
     SetIcon(m_hIcon, true);
     SetIcon(m_hIcon, false);
 
-    g_hNotifyWnd.store(this, std::memory_order_release);
-
     m_btnDisconnect.EnableWindow(false);
     m_btnSend.EnableWindow(false);
 
@@ -130,49 +118,61 @@ bool COrvDlg::OnInitDialog() {
     EnableWindow(IDC_BAND, false);
 
     std::string unread;
-    m_port = ResolveCom1(QFile::encodeName(m_strCommandLinePort).toStdString(), &unread);
+    m_ports.Resolve(&unread);
     BuildMenus();
     if (CMenu* pSysMenu = GetSystemMenu(false)) {
         // The right-click menu offers what the menu bar does.
         QMenu* menu = pSysMenu->menu();
         QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().front();
-        menu->insertMenu(first, m_pFileMenu);
-        menu->insertMenu(first, m_pPortMenu);
-        menu->insertMenu(first, m_pChannelsMenu);
+        for (QAction* action : m_pMenuBar->actions()) {
+            if (action->menu() != nullptr && action != m_pMenuBar->actions().back()) {
+                menu->insertMenu(first, action->menu());
+            }
+        }
         menu->insertSeparator(first);
     }
     m_pStatusLine = new CStatusLine(this);
     AddBelowTemplate(m_pStatusLine);
-    ShowLinkState();
-    m_pStatusLine->ShowReceived(m_nRxCount, m_strRxText);
+    m_wiring.SetStatusLine(m_pStatusLine);
+    m_wiring.ShowLink(m_ports.InForce());
+    m_wiring.ShowReceived(m_nRxCount, m_strRxText);
     if (!unread.empty()) {
-        m_pStatusLine->ShowNote(QString("No port remembered: %1").arg(QString::fromLocal8Bit(unread)));
+        Say(Q(res::NoPortRemembered(unread)));
     }
 
-    // The title marks unsaved changes as the controls change, once per burst of changes.
-    m_savedSetting = m_record;
-    m_titleTimer.setSingleShot(true);
-    QObject::connect(&m_titleTimer, &QTimer::timeout, this, [this] { UpdateTitle(); });
-    m_unsavedTimer.setSingleShot(true);
-    m_unsavedTimer.setInterval(500);
-    QObject::connect(&m_unsavedTimer, &QTimer::timeout, this, [this] { KeepUnsavedNow(); });
+    // The document follows the controls' changes, once per burst of changes.
+    m_document.Start();
+    m_changeTimer.setSingleShot(true);
+    QObject::connect(&m_changeTimer, &QTimer::timeout, this, [this] { m_document.Changed(); });
     for (const res::ControlTemplate& row : Template().controls) {
         QWidget* w = GetDlgItem(row.id);
         if (auto* combo = qobject_cast<QComboBox*>(w)) {
-            QObject::connect(combo, &QComboBox::currentIndexChanged, this, [this] { m_titleTimer.start(0); });
+            QObject::connect(combo, &QComboBox::currentIndexChanged, this, [this] { m_changeTimer.start(0); });
         } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-            QObject::connect(edit, &QLineEdit::textChanged, this, [this] { m_titleTimer.start(0); });
+            QObject::connect(edit, &QLineEdit::textChanged, this, [this] { m_changeTimer.start(0); });
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            QObject::connect(button, &QAbstractButton::toggled, this, [this] { m_titleTimer.start(0); });
+            QObject::connect(button, &QAbstractButton::toggled, this, [this] { m_changeTimer.start(0); });
         }
     }
     setAcceptDrops(true);
     if (!m_strStartFile.isEmpty()) {
         // Once the window is up, so that a refusal has a window to stand over.
-        PostCall([this, path = m_strStartFile] { LoadSettingFile(path); });
+        PostCall([this, path = m_strStartFile] { m_document.Load(path); });
     }
-    PostCall([this] { OfferLeftUnsaved(); });
+    PostCall([this] { m_document.OfferLeftUnsaved(); });
     return true;
+}
+
+void COrvDlg::BuildMenus() {
+    m_pMenuBar = new QMenuBar(this);
+    m_pMenuBar->setNativeMenuBar(false);
+    m_pFileMenu = m_pMenuBar->addMenu(FromUtf8(res::kMenuFile));
+    m_document.FillFileMenu(m_pFileMenu, [this] { close(); });
+    m_ports.Attach(m_pMenuBar->addMenu(FromUtf8(res::kMenuPort)));
+    BuildChannelsMenu();
+    QMenu* help = m_pMenuBar->addMenu(FromUtf8(res::kMenuHelp));
+    help->addAction(LoadString(IDS_ABOUTBOX), this, [this] { OnSysCommand(IDM_ABOUTBOX, 0); });
+    SetMenuBar(m_pMenuBar);
 }
 
 void COrvDlg::OnSysCommand(UINT nID, LPARAM lParam) {
@@ -207,20 +207,6 @@ void COrvDlg::EnableGroupControls(bool enable) {
         EnableWindow(id, enable);
     }
 }
-
-void COrvDlg::ClearGroupCodes() {
-    velmar::ClearGroupCodes(m_record);
-}
-
-void COrvDlg::LoadGroupChannels() {
-    velmar::LoadGroupChannels(m_record);
-}
-
-namespace {
-
-const char* const kClosingAfterSend = "Closing after the Send\u2026";
-
-} // namespace
 
 void COrvDlg::OnChangeChannel(int id) {
     const int channel = id - IDC_CH1;
@@ -260,37 +246,18 @@ bool COrvDlg::CompleteChannel(int channel, std::string text) {
     }
     m_record.m_strChannel[static_cast<std::size_t>(channel)] = *completed;
     const ChannelChange change = EnterChannelText(m_record, channel);
-    if (m_pStatusLine != nullptr && change.correction == Correction::None) {
-        m_pStatusLine->ShowNote(
-            QString("CH%1: %2 completed to %3").arg(channel + 1).arg(FromMemberText(text), FromMemberText(*completed)));
+    if (change.correction == Correction::None) {
+        Say(Q(res::Completed(channel, FromMemberText(text).toStdString(), FromMemberText(*completed).toStdString())));
     }
     SayCorrection(channel, change);
     return true;
 }
 
 void COrvDlg::SayCorrection(int channel, const ChannelChange& change) {
-    if (m_pStatusLine == nullptr || change.correction == Correction::None) {
-        return;
+    if (change.correction != Correction::None) {
+        Say(Q(res::Corrected(channel, change.correction, FromMemberText(change.entered).toStdString(),
+                             FromMemberText(m_record.m_strChannel[static_cast<std::size_t>(channel)]).toStdString())));
     }
-    const QString entered = FromMemberText(change.entered);
-    const QString shown = FromMemberText(m_record.m_strChannel[static_cast<std::size_t>(channel)]);
-    QString note;
-    switch (change.correction) {
-    case Correction::OutOfRange:
-        note = QString("CH%1: %2 is outside 400 to 500 MHz, cleared").arg(channel + 1).arg(entered);
-        break;
-    case Correction::MovedDown:
-        note = QString("CH%1: %2 moved down to %3 (6.25 kHz steps)").arg(channel + 1).arg(entered, shown);
-        break;
-    case Correction::NotAFrequency:
-        note = QString("CH%1: %2 is not a frequency (three digits, a point, five digits), cleared")
-                   .arg(channel + 1)
-                   .arg(entered);
-        break;
-    case Correction::None:
-        break;
-    }
-    m_pStatusLine->ShowNote(note);
 }
 
 int COrvDlg::UnsettledChannel() const {
@@ -313,11 +280,7 @@ bool COrvDlg::RefuseUnsettled() {
         return false;
     }
     const std::string shown = m_record.m_strChannel[static_cast<std::size_t>(channel)];
-    MessageBox(QString("Group %1 CH%2 shows \"%3\", which is not a frequency that can be sent. Complete it "
-                       "(nine characters, such as 446.10000) or clear it, then try again.")
-                   .arg(QChar('A' + m_record.m_nGroup))
-                   .arg(channel + 1)
-                   .arg(FromMemberText(shown)));
+    MessageBox(Q(res::Unsettled(m_record.m_nGroup, channel, FromMemberText(shown).toStdString())));
     return true;
 }
 
@@ -391,71 +354,16 @@ void COrvDlg::OnModePmrLpd() {
     ApplyMode({.spacing25k = false, .spacing12k5 = false, .band = false, .spacing = kSpacingUnchanged, .group = false});
 }
 
-void COrvDlg::ShowLinkMessage(const LinkMessage& message) {
-    QString text;
-    QString detail;
-    switch (message.event) {
-    case LinkEvent::OpenFailed:
-        text = LoadString(IDS_PORT_OFEN_FAIL);
-        detail = QString::fromStdString(res::DescribeSerialFailure(message.failure));
-        break;
-    case LinkEvent::BufferFull:
-        text = LoadString(IDS_BUFF_FULL);
-        detail = QString::fromStdString(res::DescribeBuffFull(message.dropped, message.held, COMM_BUFFER_SIZE - 1));
-        break;
-    case LinkEvent::WatchNotStarted:
-        text = LoadString(IDS_WATCH_NOT_STARTED) + QString::fromStdString(message.portName);
-        break;
-    }
-    if (QThread::currentThread() == thread()) {
-        if (message.event == LinkEvent::OpenFailed && message.failure.kind == LinkFailureKind::NoDevice) {
-            // Which ports there are instead: most often the cable got another name.
-            const QStringList present = m_portLister();
-            detail += present.isEmpty() ? QString("\n\nNo serial ports are present now.")
-                                        : QString("\n\nSerial ports present now:\n%1").arg(present.join('\n'));
-        }
-        AfxMessageBox(text, MB_OK, detail);
-        if (message.dismissed) {
-            message.dismissed();
-        }
-        return;
-    }
-    // From the watch thread: the box goes to the window's thread and the
-    // watch thread carries on receiving.
-    PostCall([text, detail, dismissed = message.dismissed] {
-        AfxMessageBox(text, MB_OK, detail);
-        if (dismissed) {
-            dismissed();
-        }
-    });
-}
-
-void COrvDlg::ShowLinkState() {
-    if (m_pStatusLine == nullptr) {
-        return;
-    }
-    QString state = m_comm.m_bPortOpen.load() ? "open" : "closed";
-    if (m_comm.m_bPortOpen.load() && m_comm.LineHungUp()) {
-        state = "open, the line hung up";
-    }
-    m_bShownHungUp = m_comm.m_bPortOpen.load() && m_comm.LineHungUp();
-    m_pStatusLine->ShowLink(QString("%1, %2").arg(QString::fromLocal8Bit(res::Com1Text(m_port)), state));
-}
-
 void COrvDlg::OnConnect() {
     if (!UpdateData(true)) {
         return;
     }
-    if (m_comm.m_bPortOpen.load()) {
+    if (m_wiring.IsOpen()) {
         AfxMessageBox(LoadString(IDS_ALREADY_PORT_OPEN));
         return;
     }
-    if (m_port.reason != PortReason::Chosen) {
-        // What decided at start may have changed meanwhile (another copy remembered another port).
-        m_port = ResolveCom1(QFile::encodeName(m_strCommandLinePort).toStdString());
-    }
-    if (m_session.Open(GetPortName(), m_port.device)) {
-        ShowLinkState();
+    m_ports.Resolve();
+    if (m_wiring.Open(m_ports.InForce())) {
         MessageBox(LoadString(IDS_COM1_PORT_OPEN));
         m_btnDisconnect.EnableWindow(true);
         m_btnSend.EnableWindow(true);
@@ -466,12 +374,8 @@ void COrvDlg::OnConnect() {
 void COrvDlg::OnDisconnect() {
     // Disconnect is disabled while a Send runs; should it come anyway, the
     // writes end before the port they use goes away, and Send works again.
-    if (IsSending()) {
-        m_session.Stop();
-        EndSend();
-    }
-    m_session.Close();
-    ShowLinkState();
+    m_wiring.StopSend();
+    m_wiring.Close();
     MessageBox(LoadString(IDS_COM1_PORT_CLOSE));
     m_btnDisconnect.EnableWindow(false);
     m_btnSend.EnableWindow(false);
@@ -481,13 +385,9 @@ void COrvDlg::OnDisconnect() {
 LRESULT COrvDlg::OnCommRead(WPARAM, LPARAM) {
     // The received bytes are taken whatever the controls hold: this handler reads none of them, so it can
     // neither fail a check nor bring back a text the operator is being told about.
-    // Only what is queued now. Bytes arriving meanwhile, or in the quiet time after, are fetched when that ends:
-    // a radio talking at line rate costs the window a few runs a second, not one per byte.
-    m_readQuiet.start();
-    const int count = m_comm.m_rxQueue.Count();
-    for (int i = 0; i < count; ++i) {
-        std::uint8_t byte = 0;
-        m_comm.m_rxQueue.Take(&byte);
+    std::vector<std::uint8_t> bytes;
+    m_wiring.TakeReceived(&bytes);
+    for (const std::uint8_t byte : bytes) {
         ++m_nRxCount;
         char hex[3];
         std::snprintf(hex, sizeof hex, "%02X", byte);
@@ -497,24 +397,8 @@ LRESULT COrvDlg::OnCommRead(WPARAM, LPARAM) {
     if (m_strRxText.size() > 2 * kShownBytes) {
         m_strRxText.erase(0, m_strRxText.size() - 2 * kShownBytes);
     }
-    // Repainted at most 20 times a second: a radio talking at line rate must not cost the window a core.
-    constexpr int kRepaintMs = 50;
-    if (!m_receivedShown.isValid() || m_receivedShown.elapsed() >= kRepaintMs) {
-        ShowReceivedSoon();
-    } else if (!m_receivedTimer.isActive()) {
-        m_receivedTimer.start(kRepaintMs - static_cast<int>(m_receivedShown.elapsed()));
-    }
+    m_wiring.ShowReceived(m_nRxCount, m_strRxText);
     return 1;
-}
-
-void COrvDlg::ShowReceivedSoon() {
-    m_receivedShown.start();
-    if (m_pStatusLine != nullptr) {
-        m_pStatusLine->ShowReceived(m_nRxCount, m_strRxText);
-    }
-    if (m_comm.LineHungUp() != m_bShownHungUp) {
-        ShowLinkState();
-    }
 }
 
 void COrvDlg::OnSend() {
@@ -522,60 +406,27 @@ void COrvDlg::OnSend() {
         return;
     }
     // A failed check sends nothing: half the controls read is no setting.
-    if (!UpdateData(true)) {
-        return;
-    }
-    if (RefuseUnsettled()) {
+    if (!UpdateData(true) || RefuseUnsettled()) {
         return;
     }
     m_btnDisconnect.EnableWindow(false);
     m_btnSend.EnableWindow(false);
 
-    m_sentRecord = m_record;
-    // The record ends as a Send leaves it (empty codes become "ffff", the option codes and the checksum stay);
-    // the frame on its way is the session's own copy, fixed now.
-    BuildProgrammingFrame(m_record);
+    // The frame is built once, here: the record ends as a Send leaves it (empty codes become "ffff"), and the
+    // session sends the frame as it stands now.
+    const RadioSettings setting = m_record;
+    const ProgrammingFrame frame = BuildProgrammingFrame(m_record);
 
     // An answer shown from before would read as the answer to this frame.
     m_strRxText.clear();
-    ShowReceivedSoon();
-    m_bSendPending = true;
-    const int generation = ++m_nSendGeneration;
-    m_sendTimer.start();
-    const bool started = m_session.StartSend(
-        m_sentRecord,
-        [this, generation](const SendProgress&) { PostCall([this, generation] { OnSendProgress(generation); }); },
-        [this, generation](const SendResult&) { PostCall([this, generation] { OnSendFinished(generation); }); });
-    if (!started) {
-        EndSend();
+    m_wiring.ShowReceived(m_nRxCount, m_strRxText, true);
+    if (!m_wiring.StartSend(frame, setting, [this](const SendResult&) { OnSendFinished(); })) {
         m_btnDisconnect.EnableWindow(true);
         m_btnSend.EnableWindow(true);
-        return;
-    }
-    RefreshSendTime();
-}
-
-void COrvDlg::OnSendProgress(int generation) {
-    if (m_bSendPending && generation == m_nSendGeneration) {
-        RefreshSendTime();
     }
 }
 
-void COrvDlg::RefreshSendTime() {
-    if (m_pStatusLine != nullptr && m_bSendPending) {
-        const SendProgress progress = m_session.Progress();
-        m_pStatusLine->ShowSending(progress.bytesWritten, kFrameSize, progress.msLeft);
-    }
-}
-
-void COrvDlg::OnSendFinished(int generation) {
-    if (!m_bSendPending || generation != m_nSendGeneration) {
-        return;
-    }
-    EndSend();
-    if (m_session.LastResult().FrameSent()) {
-        RecordSent();
-    }
+void COrvDlg::OnSendFinished() {
     m_btnDisconnect.EnableWindow(true);
     m_btnSend.EnableWindow(true);
     if (m_bCloseAfterSend) {
@@ -583,32 +434,9 @@ void COrvDlg::OnSendFinished(int generation) {
     }
 }
 
-void COrvDlg::EndSend() {
-    m_bSendPending = false;
-    m_sendTimer.stop();
-    const SendResult result = m_session.LastResult();
-    if (m_pStatusLine != nullptr) {
-        QString why;
-        switch (result.end) {
-        case SendEnd::Stopped:
-            why = "stopped by Disconnect";
-            break;
-        case SendEnd::HungUp:
-            why = "the line hung up";
-            break;
-        case SendEnd::WriteFailed:
-        case SendEnd::Complete:
-            why = "the line did not take the rest";
-            break;
-        }
-        m_pStatusLine->ShowSent(result.bytesWritten, kFrameSize, result.checksum, why);
-    }
-    ShowLinkState();
-}
-
 void COrvDlg::OnCancel() {
     // Escape, the close button and a signal all end here: none of them cuts a Send or drops unsaved changes.
-    if (IsSending() || !MaybeSave()) {
+    if (IsSending() || !m_document.MaybeSave()) {
         return;
     }
     CDialog::OnCancel();
@@ -617,13 +445,81 @@ void COrvDlg::OnCancel() {
 void COrvDlg::closeEvent(QCloseEvent* event) {
     if (IsSending()) {
         m_bCloseAfterSend = true;
-        if (m_pStatusLine != nullptr) {
-            m_pStatusLine->ShowNote(QString::fromUtf8(kClosingAfterSend));
-        }
+        Say(FromUtf8(res::kClosingAfterSend));
         event->ignore();
         return;
     }
     CDialog::closeEvent(event);
+}
+
+void COrvDlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (!CSettingDocument::DroppedSettingFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void COrvDlg::dropEvent(QDropEvent* event) {
+    if (OpenDropped(event->mimeData())) {
+        event->acceptProposedAction();
+    }
+}
+
+bool COrvDlg::OpenDropped(const QMimeData* data) {
+    const QString path = CSettingDocument::DroppedSettingFile(data);
+    if (path.isEmpty()) {
+        return false;
+    }
+    if (!IsSending() && m_document.MaybeSave()) {
+        m_document.Load(path);
+    }
+    return true;
+}
+
+RadioSettings COrvDlg::ShownSetting() {
+    // The controls are read into the record and the record put back as it was: a look, not a handler.
+    const RadioSettings kept = m_record;
+    ReadControlsQuietly();
+    RadioSettings shown = m_record;
+    m_record = kept;
+    return shown;
+}
+
+bool COrvDlg::SettledSetting(RadioSettings* out) {
+    if (!UpdateData(true) || RefuseUnsettled()) {
+        return false;
+    }
+    *out = m_record;
+    return true;
+}
+
+void COrvDlg::ShowSetting(const RadioSettings& setting) {
+    m_record = setting;
+    UpdateData(false);
+    // The mode as a click on its radio gives it: the enabling, and the spacing the radios show.
+    switch (m_record.m_nMode) {
+    case 1:
+        OnModeLpd();
+        break;
+    case kGroupMode:
+        OnModeGroup();
+        break;
+    case 3:
+        OnModePmrLpd();
+        break;
+    default:
+        OnModePmr();
+        break;
+    }
+}
+
+int COrvDlg::Ask(const QString& text, UINT type, const QString& detail) {
+    return MessageBox(text, {}, type, detail);
+}
+
+void COrvDlg::Say(const QString& note) {
+    if (m_pStatusLine != nullptr) {
+        m_pStatusLine->ShowNote(note);
+    }
 }
 
 } // namespace velmar

@@ -6,6 +6,8 @@
 #include "StatusLine.h"
 
 #include "ChannelPlans.h"
+#include "ResourceLoader.h"
+#include "Words.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -13,14 +15,14 @@
 namespace velmar {
 
 void COrvDlg::BuildChannelsMenu() {
-    m_pChannelsMenu = m_pMenuBar->addMenu("&Channels");
-    QMenu* fill = m_pChannelsMenu->addMenu("&Fill Group with");
+    m_pChannelsMenu = m_pMenuBar->addMenu(FromUtf8(res::kMenuChannels));
+    QMenu* fill = m_pChannelsMenu->addMenu(FromUtf8(res::kMenuFillGroup));
     const std::vector<PlanSlice> slices = PlanSlices();
     for (std::size_t i = 0; i < slices.size(); ++i) {
-        fill->addAction(QString::fromUtf8(SliceLabel(slices[i]).c_str()), this,
+        fill->addAction(QString::fromStdString(res::SliceLabel(slices[i])), this,
                         [this, i] { FillGroupWithPlan(static_cast<int>(i)); });
     }
-    m_pChannelsMenu->addAction("&Clear Group", this, [this] { ClearCurrentGroup(); });
+    m_pChannelsMenu->addAction(FromUtf8(res::kMenuClearGroup), this, [this] { ClearCurrentGroup(); });
     for (QAction* action : m_pChannelsMenu->actions()) {
         action->setEnabled(IsWindowEnabled(IDC_CH1));
     }
@@ -32,25 +34,17 @@ bool COrvDlg::FillGroupWithPlan(int slice) {
         return false;
     }
     const PlanSlice& chosen = slices[static_cast<std::size_t>(slice)];
+    const std::string label = res::SliceLabel(chosen);
     if (const int filled = FilledChannelCount(m_record); filled > 0) {
-        const QString question = QString("Group %1 holds %2 channel%3. Replace %4 with %5?")
-                                     .arg(QChar('A' + m_record.m_nGroup))
-                                     .arg(filled)
-                                     .arg(filled == 1 ? "" : "s")
-                                     .arg(filled == 1 ? "it" : "them")
-                                     .arg(QString::fromUtf8(SliceLabel(chosen).c_str()));
-        if (MessageBox(question, {}, MB_REPLACECANCEL) != IDOK) {
+        if (MessageBox(QString::fromStdString(res::FillAsk(m_record.m_nGroup, filled, label)), {}, MB_REPLACECANCEL) !=
+            IDOK) {
             return false;
         }
     }
     // As a click on the plan's spacing and the channels typed one by one would.
     FillGroup(m_record, chosen);
     UpdateData(false);
-    if (m_pStatusLine != nullptr) {
-        m_pStatusLine->ShowNote(QString("Group %1: %2")
-                                    .arg(QChar('A' + m_record.m_nGroup))
-                                    .arg(QString::fromUtf8(SliceLabel(chosen).c_str())));
-    }
+    Say(QString::fromStdString(res::Filled(m_record.m_nGroup, label)));
     SayDuplicates();
     return true;
 }
@@ -64,9 +58,9 @@ void COrvDlg::ClearCurrentGroup() {
 }
 
 void COrvDlg::SayDuplicates() {
-    const std::string said = DescribeDuplicates(m_record.m_nGroup, FindDuplicates(m_record, m_record.m_nGroup));
-    if (m_pStatusLine != nullptr && !said.empty()) {
-        m_pStatusLine->ShowNote(QString::fromStdString(said));
+    const std::string said = res::DescribeDuplicates(m_record.m_nGroup, FindDuplicates(m_record, m_record.m_nGroup));
+    if (!said.empty()) {
+        Say(QString::fromStdString(said));
     }
 }
 

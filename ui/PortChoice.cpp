@@ -1,5 +1,7 @@
 #include "PortChoice.h"
 
+#include "Words.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSerialPortInfo>
@@ -42,7 +44,7 @@ QList<PortEntry> PortEntries(const QList<PortFacts>& ports, const QString& byIdD
             }
         }
         if (what.isEmpty() && !port.usb) {
-            what << "built-in";
+            what << res::kBuiltIn;
         }
         if (path != port.location) {
             what << port.location;

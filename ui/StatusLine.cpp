@@ -1,5 +1,8 @@
 #include "StatusLine.h"
 
+#include "ResourceLoader.h"
+#include "Words.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -55,7 +58,7 @@ CStatusLine::CStatusLine(QWidget* parent)
     : QWidget(parent), m_pProgress(new QProgressBar(this)), m_pSend(new QLabel(this)), m_pNote(new QLabel(this)),
       m_pLink(new CElidedLabel(Qt::ElideMiddle, this)), m_pReceived(new CElidedLabel(Qt::ElideLeft, this)) {
     setObjectName("statusLine");
-    setAccessibleName("Status");
+    setAccessibleName(FromUtf8(res::kStatusName));
     auto* rows = new QVBoxLayout(this);
     rows->setContentsMargins(8, 2, 8, 4);
     rows->setSpacing(2);
@@ -63,24 +66,24 @@ CStatusLine::CStatusLine(QWidget* parent)
     // The Send's own row: its outcome is what the operator must never miss, so it is never cut.
     auto* sendRow = new QHBoxLayout;
     sendRow->setSpacing(12);
-    m_pProgress->setAccessibleName("Send progress");
+    m_pProgress->setAccessibleName(FromUtf8(res::kSendProgressName));
     m_pProgress->setTextVisible(false);
     m_pProgress->setFixedSize(90, fontMetrics().height());
     m_pProgress->hide();
-    m_pSend->setAccessibleName("Send");
+    m_pSend->setAccessibleName(FromUtf8(res::kSendName));
     m_pSend->setTextFormat(Qt::PlainText);
     sendRow->addWidget(m_pProgress);
     sendRow->addWidget(m_pSend, 1);
 
     auto* linkRow = new QHBoxLayout;
     linkRow->setSpacing(12);
-    m_pLink->setAccessibleName("Link");
+    m_pLink->setAccessibleName(FromUtf8(res::kLinkName));
     // The newest bytes are at the end: when space is short the oldest go.
-    m_pReceived->setAccessibleName("Received");
+    m_pReceived->setAccessibleName(FromUtf8(res::kReceivedName));
     linkRow->addWidget(m_pLink, 3);
     linkRow->addWidget(m_pReceived, 2);
 
-    m_pNote->setAccessibleName("Note");
+    m_pNote->setAccessibleName(FromUtf8(res::kNoteName));
     m_pNote->setTextFormat(Qt::PlainText);
 
     rows->addLayout(sendRow);
@@ -96,19 +99,14 @@ void CStatusLine::ShowSending(int bytesSent, int total, int msLeft) {
     m_pProgress->setRange(0, total);
     m_pProgress->setValue(bytesSent);
     m_pProgress->show();
-    SetText(
-        m_pSend,
-        QString("%1 of %2 bytes, %3 s left").arg(bytesSent).arg(total).arg(std::max(msLeft, 0) / 1000.0, 0, 'f', 1));
+    SetText(m_pSend, QString::fromStdString(res::Sending(bytesSent, total, msLeft)));
 }
 
 void CStatusLine::ShowSent(int bytesTaken, int frameBytes, std::uint8_t checksum, const QString& why) {
     m_pProgress->hide();
-    if (bytesTaken == frameBytes) {
-        const QString sum = QString("%1").arg(checksum, 2, 16, QChar('0')).toUpper();
-        SetText(m_pSend, QString("Sent %1 bytes, checksum 0x%2").arg(frameBytes).arg(sum));
-    } else {
-        SetText(m_pSend, QString("Sent %1 of %2 bytes: %3").arg(bytesTaken).arg(frameBytes).arg(why));
-    }
+    SetText(m_pSend, QString::fromStdString(bytesTaken == frameBytes
+                                                ? res::Sent(frameBytes, checksum)
+                                                : res::SentPart(bytesTaken, frameBytes, why.toStdString())));
 }
 
 void CStatusLine::ShowNote(const QString& note) {
@@ -120,11 +118,7 @@ void CStatusLine::ShowLink(const QString& text) {
 }
 
 void CStatusLine::ShowReceived(int count, const std::string& lastBytesHex) {
-    QString text = QString("Received %1").arg(count);
-    if (!lastBytesHex.empty()) {
-        text += ": " + QString::fromLatin1(lastBytesHex.data(), static_cast<qsizetype>(lastBytesHex.size()));
-    }
-    m_pReceived->SetFullText(text);
+    m_pReceived->SetFullText(QString::fromStdString(res::Received(count, lastBytesHex)));
 }
 
 QString CStatusLine::SendText() const {

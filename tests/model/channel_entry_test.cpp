@@ -151,19 +151,6 @@ TEST(ChannelEntry, AFailureInOneEditNeverRejectsTheNextText) {
     EXPECT_EQ(w.messages, 1);
 }
 
-// Beyond what entry itself reaches: a byte's low eight bits, a step past sixteen bits.
-TEST(ChannelEntry, HexTextHelpersKeepTheirWidth) {
-    RadioSettings s;
-    const std::tuple<void (*)(RadioSettings&, int), int, const char*> cases[] = {{MakeHexByteText, 10, "0a"},
-                                                                                 {MakeHexByteText, 0x12c, "2c"},
-                                                                                 {MakeFreqCode, 15, "000f"},
-                                                                                 {MakeFreqCode, 0x10000, "0000"}};
-    for (const auto& [make, value, text] : cases) {
-        make(s, value);
-        EXPECT_EQ(s.m_strFreqCode, text) << value;
-    }
-}
-
 // Decodes a stored text the way the radio would read its code, independently
 // of the entry's own arithmetic.
 std::string ExpectedCode(const std::string& text) {

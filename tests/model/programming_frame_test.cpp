@@ -135,20 +135,5 @@ TEST(ProgrammingFrame, RepeatedSendGivesTheSameBytesWhateverTheSettings) {
     }
 }
 
-TEST(ProgrammingFrame, HexTextToBytes) {
-    const std::pair<const char*, Bytes> cases[] = {
-        {"", {0x00, 0x00}},    {"f3", {0xF3}}, {"F3", {0xF3}},         {" f3 ", {0xF3}},       {"f3\r\n", {0xF3}},
-        {"abc", {0xAB, 0x0C}}, {"zz", {0x00}}, {"1cc1", {0x1C, 0xC1}}, {"f\r3", {0xF0, 0x03}},
-    };
-    for (const auto& [text, bytes] : cases) {
-        EXPECT_EQ(HexTextToBytes(text), bytes) << text;
-    }
-    const auto blocks = SplitIntoWriteBlocks(HexTextToBytes("0123456789abcdef0123"));
-    ASSERT_EQ(blocks.size(), 2u);
-    EXPECT_EQ(blocks[0].size(), 8u);
-    EXPECT_EQ(blocks[1], (Bytes{0x01, 0x23}));
-    EXPECT_EQ(SplitIntoWriteBlocks(Bytes(16, 7)).size(), 2u);
-}
-
 } // namespace
 } // namespace velmar

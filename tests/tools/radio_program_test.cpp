@@ -1,5 +1,6 @@
 // Runs the real velmar-radio over its pseudo-terminal, as Velmar would use it.
 
+#include "ChildProcess.h"
 #include "TestFrames.h"
 
 #include <gtest/gtest.h>
@@ -21,59 +22,15 @@ namespace {
 
 constexpr int kWaitMs = 10'000; // only a hung program takes this long
 
-// The program with its stdout and stderr in one pipe; the shell's first line is its process id.
-class RadioProcess {
-public:
-    explicit RadioProcess(const std::string& args)
-        : m_pipe(::popen(("echo $$; exec " VELMAR_RADIO_EXE " " + args + " 2>&1").c_str(), "re")) {
-        if (m_pipe == nullptr || !WaitFor("\n")) {
-            ADD_FAILURE() << "cannot start " << VELMAR_RADIO_EXE;
-            return;
-        }
-        m_pid = std::stoi(m_text);
+// velmar-radio with its arguments, in this process's environment.
+struct RadioProcess : velmar::test::ChildProcess {
+    explicit RadioProcess(std::vector<std::string> args) : ChildProcess(WithProgram(std::move(args))) {}
+    static std::vector<std::string> WithProgram(std::vector<std::string> args) {
+        args.insert(args.begin(), VELMAR_RADIO_EXE);
+        return args;
     }
-    ~RadioProcess() {
-        if (m_pipe != nullptr) {
-            Close();
-        }
-    }
-    RadioProcess(const RadioProcess&) = delete;
-    RadioProcess& operator=(const RadioProcess&) = delete;
-
-    // Reads the program's output until `text` has come; false when it ends or falls silent first.
-    bool WaitFor(const std::string& text) {
-        pollfd p{::fileno(m_pipe), POLLIN, 0};
-        char buf[4096];
-        ssize_t n = 0;
-        while (m_text.find(text) == std::string::npos) {
-            if (::poll(&p, 1, kWaitMs) <= 0 || (n = ::read(p.fd, buf, sizeof buf)) <= 0) {
-                return false;
-            }
-            m_text.append(buf, static_cast<std::size_t>(n));
-        }
-        return true;
-    }
-    [[nodiscard]] const std::string& Text() const { return m_text; }
-    void Signal(int sig) const { ::kill(m_pid, sig); }
-
-    // The exit status once its output has ended; -1 when it did not end normally, or not by then.
-    int Wait() {
-        WaitFor(std::string(1, '\0'));
-        return Close();
-    }
-
-private:
-    int Close() {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGKILL); // a no-op once it has ended: it is not reaped yet
-        }
-        const int status = ::pclose(std::exchange(m_pipe, nullptr));
-        return status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-    std::FILE* m_pipe = nullptr;
-    pid_t m_pid = -1;
-    std::string m_text;
+    bool WaitFor(const std::string& text) { return ReadUntil(text); }
+    [[nodiscard]] std::string Text() const { return out + err; }
 };
 
 std::string TempPath(const char* name) {
@@ -103,7 +60,7 @@ std::vector<std::uint8_t> ReadBytes(int fd, std::size_t count) {
 // The window's end-to-end test runs it with --json.
 TEST(RadioProgram, ShortFrameThenGoodOneEachAnswered) {
     const std::string link = TempPath("com1");
-    RadioProcess radio("--count 2 --silence 200 --reply '4F 4B' --link " + link);
+    RadioProcess radio({"--count", "2", "--silence", "200", "--reply", "4F 4B", "--link", link});
     ASSERT_TRUE(radio.WaitFor("VELMAR_COM1=" + link + "\n")) << radio.Text();
     // Connect and Disconnect a few times first: the radio must keep listening.
     for (int i = 0; i < 3; ++i) {
@@ -135,7 +92,7 @@ TEST(RadioProgram, ShortFrameThenGoodOneEachAnswered) {
 TEST(RadioProgram, LinkIsMadeOnlyInPlaceOfALinkAndGoesAtASignal) {
     const std::string file = TempPath("not-a-link");
     std::ofstream(file) << "keep";
-    RadioProcess clash("--link " + file);
+    RadioProcess clash({"--link", file});
     EXPECT_EQ(clash.Wait(), 1);
     std::string kept;
     std::ifstream(file) >> kept;
@@ -144,7 +101,7 @@ TEST(RadioProgram, LinkIsMadeOnlyInPlaceOfALinkAndGoesAtASignal) {
 
     // A link left over from a run that was killed is replaced.
     std::filesystem::create_symlink("/nonexistent", file);
-    RadioProcess radio("--link " + file);
+    RadioProcess radio({"--link", file});
     ASSERT_TRUE(radio.WaitFor("VELMAR_COM1=" + file + "\n")) << radio.Text();
     radio.Signal(SIGTERM);
     EXPECT_EQ(radio.Wait(), 0);

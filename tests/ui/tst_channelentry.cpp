@@ -3,6 +3,7 @@
 // group tables. The entry rules themselves are the model's tests.
 
 #include "UiTestSupport.h"
+#include "Words.h"
 
 #include "ChannelEntry.h"
 #include "ChannelPlans.h"
@@ -233,7 +234,7 @@ private slots:
     void plansFillAGroupAfterAskingAndDuplicatesAreSaid() {
         const std::vector<PlanSlice> slices = PlanSlices();
         const auto index = [&](const char* label) {
-            const auto named = [&](const PlanSlice& p) { return SliceLabel(p) == label; };
+            const auto named = [&](const PlanSlice& p) { return res::SliceLabel(p) == label; };
             return static_cast<int>(std::find_if(slices.begin(), slices.end(), named) - slices.begin());
         };
         SelectGroup(*dlg, 1);

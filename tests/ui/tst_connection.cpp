@@ -50,7 +50,7 @@ class Connection : public QObject {
         Click(*dlg, IDC_CONNECT);
         QCOMPARE(boxes->texts(), QStringList{ok ? "COM1 Port Open" : "Port Ofen Fail"});
         QVERIFY2(ok || boxes->boxes[0].detail.contains(failure, Qt::CaseInsensitive), qPrintable(failure));
-        QVERIFY(ButtonsAre(*dlg, !ok, ok, ok) && dlg->m_comm.m_bPortOpen.load() == ok);
+        QVERIFY(ButtonsAre(*dlg, !ok, ok, ok) && dlg->StatusLine()->LinkText().endsWith(ok ? ", open" : ", closed"));
         boxes->clear();
     }
 
@@ -70,15 +70,15 @@ private slots:
 
     void connectFailuresSayWhyThenConnectDisconnectConnect() {
         {
-            CSerialLink other;
-            QVERIFY(other.Open(radio->Device(), 4800, 8, 2, 0));
+            CProgrammingSession other;
+            QVERIFY(other.Open("COM1", radio->Device()));
             Connect("busy");
         }
         Connect();
         QVERIFY(dlg->StatusLine()->LinkText().contains(QString::fromStdString(radio->Device())));
         Click(*dlg, IDC_DISCONNECT);
         QCOMPARE(boxes->texts(), QStringList{"COM1 Port Close"});
-        QVERIFY(ButtonsAre(*dlg, true, false, false) && !dlg->m_comm.m_bPortOpen.load());
+        QVERIFY(ButtonsAre(*dlg, true, false, false) && dlg->StatusLine()->LinkText().endsWith(", closed"));
         Connect();
         // Connect cannot be clicked now; its handler still refuses a second open.
         dlg->OnConnect();
@@ -89,9 +89,10 @@ private slots:
     void readTakesWhatIsQueuedAndShowsIt() {
         // Bytes handled while "Please Input Integer" stands cannot bring the rejected text back.
         Click(*dlg, IDC_MODE_GROUP);
+        Connect();
         boxes->onShow = [&](QMessageBox&) {
-            QVERIFY(dlg->m_comm.m_rxQueue.Put(0x55));
-            dlg->OnCommRead(0, 0);
+            QVERIFY(radio->Send({0x55}));
+            QVERIFY(QTest::qWaitFor([&] { return dlg->m_nRxCount == 1; }, 5000));
         };
         QTest::keyClicks(Edit(*dlg, 0), "4a");
         QVERIFY(Edit(*dlg, 0)->text().isEmpty() && Code(*dlg, 0, 0) == "ffff" && dlg->m_nRxCount == 1);
@@ -99,16 +100,17 @@ private slots:
         boxes->clear();
         QCOMPARE(dlg->OnCommRead(0, 0), LRESULT(1));
         dlg->m_nRxCount = 0;
-        for (std::uint8_t b = 1; b <= 10; ++b) {
-            QVERIFY(dlg->m_comm.m_rxQueue.Put(b));
-        }
-        dlg->OnCommRead(0, 0);
-        QVERIFY(dlg->m_nRxCount == 10 && dlg->m_comm.m_rxQueue.Count() == 0);
+        Bytes ten(10);
+        std::iota(ten.begin(), ten.end(), std::uint8_t{1});
+        QVERIFY(radio->Send(ten));
+        QVERIFY(QTest::qWaitFor([&] { return dlg->m_nRxCount == 10; }, 5000));
+        Click(*dlg, IDC_DISCONNECT);
+        dlg->m_nRxCount = 10;
         // The radio answers over the line: the bytes come through the watch thread.
         Connect();
         Bytes reply(20);
         std::iota(reply.begin(), reply.end(), std::uint8_t{0xA0});
-        QVERIFY(radio->Reply(reply));
+        QVERIFY(radio->Send(reply));
         QVERIFY(QTest::qWaitFor([&] { return dlg->m_nRxCount == 30; }, 5000));
         QVERIFY(QTest::qWaitFor(
             [&] { return dlg->StatusLine()->ReceivedText() == "Received 30: A4A5A6A7A8A9AAABACADAEAFB0B1B2B3"; },
@@ -116,7 +118,7 @@ private slots:
         // Counting goes on across Disconnect and Connect.
         Click(*dlg, IDC_DISCONNECT);
         Connect();
-        QVERIFY(radio->Reply({0x06}));
+        QVERIFY(radio->Send({0x06}));
         QVERIFY(QTest::qWaitFor([&] { return dlg->m_nRxCount == 31; }, 5000));
         QVERIFY(boxes->boxes.empty());
     }
@@ -154,23 +156,19 @@ private slots:
         QVERIFY(boxes->boxes.empty());
     }
 
-    // Escape, a close and a signal during a Send never cut the frame.
-    void escapeAndCloseWaitForTheWholeFrame() {
+    // Escape and a close during a Send never cut the frame; a signal closes the same way.
+    void aCloseOrASignalWaitsForTheWholeFrameAndGivesThePortBack() {
         Connect();
         Click(*dlg, IDC_SEND);
         QVERIFY(QTest::qWaitFor([&] { return radio->Received().size() >= 20; }, 5000));
         QTest::keyClick(dlg.get(), Qt::Key_Escape);
-        QVERIFY(dlg->isVisible() && dlg->IsSending());
         dlg->close();
-        QVERIFY(dlg->isVisible());
-        QCOMPARE(dlg->StatusLine()->NoteText(), QString("Closing after the Send\u2026"));
+        QVERIFY(dlg->isVisible() && dlg->IsSending());
+        QCOMPARE(dlg->StatusLine()->NoteText(), QString("Closing after the Send…"));
         QVERIFY(QTest::qWaitFor([&] { return !dlg->isVisible(); }, 15000));
-        QTest::qWait(100);
-        QCOMPARE(radio->Received(), FrameOf({}));
-        QVERIFY(boxes->boxes.empty());
-    }
+        QTRY_COMPARE(radio->Received(), FrameOf({}));
+        radio = std::make_unique<PtyRadio>();
 
-    void aSignalClosesLikeTheCloseButtonAndGivesThePortBack() {
         LineSettings before, after;
         QVERIFY(ReadLineSettings(radio->Master(), &before));
         QProcess velmar;
@@ -187,8 +185,8 @@ private slots:
         QCOMPARE(radio->Received(), FrameOf({}));
         QVERIFY(ReadLineSettings(radio->Master(), &after));
         QVERIFY(after == before);
-        CSerialLink again; // no exclusive hold is left behind
-        QVERIFY(again.Open(radio->Device(), 4800, 8, 2, 0));
+        CProgrammingSession again; // no exclusive hold is left behind
+        QVERIFY(again.Open("COM1", radio->Device()));
     }
 
     // A hang-up ends the Send at once and says so; a Disconnect during a Send leaves Send working.
@@ -210,7 +208,7 @@ private slots:
         radio = std::make_unique<PtyRadio>();
         PointCom1At(radio->Device());
         Connect();
-        QVERIFY(radio->Reply({0x15}));
+        QVERIFY(radio->Send({0x15}));
         QVERIFY(QTest::qWaitFor([&] { return dlg->StatusLine()->ReceivedText().endsWith(": 15"); }, 3000));
         Click(*dlg, IDC_SEND);
         QCOMPARE(dlg->StatusLine()->ReceivedText(), QString("Received %1").arg(dlg->m_nRxCount));
@@ -234,7 +232,7 @@ private slots:
         int nested = 0;
         boxes->onShow = [&](QMessageBox&) {
             // While the box stands, the radio talks and Send is tried: neither opens another box.
-            radio->Reply({0x06, 0x06});
+            radio->Send({0x06, 0x06});
             QTest::qWait(50);
             const int before = static_cast<int>(boxes->boxes.size());
             dlg->OnSend();
@@ -246,7 +244,7 @@ private slots:
         boxes->onShow = nullptr;
         boxes->clear();
         for (int i = 0; i < 20; ++i) {
-            QVERIFY(radio->Reply({0x06}));
+            QVERIFY(radio->Send({0x06}));
             QTest::qWait(5);
         }
         QVERIFY(QTest::qWaitFor([&] { return dlg->m_nRxCount >= 22; }, 3000));

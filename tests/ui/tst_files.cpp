@@ -108,13 +108,13 @@ private slots:
 
     void anOpenedFileIsWhatSendSends() {
         const QString club = Write("club.velmar", SettingToJson(ClubSetting()));
-        QVERIFY(dlg->LoadSettingFile(club));
+        QVERIFY(dlg->Document().Load(club));
         QCOMPARE(dlg->windowTitle(), QString("Velmar - club.velmar"));
         // As if entered by hand: the mode with its enabling, group A with its spacing and channels.
         QVERIFY(Checked(*dlg, IDC_MODE_GROUP) && dlg->IsWindowEnabled(IDC_CH1) && Checked(*dlg, IDC_SPACING_25K));
         QCOMPARE(Edit(*dlg, 1)->text(), QString("446.01875"));
         QCOMPARE(Combo(*dlg, IDC_BCLO)->currentText(), QString("CT On"));
-        QVERIFY(!dlg->IsModified());
+        QVERIFY(!dlg->Document().IsModified());
         QCOMPARE(RecentFiles().value(0), club);
         const RadioSettings expected = ClubSetting();
 
@@ -137,7 +137,7 @@ private slots:
         // The record opens as a copy: named as a record, not among the recent files, and Save asks for a new file.
         const QString record = QString::fromStdString(sent.front());
         const QByteArray proof = ReadAll(record);
-        QVERIFY(dlg->LoadSettingFile(record));
+        QVERIFY(dlg->Document().Load(record));
         const SentRecordName name = *ParseSentRecordName(QFileInfo(record).fileName().toStdString());
         QVERIFY2(dlg->windowTitle().startsWith("Velmar - record of the Send of ") &&
                      dlg->windowTitle().endsWith(QString::asprintf("checksum 0x%02X", name.checksum)),
@@ -162,7 +162,7 @@ private slots:
         QTest::keyClicks(Edit(*dlg, 0), "446.00625");
         const RadioSettings before = dlg->m_record;
         const QString bad = Write("bad.velmar", R"({"format": "velmar-setting", "version": 2})");
-        QVERIFY(!dlg->LoadSettingFile(bad));
+        QVERIFY(!dlg->Document().Load(bad));
         QCOMPARE(boxes->boxes.size(), std::size_t(1));
         QVERIFY2(boxes->boxes[0].text.contains("bad.velmar") && boxes->boxes[0].text.contains("newer Velmar"),
                  qPrintable(boxes->boxes[0].text));
@@ -195,10 +195,10 @@ private slots:
             QElapsedTimer clock;
             clock.start();
             boxes->answer = path.endsWith(".csv") ? IDOK : 0; // the offer to import a list is taken
-            QVERIFY(!dlg->LoadSettingFile(path));
+            QVERIFY(!dlg->Document().Load(path));
             QVERIFY2(clock.elapsed() < 2000, qPrintable(path));
             QVERIFY2(boxes->texts().back().startsWith(path), qPrintable(boxes->texts().back().left(300)));
-            QVERIFY(!dlg->IsModified() && dlg->windowTitle() == "Velmar");
+            QVERIFY(!dlg->Document().IsModified() && dlg->windowTitle() == "Velmar");
         }
         boxes->answer = 0;
     }
@@ -208,7 +208,7 @@ private slots:
         Combo(*dlg, IDC_PTT_TOT)->setCurrentIndex(3);
         const QString kept = QString::fromStdString(UnsavedPath());
         QTRY_VERIFY(QFile::exists(kept));
-        QVERIFY(dlg->SaveSettingFile(home.filePath("kept.velmar")));
+        QVERIFY(dlg->Document().Save(home.filePath("kept.velmar")));
         QVERIFY(!QFile::exists(kept));
 
         // What a Velmar that was killed left behind: its process is gone.
@@ -236,7 +236,7 @@ private slots:
 
     void unsavedChangesAreAskedForOnClose() {
         const QString path = home.filePath("mine.velmar");
-        QVERIFY(dlg->SaveSettingFile(path));
+        QVERIFY(dlg->Document().Save(path));
         QCOMPARE(dlg->windowTitle(), QString("Velmar - mine.velmar"));
         Combo(*dlg, IDC_PTT_TOT)->setCurrentIndex(3);
         QTRY_COMPARE(dlg->windowTitle(), QString("Velmar - mine.velmar *"));
@@ -297,7 +297,7 @@ private slots:
                                 "10,B2,520.000000,FM\n"
                                 "70,X,446.000000,FM\n";
         // Opened by mistake, a list says what it is and offers to import it.
-        QVERIFY(dlg->LoadSettingFile(Write("in.csv", csv)));
+        QVERIFY(dlg->Document().Load(Write("in.csv", csv)));
         QCOMPARE(boxes->boxes.front().type, MB_IMPORTCANCEL);
         QCOMPARE(boxes->texts().back(), QString("2 channels taken from in.csv; 2 rows not taken; 1 change: see the "
                                                 "details."));
@@ -306,10 +306,10 @@ private slots:
         QCOMPARE(dlg->m_record.m_nGroupSpacing[1], 1);
         Click(*dlg, IDC_MODE_GROUP);
         QCOMPARE(Edit(*dlg, 1)->text(), QString("446.00625"));
-        QVERIFY(dlg->IsModified());
+        QVERIFY(dlg->Document().IsModified());
 
         const QString out = home.filePath("out.csv");
-        QVERIFY(dlg->ExportChannels(out));
+        QVERIFY(dlg->Document().Export(out));
         QFile f(out);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll().toStdString(), ExportChannelsCsv(dlg->m_record));

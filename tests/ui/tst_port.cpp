@@ -51,7 +51,7 @@ private slots:
     void velmarSendProgramsThePortChosenInTheWindow() {
         PtyRadio radio;
         const QString pty = QString::fromStdString(radio.Device());
-        QVERIFY(OpenDialog()->ChoosePort(pty));
+        QVERIFY(OpenDialog()->Ports().Choose(pty));
         QTemporaryDir dir;
         const QString setting = dir.filePath("one.velmar");
         std::string error;
@@ -86,41 +86,41 @@ private slots:
         const QString pty = QString::fromStdString(radio.Device());
         {
             auto dlg = OpenDialog();
-            QVERIFY(dlg->ChoosePort(pty));
+            QVERIFY(dlg->Ports().Choose(pty));
             QCOMPARE(dlg->StatusLine()->LinkText(), QString("COM1 = %1 (chosen), closed").arg(pty));
             Click(*dlg, IDC_CONNECT);
             QCOMPARE(boxes->texts(), QStringList{"COM1 Port Open"});
             // Connected, the port stays: the menu says why it cannot be changed.
-            QVERIFY(!dlg->ChoosePort("/dev/null"));
+            QVERIFY(!dlg->Ports().Choose("/dev/null"));
             emit dlg->MenuBar()->actions()[1]->menu()->aboutToShow();
             for (QAction* a : dlg->MenuBar()->actions()[1]->menu()->actions()) {
                 QVERIFY(a->isSeparator() || (!a->isEnabled() && a->toolTip().contains("Disconnect")));
             }
         }
         auto again = OpenDialog();
-        QCOMPARE(again->PortDevice(), pty);
+        QCOMPARE(again->Ports().Device(), pty);
         QCOMPARE(again->StatusLine()->LinkText(), QString("COM1 = %1 (remembered), closed").arg(pty));
     }
 
     void findMyCableChoosesWhatWasPluggedIn() {
         QTemporaryDir dev;
         auto dlg = OpenDialog();
-        dlg->SetPortLister([&] { return QDir(dev.path()).entryList(QDir::System | QDir::Files); });
+        dlg->Ports().SetLister([&] { return QDir(dev.path()).entryList(QDir::System | QDir::Files); });
         PtyRadio cable;
         QTimer::singleShot(500, [&] { QFile::link(QString::fromStdString(cable.Device()), dev.filePath("ttyUSB0")); });
-        QCOMPARE(dlg->FindCable(5), QString("ttyUSB0"));
-        QCOMPARE(dlg->PortDevice(), QString("ttyUSB0"));
+        QCOMPARE(dlg->Ports().FindCable(5), QString("ttyUSB0"));
+        QCOMPARE(dlg->Ports().Device(), QString("ttyUSB0"));
         QVERIFY(boxes->boxes.empty());
         // Nothing plugged: said plainly, and COM1 stays.
-        QCOMPARE(dlg->FindCable(1), QString());
+        QCOMPARE(dlg->Ports().FindCable(1), QString());
         QCOMPARE(boxes->texts().size(), 1);
         QVERIFY(boxes->texts()[0].startsWith("Nothing changed") && boxes->texts()[0].contains("COM1 stays ttyUSB0"));
     }
 
     void aMissingDeviceListsThePortsPresent() {
         auto dlg = OpenDialog();
-        dlg->SetPortLister([] { return QStringList{"/dev/ttyS0", "/dev/serial/by-id/usb-FTDI-port0"}; });
-        QVERIFY(dlg->ChoosePort("/dev/ttyUSB9"));
+        dlg->Ports().SetLister([] { return QStringList{"/dev/ttyS0", "/dev/serial/by-id/usb-FTDI-port0"}; });
+        QVERIFY(dlg->Ports().Choose("/dev/ttyUSB9"));
         Click(*dlg, IDC_CONNECT);
         QCOMPARE(boxes->texts(), QStringList{"Port Ofen Fail"});
         const QString detail = boxes->boxes[0].detail;

@@ -1,0 +1,353 @@
+#include "SettingDocument.h"
+
+#include "Resource.h"
+#include "ResourceLoader.h"
+#include "WinApp.h"
+
+#include "ChannelCsv.h"
+#include "GroupSelection.h"
+#include "Preferences.h"
+#include "SettingFile.h"
+#include "Strings.h"
+#include "TextFile.h"
+#include "Unsaved.h"
+#include "Words.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
+#include <QWidget>
+
+#include <filesystem>
+
+namespace velmar {
+
+namespace {
+
+constexpr std::size_t kRecentFiles = 8;
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString FileName(const QString& path) {
+    return QFileInfo(path).fileName();
+}
+
+std::string Local(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString WithSuffix(QString path, const QString& suffix) {
+    if (!path.endsWith(suffix, Qt::CaseInsensitive)) {
+        path += suffix;
+    }
+    return path;
+}
+
+} // namespace
+
+CSettingDocument::CSettingDocument(IDocumentView& view) : m_view(view) {
+    m_unsavedTimer.setSingleShot(true);
+    m_unsavedTimer.setInterval(500);
+    QObject::connect(&m_unsavedTimer, &QTimer::timeout, this, [this] { KeepUnsavedNow(); });
+}
+
+CSettingDocument::~CSettingDocument() {
+    ForgetUnsaved();
+}
+
+void CSettingDocument::FillFileMenu(QMenu* menu, const std::function<void()>& quit) {
+    QWidget* window = m_view.Window();
+    QAction* open = menu->addAction(FromUtf8(res::kMenuOpen), this, [this] { OnOpen(); });
+    open->setShortcut(QKeySequence::Open);
+    // Looked up as the menu opens: nothing the first paint does not need runs at start-up.
+    QMenu* recent = menu->addMenu(FromUtf8(res::kMenuOpenRecent));
+    QObject::connect(recent, &QMenu::aboutToShow, this, [this, recent] { FillRecentMenu(recent); });
+    QAction* save = menu->addAction(FromUtf8(res::kMenuSave), this, [this] { OnSave(); });
+    save->setShortcut(QKeySequence::Save);
+    QAction* saveAs = menu->addAction(FromUtf8(res::kMenuSaveAs), this, [this] { OnSaveAs(); });
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    menu->addSeparator();
+    menu->addAction(FromUtf8(res::kMenuImport), this, [this] { OnImport(); });
+    menu->addAction(FromUtf8(res::kMenuExport), this, [this] { OnExport(); });
+    menu->addSeparator();
+    QAction* quitAction = menu->addAction(FromUtf8(res::kMenuQuit), this, quit);
+    quitAction->setShortcut(QKeySequence::Quit);
+    // The shortcuts work wherever the focus is in the window, also with the menu bar's menus closed.
+    for (QAction* action : {open, save, saveAs, quitAction}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        window->addAction(action);
+    }
+}
+
+void CSettingDocument::FillRecentMenu(QMenu* menu) {
+    menu->clear();
+    Preferences prefs;
+    std::string error;
+    if (!ReadPreferences(PreferencesPath(), &prefs, &error)) {
+        m_view.Say(Q(res::NoRecentFiles(error)));
+    }
+    for (const std::string& file : prefs.recentFiles) {
+        // Records of Sends are reached under Sent…; an earlier Velmar listed them here too.
+        if (ParseSentRecordName(std::filesystem::path(file).filename().string())) {
+            continue;
+        }
+        const QString path = QFile::decodeName(QByteArray::fromStdString(file));
+        menu->addAction(QDir::toNativeSeparators(path), this, [this, path] {
+            if (MaybeSave()) {
+                Load(path);
+            }
+        });
+    }
+    if (!menu->isEmpty()) {
+        menu->addSeparator();
+    }
+    menu->addAction(FromUtf8(res::kMenuSent), this, [this] { OnOpenSent(); });
+}
+
+void CSettingDocument::AddRecentFile(const QString& path) {
+    const std::string absolute = Local(QFileInfo(path).absoluteFilePath());
+    std::string error;
+    const bool kept = UpdatePreferences(
+        [&absolute](Preferences& prefs) {
+            std::vector<std::string>& recent = prefs.recentFiles;
+            std::erase(recent, absolute);
+            recent.insert(recent.begin(), absolute);
+            if (recent.size() > kRecentFiles) {
+                recent.resize(kRecentFiles);
+            }
+        },
+        &error);
+    if (!kept) {
+        m_view.Say(Q(res::NotRemembered(error)));
+    }
+}
+
+void CSettingDocument::Start() {
+    m_savedSetting = m_view.ShownSetting();
+}
+
+void CSettingDocument::Changed() {
+    const bool modified = IsModified();
+    if (modified) {
+        m_unsavedTimer.start();
+    } else {
+        m_unsavedTimer.stop();
+        ForgetUnsaved();
+    }
+    const std::string title =
+        m_shownRecord ? res::RecordTitle(*m_shownRecord, modified) : res::Title(Local(FileName(m_strFile)), modified);
+    if (m_view.Window()->windowTitle() != Q(title)) {
+        m_view.Window()->setWindowTitle(Q(title));
+    }
+}
+
+void CSettingDocument::KeepUnsavedNow() {
+    std::string error;
+    if (!KeepUnsaved(m_view.ShownSetting(), Local(m_strFile), &error)) {
+        m_view.Say(Q(res::NotKeptAgainstCrash(error)));
+    }
+}
+
+void CSettingDocument::OfferLeftUnsaved() {
+    std::optional<UnsavedWork> left = FindLeftUnsaved();
+    if (!left) {
+        return;
+    }
+    const std::string name = std::filesystem::path(left->fromFile).filename().string();
+    const std::string when = QDateTime::fromSecsSinceEpoch(left->when).toString("yyyy-MM-dd hh:mm").toStdString();
+    if (m_view.Ask(Q(res::RestoreOffer(when, name)), MB_RESTOREDISCARD) == IDYES) {
+        m_view.ShowSetting(left->setting);
+        // What the changes were made to is what they are unsaved against.
+        RadioSettings saved;
+        std::string unused;
+        const bool fromFile = !left->fromFile.empty() && ReadSettingFile(left->fromFile, &saved, &unused);
+        m_savedSetting = fromFile ? saved : RadioSettings{};
+        m_strFile = fromFile ? QFile::decodeName(QByteArray::fromStdString(left->fromFile)) : QString();
+        m_shownRecord.reset();
+        Changed();
+        m_view.Say(Q(res::Restored(name)));
+    }
+    ForgetLeftUnsaved();
+}
+
+bool CSettingDocument::IsModified() {
+    return !SameSetting(m_view.ShownSetting(), m_savedSetting);
+}
+
+bool CSettingDocument::MaybeSave() {
+    // A second signal means "end now": asking again would hold the end up for good.
+    if (!IsModified() || (AfxGetApp() != nullptr && AfxGetApp()->m_nCloseSignals > 1)) {
+        return true;
+    }
+    // m_strFile is empty for a record too: its changes go to a new file.
+    switch (m_view.Ask(Q(res::Unsaved(Local(FileName(m_strFile)))), MB_SAVEDISCARDCANCEL)) {
+    case IDYES:
+        return OnSave();
+    case IDNO:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CSettingDocument::Load(const QString& path) {
+    if (path.endsWith(kChannelCsvSuffix, Qt::CaseInsensitive)) {
+        // A channel list opened by mistake: say what it is and offer what it is for.
+        if (m_view.Ask(Q(res::ChannelListOffer(Local(FileName(path)))), MB_IMPORTCANCEL) == IDOK) {
+            return Import(path);
+        }
+        return false;
+    }
+    RadioSettings loaded;
+    std::string error;
+    if (!ReadSettingFile(Local(path), &loaded, &error)) {
+        m_view.Ask(QString::fromLocal8Bit(error));
+        return false;
+    }
+    m_view.ShowSetting(loaded);
+    KeptIn(path, false);
+    return true;
+}
+
+void CSettingDocument::KeptIn(const QString& path, bool saved) {
+    m_savedSetting = m_view.ShownSetting();
+    // A record of a Send opens as a copy: the proof of what a radio got is never saved over.
+    m_shownRecord = saved ? std::nullopt : ParseSentRecordName(Local(FileName(path)));
+    m_strFile = m_shownRecord ? QString() : path;
+    if (!m_shownRecord) {
+        AddRecentFile(path);
+    }
+    Changed();
+    const std::string name = Local(FileName(path));
+    m_view.Say(Q(m_shownRecord ? res::OpenedRecord(name) : saved ? res::Saved(name) : res::Opened(name)));
+}
+
+bool CSettingDocument::Save(const QString& path) {
+    RadioSettings setting;
+    if (!m_view.SettledSetting(&setting)) {
+        return false;
+    }
+    std::string error;
+    if (!WriteSettingFile(Local(path), setting, &error)) {
+        m_view.Ask(QString::fromLocal8Bit(error));
+        return false;
+    }
+    KeptIn(path, true);
+    return true;
+}
+
+bool CSettingDocument::Import(const QString& path) {
+    RadioSettings setting;
+    if (!m_view.SettledSetting(&setting)) {
+        return false;
+    }
+    std::string text;
+    std::string error;
+    if (!ReadTextFile(Local(path), &text, &error, kChannelCsvMaxBytes)) {
+        m_view.Ask(QString::fromLocal8Bit(error));
+        return false;
+    }
+    CsvImport imported;
+    if (const CsvRefusal refusal = ImportChannelsCsv(text, &imported); refusal != CsvRefusal::None) {
+        m_view.Ask(path + ": " + Q(res::DescribeCsvRefusal(refusal)));
+        return false;
+    }
+    ApplyCsvImport(setting, imported);
+    LoadGroupChannels(setting);
+    m_view.ShowSetting(setting);
+    Changed();
+    m_view.Ask(Q(res::CsvImportSummary(imported, Local(FileName(path)))), MB_OK, Q(res::CsvImportDetail(imported)));
+    return true;
+}
+
+bool CSettingDocument::Export(const QString& path) {
+    RadioSettings setting;
+    if (!m_view.SettledSetting(&setting)) {
+        return false;
+    }
+    std::string error;
+    if (!WriteTextFileAtomic(Local(path), ExportChannelsCsv(setting), &error)) {
+        m_view.Ask(QString::fromLocal8Bit(error));
+        return false;
+    }
+    m_view.Say(Q(res::Exported(Local(FileName(path)))));
+    return true;
+}
+
+void CSettingDocument::OnOpen() {
+    if (!MaybeSave()) {
+        return;
+    }
+    const QString path =
+        QFileDialog::getOpenFileName(m_view.Window(), FromUtf8(res::kOpenSettingTitle), QFileInfo(m_strFile).path(),
+                                     QString("%1;;%2").arg(FromUtf8(res::kSettingFilter), FromUtf8(res::kCsvFilter)));
+    if (!path.isEmpty()) {
+        Load(path);
+    }
+}
+
+bool CSettingDocument::OnSave() {
+    // Also for a record of a Send, which is never saved over.
+    return m_strFile.isEmpty() ? OnSaveAs() : Save(m_strFile);
+}
+
+bool CSettingDocument::OnSaveAs() {
+    const QString start = m_strFile.isEmpty() ? QDir::home().filePath(FromUtf8(res::kNewSettingName)) : m_strFile;
+    const QString path = QFileDialog::getSaveFileName(m_view.Window(), FromUtf8(res::kSaveSettingTitle), start,
+                                                      FromUtf8(res::kSettingFilter));
+    return !path.isEmpty() && Save(WithSuffix(path, kSettingFileSuffix));
+}
+
+void CSettingDocument::OnImport() {
+    if (!MaybeSave()) {
+        return;
+    }
+    const QString path = QFileDialog::getOpenFileName(m_view.Window(), FromUtf8(res::kImportTitle), QString(),
+                                                      FromUtf8(res::kCsvFilter));
+    if (!path.isEmpty()) {
+        Import(path);
+    }
+}
+
+void CSettingDocument::OnExport() {
+    const QString path =
+        QFileDialog::getSaveFileName(m_view.Window(), FromUtf8(res::kExportTitle),
+                                     QDir::home().filePath(FromUtf8(res::kNewListName)), FromUtf8(res::kCsvFilter));
+    if (!path.isEmpty()) {
+        Export(WithSuffix(path, kChannelCsvSuffix));
+    }
+}
+
+void CSettingDocument::OnOpenSent() {
+    if (!MaybeSave()) {
+        return;
+    }
+    const QString dir = QString::fromStdString(SentHistoryDir());
+    QDir().mkpath(dir);
+    QFileDialog dialog(m_view.Window(), FromUtf8(res::kOpenSentTitle), dir, FromUtf8(res::kSettingFilter));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    // The newest first: the names begin with the time of the Send.
+    const auto newest = NewestSentFiles(SentHistoryDir(), 1);
+    if (!newest.empty()) {
+        dialog.selectFile(QString::fromStdString(newest.front()));
+    }
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        Load(dialog.selectedFiles().front());
+    }
+}
+
+QString CSettingDocument::DroppedSettingFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1 || !data->urls()[0].isLocalFile()) {
+        return {};
+    }
+    const QString path = data->urls()[0].toLocalFile();
+    return path.endsWith(kSettingFileSuffix, Qt::CaseInsensitive) ? path : QString();
+}
+
+} // namespace velmar

@@ -1,0 +1,94 @@
+#pragma once
+// The setting as a document: which file it came from or went to, whether it has changes no file holds, and the
+// commands that move it between the window and files (setting files, channel lists, records of Sends, the
+// recent files, unsaved work kept against a crash). The window shows the setting; the document keeps it.
+
+#include "Afx.h"
+#include "RadioSettings.h"
+#include "SentHistory.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+
+class QMenu;
+class QMimeData;
+class QWidget;
+
+namespace velmar {
+
+// What the document asks of the window that shows the setting.
+class IDocumentView {
+public:
+    virtual ~IDocumentView() = default;
+    // What the window shows now, read without a box.
+    virtual RadioSettings ShownSetting() = 0;
+    // What the window shows, read with the checks a handler makes; false (a box said why) when it shows
+    // something that cannot be kept.
+    virtual bool SettledSetting(RadioSettings* out) = 0;
+    // Shows `setting` as if every value had been entered by hand.
+    virtual void ShowSetting(const RadioSettings& setting) = 0;
+    // The window, for the title and as the owner of file dialogs.
+    virtual QWidget* Window() = 0;
+    virtual int Ask(const QString& text, UINT type = MB_OK, const QString& detail = {}) = 0;
+    virtual void Say(const QString& note) = 0;
+};
+
+class CSettingDocument : public QObject {
+public:
+    explicit CSettingDocument(IDocumentView& view);
+    // A clean end: unsaved work kept against a crash is not offered again.
+    ~CSettingDocument() override;
+
+    // The File menu's entries (Open, Open Recent with Sent…, Save, Save As, Import, Export, then `quit`), their
+    // shortcuts working anywhere in the window.
+    void FillFileMenu(QMenu* menu, const std::function<void()>& quit);
+
+    // The setting the window shows at start is the unchanged one.
+    void Start();
+    // The shown setting changed (once per burst of changes): the title's mark and the unsaved work follow.
+    void Changed();
+
+    // Each shows a box and changes nothing when it fails; true when it worked.
+    bool Load(const QString& path);
+    bool Save(const QString& path);
+    bool Import(const QString& path);
+    bool Export(const QString& path);
+    // The one setting file among dropped things, if there is exactly one.
+    static QString DroppedSettingFile(const QMimeData* data);
+
+    // Whether the shown setting differs from the one last opened or saved in a way that would change the frame.
+    bool IsModified();
+    // Asks Save / Discard / Cancel when the setting is modified; false when the operator cancelled (or the
+    // save failed), so that what was about to happen must not.
+    bool MaybeSave();
+    [[nodiscard]] QString File() const { return m_strFile; }
+
+    // Offers the unsaved work that a Velmar which did not end cleanly left behind.
+    void OfferLeftUnsaved();
+
+private:
+    void OnOpen();
+    bool OnSave();
+    bool OnSaveAs();
+    void OnImport();
+    void OnExport();
+    void OnOpenSent();
+    void FillRecentMenu(QMenu* menu);
+    void AddRecentFile(const QString& path);
+    // The setting shown is now the one in `path`: title, recent files, the unsaved mark, a word said.
+    void KeptIn(const QString& path, bool saved);
+    void KeepUnsavedNow();
+
+    IDocumentView& m_view;
+    RadioSettings m_savedSetting; // as last opened or saved (the defaults at start)
+    QString m_strFile;            // the setting file shown, empty for none (and for a record of a Send)
+    // Set while the setting shown came from a record of a Send: it opens as a copy, and Save asks for a new file.
+    std::optional<SentRecordName> m_shownRecord;
+    QTimer m_unsavedTimer; // unsaved changes are kept against a crash a moment after each change
+};
+
+} // namespace velmar
