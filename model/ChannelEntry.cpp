@@ -93,6 +93,44 @@ std::optional<std::string> CompleteFreqBeginning(std::string_view text) {
     return completed;
 }
 
+TypedChannel EnterTypedText(std::string_view text) {
+    TypedChannel t;
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) {
+        text.remove_suffix(1);
+    }
+    t.typed = std::string(text);
+    if (text.empty()) {
+        return t;
+    }
+    std::string whole = t.typed;
+    if (const std::optional<std::string> completed = CompleteFreqBeginning(whole)) {
+        whole = *completed;
+        t.completed = true;
+    }
+    bool cut = false;
+    const bool digitsAfterPoint = whole.size() > kFreqTextLength && whole[kPointIndex] == '.' &&
+                                  std::all_of(whole.begin() + kPointIndex + 1, whole.end(), IsDigit);
+    if (digitsAfterPoint) {
+        cut = whole.find_first_not_of('0', kFreqTextLength) != std::string::npos;
+        whole.resize(kFreqTextLength);
+    }
+    t.stored = EnterWholeText(whole);
+    if (t.stored.text.empty()) {
+        t.refused = true;
+        const bool shaped = whole.size() == kFreqTextLength && whole[kPointIndex] == '.' &&
+                            std::all_of(whole.begin(), whole.begin() + kPointIndex, IsDigit) &&
+                            std::all_of(whole.begin() + kPointIndex + 1, whole.end(), IsDigit);
+        t.correction = shaped ? Correction::OutOfRange : Correction::NotAFrequency;
+        t.stored = {};
+    } else if (cut || t.stored.text != whole) {
+        t.correction = Correction::MovedDown;
+    }
+    return t;
+}
+
 namespace {
 
 void ParseFreqText(RadioSettings& s, std::string text) {

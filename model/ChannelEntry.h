@@ -62,6 +62,20 @@ EnteredChannel EnterWholeText(std::string_view text);
 // complete text included, is no beginning: nullopt.
 std::optional<std::string> CompleteFreqBeginning(std::string_view text);
 
+// A text that arrives whole from elsewhere than the keys (a paste, a cell of
+// the channel table), entered as if typed and left: spaces around it are
+// dropped, a beginning is completed with zeros, decimals past the fifth are
+// cut (spreadsheets write six), and the entry rules do the rest. A text that
+// is no frequency this radio takes is refused: nothing is to be stored.
+struct TypedChannel {
+    EnteredChannel stored;                    // what to store; empty for an empty text
+    std::string typed;                        // as it arrived, without the spaces around it
+    bool refused = false;                     // out of range or no frequency: the channel keeps what it had
+    bool completed = false;                   // a beginning completed with zeros
+    Correction correction = Correction::None; // MovedDown (onto the grid, or decimals cut), or why refused
+};
+TypedChannel EnterTypedText(std::string_view text);
+
 // Number-to-text steps the frame shares, each leaving its result in the record's work values: the step index as
 // four lower-case hex digits (m_strFreqCode; "0000" for 0x10000 and above), a value's low byte as two.
 void MakeFreqCode(RadioSettings& s, int step);

@@ -43,6 +43,17 @@ std::vector<PlanSlice> PlanSlices(std::span<const ChannelPlan> plans) {
     return slices;
 }
 
+std::optional<PlanChannel> PlanChannelOf(std::string_view text, std::span<const ChannelPlan> plans) {
+    for (const ChannelPlan& plan : plans) {
+        for (int n = 0; n < plan.channels; ++n) {
+            if (FreqText(plan.firstFreq + static_cast<long long>(n) * plan.step) == text) {
+                return PlanChannel{plan.name, n + 1};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 PerChannel<std::string> SliceTexts(const PlanSlice& slice) {
     PerChannel<std::string> texts{};
     for (int c = 0; c < std::min(slice.count, kChannelCount); ++c) {

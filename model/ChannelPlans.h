@@ -9,6 +9,7 @@
 #include "RadioSettings.h"
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -74,6 +75,14 @@ int FilledChannelCount(const RadioSettings& s);
 // texts, keeping the group's spacing. Nothing happens when s.m_nGroup is no
 // group.
 void ClearGroup(RadioSettings& s);
+
+// Which plan's channel a stored frequency text is: "PMR446" channel 3 for
+// 446.03125. The first plan of the table that has it; nullopt for none.
+struct PlanChannel {
+    std::string_view plan;
+    int channel = 0; // the plan's own numbering, from 1
+};
+std::optional<PlanChannel> PlanChannelOf(std::string_view text, std::span<const ChannelPlan> plans = kChannelPlans);
 
 // Channels of one group that store the same frequency text.
 struct DuplicateChannels {

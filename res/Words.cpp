@@ -205,6 +205,110 @@ std::string DescribeDuplicates(int group, std::span<const DuplicateChannels> fou
     return first ? std::string() : line;
 }
 
+std::string ChangeName(const SettingChange& c) {
+    const std::string group = c.group >= 0 ? std::string(1, static_cast<char>('A' + c.group)) : std::string();
+    switch (c.kind) {
+    case SettingChange::Kind::Channel:
+        return Ch(c.channel) + " of " + GroupName(c.group);
+    case SettingChange::Kind::Spacing:
+        return "Channel Spacing of " + GroupName(c.group);
+    case SettingChange::Kind::Option:
+        return c.option;
+    case SettingChange::Kind::Several:
+        return "Changes";
+    case SettingChange::Kind::Command:
+        switch (c.command) {
+        case SettingChange::Command::FillGroup:
+            return "Fill Group " + group;
+        case SettingChange::Command::ClearGroup:
+            return "Clear Group " + group;
+        case SettingChange::Command::ImportChannels:
+            return "Import Channels";
+        case SettingChange::Command::PasteGroup:
+            return "Paste Group " + group;
+        case SettingChange::Command::PasteChannels:
+            return "Paste";
+        case SettingChange::Command::DeleteChannels:
+            return "Delete";
+        case SettingChange::Command::None:
+            break;
+        }
+        break;
+    case SettingChange::Kind::None:
+        break;
+    }
+    return {};
+}
+
+std::string UndoText(const SettingChange& change) {
+    const std::string name = ChangeName(change);
+    return name.empty() ? std::string(kMenuUndo) : "&Undo " + name;
+}
+
+std::string RedoText(const SettingChange& change) {
+    const std::string name = ChangeName(change);
+    return name.empty() ? std::string(kMenuRedo) : "&Redo " + name;
+}
+
+std::string TypedNote(int group, int channel, const TypedChannel& t) {
+    const std::string where = GroupName(group) + " " + Ch(channel) + ": ";
+    if (t.refused) {
+        return where + S(t.typed) +
+               (t.correction == Correction::OutOfRange ? " is outside 400 to 500 MHz, not taken"
+                                                       : " is not a frequency, not taken");
+    }
+    if (t.correction == Correction::MovedDown) {
+        return where + S(t.typed) + " moved down to " + t.stored.text + " (6.25 kHz steps)";
+    }
+    if (t.completed) {
+        return where + S(t.typed) + " completed to " + t.stored.text;
+    }
+    return {};
+}
+
+std::string PasteNote(const std::vector<std::string>& said) {
+    std::string note;
+    for (const std::string& s : said) {
+        note += (note.empty() ? "" : "; ") + s;
+    }
+    return note;
+}
+
+std::string ChannelLabel(int group, int channel) {
+    return std::string(1, static_cast<char>('A' + group)) + std::to_string(channel + 1);
+}
+
+std::string PlanLabel(const PlanChannel& plan) {
+    return S(plan.plan) + " " + std::to_string(plan.channel);
+}
+
+std::string Identical(std::string_view file, const std::optional<SentRecordName>& r) {
+    if (r) {
+        char when[32];
+        std::snprintf(when, sizeof when, "%04d-%02d-%02d %02d:%02d", r->year, r->month, r->day, r->hour, r->minute);
+        return "identical: this is what the radio got at " + std::string(when);
+    }
+    return "identical: the setting shown is " + S(file);
+}
+
+std::string Differences(std::size_t count, std::string_view file) {
+    return std::to_string(count) + (count == 1 ? " difference" : " differences") + " from " + S(file) +
+           " to the setting shown: see the details.";
+}
+
+std::string DescribeDifference(const SettingDifference& d) {
+    const auto shown = [](const std::string& text) { return text.empty() ? std::string("empty") : text; };
+    switch (d.kind) {
+    case SettingDifference::Kind::Channel:
+        return GroupName(d.group) + " " + Ch(d.channel) + ": " + shown(d.from) + " \u2192 " + shown(d.to);
+    case SettingDifference::Kind::Spacing:
+        return GroupName(d.group) + " " + d.label + ": " + d.from + " \u2192 " + d.to;
+    case SettingDifference::Kind::Option:
+        break;
+    }
+    return d.label + ": " + d.from + " \u2192 " + d.to;
+}
+
 std::string Opened(std::string_view file) {
     return "Opened " + S(file);
 }

@@ -6,6 +6,7 @@
 #include "ChannelEntry.h"
 #include "ChannelPlans.h"
 #include "SentHistory.h"
+#include "SettingHistory.h"
 
 #include <cstdint>
 #include <span>
@@ -32,6 +33,20 @@ inline constexpr const char* kMenuFillGroup = "&Fill Group with";
 inline constexpr const char* kMenuClearGroup = "&Clear Group";
 inline constexpr const char* kMenuHelp = "&Help";
 inline constexpr const char* kMenuClose = "&Close";
+inline constexpr const char* kMenuNew = "&New";
+inline constexpr const char* kMenuCompareWith = "Co&mpare With\u2026";
+inline constexpr const char* kMenuCompareLastSent = "Compare With &Last Sent";
+inline constexpr const char* kMenuEdit = "&Edit";
+inline constexpr const char* kMenuUndo = "&Undo";
+inline constexpr const char* kMenuRedo = "&Redo";
+inline constexpr const char* kMenuCopyGroup = "&Copy Group";
+inline constexpr const char* kMenuPasteGroup = "&Paste Group";
+inline constexpr const char* kMenuView = "&View";
+inline constexpr const char* kMenuAllChannels = "&All Channels";
+// "Undo CH3 of Group A", "Redo Fill Group C", "Undo Band Select".
+std::string UndoText(const SettingChange& change);
+std::string RedoText(const SettingChange& change);
+std::string ChangeName(const SettingChange& change);
 
 // Buttons of boxes that are not OK, Cancel, Save or Discard.
 inline constexpr const char* kButtonReplace = "&Replace";
@@ -78,6 +93,7 @@ inline constexpr const char* kSendName = "Send";
 inline constexpr const char* kLinkName = "Link";
 inline constexpr const char* kReceivedName = "Received";
 inline constexpr const char* kNoteName = "Note";
+inline constexpr const char* kHintName = "Hint";
 std::string Sending(int bytes, int total, int msLeft);
 std::string Sent(int bytes, std::uint8_t checksum);
 std::string SentPart(int bytes, int total, std::string_view why);
@@ -89,6 +105,33 @@ inline constexpr const char* kStoppedByDisconnect = "stopped by Disconnect";
 inline constexpr const char* kLineHungUp = "the line hung up";
 inline constexpr const char* kLineDidNotTake = "the line did not take the rest";
 inline constexpr const char* kClosingAfterSend = "Closing after the Send\u2026";
+
+// The first screen: why the channel controls are closed, until "GRUOP" opens them.
+inline constexpr const char* kModeOwnChannels =
+    "PMR, LPD and PMR + LPD use the radio's own channels: choose \"GRUOP\" to program the groups.";
+inline constexpr const char* kChannelCommandsWhy = "The channels are programmed in the \"GRUOP\" mode.";
+
+// Pasting a group and editing the channel table: what the entry rules made of each text.
+std::string PasteNote(const std::vector<std::string>& said);
+std::string TypedNote(int group, int channel, const TypedChannel& typed);
+
+// The channel table.
+inline constexpr const char* kAllChannelsTitle = "All Channels";
+inline constexpr const char* kColumnGroup = "Group";
+inline constexpr const char* kColumnChannel = "CH";
+inline constexpr const char* kColumnFrequency = "Frequency";
+inline constexpr const char* kColumnSpacing = "Spacing";
+inline constexpr const char* kColumnPlan = "Plan";
+inline constexpr const char* kColumnSameAs = "Same as";
+std::string ChannelLabel(int group, int channel); // "A3"
+std::string PlanLabel(const PlanChannel& plan);   // "PMR446 3"
+
+// Compare.
+inline constexpr const char* kCompareTitle = "Compare With";
+inline constexpr const char* kNoSendKept = "No Send has been kept yet: the history of sent settings is empty.";
+std::string Identical(std::string_view file, const std::optional<SentRecordName>& record);
+std::string Differences(std::size_t count, std::string_view file);
+std::string DescribeDifference(const SettingDifference& d);
 
 // Notes on the operator's input.
 std::string Completed(int channel, std::string_view typed, std::string_view completed);

@@ -140,8 +140,10 @@ bool COrvDlg::OnInitDialog() {
         Say(Q(res::NoPortRemembered(unread)));
     }
 
-    // The document follows the controls' changes, once per burst of changes.
+    // The document follows the controls' changes, once per burst of changes; the channel table follows it.
     m_document.Start();
+    m_document.OnChanged([this] { ShowChannelTable(); });
+    m_pStatusLine->ShowHint(FromUtf8(res::kModeOwnChannels));
     m_changeTimer.setSingleShot(true);
     QObject::connect(&m_changeTimer, &QTimer::timeout, this, [this] { m_document.Changed(); });
     for (const res::ControlTemplate& row : Template().controls) {
@@ -168,6 +170,7 @@ void COrvDlg::BuildMenus() {
     m_pMenuBar->setNativeMenuBar(false);
     m_pFileMenu = m_pMenuBar->addMenu(FromUtf8(res::kMenuFile));
     m_document.FillFileMenu(m_pFileMenu, [this] { close(); });
+    BuildEditAndViewMenus();
     m_ports.Attach(m_pMenuBar->addMenu(FromUtf8(res::kMenuPort)));
     BuildChannelsMenu();
     QMenu* help = m_pMenuBar->addMenu(FromUtf8(res::kMenuHelp));
@@ -325,11 +328,13 @@ void COrvDlg::ApplyMode(const ModeEnabling& mode) {
         m_record.m_nSpacing = mode.spacing;
     }
     EnableGroupControls(mode.group);
-    if (m_pChannelsMenu != nullptr) {
-        // The plans fill the edits, which only "GRUOP" opens.
-        for (QAction* action : m_pChannelsMenu->actions()) {
-            action->setEnabled(mode.group);
-        }
+    // The channel commands fill the edits, which only "GRUOP" opens; until then the status line says why.
+    for (QAction* action : m_channelCommands) {
+        action->setEnabled(mode.group);
+        action->setToolTip(mode.group ? QString() : FromUtf8(res::kChannelCommandsWhy));
+    }
+    if (m_pStatusLine != nullptr) {
+        m_pStatusLine->ShowHint(mode.group ? QString() : FromUtf8(res::kModeOwnChannels));
     }
     UpdateData(false);
 }

@@ -3,6 +3,7 @@
 // mode, and handles Connect, Send, Disconnect and what the radio sends back. Its other jobs belong to the parts
 // it owns: the document (files), the Port menu and the session's wiring (the line and the status line).
 
+#include "ChannelTable.h"
 #include "Dialog.h"
 #include "PortMenu.h"
 #include "Resource.h"
@@ -76,6 +77,15 @@ public:
     // when the group holds channels; false when nothing was filled.
     bool FillGroupWithPlan(int slice);
     void ClearCurrentGroup();
+    // Edit > Copy Group and Paste Group: the current group's eight channels as eight lines of text, and up to
+    // eight lines entered by the entry rules, one step of the history.
+    void CopyGroup();
+    bool PasteGroup(const QString& text);
+    // View > All Channels, made when first opened.
+    CChannelTable* OpenChannelTable();
+    // Enters channels typed elsewhere than the edits (a paste, the channel table) by the entry rules, as one
+    // step of the history named `name` (or by what changed); says what was completed, moved or refused.
+    void EnterChannels(const std::vector<ChannelEdit>& edits, const SettingChange& name);
 
     // True from the Send click until the end of the Send has been handled.
     bool IsSending() const { return m_wiring.IsSending(); }
@@ -126,6 +136,8 @@ private:
     bool RefuseUnsettled();
     void BuildMenus();
     void BuildChannelsMenu();
+    void BuildEditAndViewMenus();
+    void ShowChannelTable();
     // Says in the status line when two channels of the current group hold the same frequency.
     void SayDuplicates();
 
@@ -140,6 +152,8 @@ private:
     QMenuBar* m_pMenuBar = nullptr;
     QMenu* m_pFileMenu = nullptr;
     QMenu* m_pChannelsMenu = nullptr;
+    QList<QAction*> m_channelCommands; // open in "GRUOP" only
+    CChannelTable* m_pChannelTable = nullptr;
     QTimer m_changeTimer;    // the document hears of changes to the controls once per burst of changes
     std::string m_strRxText; // the last received bytes as "%02X" pairs
 };

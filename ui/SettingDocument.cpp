@@ -58,11 +58,15 @@ CSettingDocument::CSettingDocument(IDocumentView& view) : m_view(view) {
 }
 
 CSettingDocument::~CSettingDocument() {
-    ForgetUnsaved();
+    if (!m_bEndedUnsaved) {
+        ForgetUnsaved();
+    }
 }
 
 void CSettingDocument::FillFileMenu(QMenu* menu, const std::function<void()>& quit) {
     QWidget* window = m_view.Window();
+    QAction* create = menu->addAction(FromUtf8(res::kMenuNew), this, [this] { New(); });
+    create->setShortcut(QKeySequence::New);
     QAction* open = menu->addAction(FromUtf8(res::kMenuOpen), this, [this] { OnOpen(); });
     open->setShortcut(QKeySequence::Open);
     // Looked up as the menu opens: nothing the first paint does not need runs at start-up.
@@ -73,16 +77,115 @@ void CSettingDocument::FillFileMenu(QMenu* menu, const std::function<void()>& qu
     QAction* saveAs = menu->addAction(FromUtf8(res::kMenuSaveAs), this, [this] { OnSaveAs(); });
     saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     menu->addSeparator();
+    menu->addAction(FromUtf8(res::kMenuCompareWith), this, [this] { OnCompareWith(); });
+    menu->addAction(FromUtf8(res::kMenuCompareLastSent), this, [this] { OnCompareWithLastSent(); });
+    menu->addSeparator();
     menu->addAction(FromUtf8(res::kMenuImport), this, [this] { OnImport(); });
     menu->addAction(FromUtf8(res::kMenuExport), this, [this] { OnExport(); });
     menu->addSeparator();
     QAction* quitAction = menu->addAction(FromUtf8(res::kMenuQuit), this, quit);
     quitAction->setShortcut(QKeySequence::Quit);
     // The shortcuts work wherever the focus is in the window, also with the menu bar's menus closed.
-    for (QAction* action : {open, save, saveAs, quitAction}) {
+    for (QAction* action : {create, open, save, saveAs, quitAction}) {
         action->setShortcutContext(Qt::WindowShortcut);
         window->addAction(action);
     }
+}
+
+void CSettingDocument::FillEditMenu(QMenu* menu) {
+    m_pUndo = menu->addAction(FromUtf8(res::kMenuUndo), this, [this] { Undo(); });
+    m_pUndo->setShortcut(QKeySequence::Undo);
+    m_pRedo = menu->addAction(FromUtf8(res::kMenuRedo), this, [this] { Redo(); });
+    m_pRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    for (QAction* action : {m_pUndo, m_pRedo}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        m_view.Window()->addAction(action);
+    }
+    UpdateEditMenu();
+}
+
+void CSettingDocument::ShareEditShortcuts(QWidget* window) const {
+    if (m_pUndo != nullptr) {
+        window->addActions({m_pUndo, m_pRedo});
+    }
+}
+
+void CSettingDocument::UpdateEditMenu() {
+    if (m_pUndo == nullptr) {
+        return;
+    }
+    m_pUndo->setEnabled(m_history.CanUndo());
+    m_pUndo->setText(m_history.CanUndo() ? Q(res::UndoText(m_history.UndoChange())) : FromUtf8(res::kMenuUndo));
+    m_pRedo->setEnabled(m_history.CanRedo());
+    m_pRedo->setText(m_history.CanRedo() ? Q(res::RedoText(m_history.RedoChange())) : FromUtf8(res::kMenuRedo));
+}
+
+void CSettingDocument::Show(const RadioSettings& setting) {
+    m_view.ShowSetting(setting);
+    Changed();
+    UpdateEditMenu();
+}
+
+void CSettingDocument::Undo() {
+    if (m_history.CanUndo()) {
+        Show(m_history.Undo());
+    }
+}
+
+void CSettingDocument::Redo() {
+    if (m_history.CanRedo()) {
+        Show(m_history.Redo());
+    }
+}
+
+bool CSettingDocument::New() {
+    if (!MaybeSave()) {
+        return false;
+    }
+    m_view.ShowSetting(RadioSettings{});
+    m_strFile.clear();
+    m_shownRecord.reset();
+    Start();
+    Changed();
+    return true;
+}
+
+bool CSettingDocument::CompareWith(const QString& path) {
+    RadioSettings other;
+    std::string error;
+    if (!ReadSettingFile(Local(path), &other, &error)) {
+        m_view.Ask(QString::fromLocal8Bit(error));
+        return false;
+    }
+    const std::vector<SettingDifference> found = CompareSettings(other, m_view.ShownSetting());
+    const std::string name = Local(FileName(path));
+    if (found.empty()) {
+        m_view.Ask(Q(res::Identical(name, ParseSentRecordName(name))));
+        return true;
+    }
+    QStringList lines;
+    for (const SettingDifference& d : found) {
+        lines << Q(res::DescribeDifference(d));
+    }
+    m_view.Ask(Q(res::Differences(found.size(), name)), MB_OK, lines.join('\n'));
+    return true;
+}
+
+void CSettingDocument::OnCompareWith() {
+    const QString path = QFileDialog::getOpenFileName(m_view.Window(), FromUtf8(res::kCompareTitle),
+                                                      QFileInfo(m_strFile).path(), FromUtf8(res::kSettingFilter));
+    if (!path.isEmpty()) {
+        CompareWith(path);
+    }
+}
+
+void CSettingDocument::OnCompareWithLastSent() {
+    const std::vector<std::string> newest = NewestSentFiles(SentHistoryDir(), 1);
+    if (newest.empty()) {
+        m_view.Ask(FromUtf8(res::kNoSendKept));
+        return;
+    }
+    CompareWith(QString::fromStdString(newest.front()));
 }
 
 void CSettingDocument::FillRecentMenu(QMenu* menu) {
@@ -130,9 +233,14 @@ void CSettingDocument::AddRecentFile(const QString& path) {
 
 void CSettingDocument::Start() {
     m_savedSetting = m_view.ShownSetting();
+    m_history.Reset(m_savedSetting);
+    UpdateEditMenu();
 }
 
 void CSettingDocument::Changed() {
+    if (m_history.Record(m_view.ShownSetting(), std::exchange(m_nextStep, {}))) {
+        UpdateEditMenu();
+    }
     const bool modified = IsModified();
     if (modified) {
         m_unsavedTimer.start();
@@ -144,6 +252,9 @@ void CSettingDocument::Changed() {
         m_shownRecord ? res::RecordTitle(*m_shownRecord, modified) : res::Title(Local(FileName(m_strFile)), modified);
     if (m_view.Window()->windowTitle() != Q(title)) {
         m_view.Window()->setWindowTitle(Q(title));
+    }
+    if (m_onChanged) {
+        m_onChanged();
     }
 }
 
@@ -163,6 +274,7 @@ void CSettingDocument::OfferLeftUnsaved() {
     const std::string when = QDateTime::fromSecsSinceEpoch(left->when).toString("yyyy-MM-dd hh:mm").toStdString();
     if (m_view.Ask(Q(res::RestoreOffer(when, name)), MB_RESTOREDISCARD) == IDYES) {
         m_view.ShowSetting(left->setting);
+        m_history.Reset(left->setting);
         // What the changes were made to is what they are unsaved against.
         RadioSettings saved;
         std::string unused;
@@ -181,8 +293,14 @@ bool CSettingDocument::IsModified() {
 }
 
 bool CSettingDocument::MaybeSave() {
-    // A second signal means "end now": asking again would hold the end up for good.
-    if (!IsModified() || (AfxGetApp() != nullptr && AfxGetApp()->m_nCloseSignals > 1)) {
+    if (!IsModified()) {
+        return true;
+    }
+    // A second signal means "end now": asking again would hold the end up for good. The changes stay kept
+    // against a crash, so the next start offers them.
+    if (AfxGetApp() != nullptr && AfxGetApp()->m_nCloseSignals > 1) {
+        KeepUnsavedNow();
+        m_bEndedUnsaved = true;
         return true;
     }
     // m_strFile is empty for a record too: its changes go to a new file.
@@ -217,6 +335,11 @@ bool CSettingDocument::Load(const QString& path) {
 
 void CSettingDocument::KeptIn(const QString& path, bool saved) {
     m_savedSetting = m_view.ShownSetting();
+    if (!saved) {
+        // Another file is another history.
+        m_history.Reset(m_savedSetting);
+        UpdateEditMenu();
+    }
     // A record of a Send opens as a copy: the proof of what a radio got is never saved over.
     m_shownRecord = saved ? std::nullopt : ParseSentRecordName(Local(FileName(path)));
     m_strFile = m_shownRecord ? QString() : path;
@@ -260,8 +383,8 @@ bool CSettingDocument::Import(const QString& path) {
     }
     ApplyCsvImport(setting, imported);
     LoadGroupChannels(setting);
-    m_view.ShowSetting(setting);
-    Changed();
+    NameNextStep(SettingChange::Of(SettingChange::Command::ImportChannels));
+    Show(setting);
     m_view.Ask(Q(res::CsvImportSummary(imported, Local(FileName(path)))), MB_OK, Q(res::CsvImportDetail(imported)));
     return true;
 }

@@ -6,6 +6,7 @@
 #include "Afx.h"
 #include "RadioSettings.h"
 #include "SentHistory.h"
+#include "SettingHistory.h"
 
 #include <QObject>
 #include <QString>
@@ -14,6 +15,7 @@
 #include <functional>
 #include <optional>
 
+class QAction;
 class QMenu;
 class QMimeData;
 class QWidget;
@@ -43,14 +45,32 @@ public:
     // A clean end: unsaved work kept against a crash is not offered again.
     ~CSettingDocument() override;
 
-    // The File menu's entries (Open, Open Recent with Sent…, Save, Save As, Import, Export, then `quit`), their
-    // shortcuts working anywhere in the window.
+    // The File menu's entries (New, Open, Open Recent with Sent…, Save, Save As, Compare, Import, Export, then
+    // `quit`) and the Edit menu's Undo and Redo, their shortcuts working anywhere in the window.
     void FillFileMenu(QMenu* menu, const std::function<void()>& quit);
+    void FillEditMenu(QMenu* menu);
+    // Undo and Redo work by their shortcuts in `window` too (a second window on the same setting).
+    void ShareEditShortcuts(QWidget* window) const;
 
-    // The setting the window shows at start is the unchanged one.
+    // The setting the window shows at start is the unchanged one, and the history starts there.
     void Start();
-    // The shown setting changed (once per burst of changes): the title's mark and the unsaved work follow.
+    // The shown setting changed (once per burst of changes): a step of the history when it changes what Send
+    // writes, the title's mark and the unsaved work.
     void Changed();
+    // The next step is a command's, named by it ("Fill Group C") rather than by what it changed.
+    void NameNextStep(SettingChange change) { m_nextStep = std::move(change); }
+    // Runs after each change has been taken in (a view of the whole setting follows it).
+    void OnChanged(std::function<void()> changed) { m_onChanged = std::move(changed); }
+
+    // Undo and Redo of the last settled change: the window shows the setting as it was before or after it.
+    void Undo();
+    void Redo();
+    [[nodiscard]] const CSettingHistory& History() const { return m_history; }
+    // File > New: the default setting, after asking about unsaved changes.
+    bool New();
+    // Compares the shown setting with the setting in `path` (a file or a record of a Send) and says how they
+    // differ; false when the file cannot be read.
+    bool CompareWith(const QString& path);
 
     // Each shows a box and changes nothing when it fails; true when it worked.
     bool Load(const QString& path);
@@ -77,6 +97,10 @@ private:
     void OnImport();
     void OnExport();
     void OnOpenSent();
+    void OnCompareWith();
+    void OnCompareWithLastSent();
+    void Show(const RadioSettings& setting);
+    void UpdateEditMenu();
     void FillRecentMenu(QMenu* menu);
     void AddRecentFile(const QString& path);
     // The setting shown is now the one in `path`: title, recent files, the unsaved mark, a word said.
@@ -89,6 +113,12 @@ private:
     // Set while the setting shown came from a record of a Send: it opens as a copy, and Save asks for a new file.
     std::optional<SentRecordName> m_shownRecord;
     QTimer m_unsavedTimer; // unsaved changes are kept against a crash a moment after each change
+    CSettingHistory m_history;
+    SettingChange m_nextStep;
+    std::function<void()> m_onChanged;
+    bool m_bEndedUnsaved = false; // ended by a second signal: the kept changes outlive the window
+    QAction* m_pUndo = nullptr;
+    QAction* m_pRedo = nullptr;
 };
 
 } // namespace velmar

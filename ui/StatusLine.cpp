@@ -56,7 +56,8 @@ void SetText(QLabel* label, const QString& text) {
 
 CStatusLine::CStatusLine(QWidget* parent)
     : QWidget(parent), m_pProgress(new QProgressBar(this)), m_pSend(new QLabel(this)), m_pNote(new QLabel(this)),
-      m_pLink(new CElidedLabel(Qt::ElideMiddle, this)), m_pReceived(new CElidedLabel(Qt::ElideLeft, this)) {
+      m_pHint(new QLabel(this)), m_pLink(new CElidedLabel(Qt::ElideMiddle, this)),
+      m_pReceived(new CElidedLabel(Qt::ElideLeft, this)) {
     setObjectName("statusLine");
     setAccessibleName(FromUtf8(res::kStatusName));
     auto* rows = new QVBoxLayout(this);
@@ -89,10 +90,14 @@ CStatusLine::CStatusLine(QWidget* parent)
     rows->addLayout(sendRow);
     rows->addLayout(linkRow);
     rows->addWidget(m_pNote);
+    m_pHint->setAccessibleName(FromUtf8(res::kHintName));
+    m_pHint->setTextFormat(Qt::PlainText);
+    rows->addWidget(m_pHint);
     // A line each, also while empty, so that the window never changes its size while it is used.
     const int line = fontMetrics().lineSpacing();
     m_pSend->setMinimumHeight(line);
     m_pNote->setMinimumHeight(line);
+    m_pHint->setMinimumHeight(line);
 }
 
 void CStatusLine::ShowSending(int bytesSent, int total, int msLeft) {
@@ -107,6 +112,14 @@ void CStatusLine::ShowSent(int bytesTaken, int frameBytes, std::uint8_t checksum
     SetText(m_pSend, QString::fromStdString(bytesTaken == frameBytes
                                                 ? res::Sent(frameBytes, checksum)
                                                 : res::SentPart(bytesTaken, frameBytes, why.toStdString())));
+}
+
+void CStatusLine::ShowHint(const QString& hint) {
+    SetText(m_pHint, hint);
+}
+
+QString CStatusLine::HintText() const {
+    return m_pHint->text();
 }
 
 void CStatusLine::ShowNote(const QString& note) {

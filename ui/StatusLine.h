@@ -34,13 +34,18 @@ public:
     QString SendText() const;
     QString LinkText() const;
     QString ReceivedText() const;
+    // Why the window is as it is, for as long as it is so ("PMR, LPD and PMR + LPD use the radio's own
+    // channels ..."); empty for none.
+    void ShowHint(const QString& hint);
     QString NoteText() const;
+    QString HintText() const;
     const QProgressBar* Progress() const { return m_pProgress; }
 
 private:
     QProgressBar* m_pProgress;
     QLabel* m_pSend;
     QLabel* m_pNote;
+    QLabel* m_pHint;
     CElidedLabel* m_pLink;
     CElidedLabel* m_pReceived;
 };

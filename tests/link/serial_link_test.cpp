@@ -164,27 +164,6 @@ TEST(SerialLinkTransfer, BytesGoBothWaysOnALineSetForTheRadio) {
     EXPECT_TRUE(r.events.Now().messages.empty());
 }
 
-TEST(SerialLinkTransfer, ABurstLargerThanTheQueueKeepsItsOrderAndLosesOnlyWholeReadsThatFindNoRoom) {
-    Rig r;
-    ASSERT_TRUE(r.Open());
-    const auto sent = Pattern(5000, 9);
-    r.pty.Send(sent);
-    ASSERT_TRUE(r.events.WaitForDrained(sent.size()));
-    // The queue holds the burst in order, less the reads that did not fit: at most READ_CHUNK_SIZE bytes each,
-    // so more than that is missing only when the queue is nearly full.
-    const auto held = TakeAll(r.link);
-    EXPECT_EQ(held.size() + r.link.DroppedBytes(), sent.size());
-    EXPECT_GT(held.size(), static_cast<std::size_t>(COMM_BUFFER_SIZE - 1) - READ_CHUNK_SIZE);
-    std::size_t at = 0;
-    for (const std::uint8_t b : held) {
-        while (at < sent.size() && sent[at] != b) {
-            ++at;
-        }
-        ASSERT_LT(at++, sent.size()) << "a byte out of order";
-    }
-    EXPECT_EQ(held.front(), sent.front());
-}
-
 TEST(SerialLinkBuffFull, OneBoxAtATimeDrainingGoesOnAndTheBoxMayOutliveTheLink) {
     Rig r;
     auto link = std::make_unique<CSerialLink>();

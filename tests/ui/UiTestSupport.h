@@ -12,6 +12,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,6 +60,16 @@ inline constexpr auto Code = [](const COrvDlg& dlg, std::size_t group, std::size
 inline constexpr auto Stored = [](const COrvDlg& dlg, std::size_t group, std::size_t channel) {
     return dlg.m_record.m_strGroupChannel[group][channel];
 };
+
+// The menu of the menu bar with this title.
+inline QMenu* MenuNamed(COrvDlg& dlg, const QString& title) {
+    for (QAction* a : dlg.MenuBar()->actions()) {
+        if (a->text() == title) {
+            return a->menu();
+        }
+    }
+    return nullptr;
+}
 
 // A mouse click in the middle of the control, as the operator makes it.
 inline void Click(COrvDlg& dlg, int id) {

@@ -92,8 +92,9 @@ private slots:
             QCOMPARE(boxes->texts(), QStringList{"COM1 Port Open"});
             // Connected, the port stays: the menu says why it cannot be changed.
             QVERIFY(!dlg->Ports().Choose("/dev/null"));
-            emit dlg->MenuBar()->actions()[1]->menu()->aboutToShow();
-            for (QAction* a : dlg->MenuBar()->actions()[1]->menu()->actions()) {
+            QMenu* ports = MenuNamed(*dlg, "&Port");
+            emit ports->aboutToShow();
+            for (QAction* a : ports->actions()) {
                 QVERIFY(a->isSeparator() || (!a->isEnabled() && a->toolTip().contains("Disconnect")));
             }
         }

@@ -1,0 +1,146 @@
+#include "SettingHistory.h"
+
+#include "ChannelEntry.h"
+#include "CodeTables.h"
+#include "ProgrammingFrame.h"
+#include "SettingFile.h"
+
+#include <algorithm>
+#include <array>
+
+namespace velmar {
+
+namespace {
+
+// The channel tables hold what Send sends as codes and what the window shows as texts; a history step must
+// show what it sends, so the edits are the current group's stored texts.
+RadioSettings Settled(RadioSettings s) {
+    if (s.m_nGroup >= 0 && s.m_nGroup < kGroupCount) {
+        s.m_strChannel = s.m_strGroupChannel[static_cast<std::size_t>(s.m_nGroup)];
+    }
+    return s;
+}
+
+// The options as Send codes them, with the item each index stands for.
+struct Option {
+    const OptionList* list;
+    int RadioSettings::*index; // none for BCLO
+};
+constexpr std::array<Option, 13> kOptions{{
+    {&kScanDelayList, &RadioSettings::m_nScanDelay},
+    {&kPttFpList, &RadioSettings::m_nPttFp},
+    {&kBcloList, nullptr},
+    {&kPttTotList, &RadioSettings::m_nPttTot},
+    {&kVoxAttackList, &RadioSettings::m_nVoxAttack},
+    {&kVoxReleaseList, &RadioSettings::m_nVoxRelease},
+    {&kButtonLongList, &RadioSettings::m_nButtonLongTime},
+    {&kPowerSaveList, &RadioSettings::m_nPowerSave},
+    {&kCtcssList, &RadioSettings::m_nCtcss},
+    {&kDcsList, &RadioSettings::m_nDcs},
+    {&kSelfToneList, &RadioSettings::m_nSelfTone},
+    {&kModeList, &RadioSettings::m_nMode},
+    {&kBandList, &RadioSettings::m_nBand},
+}};
+
+std::string Item(const OptionList& list, int index) {
+    const auto i = static_cast<std::size_t>(index);
+    return i < list.items.size() ? std::string(list.items[i]) : std::string();
+}
+
+std::string OptionItem(const RadioSettings& s, const Option& o) {
+    return o.index == nullptr ? s.m_strBclo : Item(*o.list, s.*o.index);
+}
+
+} // namespace
+
+std::vector<SettingDifference> CompareSettings(const RadioSettings& before, const RadioSettings& after) {
+    std::vector<SettingDifference> found;
+    for (int g = 0; g < kGroupCount; ++g) {
+        const auto gi = static_cast<std::size_t>(g);
+        if (before.m_nGroupSpacing[gi] != after.m_nGroupSpacing[gi]) {
+            found.push_back({SettingDifference::Kind::Spacing, g, -1, std::string(kSpacingList.label),
+                             Item(kSpacingList, before.m_nGroupSpacing[gi]),
+                             Item(kSpacingList, after.m_nGroupSpacing[gi])});
+        }
+        for (int c = 0; c < kChannelCount; ++c) {
+            const auto ci = static_cast<std::size_t>(c);
+            // The code is what Send writes; an empty code goes out as a rejected one.
+            const auto code = [&](const RadioSettings& s) {
+                const std::string& k = s.m_strGroupCode[gi][ci];
+                return k.empty() ? std::string(kRejectedCode) : k;
+            };
+            if (code(before) != code(after)) {
+                found.push_back({SettingDifference::Kind::Channel,
+                                 g,
+                                 c,
+                                 {},
+                                 before.m_strGroupChannel[gi][ci],
+                                 after.m_strGroupChannel[gi][ci]});
+            }
+        }
+    }
+    for (const Option& o : kOptions) {
+        const std::string from = OptionItem(before, o);
+        const std::string to = OptionItem(after, o);
+        if (from != to) {
+            found.push_back({SettingDifference::Kind::Option, -1, -1, std::string(o.list->label), from, to});
+        }
+    }
+    return found;
+}
+
+SettingChange DescribeChange(const RadioSettings& before, const RadioSettings& after) {
+    const std::vector<SettingDifference> found = CompareSettings(before, after);
+    if (found.empty()) {
+        return {};
+    }
+    const SettingDifference& d = found.front();
+    // A spacing click empties its group's channels too: one change of the group's spacing.
+    const bool oneSpacing = d.kind == SettingDifference::Kind::Spacing &&
+                            std::all_of(found.begin() + 1, found.end(), [&](const SettingDifference& e) {
+                                return e.kind == SettingDifference::Kind::Channel && e.group == d.group;
+                            });
+    SettingChange change;
+    if (found.size() > 1 && !oneSpacing) {
+        change.kind = SettingChange::Kind::Several;
+        return change;
+    }
+    change.group = d.group;
+    change.channel = d.channel;
+    change.option = d.label;
+    change.kind = d.kind == SettingDifference::Kind::Channel   ? SettingChange::Kind::Channel
+                  : d.kind == SettingDifference::Kind::Spacing ? SettingChange::Kind::Spacing
+                                                               : SettingChange::Kind::Option;
+    return change;
+}
+
+void CSettingHistory::Reset(const RadioSettings& s) {
+    m_steps.assign(1, Step{Settled(s), {}});
+    m_at = 0;
+}
+
+bool CSettingHistory::Record(const RadioSettings& s, SettingChange name) {
+    if (SameSetting(s, Current())) {
+        return false;
+    }
+    if (name.kind == SettingChange::Kind::None) {
+        name = DescribeChange(Current(), s);
+    }
+    m_steps.resize(m_at + 1);
+    m_steps.push_back({Settled(s), std::move(name)});
+    if (m_steps.size() > kSteps + 1) {
+        m_steps.erase(m_steps.begin());
+    }
+    m_at = m_steps.size() - 1;
+    return true;
+}
+
+const RadioSettings& CSettingHistory::Undo() {
+    return m_steps[--m_at].setting;
+}
+
+const RadioSettings& CSettingHistory::Redo() {
+    return m_steps[++m_at].setting;
+}
+
+} // namespace velmar

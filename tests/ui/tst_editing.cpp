@@ -1,0 +1,231 @@
+// Editing like a current editor: undo and redo by settled changes, File > New, a group copied and pasted, the
+// table of all channels both ways, and comparing with a file or a record of a Send.
+
+#include "UiTestSupport.h"
+
+#include "ChannelTable.h"
+#include "ProgrammingFrame.h"
+#include "SentHistory.h"
+#include "SettingFile.h"
+
+#include <QTableWidget>
+
+#include <random>
+
+using namespace velmar;
+using namespace velmar::test;
+
+namespace {
+
+std::array<std::uint8_t, kFrameSize> FrameOf(RadioSettings s) {
+    return BuildProgrammingFrame(s).bytes;
+}
+
+// What the screen shows, read as Send reads it, and whether the edits show what the current group stores.
+bool ScreenIsTheSetting(COrvDlg& dlg, const RadioSettings& setting) {
+    if (!dlg.UpdateData(true)) {
+        return false;
+    }
+    const auto g = static_cast<std::size_t>(dlg.m_record.m_nGroup);
+    return FrameOf(dlg.m_record) == FrameOf(setting) && dlg.m_record.m_strChannel == dlg.m_record.m_strGroupChannel[g];
+}
+
+} // namespace
+
+class Editing : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MessageBoxRecorder> boxes;
+    std::unique_ptr<COrvDlg> dlg;
+
+    QString UndoText() const { return MenuNamed(*dlg, "&Edit")->actions()[0]->text(); }
+    void Settle() { QTest::qWait(1); } // the window takes in a burst of changes once the event loop turns
+
+private slots:
+    void init() {
+        boxes = std::make_unique<MessageBoxRecorder>();
+        dlg = OpenDialog();
+        Click(*dlg, IDC_MODE_GROUP);
+        Settle();
+    }
+    void cleanup() {
+        dlg.reset();
+        boxes.reset();
+    }
+
+    void eachSettledChangeIsOneStepNamedByWhatItTakesBack() {
+        QCOMPARE(UndoText(), QString("&Undo Mode Select"));
+        QTest::keyClicks(Edit(*dlg, 2), "446.00625");
+        Settle();
+        QCOMPARE(UndoText(), QString("&Undo CH3 of Group A")); // one step for nine keys
+        SelectGroup(*dlg, 2);
+        Settle();
+        QCOMPARE(UndoText(), QString("&Undo CH3 of Group A")); // looking at a group is no change
+        QVERIFY(dlg->FillGroupWithPlan(0));
+        QCOMPARE(UndoText(), QString("&Undo Fill Group C"));
+        Combo(*dlg, IDC_BAND)->setCurrentIndex(3);
+        Settle();
+        QCOMPARE(UndoText(), QString("&Undo Band Select"));
+        const RadioSettings beforeUndo = dlg->Document().History().Current();
+        dlg->Document().Undo();
+        QCOMPARE(Combo(*dlg, IDC_BAND)->currentIndex(), 0);
+        QCOMPARE(MenuNamed(*dlg, "&Edit")->actions()[1]->text(), QString("&Redo Band Select"));
+        dlg->Document().Redo();
+        QVERIFY(ScreenIsTheSetting(*dlg, beforeUndo));
+        // Back to where it started: nothing is unsaved.
+        while (dlg->Document().History().CanUndo()) {
+            dlg->Document().Undo();
+        }
+        Settle();
+        QCOMPARE(dlg->windowTitle(), QString("Velmar"));
+        QVERIFY(Checked(*dlg, IDC_MODE_PMR) && Edit(*dlg, 2)->text().isEmpty());
+    }
+
+    // Random changes, undos and redos: after each Undo or Redo the screen is what Send would write.
+    void afterUndoOrRedoTheScreenIsWhatSendWrites() {
+        std::mt19937 rng(2026);
+        const char* texts[] = {"446.00625", "433.075", "446.1", "499.99375", "", "410.00630"};
+        for (int step = 0; step < 300; ++step) {
+            switch (rng() % 7) {
+            case 0:
+                SelectGroup(*dlg, static_cast<int>(rng() % kGroupCount));
+                break;
+            case 1: { // typed, then left for another edit
+                const int channel = static_cast<int>(rng() % kChannelCount);
+                Edit(*dlg, channel)->setFocus();
+                Edit(*dlg, channel)->clear();
+                QTest::keyClicks(Edit(*dlg, channel), texts[rng() % std::size(texts)]);
+                Edit(*dlg, (channel + 1) % kChannelCount)->setFocus();
+                break;
+            }
+            case 2:
+                Click(*dlg, rng() % 2 ? IDC_SPACING_25K : IDC_SPACING_12K5);
+                break;
+            case 3:
+                Combo(*dlg, IDC_SCAN_DELAY)->setCurrentIndex(static_cast<int>(rng() % 11));
+                break;
+            case 4:
+                boxes->answer = IDOK;
+                dlg->FillGroupWithPlan(static_cast<int>(rng() % 4));
+                break;
+            default: {
+                Settle();
+                const bool undo = rng() % 3 != 0;
+                if (!(undo ? dlg->Document().History().CanUndo() : dlg->Document().History().CanRedo())) {
+                    break;
+                }
+                QVERIFY(dlg->UpdateData(true));
+                const auto before = FrameOf(dlg->m_record);
+                undo ? dlg->Document().Undo() : dlg->Document().Redo();
+                Settle();
+                QVERIFY2(ScreenIsTheSetting(*dlg, dlg->Document().History().Current()),
+                         qPrintable(QString::number(step)));
+                QVERIFY2(FrameOf(dlg->m_record) != before, "each step changes what Send writes");
+                break;
+            }
+            }
+            Settle();
+        }
+    }
+
+    void newCopyAndPasteGroup() {
+        QTest::keyClicks(Edit(*dlg, 0), "446.00625");
+        Settle();
+        // New asks about the changes first; the default setting then, with a history of its own.
+        boxes->answer = IDNO;
+        QTest::keyClick(dlg.get(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(boxes->boxes.back().type, MB_SAVEDISCARDCANCEL);
+        QVERIFY(Checked(*dlg, IDC_MODE_PMR) && !dlg->Document().History().CanUndo());
+        Click(*dlg, IDC_MODE_GROUP);
+        Settle();
+
+        QVERIFY(dlg->PasteGroup("446.1\n446.00630\nabc\n\n433.075\n"));
+        QCOMPARE(UndoText(), QString("&Undo Paste Group A"));
+        dlg->CopyGroup();
+        QCOMPARE(QApplication::clipboard()->text(), QString("446.10000\n446.00625\n\n\n433.07500\n\n\n\n"));
+        const QString note = dlg->StatusLine()->NoteText();
+        QVERIFY2(note.contains("CH1: 446.1 completed to 446.10000") && note.contains("moved down to 446.00625") &&
+                     note.contains("CH3: abc is not a frequency, not taken"),
+                 qPrintable(note));
+        // Outside "GRUOP" the channel commands are closed and say why.
+        Click(*dlg, IDC_MODE_PMR);
+        QAction* paste = MenuNamed(*dlg, "&Edit")->actions()[4];
+        QVERIFY(!paste->isEnabled() && paste->toolTip().contains("GRUOP"));
+        QVERIFY(dlg->StatusLine()->HintText().contains("radio's own channels"));
+    }
+
+    void theChannelTableAndTheDialogShowEachOthersEdits() {
+        CChannelTable* table = dlg->OpenChannelTable();
+        QTableWidget* cells = table->Table();
+        cells->item(9, CChannelTable::kFrequencyColumn)->setText("446.03125"); // B2, as an editor commits it
+        Settle();
+        QCOMPARE(UndoText(), QString("&Undo CH2 of Group B"));
+        QCOMPARE(cells->item(9, 4)->text(), QString("PMR446 3"));
+        SelectGroup(*dlg, 1);
+        QCOMPARE(Edit(*dlg, 1)->text(), QString("446.03125"));
+        QTest::keyClicks(Edit(*dlg, 5), "446.03125");
+        Settle();
+        QCOMPARE(cells->item(13, CChannelTable::kFrequencyColumn)->text(), QString("446.03125"));
+        QCOMPARE(cells->item(13, 5)->text(), QString("B2"));
+
+        // Copy a block, paste a column, delete: one step each.
+        cells->setRangeSelected(QTableWidgetSelectionRange(9, 1, 10, 2), true);
+        QTest::keyClick(cells, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("2\t446.03125\n3\t"));
+        cells->clearSelection();
+        QApplication::clipboard()->setText("433.1\n433.125\n");
+        cells->setRangeSelected(QTableWidgetSelectionRange(0, 2, 0, 2), true);
+        QTest::keyClick(cells, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(UndoText(), QString("&Undo Paste"));
+        QCOMPARE(dlg->m_record.m_strGroupChannel[0][1], std::string("433.12500"));
+        cells->clearSelection();
+        cells->setRangeSelected(QTableWidgetSelectionRange(0, 2, 1, 2), true);
+        QTest::keyClick(cells, Qt::Key_Delete);
+        QCOMPARE(UndoText(), QString("&Undo Delete"));
+        QVERIFY(dlg->m_record.m_strGroupChannel[0][0].empty() && dlg->m_record.m_strGroupChannel[0][1].empty());
+
+        // By keyboard, in the table's own window: type, Enter goes down, Ctrl+Z takes the step back.
+        table->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(table));
+        cells->setCurrentCell(20, CChannelTable::kFrequencyColumn);
+        QTest::keyClick(cells, Qt::Key_4); // opens the cell's editor, which takes the rest
+        QTest::keyClicks(QApplication::focusWidget(), "33.2");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        Settle();
+        QCOMPARE(dlg->m_record.m_strGroupChannel[2][4], std::string("433.20000"));
+        QCOMPARE(cells->currentRow(), 21);
+        QTest::keyClick(cells, Qt::Key_Z, Qt::ControlModifier);
+        Settle();
+        QVERIFY(dlg->m_record.m_strGroupChannel[2][4].empty());
+        QCOMPARE(cells->item(20, CChannelTable::kFrequencyColumn)->text(), QString());
+
+        // Outside "GRUOP" the table only shows.
+        Click(*dlg, IDC_MODE_LPD);
+        Settle();
+        QVERIFY(!(cells->item(0, CChannelTable::kFrequencyColumn)->flags() & Qt::ItemIsEditable));
+    }
+
+    void compareWithAFileAndWithTheLastSend() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("club.velmar");
+        QTest::keyClicks(Edit(*dlg, 2), "433.10000");
+        QVERIFY(dlg->Document().Save(file));
+        Edit(*dlg, 2)->clear();
+        Combo(*dlg, IDC_BAND)->setCurrentIndex(3);
+        Settle();
+        boxes->clear();
+        QVERIFY(dlg->Document().CompareWith(file));
+        QCOMPARE(boxes->texts(), QStringList{"2 differences from club.velmar to the setting shown: see the details."});
+        QCOMPARE(boxes->boxes[0].detail,
+                 QString("Group A CH3: 433.10000 \u2192 empty\nBand Select: 410Mhz \u2192 440Mhz"));
+        std::string error, record;
+        QVERIFY(dlg->UpdateData(true));
+        QVERIFY(RecordSentSetting(SentHistoryDir(), dlg->m_record, 0x57, std::chrono::system_clock::now(), &error,
+                                  &record));
+        QVERIFY(dlg->Document().CompareWith(QString::fromStdString(record)));
+        QVERIFY(boxes->texts().back().startsWith("identical: this is what the radio got at "));
+    }
+};
+
+QTEST_MAIN(Editing)
+#include "tst_editing.moc"

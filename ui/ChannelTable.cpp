@@ -1,0 +1,211 @@
+#include "ChannelTable.h"
+
+#include "ResourceLoader.h"
+
+#include "ChannelPlans.h"
+#include "CodeTables.h"
+#include "Words.h"
+
+#include <QAbstractItemDelegate>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace velmar {
+
+namespace {
+
+constexpr int kRows = kGroupCount * kChannelCount;
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+CChannelTable::CChannelTable(QWidget* parent, Apply apply)
+    : QDialog(parent), m_apply(std::move(apply)), m_pWhy(new QLabel(this)), m_pNote(new QLabel(this)),
+      m_pTable(new QTableWidget(kRows, 6, this)) {
+    setWindowTitle(FromUtf8(res::kAllChannelsTitle));
+    auto* layout = new QVBoxLayout(this);
+    m_pWhy->setText(FromUtf8(res::kChannelCommandsWhy));
+    m_pWhy->setWordWrap(true);
+    layout->addWidget(m_pWhy);
+    layout->addWidget(m_pTable);
+    m_pNote->setAccessibleName(FromUtf8(res::kNoteName));
+    m_pNote->setTextFormat(Qt::PlainText);
+    m_pNote->setWordWrap(true);
+    layout->addWidget(m_pNote);
+    m_pTable->setAccessibleName(FromUtf8(res::kAllChannelsTitle));
+    m_pTable->setHorizontalHeaderLabels({FromUtf8(res::kColumnGroup), FromUtf8(res::kColumnChannel),
+                                         FromUtf8(res::kColumnFrequency), FromUtf8(res::kColumnSpacing),
+                                         FromUtf8(res::kColumnPlan), FromUtf8(res::kColumnSameAs)});
+    m_pTable->verticalHeader()->hide();
+    m_pTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_pTable->verticalHeader()->setDefaultSectionSize(m_pTable->fontMetrics().height() + 6);
+    // Columns fit their widest text, measured once from texts as wide as any the table shows: measuring the
+    // cells on every change costs a tenth of a second when the 384 of them are filled.
+    const QFontMetrics metrics = m_pTable->fontMetrics();
+    const char* widest[] = {"Group", "CH", "446.00625", "12.5Khz", "PMR446 16", "H8"};
+    for (int column = 0; column < 6; ++column) {
+        const QString header = m_pTable->horizontalHeaderItem(column)->text();
+        m_pTable->setColumnWidth(column, std::max(metrics.horizontalAdvance(QString::fromLatin1(widest[column])),
+                                                  metrics.horizontalAdvance(header)) +
+                                             3 * metrics.averageCharWidth());
+    }
+    m_pTable->horizontalHeader()->setStretchLastSection(true);
+    m_pTable->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    m_pTable->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                              QAbstractItemView::AnyKeyPressed);
+    for (int row = 0; row < kRows; ++row) {
+        for (int column = 0; column < m_pTable->columnCount(); ++column) {
+            auto* item = new QTableWidgetItem;
+            item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+            m_pTable->setItem(row, column, item);
+        }
+        m_pTable->item(row, 0)->setText(QString(QChar('A' + row / kChannelCount)));
+        m_pTable->item(row, 1)->setText(QString::number(row % kChannelCount + 1));
+    }
+    // A frequency typed into a cell is entered when the cell is left, as an edit's is.
+    QObject::connect(m_pTable, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (!m_bFilling && item->column() == kFrequencyColumn) {
+            m_apply({{item->row() / kChannelCount, item->row() % kChannelCount, item->text().toStdString()}}, {});
+        }
+    });
+    // Like a spreadsheet: a selection copies as tab-separated text, a column pastes down, Delete empties. An
+    // editor open in a cell takes these keys itself.
+    const auto key = [this](const QKeySequence& sequence, std::function<void()> run) {
+        auto* action = new QAction(m_pTable);
+        action->setShortcuts({sequence});
+        action->setShortcutContext(Qt::WidgetShortcut);
+        QObject::connect(action, &QAction::triggered, this, std::move(run));
+        m_pTable->addAction(action);
+    };
+    // Enter goes down a row, after an edit or without one; Tab goes across, as Qt already does.
+    const auto down = [this] {
+        const QModelIndex at = m_pTable->currentIndex();
+        if (at.isValid() && at.row() + 1 < kRows) {
+            m_pTable->setCurrentCell(at.row() + 1, at.column());
+        }
+    };
+    QObject::connect(m_pTable->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+                     [down](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
+                         if (hint == QAbstractItemDelegate::SubmitModelCache) {
+                             down();
+                         }
+                     });
+    key(QKeySequence(Qt::Key_Return), down);
+    key(QKeySequence(Qt::Key_Enter), down);
+    key(QKeySequence::Copy, [this] { Copy(); });
+    key(QKeySequence::Paste, [this] { Paste(); });
+    key(QKeySequence::Delete, [this] { Delete(); });
+    key(QKeySequence(Qt::Key_Backspace), [this] { Delete(); });
+    resize(440, 640);
+}
+
+void CChannelTable::Show(const RadioSettings& s, bool editable) {
+    m_bFilling = true;
+    m_bEditable = editable;
+    m_pWhy->setVisible(!editable);
+    for (int row = 0; row < kRows; ++row) {
+        const auto g = static_cast<std::size_t>(row / kChannelCount);
+        const auto c = static_cast<std::size_t>(row % kChannelCount);
+        const std::string& text = s.m_strGroupChannel[g][c];
+        QTableWidgetItem* frequency = m_pTable->item(row, kFrequencyColumn);
+        frequency->setText(Q(text));
+        frequency->setFlags(editable ? frequency->flags() | Qt::ItemIsEditable
+                                     : frequency->flags() & ~Qt::ItemIsEditable);
+        m_pTable->item(row, 3)->setText(
+            Q(std::string(kSpacingItems[static_cast<std::size_t>(s.m_nGroupSpacing[g] == 1)])));
+        const std::optional<PlanChannel> plan = text.empty() ? std::nullopt : PlanChannelOf(text);
+        m_pTable->item(row, 4)->setText(plan ? Q(res::PlanLabel(*plan)) : QString());
+        QString same;
+        for (int other = 0; other < kRows && !text.empty(); ++other) {
+            if (other != row && s.m_strGroupChannel[static_cast<std::size_t>(other / kChannelCount)]
+                                                   [static_cast<std::size_t>(other % kChannelCount)] == text) {
+                same = Q(res::ChannelLabel(other / kChannelCount, other % kChannelCount));
+                break;
+            }
+        }
+        m_pTable->item(row, 5)->setText(same);
+    }
+    m_bFilling = false;
+}
+
+void CChannelTable::ShowNote(const QString& note) {
+    m_pNote->setText(note);
+}
+
+void CChannelTable::Copy() const {
+    const QList<QTableWidgetSelectionRange> ranges = m_pTable->selectedRanges();
+    if (ranges.isEmpty()) {
+        return;
+    }
+    const QTableWidgetSelectionRange& r = ranges.front();
+    QStringList lines;
+    for (int row = r.topRow(); row <= r.bottomRow(); ++row) {
+        QStringList cells;
+        for (int column = r.leftColumn(); column <= r.rightColumn(); ++column) {
+            cells << m_pTable->item(row, column)->text();
+        }
+        lines << cells.join('\t');
+    }
+    QApplication::clipboard()->setText(lines.join('\n'));
+}
+
+std::vector<int> CChannelTable::SelectedRows() const {
+    std::vector<int> rows;
+    for (const QTableWidgetSelectionRange& r : m_pTable->selectedRanges()) {
+        if (r.leftColumn() <= kFrequencyColumn && r.rightColumn() >= kFrequencyColumn) {
+            for (int row = r.topRow(); row <= r.bottomRow(); ++row) {
+                rows.push_back(row);
+            }
+        }
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void CChannelTable::Paste() {
+    const std::vector<int> rows = SelectedRows();
+    if (!m_bEditable || rows.empty()) {
+        return;
+    }
+    // A column (or the first column of a block) fills the frequency cells from the first one selected down; a
+    // single value fills every selected cell.
+    QStringList lines = QApplication::clipboard()->text().split('\n');
+    while (!lines.isEmpty() && lines.back().trimmed().isEmpty()) {
+        lines.removeLast();
+    }
+    if (lines.isEmpty()) {
+        return;
+    }
+    std::vector<ChannelEdit> edits;
+    const int count = lines.size() == 1 ? static_cast<int>(rows.size()) : static_cast<int>(lines.size());
+    for (int i = 0; i < count && rows.front() + i < kRows; ++i) {
+        const int row = lines.size() == 1 ? rows[static_cast<std::size_t>(i)] : rows.front() + i;
+        const QString line = lines[lines.size() == 1 ? 0 : i];
+        edits.push_back({row / kChannelCount, row % kChannelCount, line.section('\t', 0, 0).toStdString()});
+    }
+    m_apply(edits, SettingChange::Of(SettingChange::Command::PasteChannels));
+}
+
+void CChannelTable::Delete() {
+    const std::vector<int> rows = SelectedRows();
+    if (!m_bEditable || rows.empty()) {
+        return;
+    }
+    std::vector<ChannelEdit> edits;
+    for (const int row : rows) {
+        edits.push_back({row / kChannelCount, row % kChannelCount, {}});
+    }
+    m_apply(edits, SettingChange::Of(SettingChange::Command::DeleteChannels));
+}
+
+} // namespace velmar

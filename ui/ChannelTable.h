@@ -1,0 +1,56 @@
+#pragma once
+// View > All Channels: the 64 channels in one table (group, channel, frequency, the group's spacing, the
+// PMR446 or LPD433 channel a frequency is, another channel with the same frequency). Frequency cells are edited
+// in place, copied as tab-separated text, pasted as a column or a block, and emptied with Delete; every change
+// goes through the settings dialog, by the entry rules, as one step of the history. Made when first opened.
+
+#include "RadioSettings.h"
+#include "SettingHistory.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QTableWidget;
+
+namespace velmar {
+
+// A channel the table asks to change: its text as typed ("" empties it).
+struct ChannelEdit {
+    int group = 0;
+    int channel = 0;
+    std::string text;
+};
+
+class CChannelTable : public QDialog {
+public:
+    using Apply = std::function<void(const std::vector<ChannelEdit>& edits, const SettingChange& name)>;
+    CChannelTable(QWidget* parent, Apply apply);
+
+    // Shows `s`; `editable` is false outside "GRUOP", where the table only shows and says why.
+    void Show(const RadioSettings& s, bool editable);
+    QTableWidget* Table() const { return m_pTable; }
+    // What the entry rules made of the last edit, as the status line says it.
+    void ShowNote(const QString& note);
+
+    static constexpr int kFrequencyColumn = 2;
+
+private:
+    void Copy() const;
+    void Paste();
+    void Delete();
+    // The selected cells of the frequency column, top to bottom.
+    std::vector<int> SelectedRows() const;
+
+    Apply m_apply;
+    QLabel* m_pWhy;
+    QLabel* m_pNote;
+    QTableWidget* m_pTable;
+    bool m_bFilling = false;
+    bool m_bEditable = false;
+};
+
+} // namespace velmar
