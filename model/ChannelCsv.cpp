@@ -2,6 +2,7 @@
 
 #include "ChannelEntry.h"
 #include "CodeTables.h"
+#include "SettingLabels.h"
 
 #include <algorithm>
 #include <array>
@@ -155,10 +156,11 @@ struct Row {
     bool moved = false;  // entry moved it onto the grid, or digits past the fifth decimal were cut
     int spacing = -1;    // from Mode: 0 NFM, 1 FM, -1 none
     std::string notKept;
+    std::optional<std::string> name; // as written, trimmed; nullopt without a Name column
 };
 
 struct Columns {
-    int location = -1, frequency = -1, mode = -1, duplex = -1, offset = -1, tone = -1;
+    int location = -1, frequency = -1, mode = -1, duplex = -1, offset = -1, tone = -1, name = -1;
 };
 
 // Duplex, an offset and tones: the common layout has them, this radio keeps none.
@@ -223,7 +225,25 @@ std::optional<CsvNote> JudgeRow(const Record& r, const Columns& c, Row* row) {
     const std::string mode = Lower(Trimmed(Field(r, c.mode)));
     row->spacing = mode == "nfm" ? 0 : mode == "fm" ? 1 : -1;
     row->notKept = NotKeptColumns(r, c);
+    if (c.name >= 0) {
+        row->name = Trimmed(Field(r, c.name));
+    }
     return std::nullopt;
+}
+
+// A field as the layout quotes it: in double quotes, its own doubled, when it holds a comma, a quote, a line
+// break or blanks at either end that a reader would trim.
+std::string CsvField(const std::string& text) {
+    const bool quote = text.find_first_of(",\"\r\n") != std::string::npos ||
+                       (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+    if (!quote) {
+        return text;
+    }
+    std::string field = "\"";
+    for (const char ch : text) {
+        field += ch == '"' ? "\"\"" : std::string(1, ch);
+    }
+    return field + "\"";
 }
 
 } // namespace
@@ -238,7 +258,9 @@ std::string ExportChannelsCsv(const RadioSettings& s) {
                 continue;
             }
             // A stored text is nine characters with five decimals; the layout wants six.
-            csv += std::to_string(g * kChannelCount + c + 1) + "," + ChannelLabel(g * kChannelCount + c) + "," + text +
+            const std::string& name = s.m_strGroupName[gi][static_cast<std::size_t>(c)];
+            csv += std::to_string(g * kChannelCount + c + 1) + "," +
+                   (name.empty() ? ChannelLabel(g * kChannelCount + c) : CsvField(name)) + "," + text +
                    "0,,0.000000,,88.5,88.5,023,NN," + (s.m_nGroupSpacing[gi] == 1 ? "FM" : "NFM") + ",6.25,,,,,,\n";
         }
     }
@@ -256,7 +278,8 @@ CsvRefusal ImportChannelsCsv(std::string_view csv, CsvImport* out) {
     }
     const Columns columns{ColumnOf(header->fields, "Location"), ColumnOf(header->fields, "Frequency"),
                           ColumnOf(header->fields, "Mode"),     ColumnOf(header->fields, "Duplex"),
-                          ColumnOf(header->fields, "Offset"),   ColumnOf(header->fields, "Tone")};
+                          ColumnOf(header->fields, "Offset"),   ColumnOf(header->fields, "Tone"),
+                          ColumnOf(header->fields, "Name")};
     if (columns.location < 0 || columns.frequency < 0) {
         return CsvRefusal::NoHeader;
     }
@@ -317,6 +340,25 @@ CsvRefusal ImportChannelsCsv(std::string_view csv, CsvImport* out) {
         if (!row.notKept.empty()) {
             said(CsvNoteKind::NotKept, row.notKept);
         }
+        if (row.name) {
+            // Export writes "A1".."H8" for a channel without a name: back, they are none again.
+            std::string name = *row.name == ChannelLabel(index) ? std::string() : *row.name;
+            switch (CheckName(name)) {
+            case LabelProblem::None:
+                break;
+            case LabelProblem::TooLong:
+                name = FirstCharacters(name, kNameMaxCharacters);
+                said(CsvNoteKind::NameCut, *row.name, name);
+                break;
+            case LabelProblem::ControlCharacter:
+            case LabelProblem::NotUtf8:
+                said(CsvNoteKind::NameRefused, *row.name);
+                name.clear();
+                break;
+            }
+            result.names[static_cast<std::size_t>(index / kChannelCount)]
+                        [static_cast<std::size_t>(index % kChannelCount)] = std::move(name);
+        }
     }
     for (int g = 0; g < kGroupCount; ++g) {
         int votes[2] = {0, 0};
@@ -371,6 +413,9 @@ void ApplyCsvImport(RadioSettings& s, const CsvImport& in) {
                 const EnteredChannel entered = EnterWholeText(*channel);
                 s.m_strGroupChannel[g][c] = entered.text;
                 s.m_strGroupCode[g][c] = entered.code;
+            }
+            if (const auto& name = in.names[g][c]) {
+                s.m_strGroupName[g][c] = *name;
             }
         }
         if (in.spacing[g]) {

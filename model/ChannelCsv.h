@@ -25,7 +25,8 @@ inline constexpr int kChannelCsvMaxRows = 10000;
 
 // The stored channels of `s` (m_strGroupChannel) as CSV: the header line,
 // then one line per non-empty channel, Location 1 (group A CH1) to 64
-// (group H CH8), Name "A1".."H8", Frequency in MHz with six decimals, Mode NFM
+// (group H CH8), Name the channel's name or, without one, "A1".."H8",
+// Frequency in MHz with six decimals, Mode NFM
 // for a 12.5 kHz group and FM for a 25 kHz group. Lines end in "\n".
 std::string ExportChannelsCsv(const RadioSettings& s);
 
@@ -44,6 +45,8 @@ enum class CsvNoteKind {
     LocationTwice, // otherLine: the earlier row of the same Location, which this one replaces
     NotKept,       // value: the columns this radio cannot keep, "Duplex +, Tone TSQL"
     SameFrequency, // value: the frequency; otherChannel: the channel of the group that has it too
+    NameCut,       // value: the Name as written; other: its first kNameMaxCharacters characters, kept
+    NameRefused,   // value: the Name as written, which holds a control character or is not UTF-8
     // The list as a whole.
     FromZero,        // Locations start at 0: taken in order, Location 0 as group A CH1
     SpacingMajority, // group: its rows' Modes disagree; nfm and fm count them, spacing is what was taken
@@ -65,6 +68,9 @@ struct CsvNote {
 struct CsvImport {
     // Texts to store by [group][channel] (canonical, as entry makes them); nullopt where the file says nothing.
     PerGroup<PerChannel<std::optional<std::string>>> channels{};
+    // Names by [group][channel] where the list has a Name column and a row for the channel; "" for none (and
+    // for the "A1".."H8" that stand for none).
+    PerGroup<PerChannel<std::optional<std::string>>> names{};
     // A group's spacing (0 12.5 kHz, 1 25 kHz) from its rows' Mode (NFM, FM); nullopt where no row says.
     PerGroup<std::optional<int>> spacing{};
     int taken = 0;              // rows taken
@@ -90,7 +96,7 @@ enum class CsvRefusal {
 CsvRefusal ImportChannelsCsv(std::string_view csv, CsvImport* out);
 
 // What the import brings, put into `s` as entry would store it: each channel's
-// text and code, each group's spacing.
+// text, code and name, each group's spacing.
 void ApplyCsvImport(RadioSettings& s, const CsvImport& in);
 
 } // namespace velmar

@@ -57,6 +57,12 @@ struct RadioSettings {
     PerGroup<PerChannel<std::string>> m_strGroupChannel{};
     PerGroup<PerChannel<std::string>> m_strGroupCode{};
 
+    // For the people who use the radios, never for the frame: a title, notes and a name per channel
+    // (SettingLabels.h says what each may hold).
+    std::string m_strTitle;
+    std::string m_strNotes;
+    PerGroup<PerChannel<std::string>> m_strGroupName{};
+
     // Code texts of the options while a frame is assembled.
     std::string m_strButtonLongCode;
     std::string m_strCtcssCode;

@@ -3,6 +3,8 @@
 #include "ChannelEntry.h"
 #include "CodeTables.h"
 #include "ProgrammingFrame.h"
+#include "SettingLabels.h"
+#include "SettingOptions.h"
 #include "TextFile.h"
 
 #include <nlohmann/json.hpp>
@@ -19,30 +21,6 @@ namespace velmar {
 namespace {
 
 using Json = nlohmann::json;
-
-// An option of the file: its list, and the record's index field (none for
-// BCLO, whose record field is the item text itself).
-struct OptionField {
-    const OptionList* list;
-    int RadioSettings::*index;
-};
-
-// In the order the file holds them.
-const std::array<OptionField, 13> kOptionFields{{
-    {&kScanDelayList, &RadioSettings::m_nScanDelay},
-    {&kPttFpList, &RadioSettings::m_nPttFp},
-    {&kBcloList, nullptr},
-    {&kPttTotList, &RadioSettings::m_nPttTot},
-    {&kVoxAttackList, &RadioSettings::m_nVoxAttack},
-    {&kVoxReleaseList, &RadioSettings::m_nVoxRelease},
-    {&kButtonLongList, &RadioSettings::m_nButtonLongTime},
-    {&kPowerSaveList, &RadioSettings::m_nPowerSave},
-    {&kCtcssList, &RadioSettings::m_nCtcss},
-    {&kDcsList, &RadioSettings::m_nDcs},
-    {&kSelfToneList, &RadioSettings::m_nSelfTone},
-    {&kModeList, &RadioSettings::m_nMode},
-    {&kBandList, &RadioSettings::m_nBand},
-}};
 
 constexpr const char* kChannelAllowed = "a frequency of nine characters from 400.00000 to 500.00000 MHz on the "
                                         "6.25 kHz grid, such as 446.00625, or \"\" for none";
@@ -175,7 +153,9 @@ public:
         if (!root.is_object()) {
             return Refuse("the whole file", root, "a JSON object with \"format\": \"velmar-setting\"");
         }
-        return ReadHead(root) && ReadGroups(root, s) && ReadOptions(root, s);
+        return ReadHead(root) && ReadLabel(root, "title", kTitleMaxCharacters, false, s.m_strTitle) &&
+               ReadLabel(root, "notes", kNotesMaxCharacters, true, s.m_strNotes) && ReadGroups(root, s) &&
+               ReadOptions(root, s);
     }
 
     bool Refuse(const std::string& place, const std::string& problem) {
@@ -221,6 +201,34 @@ private:
                                          "up to " + std::to_string(kSettingVersion));
         }
         return true;
+    }
+
+    // An optional text of `object`: absent is "".
+    bool ReadLabel(const Json& object, const char* key, std::size_t most, bool lineBreaks, std::string& out,
+                   const std::string& place = {}) {
+        const Json* value = Member(object, key);
+        return value == nullptr || ReadLabelValue(*value, place.empty() ? key : place, most, lineBreaks, out);
+    }
+    bool ReadLabelValue(const Json& value, const std::string& place, std::size_t most, bool lineBreaks,
+                        std::string& out) {
+        const std::string allowed =
+            "text of up to " + std::to_string(most) + " characters" +
+            (lineBreaks ? ", line breaks and tabs its only control characters" : " without control characters");
+        if (!value.is_string()) {
+            return Refuse(place, value, allowed);
+        }
+        const auto& text = value.get_ref<const std::string&>();
+        switch (CheckLabel(text, most, lineBreaks)) {
+        case LabelProblem::None:
+            out = text;
+            return true;
+        case LabelProblem::TooLong:
+            return Refuse(place, "has " + std::to_string(CharacterCount(text)) + " characters, must be " + allowed);
+        case LabelProblem::ControlCharacter:
+        case LabelProblem::NotUtf8:
+            break;
+        }
+        return Refuse(place, "holds a control character, must be " + allowed);
     }
 
     bool ReadGroups(const Json& root, RadioSettings& s) {
@@ -284,6 +292,24 @@ private:
             s.m_strGroupChannel[static_cast<std::size_t>(g)][static_cast<std::size_t>(c)] = std::move(entered.text);
             s.m_strGroupCode[static_cast<std::size_t>(g)][static_cast<std::size_t>(c)] = std::move(entered.code);
         }
+        return ReadNames(group, place, s.m_strGroupName[static_cast<std::size_t>(g)]);
+    }
+
+    bool ReadNames(const Json& group, const std::string& place, PerChannel<std::string>& names) {
+        const Json* list = Member(group, "names");
+        if (list == nullptr) {
+            return true;
+        }
+        const std::string allowed = "a list of exactly eight names, CH1 to CH8, \"\" for none";
+        if (!list->is_array() || list->size() != kChannelCount) {
+            return Refuse(place + ".names", list, allowed);
+        }
+        for (int c = 0; c < kChannelCount; ++c) {
+            if (!ReadLabelValue((*list)[static_cast<std::size_t>(c)], place + ".names[" + std::to_string(c) + "]",
+                                kNameMaxCharacters, false, names[static_cast<std::size_t>(c)])) {
+                return false;
+            }
+        }
         return true;
     }
 
@@ -292,7 +318,7 @@ private:
         if (options == nullptr || !options->is_object()) {
             return Refuse("options", options, "an object with the 13 options, \"Scan Delay Time\" to \"Band Select\"");
         }
-        for (const OptionField& field : kOptionFields) {
+        for (const SettingOption& field : kSettingOptions) {
             const std::string label(field.list->label);
             const Json* value = Member(*options, label.c_str());
             const int index = value != nullptr && value->is_string()
@@ -319,24 +345,41 @@ private:
 std::string SettingToJson(const RadioSettings& s) {
     // Laid out by hand so that each group stays on one line, as a person
     // reads and edits it; every value is still encoded by the JSON library.
-    std::string text = "{\n  \"format\": " + Quoted(kSettingFormat) +
-                       ",\n  \"version\": " + std::to_string(kSettingVersion) + ",\n  \"groups\": [\n";
+    // Without labels the text is version 1's, byte for byte.
+    const bool labels = HasLabels(s);
+    std::string text =
+        "{\n  \"format\": " + Quoted(kSettingFormat) + ",\n  \"version\": " + (labels ? "2" : "1") + ",\n";
+    if (!s.m_strTitle.empty()) {
+        text += "  \"title\": " + Quoted(s.m_strTitle) + ",\n";
+    }
+    if (!s.m_strNotes.empty()) {
+        text += "  \"notes\": " + Quoted(s.m_strNotes) + ",\n";
+    }
+    text += "  \"groups\": [\n";
+    const auto list = [](const PerChannel<std::string>& texts) {
+        std::string line;
+        for (int c = 0; c < kChannelCount; ++c) {
+            line += (c == 0 ? "" : ", ") + Quoted(texts[static_cast<std::size_t>(c)]);
+        }
+        return line;
+    };
     for (int g = 0; g < kGroupCount; ++g) {
         const auto gi = static_cast<std::size_t>(g);
         text += "    { \"group\": " + Quoted(GroupLetter(g)) +
-                ", \"spacing\": " + Quoted(ItemText(kSpacingList, s.m_nGroupSpacing[gi])) + ", \"channels\": [";
-        for (int c = 0; c < kChannelCount; ++c) {
-            text += (c == 0 ? "" : ", ") + Quoted(s.m_strGroupChannel[gi][static_cast<std::size_t>(c)]);
+                ", \"spacing\": " + Quoted(ItemText(kSpacingList, s.m_nGroupSpacing[gi])) + ", \"channels\": [" +
+                list(s.m_strGroupChannel[gi]) + "]";
+        if (s.m_strGroupName[gi] != PerChannel<std::string>{}) {
+            text += ",\n      \"names\": [" + list(s.m_strGroupName[gi]) + "]";
         }
-        text += g + 1 < kGroupCount ? "] },\n" : "] }\n";
+        text += g + 1 < kGroupCount ? " },\n" : " }\n";
     }
     text += "  ],\n  \"options\": {\n";
-    for (std::size_t i = 0; i < kOptionFields.size(); ++i) {
-        const OptionField& field = kOptionFields[i];
+    for (std::size_t i = 0; i < kSettingOptions.size(); ++i) {
+        const SettingOption& field = kSettingOptions[i];
         const OptionList& list = *field.list;
         const std::string_view item =
             field.index != nullptr ? ItemText(list, s.*field.index) : ItemText(list, FindItem(list, s.m_strBclo));
-        text += "    " + Quoted(list.label) + ": " + Quoted(item) + (i + 1 < kOptionFields.size() ? ",\n" : "\n");
+        text += "    " + Quoted(list.label) + ": " + Quoted(item) + (i + 1 < kSettingOptions.size() ? ",\n" : "\n");
     }
     text += "  }\n}\n";
     return text;
@@ -397,11 +440,12 @@ bool WriteSettingFile(const std::string& path, const RadioSettings& s, std::stri
 }
 
 bool SameSetting(const RadioSettings& a, const RadioSettings& b) {
-    // The frame is the definition of "same": building it on copies compares
-    // exactly what Send would put on the line, checksum included.
+    // The frame is the definition of "same" for what the radio gets: building
+    // it on copies compares exactly what Send would put on the line, checksum
+    // included. The labels travel with the setting, so they count as well.
     RadioSettings ca = a;
     RadioSettings cb = b;
-    return BuildProgrammingFrame(ca).bytes == BuildProgrammingFrame(cb).bytes;
+    return BuildProgrammingFrame(ca).bytes == BuildProgrammingFrame(cb).bytes && SameLabels(a, b);
 }
 
 } // namespace velmar

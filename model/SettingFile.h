@@ -7,6 +7,10 @@
 //                   "channels": ["446.00625", "", "", "", "", "", "", ""] }, ... eight, "A" to "H" ],
 //     "options": { "Scan Delay Time": "OFF", ... the 13 option labels of CodeTables.h } }
 //
+// Version 2 adds, each optional, a "title" and "notes" after "version" and a group's "names" after its
+// channels (eight, "" for none): what SettingLabels.h allows. A setting without them is written as version
+// 1, so a Velmar that knows only version 1 reads it.
+//
 // A channel is its nine-character text as channel entry stores it, or "" for
 // none. Reading is strict: a file is taken whole or not at all. Extra keys are
 // ignored. No shared state: any thread may call these.
@@ -20,7 +24,7 @@
 namespace velmar {
 
 inline constexpr const char* kSettingFormat = "velmar-setting";
-inline constexpr int kSettingVersion = 1;
+inline constexpr int kSettingVersion = 2; // the newest this Velmar reads and writes
 inline constexpr const char* kSettingFileSuffix = ".velmar";
 // A setting is a few kilobytes; anything far larger is no setting file.
 inline constexpr std::size_t kSettingFileMaxBytes = 1024 * 1024;
@@ -50,8 +54,8 @@ bool ReadSettingFile(const std::string& path, RadioSettings* out, std::string* e
 bool WriteSettingFile(const std::string& path, const RadioSettings& s, std::string* error);
 
 // True when the two records would give the same programming frame (every
-// group's codes and spacing, every option); texts in the edits, the current
-// group and work values do not count.
+// group's codes and spacing, every option) and have the same title, notes and
+// names; texts in the edits, the current group and work values do not count.
 bool SameSetting(const RadioSettings& a, const RadioSettings& b);
 
 } // namespace velmar

@@ -4,6 +4,7 @@
 #include "CodeTables.h"
 #include "ProgrammingFrame.h"
 #include "SettingFile.h"
+#include "SettingOptions.h"
 
 #include <algorithm>
 #include <array>
@@ -21,34 +22,9 @@ RadioSettings Settled(RadioSettings s) {
     return s;
 }
 
-// The options as Send codes them, with the item each index stands for.
-struct Option {
-    const OptionList* list;
-    int RadioSettings::*index; // none for BCLO
-};
-constexpr std::array<Option, 13> kOptions{{
-    {&kScanDelayList, &RadioSettings::m_nScanDelay},
-    {&kPttFpList, &RadioSettings::m_nPttFp},
-    {&kBcloList, nullptr},
-    {&kPttTotList, &RadioSettings::m_nPttTot},
-    {&kVoxAttackList, &RadioSettings::m_nVoxAttack},
-    {&kVoxReleaseList, &RadioSettings::m_nVoxRelease},
-    {&kButtonLongList, &RadioSettings::m_nButtonLongTime},
-    {&kPowerSaveList, &RadioSettings::m_nPowerSave},
-    {&kCtcssList, &RadioSettings::m_nCtcss},
-    {&kDcsList, &RadioSettings::m_nDcs},
-    {&kSelfToneList, &RadioSettings::m_nSelfTone},
-    {&kModeList, &RadioSettings::m_nMode},
-    {&kBandList, &RadioSettings::m_nBand},
-}};
-
 std::string Item(const OptionList& list, int index) {
     const auto i = static_cast<std::size_t>(index);
     return i < list.items.size() ? std::string(list.items[i]) : std::string();
-}
-
-std::string OptionItem(const RadioSettings& s, const Option& o) {
-    return o.index == nullptr ? s.m_strBclo : Item(*o.list, s.*o.index);
 }
 
 } // namespace
@@ -79,11 +55,25 @@ std::vector<SettingDifference> CompareSettings(const RadioSettings& before, cons
             }
         }
     }
-    for (const Option& o : kOptions) {
+    const auto label = [&](SettingDifference::Kind kind, int g, int c, const std::string& from, const std::string& to) {
+        if (from != to) {
+            found.push_back({kind, g, c, {}, from, to});
+        }
+    };
+    for (const SettingOption& o : kSettingOptions) {
         const std::string from = OptionItem(before, o);
         const std::string to = OptionItem(after, o);
         if (from != to) {
             found.push_back({SettingDifference::Kind::Option, -1, -1, std::string(o.list->label), from, to});
+        }
+    }
+    label(SettingDifference::Kind::Title, -1, -1, before.m_strTitle, after.m_strTitle);
+    label(SettingDifference::Kind::Notes, -1, -1, before.m_strNotes, after.m_strNotes);
+    for (int g = 0; g < kGroupCount; ++g) {
+        for (int c = 0; c < kChannelCount; ++c) {
+            label(SettingDifference::Kind::Name, g, c,
+                  before.m_strGroupName[static_cast<std::size_t>(g)][static_cast<std::size_t>(c)],
+                  after.m_strGroupName[static_cast<std::size_t>(g)][static_cast<std::size_t>(c)]);
         }
     }
     return found;
@@ -108,9 +98,26 @@ SettingChange DescribeChange(const RadioSettings& before, const RadioSettings& a
     change.group = d.group;
     change.channel = d.channel;
     change.option = d.label;
-    change.kind = d.kind == SettingDifference::Kind::Channel   ? SettingChange::Kind::Channel
-                  : d.kind == SettingDifference::Kind::Spacing ? SettingChange::Kind::Spacing
-                                                               : SettingChange::Kind::Option;
+    switch (d.kind) {
+    case SettingDifference::Kind::Channel:
+        change.kind = SettingChange::Kind::Channel;
+        break;
+    case SettingDifference::Kind::Spacing:
+        change.kind = SettingChange::Kind::Spacing;
+        break;
+    case SettingDifference::Kind::Option:
+        change.kind = SettingChange::Kind::Option;
+        break;
+    case SettingDifference::Kind::Name:
+        change.kind = SettingChange::Kind::Name;
+        break;
+    case SettingDifference::Kind::Title:
+        change.kind = SettingChange::Kind::Title;
+        break;
+    case SettingDifference::Kind::Notes:
+        change.kind = SettingChange::Kind::Notes;
+        break;
+    }
     return change;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // The edit history of a setting, for Undo and Redo: one step per settled change, a step being the whole
 // setting as it stood after the change and a name for what changed. A change counts when it changes the frame
-// Send would write; choosing a group to look at, or a text still being typed, does not. And the comparison of
-// two settings, for naming a step and for comparing with a file or a record of a Send. Plain C++: any thread,
-// one history per thread.
+// Send would write or a label; choosing a group to look at, or a text still being typed, does not. And the comparison
+// of two settings, for naming a step and for comparing with a file or a record of a Send. The labels (a title, notes,
+// names) change no frame but are changes all the same. Plain C++: any thread, one history per thread.
 
 #include "RadioSettings.h"
 
@@ -13,11 +13,20 @@
 
 namespace velmar {
 
-// What one change did, as its name says it: a channel, a group's spacing, an option, several things at once,
-// or a command that did several (named by the command).
+// What one change did, as its name says it: a channel, a group's spacing, an option, a channel's name, the
+// title, the notes, several things at once, or a command that did several (named by the command).
 struct SettingChange {
-    enum class Kind { None, Channel, Spacing, Option, Several, Command } kind = Kind::None;
-    enum class Command { None, FillGroup, ClearGroup, ImportChannels, PasteGroup, PasteChannels, DeleteChannels };
+    enum class Kind { None, Channel, Spacing, Option, Name, Title, Notes, Several, Command } kind = Kind::None;
+    enum class Command {
+        None,
+        FillGroup,
+        ClearGroup,
+        ImportChannels,
+        PasteGroup,
+        PasteChannels,
+        DeleteChannels,
+        Properties
+    };
     int group = -1;
     int channel = -1;
     std::string option; // the option's label
@@ -32,16 +41,16 @@ struct SettingChange {
     }
 };
 
-// The one thing that differs between `before` and `after` in what Send writes; Several when more than one does.
+// The one thing that differs between `before` and `after`; Several when more than one does.
 SettingChange DescribeChange(const RadioSettings& before, const RadioSettings& after);
 
-// Every difference between two settings in what Send writes, by group, channel and option.
+// Every difference between two settings, by group, channel and option: what Send writes, then the labels.
 struct SettingDifference {
-    enum class Kind { Channel, Spacing, Option } kind = Kind::Channel;
+    enum class Kind { Channel, Spacing, Option, Name, Title, Notes } kind = Kind::Channel;
     int group = -1;
     int channel = -1;
     std::string label; // the option's
-    std::string from;  // in `before`: a channel's text ("" for none), a spacing's or an option's item
+    std::string from;  // in `before`: a channel's text or name ("" for none), a spacing's or an option's item
     std::string to;    // in `after`
 };
 std::vector<SettingDifference> CompareSettings(const RadioSettings& before, const RadioSettings& after);

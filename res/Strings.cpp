@@ -1,5 +1,7 @@
 #include "Strings.h"
 
+#include "SettingLabels.h"
+
 #include <algorithm>
 #include <iterator>
 #include <string_view>
@@ -176,6 +178,12 @@ std::string DescribeCsvNote(const CsvNote& n) {
         return at + n.value + " not kept: this radio has no such setting";
     case CsvNoteKind::SameFrequency:
         return at + n.value + " is the frequency of " + ChannelName(n.group, n.otherChannel) + " too";
+    case CsvNoteKind::NameCut:
+        return at + "the Name \"" + n.value + "\" has more than " + std::to_string(kNameMaxCharacters) +
+               " characters: \"" + n.other + "\" kept";
+    case CsvNoteKind::NameRefused:
+        // The Name itself is not repeated: what it holds may not print.
+        return at + "the Name holds a control character or is not UTF-8 text, not kept";
     case CsvNoteKind::FromZero:
         return "The Locations start at 0: taken in order, Location 0 as Group A CH1";
     case CsvNoteKind::SpacingMajority:

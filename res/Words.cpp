@@ -45,6 +45,9 @@ Options:
   FILE.velmar      open this setting file at start
       --port DEV   use the serial device DEV as COM1 for this run (a USB
                    cable such as /dev/ttyUSB0, or a pseudo-terminal)
+      --card OUT.pdf  write the channel card of FILE.velmar to OUT.pdf and
+                   exit, without a window: 0 when written, 2 when the file
+                   is refused, 1 when the card cannot be written
   -h, --help       display this help and exit
       --version    output version information and exit
 
@@ -214,6 +217,12 @@ std::string ChangeName(const SettingChange& c) {
         return "Channel Spacing of " + GroupName(c.group);
     case SettingChange::Kind::Option:
         return c.option;
+    case SettingChange::Kind::Name:
+        return "Name of " + Ch(c.channel) + " of " + GroupName(c.group);
+    case SettingChange::Kind::Title:
+        return "Title";
+    case SettingChange::Kind::Notes:
+        return "Notes";
     case SettingChange::Kind::Several:
         return "Changes";
     case SettingChange::Kind::Command:
@@ -230,6 +239,8 @@ std::string ChangeName(const SettingChange& c) {
             return "Paste";
         case SettingChange::Command::DeleteChannels:
             return "Delete";
+        case SettingChange::Command::Properties:
+            return "Properties";
         case SettingChange::Command::None:
             break;
         }
@@ -266,6 +277,37 @@ std::string TypedNote(int group, int channel, const TypedChannel& t) {
     return {};
 }
 
+std::string LabelRefused(std::string_view what, LabelProblem problem, std::size_t most) {
+    if (problem == LabelProblem::TooLong) {
+        return S(what) + " has more than " + std::to_string(most) + " characters: shorten it to keep it.";
+    }
+    return S(what) + " holds a control character: take it out to keep it.";
+}
+
+std::string CardGroupHeading(int group, std::string_view spacing) {
+    return GroupName(group) + "    " + S(spacing);
+}
+
+std::string CardMade(std::string_view date) {
+    return "Made " + S(date) + " with Velmar";
+}
+
+std::string CardWritten(std::string_view file) {
+    return "Channel card written to " + S(file);
+}
+
+std::string CardNotWritten(std::string_view why) {
+    return "The channel card was not written: " + S(why);
+}
+
+std::string NameNote(int group, int channel, LabelProblem problem) {
+    const std::string where = GroupName(group) + " " + Ch(channel) + ": ";
+    if (problem == LabelProblem::TooLong) {
+        return where + "a name has up to " + std::to_string(kNameMaxCharacters) + " characters, not taken";
+    }
+    return where + "a name holds no control characters, not taken";
+}
+
 std::string PasteNote(const std::vector<std::string>& said) {
     std::string note;
     for (const std::string& s : said) {
@@ -296,6 +338,28 @@ std::string Differences(std::size_t count, std::string_view file) {
            " to the setting shown: see the details.";
 }
 
+namespace {
+
+// A label in a line of its own kind: quoted, on one line, long notes cut short (the file holds them whole).
+std::string QuotedLabel(const std::string& text) {
+    if (text.empty()) {
+        return "none";
+    }
+    std::string line;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char ch = static_cast<unsigned char>(text[i]);
+        if ((ch & 0xc0) != 0x80 && ++characters > 40) {
+            line += "\u2026";
+            break;
+        }
+        line += ch == '\n' || ch == '\t' ? ' ' : static_cast<char>(ch);
+    }
+    return "\u201c" + line + "\u201d";
+}
+
+} // namespace
+
 std::string DescribeDifference(const SettingDifference& d) {
     const auto shown = [](const std::string& text) { return text.empty() ? std::string("empty") : text; };
     switch (d.kind) {
@@ -305,6 +369,13 @@ std::string DescribeDifference(const SettingDifference& d) {
         return GroupName(d.group) + " " + d.label + ": " + d.from + " \u2192 " + d.to;
     case SettingDifference::Kind::Option:
         break;
+    case SettingDifference::Kind::Name:
+        return GroupName(d.group) + " " + Ch(d.channel) + " name: " + QuotedLabel(d.from) + " \u2192 " +
+               QuotedLabel(d.to);
+    case SettingDifference::Kind::Title:
+        return "Title: " + QuotedLabel(d.from) + " \u2192 " + QuotedLabel(d.to);
+    case SettingDifference::Kind::Notes:
+        return "Notes: " + QuotedLabel(d.from) + " \u2192 " + QuotedLabel(d.to);
     }
     return d.label + ": " + d.from + " \u2192 " + d.to;
 }

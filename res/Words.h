@@ -7,6 +7,7 @@
 #include "ChannelPlans.h"
 #include "SentHistory.h"
 #include "SettingHistory.h"
+#include "SettingLabels.h"
 
 #include <cstdint>
 #include <span>
@@ -24,6 +25,9 @@ inline constexpr const char* kMenuSave = "&Save";
 inline constexpr const char* kMenuSaveAs = "Save &As\u2026";
 inline constexpr const char* kMenuImport = "&Import Channels (CSV)\u2026";
 inline constexpr const char* kMenuExport = "&Export Channels (CSV)\u2026";
+inline constexpr const char* kMenuProperties = "Propert&ies\u2026";
+inline constexpr const char* kMenuExportCard = "Export Channel Car&d\u2026";
+inline constexpr const char* kMenuPrintCard = "&Print Channel Card\u2026";
 inline constexpr const char* kMenuQuit = "&Quit";
 inline constexpr const char* kMenuPort = "&Port";
 inline constexpr const char* kMenuOtherDevice = "&Other Device\u2026";
@@ -63,6 +67,29 @@ inline constexpr const char* kExportTitle = "Export Channels";
 inline constexpr const char* kOpenSentTitle = "Open a Sent Setting";
 inline constexpr const char* kNewSettingName = "setting.velmar";
 inline constexpr const char* kNewListName = "channels.csv";
+inline constexpr const char* kPdfFilter = "PDF documents (*.pdf)";
+inline constexpr const char* kExportCardTitle = "Export Channel Card";
+inline constexpr const char* kNewCardName = "channel-card.pdf";
+
+// File > Properties: what the radio does not store.
+inline constexpr const char* kPropertiesTitle = "Properties";
+inline constexpr const char* kPropertiesLabelTitle = "&Title:";
+inline constexpr const char* kPropertiesLabelNotes = "&Notes:";
+inline constexpr const char* kPropertiesWhat =
+    "The title, the notes and the channels' names travel with the setting file and go on the channel card; "
+    "the radio does not store them.";
+std::string LabelRefused(std::string_view what, LabelProblem problem, std::size_t most); // "The title has ..."
+
+// The channel card.
+inline constexpr const char* kCardUntitled = "Channel card";
+inline constexpr const char* kCardNotes = "Notes";
+inline constexpr const char* kCardNoChannels = "No channel has a frequency.";
+inline constexpr const char* kCardModeOwnChannels =
+    "In this mode the radio uses its own channels: the groups below are not in use until \"GRUOP\" is chosen.";
+std::string CardGroupHeading(int group, std::string_view spacing); // "Group A    12.5Khz"
+std::string CardMade(std::string_view date);                       // "Made 2026-12-07 with Velmar"
+std::string CardWritten(std::string_view file);
+std::string CardNotWritten(std::string_view why);
 
 // The window's title: "Velmar", "Velmar - club.velmar *".
 inline constexpr const char* kAppTitle = "Velmar";
@@ -114,12 +141,15 @@ inline constexpr const char* kChannelCommandsWhy = "The channels are programmed 
 // Pasting a group and editing the channel table: what the entry rules made of each text.
 std::string PasteNote(const std::vector<std::string>& said);
 std::string TypedNote(int group, int channel, const TypedChannel& typed);
+// A name the entry did not take.
+std::string NameNote(int group, int channel, LabelProblem problem);
 
 // The channel table.
 inline constexpr const char* kAllChannelsTitle = "All Channels";
 inline constexpr const char* kColumnGroup = "Group";
 inline constexpr const char* kColumnChannel = "CH";
 inline constexpr const char* kColumnFrequency = "Frequency";
+inline constexpr const char* kColumnName = "Name";
 inline constexpr const char* kColumnSpacing = "Spacing";
 inline constexpr const char* kColumnPlan = "Plan";
 inline constexpr const char* kColumnSameAs = "Same as";

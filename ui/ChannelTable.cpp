@@ -31,7 +31,7 @@ QString Q(const std::string& text) {
 
 CChannelTable::CChannelTable(QWidget* parent, Apply apply)
     : QDialog(parent), m_apply(std::move(apply)), m_pWhy(new QLabel(this)), m_pNote(new QLabel(this)),
-      m_pTable(new QTableWidget(kRows, 6, this)) {
+      m_pTable(new QTableWidget(kRows, 7, this)) {
     setWindowTitle(FromUtf8(res::kAllChannelsTitle));
     auto* layout = new QVBoxLayout(this);
     m_pWhy->setText(FromUtf8(res::kChannelCommandsWhy));
@@ -44,16 +44,17 @@ CChannelTable::CChannelTable(QWidget* parent, Apply apply)
     layout->addWidget(m_pNote);
     m_pTable->setAccessibleName(FromUtf8(res::kAllChannelsTitle));
     m_pTable->setHorizontalHeaderLabels({FromUtf8(res::kColumnGroup), FromUtf8(res::kColumnChannel),
-                                         FromUtf8(res::kColumnFrequency), FromUtf8(res::kColumnSpacing),
-                                         FromUtf8(res::kColumnPlan), FromUtf8(res::kColumnSameAs)});
+                                         FromUtf8(res::kColumnFrequency), FromUtf8(res::kColumnName),
+                                         FromUtf8(res::kColumnSpacing), FromUtf8(res::kColumnPlan),
+                                         FromUtf8(res::kColumnSameAs)});
     m_pTable->verticalHeader()->hide();
     m_pTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_pTable->verticalHeader()->setDefaultSectionSize(m_pTable->fontMetrics().height() + 6);
     // Columns fit their widest text, measured once from texts as wide as any the table shows: measuring the
     // cells on every change costs a tenth of a second when the 384 of them are filled.
     const QFontMetrics metrics = m_pTable->fontMetrics();
-    const char* widest[] = {"Group", "CH", "446.00625", "12.5Khz", "PMR446 16", "H8"};
-    for (int column = 0; column < 6; ++column) {
+    const char* widest[] = {"Group", "CH", "446.00625", "Kitchen at the g", "12.5Khz", "PMR446 16", "H8"};
+    for (int column = 0; column < m_pTable->columnCount(); ++column) {
         const QString header = m_pTable->horizontalHeaderItem(column)->text();
         m_pTable->setColumnWidth(column, std::max(metrics.horizontalAdvance(QString::fromLatin1(widest[column])),
                                                   metrics.horizontalAdvance(header)) +
@@ -72,10 +73,12 @@ CChannelTable::CChannelTable(QWidget* parent, Apply apply)
         m_pTable->item(row, 0)->setText(QString(QChar('A' + row / kChannelCount)));
         m_pTable->item(row, 1)->setText(QString::number(row % kChannelCount + 1));
     }
-    // A frequency typed into a cell is entered when the cell is left, as an edit's is.
+    // A frequency or a name typed into a cell is entered when the cell is left, as an edit's is.
     QObject::connect(m_pTable, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        if (!m_bFilling && item->column() == kFrequencyColumn) {
-            m_apply({{item->row() / kChannelCount, item->row() % kChannelCount, item->text().toStdString()}}, {});
+        if (!m_bFilling && (item->column() == kFrequencyColumn || item->column() == kNameColumn)) {
+            m_apply({{item->row() / kChannelCount, item->row() % kChannelCount, item->text().toStdString(),
+                      item->column() == kNameColumn}},
+                    {});
         }
     });
     // Like a spreadsheet: a selection copies as tab-separated text, a column pastes down, Delete empties. An
@@ -106,7 +109,7 @@ CChannelTable::CChannelTable(QWidget* parent, Apply apply)
     key(QKeySequence::Paste, [this] { Paste(); });
     key(QKeySequence::Delete, [this] { Delete(); });
     key(QKeySequence(Qt::Key_Backspace), [this] { Delete(); });
-    resize(440, 640);
+    resize(560, 640);
 }
 
 void CChannelTable::Show(const RadioSettings& s, bool editable) {
@@ -117,14 +120,15 @@ void CChannelTable::Show(const RadioSettings& s, bool editable) {
         const auto g = static_cast<std::size_t>(row / kChannelCount);
         const auto c = static_cast<std::size_t>(row % kChannelCount);
         const std::string& text = s.m_strGroupChannel[g][c];
-        QTableWidgetItem* frequency = m_pTable->item(row, kFrequencyColumn);
-        frequency->setText(Q(text));
-        frequency->setFlags(editable ? frequency->flags() | Qt::ItemIsEditable
-                                     : frequency->flags() & ~Qt::ItemIsEditable);
-        m_pTable->item(row, 3)->setText(
+        for (const int column : {kFrequencyColumn, kNameColumn}) {
+            QTableWidgetItem* item = m_pTable->item(row, column);
+            item->setText(Q(column == kFrequencyColumn ? text : s.m_strGroupName[g][c]));
+            item->setFlags(editable ? item->flags() | Qt::ItemIsEditable : item->flags() & ~Qt::ItemIsEditable);
+        }
+        m_pTable->item(row, 4)->setText(
             Q(std::string(kSpacingItems[static_cast<std::size_t>(s.m_nGroupSpacing[g] == 1)])));
         const std::optional<PlanChannel> plan = text.empty() ? std::nullopt : PlanChannelOf(text);
-        m_pTable->item(row, 4)->setText(plan ? Q(res::PlanLabel(*plan)) : QString());
+        m_pTable->item(row, 5)->setText(plan ? Q(res::PlanLabel(*plan)) : QString());
         QString same;
         for (int other = 0; other < kRows && !text.empty(); ++other) {
             if (other != row && s.m_strGroupChannel[static_cast<std::size_t>(other / kChannelCount)]
@@ -133,13 +137,17 @@ void CChannelTable::Show(const RadioSettings& s, bool editable) {
                 break;
             }
         }
-        m_pTable->item(row, 5)->setText(same);
+        m_pTable->item(row, 6)->setText(same);
     }
     m_bFilling = false;
 }
 
 void CChannelTable::ShowNote(const QString& note) {
     m_pNote->setText(note);
+}
+
+QString CChannelTable::NoteText() const {
+    return m_pNote->text();
 }
 
 void CChannelTable::Copy() const {
@@ -159,53 +167,76 @@ void CChannelTable::Copy() const {
     QApplication::clipboard()->setText(lines.join('\n'));
 }
 
-std::vector<int> CChannelTable::SelectedRows() const {
-    std::vector<int> rows;
-    for (const QTableWidgetSelectionRange& r : m_pTable->selectedRanges()) {
-        if (r.leftColumn() <= kFrequencyColumn && r.rightColumn() >= kFrequencyColumn) {
-            for (int row = r.topRow(); row <= r.bottomRow(); ++row) {
-                rows.push_back(row);
+std::vector<ChannelEdit> CChannelTable::SelectedCells() const {
+    std::vector<ChannelEdit> cells;
+    QList<QTableWidgetSelectionRange> ranges = m_pTable->selectedRanges();
+    std::sort(ranges.begin(), ranges.end(), [](const auto& a, const auto& b) { return a.topRow() < b.topRow(); });
+    for (const QTableWidgetSelectionRange& r : ranges) {
+        for (int row = r.topRow(); row <= r.bottomRow(); ++row) {
+            for (const int column : {kFrequencyColumn, kNameColumn}) {
+                if (r.leftColumn() <= column && column <= r.rightColumn()) {
+                    cells.push_back({row / kChannelCount, row % kChannelCount, {}, column == kNameColumn});
+                }
             }
         }
     }
-    std::sort(rows.begin(), rows.end());
-    return rows;
+    return cells;
 }
 
 void CChannelTable::Paste() {
-    const std::vector<int> rows = SelectedRows();
-    if (!m_bEditable || rows.empty()) {
-        return;
-    }
-    // A column (or the first column of a block) fills the frequency cells from the first one selected down; a
-    // single value fills every selected cell.
-    QStringList lines = QApplication::clipboard()->text().split('\n');
+    const QList<QTableWidgetSelectionRange> ranges = m_pTable->selectedRanges();
+    // Spreadsheets on other systems end their lines in "\r\n".
+    QStringList lines = QApplication::clipboard()->text().remove('\r').split('\n');
     while (!lines.isEmpty() && lines.back().trimmed().isEmpty()) {
         lines.removeLast();
     }
-    if (lines.isEmpty()) {
+    if (!m_bEditable || ranges.isEmpty() || lines.isEmpty()) {
         return;
     }
     std::vector<ChannelEdit> edits;
-    const int count = lines.size() == 1 ? static_cast<int>(rows.size()) : static_cast<int>(lines.size());
-    for (int i = 0; i < count && rows.front() + i < kRows; ++i) {
-        const int row = lines.size() == 1 ? rows[static_cast<std::size_t>(i)] : rows.front() + i;
-        const QString line = lines[lines.size() == 1 ? 0 : i];
-        edits.push_back({row / kChannelCount, row % kChannelCount, line.section('\t', 0, 0).toStdString()});
+    if (lines.size() == 1 && !lines[0].contains('\t')) {
+        // One value fills every selected cell.
+        edits = SelectedCells();
+        for (ChannelEdit& e : edits) {
+            e.text = lines[0].trimmed().toStdString();
+        }
+    } else {
+        // A column or a block lands from the first selected cell on, each value in the column it falls in; what
+        // falls on the columns that are not edited (group, spacing, ...) is passed over.
+        int top = kRows, left = 0;
+        for (const QTableWidgetSelectionRange& r : ranges) {
+            if (r.topRow() < top) {
+                top = r.topRow();
+                left = r.leftColumn();
+            }
+        }
+        const bool column = std::none_of(lines.begin(), lines.end(), [](const QString& l) { return l.contains('\t'); });
+        if (column && left != kNameColumn) {
+            left = kFrequencyColumn; // a list of frequencies onto whole rows
+        }
+        for (int i = 0; i < lines.size() && top + i < kRows; ++i) {
+            const QStringList values = lines[i].split('\t');
+            for (int k = 0; k < values.size(); ++k) {
+                const int at = left + k;
+                if (at == kFrequencyColumn || at == kNameColumn) {
+                    const int row = top + i;
+                    edits.push_back({row / kChannelCount, row % kChannelCount,
+                                     (at == kNameColumn ? values[k] : values[k].trimmed()).toStdString(),
+                                     at == kNameColumn});
+                }
+            }
+        }
     }
-    m_apply(edits, SettingChange::Of(SettingChange::Command::PasteChannels));
+    if (!edits.empty()) {
+        m_apply(edits, SettingChange::Of(SettingChange::Command::PasteChannels));
+    }
 }
 
 void CChannelTable::Delete() {
-    const std::vector<int> rows = SelectedRows();
-    if (!m_bEditable || rows.empty()) {
-        return;
+    std::vector<ChannelEdit> edits = SelectedCells();
+    if (m_bEditable && !edits.empty()) {
+        m_apply(edits, SettingChange::Of(SettingChange::Command::DeleteChannels));
     }
-    std::vector<ChannelEdit> edits;
-    for (const int row : rows) {
-        edits.push_back({row / kChannelCount, row % kChannelCount, {}});
-    }
-    m_apply(edits, SettingChange::Of(SettingChange::Command::DeleteChannels));
 }
 
 } // namespace velmar

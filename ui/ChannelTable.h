@@ -1,8 +1,9 @@
 #pragma once
-// View > All Channels: the 64 channels in one table (group, channel, frequency, the group's spacing, the
-// PMR446 or LPD433 channel a frequency is, another channel with the same frequency). Frequency cells are edited
-// in place, copied as tab-separated text, pasted as a column or a block, and emptied with Delete; every change
-// goes through the settings dialog, by the entry rules, as one step of the history. Made when first opened.
+// View > All Channels: the 64 channels in one table (group, channel, frequency, name, the group's spacing,
+// the PMR446 or LPD433 channel a frequency is, another channel with the same frequency). Frequency and name
+// cells are edited in place, copied as tab-separated text, pasted as a column or a block, and emptied with
+// Delete; every change goes through the settings dialog, by the entry rules, as one step of the history. Made
+// when first opened.
 
 #include "RadioSettings.h"
 #include "SettingHistory.h"
@@ -18,11 +19,12 @@ class QTableWidget;
 
 namespace velmar {
 
-// A channel the table asks to change: its text as typed ("" empties it).
+// A channel the table asks to change: its frequency or its name as typed ("" empties it).
 struct ChannelEdit {
     int group = 0;
     int channel = 0;
     std::string text;
+    bool name = false;
 };
 
 class CChannelTable : public QDialog {
@@ -35,15 +37,17 @@ public:
     QTableWidget* Table() const { return m_pTable; }
     // What the entry rules made of the last edit, as the status line says it.
     void ShowNote(const QString& note);
+    QString NoteText() const;
 
     static constexpr int kFrequencyColumn = 2;
+    static constexpr int kNameColumn = 3;
 
 private:
     void Copy() const;
     void Paste();
     void Delete();
-    // The selected cells of the frequency column, top to bottom.
-    std::vector<int> SelectedRows() const;
+    // The selected cells that may be edited (frequencies and names), top to bottom, left to right.
+    std::vector<ChannelEdit> SelectedCells() const;
 
     Apply m_apply;
     QLabel* m_pWhy;

@@ -1,8 +1,15 @@
 #include "Orv.h"
 
+#include "ChannelCard.h"
 #include "OrvDlg.h"
 #include "Resource.h"
 #include "Words.h"
+
+#include "SettingFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <set>
@@ -46,6 +53,13 @@ StartOptions ParseCommandLine(const std::vector<std::string>& args) {
                 break;
             }
             options.port = QString::fromLocal8Bit(joined ? arg.substr(7).c_str() : args[++i].c_str());
+        } else if (arg == "--card" || arg.rfind("--card=", 0) == 0) {
+            const bool joined = arg.size() > 6;
+            if (!joined && i + 1 >= args.size()) {
+                options.error = "--card needs the PDF file to write";
+                break;
+            }
+            options.card = QString::fromLocal8Bit(joined ? arg.substr(7).c_str() : args[++i].c_str());
         } else if (arg.rfind("--", 0) == 0) {
             options.error = "unknown option " + arg;
         } else if (arg.rfind("-", 0) == 0) {
@@ -56,8 +70,36 @@ StartOptions ParseCommandLine(const std::vector<std::string>& args) {
             options.file = QString::fromLocal8Bit(arg.c_str());
         }
     }
+    if (options.error.empty() && !options.card.isEmpty() && options.file.isEmpty()) {
+        options.error = "--card needs a FILE.velmar to make the card of";
+    }
     return options;
 }
+
+namespace {
+
+// velmar --card OUT.pdf FILE.velmar: for scripts, so no display is needed. 0 when written, 2 when the setting
+// file is refused, 1 when the card cannot be written.
+int MakeCard(int& argc, char** argv, const StartOptions& options) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    RadioSettings setting;
+    std::string error;
+    if (!ReadSettingFile(QFile::encodeName(options.file).toStdString(), &setting, &error)) {
+        std::fprintf(stderr, "velmar: %s\n", error.c_str());
+        return 2;
+    }
+    const QString title = setting.m_strTitle.empty() ? QFileInfo(options.file).completeBaseName()
+                                                     : QString::fromStdString(setting.m_strTitle);
+    QString why;
+    if (!WriteChannelCardPdf(options.card, setting, {title, QDate::currentDate()}, &why)) {
+        std::fprintf(stderr, "velmar: %s\n", res::CardNotWritten(why.toStdString()).c_str());
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
 
 int AfxWinMain(int& argc, char** argv) {
     const StartOptions options = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
@@ -72,6 +114,9 @@ int AfxWinMain(int& argc, char** argv) {
     if (options.version) {
         std::printf("velmar %s\n", VELMAR_VERSION);
         return 0;
+    }
+    if (!options.card.isEmpty()) {
+        return MakeCard(argc, argv, options);
     }
     theApp.m_strStartFile = options.file;
     theApp.m_strPort = options.port;

@@ -27,6 +27,7 @@ struct StartOptions {
     bool version = false;
     QString file;
     QString port;      // --port DEV
+    QString card;      // --card OUT.pdf: make the channel card of `file` and end, no window
     std::string error; // a bad command line, said on the terminal
 };
 StartOptions ParseCommandLine(const std::vector<std::string>& args);

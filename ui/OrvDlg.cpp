@@ -91,6 +91,14 @@ void COrvDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Radio(pDX, IDC_SPACING_12K5, r.m_nSpacing);
     DDX_Radio(pDX, IDC_MODE_PMR, r.m_nMode);
     DDX_CBIndex(pDX, IDC_BAND, r.m_nBand);
+    // A channel's name is no control of its own: the edit shows it as its tooltip.
+    if (!pDX->m_bSaveAndValidate && GroupInRange()) {
+        for (int c = 0; c < kChannelCount; ++c) {
+            GetDlgItem(IDC_CH1 + c)
+                ->setToolTip(QString::fromStdString(
+                    r.m_strGroupName[static_cast<std::size_t>(r.m_nGroup)][static_cast<std::size_t>(c)]));
+        }
+    }
 }
 
 bool COrvDlg::OnInitDialog() {

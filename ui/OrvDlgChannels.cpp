@@ -9,6 +9,7 @@
 #include "ChannelPlans.h"
 #include "GroupSelection.h"
 #include "ResourceLoader.h"
+#include "SettingLabels.h"
 #include "Words.h"
 
 #include <QApplication>
@@ -88,12 +89,21 @@ void COrvDlg::EnterChannels(const std::vector<ChannelEdit>& edits, const Setting
     }
     std::vector<std::string> said;
     for (const ChannelEdit& e : edits) {
+        const auto g = static_cast<std::size_t>(e.group), c = static_cast<std::size_t>(e.channel);
+        if (e.name) {
+            const LabelProblem problem = CheckName(e.text);
+            if (problem == LabelProblem::None) {
+                m_record.m_strGroupName[g][c] = e.text;
+            } else {
+                said.push_back(res::NameNote(e.group, e.channel, problem));
+            }
+            continue;
+        }
         const TypedChannel typed = EnterTypedText(e.text);
         if (const std::string note = res::TypedNote(e.group, e.channel, typed); !note.empty()) {
             said.push_back(note);
         }
         if (!typed.refused) {
-            const auto g = static_cast<std::size_t>(e.group), c = static_cast<std::size_t>(e.channel);
             m_record.m_strGroupChannel[g][c] = typed.stored.text;
             m_record.m_strGroupCode[g][c] = typed.stored.code;
         }

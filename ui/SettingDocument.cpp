@@ -1,5 +1,7 @@
 #include "SettingDocument.h"
 
+#include "ChannelCard.h"
+#include "PropertiesDlg.h"
 #include "Resource.h"
 #include "ResourceLoader.h"
 #include "WinApp.h"
@@ -19,6 +21,9 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QUrl>
 #include <QWidget>
 
@@ -82,6 +87,10 @@ void CSettingDocument::FillFileMenu(QMenu* menu, const std::function<void()>& qu
     menu->addSeparator();
     menu->addAction(FromUtf8(res::kMenuImport), this, [this] { OnImport(); });
     menu->addAction(FromUtf8(res::kMenuExport), this, [this] { OnExport(); });
+    menu->addSeparator();
+    menu->addAction(FromUtf8(res::kMenuProperties), this, [this] { OnProperties(); });
+    menu->addAction(FromUtf8(res::kMenuExportCard), this, [this] { OnExportCard(); });
+    menu->addAction(FromUtf8(res::kMenuPrintCard), this, [this] { OnPrintCard(); });
     menu->addSeparator();
     QAction* quitAction = menu->addAction(FromUtf8(res::kMenuQuit), this, quit);
     quitAction->setShortcut(QKeySequence::Quit);
@@ -444,6 +453,80 @@ void CSettingDocument::OnExport() {
                                      QDir::home().filePath(FromUtf8(res::kNewListName)), FromUtf8(res::kCsvFilter));
     if (!path.isEmpty()) {
         Export(WithSuffix(path, kChannelCsvSuffix));
+    }
+}
+
+bool CSettingDocument::SetProperties(const QString& title, const QString& notes) {
+    RadioSettings setting;
+    if (!m_view.SettledSetting(&setting)) {
+        return false;
+    }
+    if (const QString refusal = CPropertiesDlg::Refusal(title, notes); !refusal.isEmpty()) {
+        m_view.Ask(refusal);
+        return false;
+    }
+    const bool both = setting.m_strTitle != title.toStdString() && setting.m_strNotes != notes.toStdString();
+    setting.m_strTitle = title.toStdString();
+    setting.m_strNotes = notes.toStdString();
+    if (both) {
+        m_nextStep = SettingChange::Of(SettingChange::Command::Properties);
+    }
+    m_view.ShowSetting(setting);
+    Changed();
+    return true;
+}
+
+void CSettingDocument::OnProperties() {
+    const RadioSettings shown = m_view.ShownSetting();
+    CPropertiesDlg dialog(m_view.Window(), Q(shown.m_strTitle), Q(shown.m_strNotes));
+    if (dialog.exec() == QDialog::Accepted) {
+        SetProperties(dialog.Title(), dialog.Notes());
+    }
+}
+
+QString CSettingDocument::CardTitle(const RadioSettings& setting) const {
+    if (!setting.m_strTitle.empty()) {
+        return Q(setting.m_strTitle);
+    }
+    return m_strFile.isEmpty() ? FromUtf8(res::kCardUntitled) : QFileInfo(m_strFile).completeBaseName();
+}
+
+bool CSettingDocument::ExportCard(const QString& path) {
+    RadioSettings setting;
+    if (!m_view.SettledSetting(&setting)) {
+        return false;
+    }
+    QString error;
+    if (!WriteChannelCardPdf(path, setting, {CardTitle(setting), QDate::currentDate()}, &error)) {
+        m_view.Ask(Q(res::CardNotWritten(error.toStdString())));
+        return false;
+    }
+    m_view.Say(Q(res::CardWritten(Local(FileName(path)))));
+    return true;
+}
+
+void CSettingDocument::OnExportCard() {
+    const QString dir = m_strFile.isEmpty() ? QDir::homePath() : QFileInfo(m_strFile).path();
+    const QString path =
+        QFileDialog::getSaveFileName(m_view.Window(), FromUtf8(res::kExportCardTitle),
+                                     QDir(dir).filePath(FromUtf8(res::kNewCardName)), FromUtf8(res::kPdfFilter));
+    if (!path.isEmpty()) {
+        ExportCard(WithSuffix(path, QStringLiteral(".pdf")));
+    }
+}
+
+void CSettingDocument::OnPrintCard() {
+    RadioSettings setting;
+    if (!m_view.SettledSetting(&setting)) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(CardOnLetter() ? QPageSize::Letter : QPageSize::A4));
+    printer.setDocName(CardTitle(setting));
+    QPrintDialog dialog(&printer, m_view.Window());
+    if (dialog.exec() == QDialog::Accepted) {
+        QPainter painter(&printer);
+        PaintChannelCard(painter, printer, setting, {CardTitle(setting), QDate::currentDate()});
     }
 }
 

@@ -45,8 +45,9 @@ public:
     // A clean end: unsaved work kept against a crash is not offered again.
     ~CSettingDocument() override;
 
-    // The File menu's entries (New, Open, Open Recent with Sent…, Save, Save As, Compare, Import, Export, then
-    // `quit`) and the Edit menu's Undo and Redo, their shortcuts working anywhere in the window.
+    // The File menu's entries (New, Open, Open Recent with Sent…, Save, Save As, Compare, Import, Export,
+    // Properties, the channel card, then `quit`) and the Edit menu's Undo and Redo, their shortcuts working anywhere in
+    // the window.
     void FillFileMenu(QMenu* menu, const std::function<void()>& quit);
     void FillEditMenu(QMenu* menu);
     // Undo and Redo work by their shortcuts in `window` too (a second window on the same setting).
@@ -77,6 +78,13 @@ public:
     bool Save(const QString& path);
     bool Import(const QString& path);
     bool Export(const QString& path);
+    // File > Properties: the title and the notes, one step of the history; false (a box said why) when one of
+    // them cannot be kept.
+    bool SetProperties(const QString& title, const QString& notes);
+    // File > Export Channel Card: the shown setting's card as a PDF at `path`.
+    bool ExportCard(const QString& path);
+    // The name a card of the shown setting goes by: its title, else its file's name.
+    QString CardTitle(const RadioSettings& setting) const;
     // The one setting file among dropped things, if there is exactly one.
     static QString DroppedSettingFile(const QMimeData* data);
 
@@ -97,6 +105,9 @@ private:
     void OnImport();
     void OnExport();
     void OnOpenSent();
+    void OnProperties();
+    void OnExportCard();
+    void OnPrintCard();
     void OnCompareWith();
     void OnCompareWithLastSent();
     void Show(const RadioSettings& setting);

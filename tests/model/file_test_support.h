@@ -47,6 +47,22 @@ inline RadioSettings RandomSetting(unsigned seed) {
     return s;
 }
 
+// RandomSetting(seed) with a title, notes and names for about a third of the channels that have a frequency.
+inline RadioSettings RandomLabelledSetting(unsigned seed) {
+    RadioSettings s = RandomSetting(seed);
+    const char* names[] = {"Kitchen", "Gate, north", "\"Medic\"", "K\u00fcche", "\U0001F691 Medic", "16 characters!!!"};
+    s.m_strTitle = "Camp " + std::to_string(seed) + " \u2013 Z\u00fcrich";
+    s.m_strNotes = "Call the gate first.\nMedic: \"B2\"\tor \u260e 112";
+    for (std::size_t g = 0; g < kGroupCount; ++g) {
+        for (std::size_t c = 0; c < kChannelCount; ++c) {
+            if (!s.m_strGroupChannel[g][c].empty() && (g + c + seed) % 3 == 0) {
+                s.m_strGroupName[g][c] = names[(g * 8 + c + seed) % std::size(names)];
+            }
+        }
+    }
+    return s;
+}
+
 // A fresh folder under the system's temporary folder, removed with its content afterwards.
 class ScratchFolder : public ::testing::Test {
 protected:

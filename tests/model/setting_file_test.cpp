@@ -1,5 +1,7 @@
 #include "ProgrammingFrame.h"
 #include "SettingFile.h"
+#include "SettingLabels.h"
+#include "TextFile.h"
 #include "file_test_support.h"
 
 #include <nlohmann/json.hpp>
@@ -15,23 +17,48 @@ std::array<std::uint8_t, kFrameSize> Frame(RadioSettings s) {
     return BuildProgrammingFrame(s).bytes;
 }
 
+// Labels included; they never change the frame.
 TEST(SettingFile, RandomSettingsComeBackWithTheSameFrame) {
     for (unsigned seed = 1; seed <= 300; ++seed) {
-        const RadioSettings s = RandomSetting(seed);
+        const RadioSettings s = RandomLabelledSetting(seed);
         RadioSettings back;
         std::string error;
         ASSERT_TRUE(SettingFromJson(SettingToJson(s), "r.velmar", &back, &error)) << error;
-        ASSERT_EQ(Frame(back), Frame(s)) << "seed " << seed;
+        ASSERT_EQ(Frame(back), Frame(RandomSetting(seed))) << "seed " << seed;
+        ASSERT_TRUE(SameSetting(back, s)) << "seed " << seed;
         EXPECT_EQ(back.m_strGroupChannel, s.m_strGroupChannel);
         EXPECT_EQ(back.m_strChannel, s.m_strGroupChannel[0]);
         EXPECT_EQ(back.m_nSpacing, s.m_nGroupSpacing[0]);
     }
 }
 
+// Without labels a setting is written as version 1, byte for byte as an earlier Velmar wrote it.
+TEST(SettingFile, VersionOneStaysVersionOneAndLabelsMakeVersionTwo) {
+    std::string v1, error;
+    ASSERT_TRUE(ReadTextFile(VELMAR_TEST_DATA "/camp-v1.velmar", &v1, &error, kSettingFileMaxBytes)) << error;
+    RadioSettings s;
+    ASSERT_TRUE(SettingFromJson(v1, "camp-v1.velmar", &s, &error)) << error;
+    EXPECT_EQ(SettingToJson(s), v1);
+    s.m_strGroupName[2][1] = "Gate";
+    s.m_strTitle = "Camp";
+    const std::string v2 = SettingToJson(s);
+    EXPECT_NE(v2.find("\"version\": 2,\n  \"title\": \"Camp\",\n  \"groups\""), std::string::npos) << v2;
+    EXPECT_NE(v2.find("\"channels\": [\"446.00625\", \"446.10000\", \"\", \"\", \"\", \"\", \"\", \"\"],\n      "
+                      "\"names\": [\"\", \"Gate\", \"\", \"\", \"\", \"\", \"\", \"\"] },"),
+              std::string::npos)
+        << v2;
+    s.m_strGroupName[2][1].clear();
+    s.m_strTitle.clear();
+    EXPECT_EQ(SettingToJson(s), v1);
+}
+
 TEST(SettingFile, TakesAFileWholeOrRefusesItWithOneMessage) {
     const std::string kChannel = "must be a frequency of nine characters from 400.00000 to 500.00000 MHz on the "
                                  "6.25 kHz grid, such as 446.00625, or \"\" for none";
     const auto channel = [](const char* text) { return [=](Json& j) { j["groups"][1]["channels"][4] = text; }; };
+    const auto name = [](const char* text) {
+        return [=](Json& j) { j["groups"][2]["names"] = Json::array({"", "", "", "", "", text, "", ""}); };
+    };
     const struct {
         std::function<void(Json&)> spoil; // none: the text "{ \"format\": " instead
         std::string message;              // after "bad.velmar: "; empty: taken
@@ -39,8 +66,8 @@ TEST(SettingFile, TakesAFileWholeOrRefusesItWithOneMessage) {
         {[](Json& j) { j["x"] = 1, j["groups"][3]["name"] = "hills", j["options"]["Squelch"] = "9"; }, ""},
         {nullptr, "not JSON: parse error at line 1, column 13"},
         {[](Json& j) { j["format"] = "other"; }, "format: is \"other\", must be \"velmar-setting\""},
-        {[](Json& j) { j["version"] = 2; }, "version: is 2: made by a newer Velmar"},
-        {[](Json& j) { j["version"] = 0; }, "version: is 0, must be a whole number from 1 to 1"},
+        {[](Json& j) { j["version"] = 3; }, "version: is 3: made by a newer Velmar"},
+        {[](Json& j) { j["version"] = 0; }, "version: is 0, must be a whole number from 1 to 2"},
         {[](Json& j) { j["groups"].erase(7); },
          "groups: has 7 groups, must be a list of exactly eight groups, \"A\" to \"H\" in order"},
         {[](Json& j) { j["groups"][1]["group"] = "C"; }, "groups[1].group: is \"C\", must be \"B\""},
@@ -56,6 +83,14 @@ TEST(SettingFile, TakesAFileWholeOrRefusesItWithOneMessage) {
         {channel("446.00630"),
          "groups[1].channels[4]: is \"446.00630\", " + kChannel + " (the grid point below is 446.00625)"},
         {channel("520.00000"), "groups[1].channels[4]: is \"520.00000\", " + kChannel},
+        {name("a\u0085b"), "groups[2].names[5]: holds a control character, must be text of up to 16 characters "
+                           "without control characters"},
+        {name("\u00e4bcdefghijklmnopq"), "groups[2].names[5]: has 17 characters, must be text of up to 16"},
+        {[](Json& j) { j["groups"][2]["names"] = Json::array({"x"}); },
+         "groups[2].names: is [\"x\"], must be a list of exactly eight names"},
+        {[](Json& j) { j["title"] = std::string(61, 't'); }, "title: has 61 characters, must be text of up to 60"},
+        {[](Json& j) { j["notes"] = "one\ntwo\r"; }, "notes: holds a control character, must be text of up to 2000 "
+                                                     "characters, line breaks and tabs its only control characters"},
     };
     const RadioSettings s = RandomSetting(7);
     for (const auto& c : kCases) {

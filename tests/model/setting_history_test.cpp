@@ -26,6 +26,27 @@ TEST(SettingHistory, ANewStepDropsRedoAndTheOldestGoBeyondTheLimit) {
     EXPECT_EQ(h.UndoChange().command, SettingChange::Command::ClearGroup);
 }
 
+// Labels change no frame, yet each is a step named by what it changed, and a difference.
+TEST(SettingHistory, ANameTheTitleAndTheNotesAreChangesOfTheirOwn) {
+    CSettingHistory h;
+    RadioSettings s = RandomSetting(4);
+    h.Reset(s);
+    s.m_strGroupName[1][2] = "Gate";
+    ASSERT_TRUE(h.Record(s, {}));
+    EXPECT_EQ(h.UndoChange().kind, SettingChange::Kind::Name);
+    EXPECT_EQ(h.UndoChange().group * 10 + h.UndoChange().channel, 12);
+    s.m_strNotes = "Gate first";
+    ASSERT_TRUE(h.Record(s, {}));
+    EXPECT_EQ(h.UndoChange().kind, SettingChange::Kind::Notes);
+    s.m_strTitle = "Camp";
+    s.m_strGroupName[1][2].clear();
+    const auto found = CompareSettings(h.Current(), s);
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].kind, SettingDifference::Kind::Title);
+    EXPECT_TRUE(found[1].kind == SettingDifference::Kind::Name && found[1].from == "Gate" && found[1].to.empty());
+    EXPECT_EQ(DescribeChange(h.Current(), s).kind, SettingChange::Kind::Several);
+}
+
 TEST(SettingHistory, PlanChannelsAreKnownByTheirFrequency) {
     const std::pair<const char*, std::string> kCases[] = {{"446.00625", "PMR446 1"}, {"446.19375", "PMR446 16"},
                                                           {"433.07500", "LPD433 1"}, {"434.77500", "LPD433 69"},

@@ -160,29 +160,35 @@ private slots:
         cells->item(9, CChannelTable::kFrequencyColumn)->setText("446.03125"); // B2, as an editor commits it
         Settle();
         QCOMPARE(UndoText(), QString("&Undo CH2 of Group B"));
-        QCOMPARE(cells->item(9, 4)->text(), QString("PMR446 3"));
+        QCOMPARE(cells->item(9, 5)->text(), QString("PMR446 3"));
+        cells->item(9, CChannelTable::kNameColumn)->setText("Kitchen");
+        Settle();
+        QCOMPARE(UndoText(), QString("&Undo Name of CH2 of Group B"));
         SelectGroup(*dlg, 1);
-        QCOMPARE(Edit(*dlg, 1)->text(), QString("446.03125"));
+        QVERIFY(Edit(*dlg, 1)->text() == "446.03125" && Edit(*dlg, 1)->toolTip() == "Kitchen");
         QTest::keyClicks(Edit(*dlg, 5), "446.03125");
         Settle();
         QCOMPARE(cells->item(13, CChannelTable::kFrequencyColumn)->text(), QString("446.03125"));
-        QCOMPARE(cells->item(13, 5)->text(), QString("B2"));
+        QCOMPARE(cells->item(13, 6)->text(), QString("B2"));
 
         // Copy a block, paste a column, delete: one step each.
         cells->setRangeSelected(QTableWidgetSelectionRange(9, 1, 10, 2), true);
         QTest::keyClick(cells, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), QString("2\t446.03125\n3\t"));
         cells->clearSelection();
-        QApplication::clipboard()->setText("433.1\n433.125\n");
+        QApplication::clipboard()->setText("433.1\tGate\r\n433.125\tThe medic at the gate\r\n");
         cells->setRangeSelected(QTableWidgetSelectionRange(0, 2, 0, 2), true);
         QTest::keyClick(cells, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(UndoText(), QString("&Undo Paste"));
         QCOMPARE(dlg->m_record.m_strGroupChannel[0][1], std::string("433.12500"));
+        QCOMPARE(dlg->m_record.m_strGroupName[0], (PerChannel<std::string>{"Gate"}));
+        QVERIFY(table->NoteText().contains("CH2: a name has up to 16 characters"));
         cells->clearSelection();
         cells->setRangeSelected(QTableWidgetSelectionRange(0, 2, 1, 2), true);
         QTest::keyClick(cells, Qt::Key_Delete);
         QCOMPARE(UndoText(), QString("&Undo Delete"));
         QVERIFY(dlg->m_record.m_strGroupChannel[0][0].empty() && dlg->m_record.m_strGroupChannel[0][1].empty());
+        QCOMPARE(dlg->m_record.m_strGroupName[0][0], std::string("Gate")); // only the frequencies were selected
 
         // By keyboard, in the table's own window: type, Enter goes down, Ctrl+Z takes the step back.
         table->activateWindow();
@@ -213,11 +219,15 @@ private slots:
         Edit(*dlg, 2)->clear();
         Combo(*dlg, IDC_BAND)->setCurrentIndex(3);
         Settle();
+        // File > Properties: a step of its own; what cannot be kept is refused with a box.
+        QVERIFY(!dlg->Document().SetProperties(QString(61, 'T'), {}));
+        QVERIFY(dlg->Document().SetProperties("Camp", {}));
+        QCOMPARE(UndoText(), QString("&Undo Title"));
         boxes->clear();
         QVERIFY(dlg->Document().CompareWith(file));
-        QCOMPARE(boxes->texts(), QStringList{"2 differences from club.velmar to the setting shown: see the details."});
-        QCOMPARE(boxes->boxes[0].detail,
-                 QString("Group A CH3: 433.10000 \u2192 empty\nBand Select: 410Mhz \u2192 440Mhz"));
+        QCOMPARE(boxes->texts(), QStringList{"3 differences from club.velmar to the setting shown: see the details."});
+        QCOMPARE(boxes->boxes[0].detail, QString("Group A CH3: 433.10000 \u2192 empty\nBand Select: 410Mhz \u2192 "
+                                                 "440Mhz\nTitle: none \u2192 \u201cCamp\u201d"));
         std::string error, record;
         QVERIFY(dlg->UpdateData(true));
         QVERIFY(RecordSentSetting(SentHistoryDir(), dlg->m_record, 0x57, std::chrono::system_clock::now(), &error,

@@ -1,0 +1,118 @@
+// The channel card: from the window as a PDF whose text holds the title, every frequency and every name on one
+// page, and from the command line without a display, refusing a bad setting file as velmar-send does.
+
+#include "UiTestSupport.h"
+
+#include "ChannelEntry.h"
+#include "SettingFile.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+using namespace velmar;
+using namespace velmar::test;
+
+namespace {
+
+// Every channel of every group with a frequency, most with a name, and a title and notes.
+RadioSettings FullSetting() {
+    RadioSettings s;
+    s.m_nMode = kGroupMode;
+    s.m_strTitle = "Summer camp \u2013 Lakeside";
+    s.m_strNotes = "Call the gate on A2.\nMedic day and night.";
+    for (std::size_t g = 0; g < kGroupCount; ++g) {
+        for (std::size_t c = 0; c < kChannelCount; ++c) {
+            const EnteredChannel e =
+                EnterWholeText("4" + std::to_string(10 + 10 * g) + ".0" + std::to_string(c) + "125");
+            s.m_strGroupChannel[g][c] = e.text;
+            s.m_strGroupCode[g][c] = e.code;
+            if (c != 4) {
+                s.m_strGroupName[g][c] =
+                    (g % 2 ? "K\u00fcche " : "Office ") + std::string(1, char('A' + g)) + std::to_string(c + 1);
+            }
+        }
+    }
+    return s;
+}
+
+// The text of a PDF as poppler reads it, and its page count.
+QString PdfText(const QString& pdf) {
+    QProcess text;
+    text.start("pdftotext", {"-layout", pdf, "-"});
+    return text.waitForFinished(20000) ? QString::fromUtf8(text.readAllStandardOutput()) : QString();
+}
+
+int PdfPages(const QString& pdf) {
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    info.waitForFinished(20000);
+    const QString out = QString::fromUtf8(info.readAllStandardOutput());
+    const auto at = out.indexOf("Pages:");
+    return at < 0 ? 0 : out.mid(at + 6).section('\n', 0, 0).trimmed().toInt();
+}
+
+} // namespace
+
+class Card : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir home;
+
+    QString Written(const RadioSettings& s) {
+        const QString path = home.filePath("camp.velmar");
+        std::string error;
+        return WriteSettingFile(path.toStdString(), s, &error) ? path : QString();
+    }
+
+private slots:
+    void initTestCase() { KeepUserFilesApart(); }
+
+    void theCardHoldsTheTitleEveryFrequencyAndEveryNameOnOnePage() {
+        MessageBoxRecorder boxes;
+        auto dlg = OpenDialog();
+        const RadioSettings s = FullSetting();
+        QVERIFY(dlg->Document().Load(Written(s)));
+        const QString pdf = home.filePath("card.pdf");
+        QVERIFY(dlg->Document().ExportCard(pdf));
+        QCOMPARE(PdfPages(pdf), 1);
+        const QString text = PdfText(pdf);
+        QVERIFY2(text.contains(QString::fromStdString(s.m_strTitle)), qPrintable(text));
+        QVERIFY(text.contains("Medic day and night."));
+        for (std::size_t g = 0; g < kGroupCount; ++g) {
+            for (std::size_t c = 0; c < kChannelCount; ++c) {
+                QVERIFY2(text.contains(QString::fromStdString(s.m_strGroupChannel[g][c])),
+                         s.m_strGroupChannel[g][c].c_str());
+                QVERIFY2(text.contains(QString::fromStdString(s.m_strGroupName[g][c])), s.m_strGroupName[g][c].c_str());
+            }
+        }
+        QVERIFY(boxes.boxes.empty());
+    }
+
+    // As a shop's script runs it: no display, exit 0 with the card, 2 with the file's refusal and no card.
+    void fromTheCommandLineWithoutADisplay() {
+        QProcess velmar;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            env.remove(name);
+        }
+        velmar.setProcessEnvironment(env);
+        const QString pdf = home.filePath("script.pdf");
+        velmar.start(VELMAR_BIN, {"--card", pdf, Written(FullSetting())});
+        QVERIFY(velmar.waitForFinished(30000));
+        QCOMPARE(velmar.exitCode(), 0);
+        QVERIFY(PdfText(pdf).contains("Office G7"));
+
+        const QString bad = home.filePath("bad.velmar");
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(R"({"format": "velmar-setting", "version": 9})") > 0);
+        file.close();
+        velmar.start(VELMAR_BIN, {"--card", home.filePath("bad.pdf"), bad});
+        QVERIFY(velmar.waitForFinished(30000));
+        QCOMPARE(velmar.exitCode(), 2);
+        QVERIFY(QString::fromLocal8Bit(velmar.readAllStandardError()).contains(bad + ": version: is 9"));
+        QVERIFY(!QFile::exists(home.filePath("bad.pdf")));
+    }
+};
+
+QTEST_MAIN(Card)
+#include "tst_card.moc"

@@ -1,0 +1,288 @@
+#include "ChannelCard.h"
+
+#include "ResourceLoader.h"
+
+#include "ChannelPlans.h"
+#include "CodeTables.h"
+#include "SettingOptions.h"
+#include "TextFile.h"
+#include "Words.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+namespace velmar {
+
+namespace {
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+struct Row {
+    QString ch, frequency, name, plan;
+};
+
+// A group with channels: its heading and a row per channel that has a frequency.
+struct Block {
+    QString heading;
+    std::vector<Row> rows;
+};
+
+std::vector<Block> Blocks(const RadioSettings& s) {
+    std::vector<Block> blocks;
+    for (std::size_t g = 0; g < kGroupCount; ++g) {
+        Block block;
+        const auto spacing = static_cast<std::size_t>(s.m_nGroupSpacing[g] == 1);
+        block.heading = Q(res::CardGroupHeading(static_cast<int>(g), kSpacingItems[spacing]));
+        for (std::size_t c = 0; c < kChannelCount; ++c) {
+            const std::string& text = s.m_strGroupChannel[g][c];
+            if (!text.empty()) {
+                const std::optional<PlanChannel> plan = PlanChannelOf(text);
+                block.rows.push_back({QString::number(c + 1), Q(text), Q(s.m_strGroupName[g][c]),
+                                      plan ? Q(res::PlanLabel(*plan)) : QString()});
+            }
+        }
+        if (!block.rows.empty()) {
+            blocks.push_back(std::move(block));
+        }
+    }
+    return blocks;
+}
+
+// What a user in the field meets: the mode first, then what changes how the radio behaves on the air.
+QString OptionsLine(const RadioSettings& s) {
+    QStringList parts;
+    for (const OptionList* list :
+         {&kModeList, &kBandList, &kCtcssList, &kDcsList, &kBcloList, &kPttTotList, &kScanDelayList, &kVoxAttackList}) {
+        const auto option = std::find_if(kSettingOptions.begin(), kSettingOptions.end(),
+                                         [&](const SettingOption& o) { return o.list == list; });
+        parts << Q(std::string(list->label) + ": " + OptionItem(s, *option));
+    }
+    return parts.join(QStringLiteral("    "));
+}
+
+QFont Font(double points, bool bold = false) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    // No ligatures: a name on the card is the name as typed, also for a program that reads the text back.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
+// The card laid out at one type size, in the device's units; Fits() says whether it takes one page.
+class Layout {
+public:
+    Layout(QPaintDevice& device, const RadioSettings& s, const CardFacts& facts, double points)
+        : m_device(device), m_s(s), m_facts(facts), m_points(points), m_blocks(Blocks(s)) {
+        m_width = device.width();
+        m_height = device.height();
+        m_pointUnits = device.logicalDpiY() / 72.0;
+        m_gutter = 18 * m_pointUnits;
+        const QFontMetricsF cell(Font(points), &device);
+        const QFontMetricsF header(Font(points, true), &device);
+        const double pad = cell.averageCharWidth() * 2.5;
+        // A column is as wide as its header, its widest text and a sample of what it holds.
+        const auto widest = [&](const char* title, const QString& sample, auto field) {
+            double w = std::max(header.horizontalAdvance(FromUtf8(title)), cell.horizontalAdvance(sample));
+            for (const Block& b : m_blocks) {
+                for (const Row& r : b.rows) {
+                    w = std::max(w, cell.horizontalAdvance(field(r)));
+                }
+            }
+            return w + pad;
+        };
+        m_columns[0] = widest(res::kColumnChannel, QStringLiteral("8"), [](const Row& r) { return r.ch; });
+        m_columns[1] =
+            widest(res::kColumnFrequency, QStringLiteral("446.00625"), [](const Row& r) { return r.frequency; });
+        // Room to write a name in by hand where there is none.
+        m_columns[2] = widest(res::kColumnName, QString(10, QChar('n')), [](const Row& r) { return r.name; });
+        m_columns[3] = widest(res::kColumnPlan, QStringLiteral("LPD433 69"), [](const Row& r) { return r.plan; });
+        m_rowHeight = cell.height() * 1.45;
+        m_headingHeight = QFontMetricsF(Font(points * 1.15, true), &device).height() * 1.3;
+        m_blockGap = m_rowHeight * 0.8;
+        // The groups in two columns, split where the taller column is lowest.
+        std::vector<double> heights;
+        for (const Block& b : m_blocks) {
+            heights.push_back(BlockHeight(b));
+        }
+        const double total = std::accumulate(heights.begin(), heights.end(), 0.0);
+        double best = total, left = 0;
+        m_split = heights.size();
+        for (std::size_t k = 0; k <= heights.size(); ++k) {
+            const double taller = std::max(left, total - left);
+            if (taller < best) {
+                best = taller;
+                m_split = k;
+            }
+            left += k < heights.size() ? heights[k] : 0;
+        }
+        m_groupsHeight = best;
+    }
+
+    [[nodiscard]] bool Fits() const {
+        const double table = std::accumulate(m_columns.begin(), m_columns.end(), 0.0);
+        return table <= (m_width - m_gutter) / 2 && Top() + m_groupsHeight + NotesHeight() <= m_height;
+    }
+
+    void Paint(QPainter& p) const {
+        p.setPen(QPen(Qt::black, 0.6 * m_pointUnits));
+        double y = 0;
+        y = Text(p, y, Font(m_points * 2, true), m_facts.title, true);
+        y = Text(p, y, Font(m_points * 0.9), Made());
+        y += m_rowHeight * 0.4;
+        y = Text(p, y, Font(m_points), OptionsLine(m_s), true);
+        if (m_s.m_nMode != kGroupMode) {
+            y = Text(p, y, Font(m_points), FromUtf8(res::kCardModeOwnChannels), true);
+        }
+        if (m_blocks.empty()) {
+            y = Text(p, y, Font(m_points, true), FromUtf8(res::kCardNoChannels));
+        }
+        y += m_rowHeight * 0.6;
+        const double columnWidth = (m_width - m_gutter) / 2;
+        for (int side = 0; side < 2; ++side) {
+            double at = y;
+            const std::size_t from = side == 0 ? 0 : m_split, to = side == 0 ? m_split : m_blocks.size();
+            for (std::size_t b = from; b < to; ++b) {
+                at = PaintBlock(p, m_blocks[b], side * (columnWidth + m_gutter), at);
+            }
+        }
+        if (!m_s.m_strNotes.empty()) {
+            double notes = y + m_groupsHeight;
+            notes = Text(p, notes, Font(m_points * 1.15, true), FromUtf8(res::kCardNotes));
+            Text(p, notes, Font(m_points), Q(m_s.m_strNotes), true);
+        }
+    }
+
+private:
+    QString Made() const { return Q(res::CardMade(m_facts.made.toString(Qt::ISODate).toStdString())); }
+
+    double BlockHeight(const Block& b) const {
+        return m_headingHeight + m_rowHeight * static_cast<double>(b.rows.size() + 1) + m_blockGap;
+    }
+
+    // The height of `text` in `font` across the page, wrapped at words when `wrap`.
+    double TextHeight(const QFont& font, const QString& text, bool wrap = false) const {
+        const QFontMetricsF metrics(font, &m_device);
+        if (!wrap) {
+            return metrics.height() * 1.2;
+        }
+        return metrics.boundingRect(QRectF(0, 0, m_width, 1e9), Qt::TextWordWrap, text).height() +
+               metrics.height() * 0.3;
+    }
+
+    double Top() const {
+        double y = TextHeight(Font(m_points * 2, true), m_facts.title, true) +
+                   TextHeight(Font(m_points * 0.9), Made()) + m_rowHeight * 0.4 +
+                   TextHeight(Font(m_points), OptionsLine(m_s), true) + m_rowHeight * 0.6;
+        if (m_s.m_nMode != kGroupMode) {
+            y += TextHeight(Font(m_points), FromUtf8(res::kCardModeOwnChannels), true);
+        }
+        if (m_blocks.empty()) {
+            y += TextHeight(Font(m_points, true), FromUtf8(res::kCardNoChannels));
+        }
+        return y;
+    }
+
+    double NotesHeight() const {
+        if (m_s.m_strNotes.empty()) {
+            return 0;
+        }
+        return TextHeight(Font(m_points * 1.15, true), FromUtf8(res::kCardNotes)) +
+               TextHeight(Font(m_points), Q(m_s.m_strNotes), true);
+    }
+
+    // Draws `text` from `y` down and returns where the next line starts.
+    double Text(QPainter& p, double y, const QFont& font, const QString& text, bool wrap = false) const {
+        p.setFont(font);
+        const double height = TextHeight(font, text, wrap);
+        p.drawText(QRectF(0, y, m_width, height), (wrap ? Qt::TextWordWrap : 0) | Qt::AlignLeft | Qt::AlignTop, text);
+        return y + height;
+    }
+
+    double PaintBlock(QPainter& p, const Block& b, double x, double y) const {
+        p.setFont(Font(m_points * 1.15, true));
+        p.drawText(QRectF(x, y, (m_width - m_gutter) / 2, m_headingHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                   b.heading);
+        y += m_headingHeight;
+        const auto row = [&](const std::array<QString, 4>& cells, bool header) {
+            p.setFont(Font(m_points, header));
+            double at = x;
+            for (std::size_t i = 0; i < cells.size(); ++i) {
+                p.drawText(QRectF(at, y, m_columns[i], m_rowHeight), Qt::AlignLeft | Qt::AlignVCenter, cells[i]);
+                at += m_columns[i];
+            }
+            y += m_rowHeight;
+            p.drawLine(QPointF(x, y), QPointF(at, y));
+        };
+        row({FromUtf8(res::kColumnChannel), FromUtf8(res::kColumnFrequency), FromUtf8(res::kColumnName),
+             FromUtf8(res::kColumnPlan)},
+            true);
+        for (const Row& r : b.rows) {
+            row({r.ch, r.frequency, r.name, r.plan}, false);
+        }
+        return y + m_blockGap;
+    }
+
+    QPaintDevice& m_device;
+    const RadioSettings& m_s;
+    const CardFacts& m_facts;
+    double m_points;
+    std::vector<Block> m_blocks;
+    double m_width = 0, m_height = 0, m_pointUnits = 1, m_gutter = 0;
+    std::array<double, 4> m_columns{};
+    double m_rowHeight = 0, m_headingHeight = 0, m_blockGap = 0, m_groupsHeight = 0;
+    std::size_t m_split = 0;
+};
+
+} // namespace
+
+bool CardOnLetter() {
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
+}
+
+void PaintChannelCard(QPainter& painter, QPagedPaintDevice& device, const RadioSettings& s, const CardFacts& facts) {
+    // Largest type first: 12 pt reads at arm's length; a full card with long notes may need less.
+    for (double points = 12; points > 5; points -= 0.5) {
+        const Layout layout(device, s, facts, points);
+        if (layout.Fits() || points <= 5.5) {
+            layout.Paint(painter);
+            return;
+        }
+    }
+}
+
+bool WriteChannelCardPdf(const QString& path, const RadioSettings& s, const CardFacts& facts, QString* error) {
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setTitle(facts.title);
+        writer.setCreator(QStringLiteral("Velmar"));
+        writer.setResolution(600);
+        writer.setPageLayout(QPageLayout(QPageSize(CardOnLetter() ? QPageSize::Letter : QPageSize::A4),
+                                         QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        QPainter painter(&writer);
+        PaintChannelCard(painter, writer, s, facts);
+    }
+    // Written whole or not at all, as a setting file is: a failed write leaves what was there.
+    std::string why;
+    if (!WriteTextFileAtomic(QFile::encodeName(path).toStdString(), pdf.data().toStdString(), &why)) {
+        *error = QString::fromLocal8Bit(why.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace velmar
