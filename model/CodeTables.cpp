@@ -2,6 +2,19 @@
 
 namespace velmar {
 
+int HexDigitValue(char ch) {
+    if (ch >= '0' && ch <= '9') {
+        return ch - '0';
+    }
+    if (ch >= 'a' && ch <= 'f') {
+        return ch - 'a' + 10;
+    }
+    if (ch >= 'A' && ch <= 'F') {
+        return ch - 'A' + 10;
+    }
+    return -1;
+}
+
 std::string CodeFromIndex(int index) {
     // Decimal digits, not hex: the radio reads index 10 as the byte 0x10.
     static constexpr std::array<const char*, 13> kCodes{"00", "01", "02", "03", "04", "05", "06",

@@ -10,6 +10,9 @@
 
 namespace velmar {
 
+// The value of a hex digit (either case), or -1 for any other character.
+int HexDigitValue(char ch);
+
 // Code of a list or radio index: "00".."09", "10", "11", "12"; anything else "00".
 std::string CodeFromIndex(int index);
 // "0.5 Sec" "08", "1.0 Sec" "10", "2.0 Sec" "1f". Outside the list: empty (no match).

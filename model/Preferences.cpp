@@ -1,5 +1,6 @@
 #include "Preferences.h"
 
+#include "CodeTables.h"
 #include "TextFile.h"
 #include "UserDirs.h"
 
@@ -37,19 +38,6 @@ void AppendUtf8(std::string* out, unsigned code) {
         *out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
         *out += static_cast<char>(0x80 | (code & 0x3F));
     }
-}
-
-int HexValue(char ch) {
-    if (ch >= '0' && ch <= '9') {
-        return ch - '0';
-    }
-    if (ch >= 'a' && ch <= 'f') {
-        return ch - 'a' + 10;
-    }
-    if (ch >= 'A' && ch <= 'F') {
-        return ch - 'A' + 10;
-    }
-    return -1;
 }
 
 // A value as QSettings writes a string or a string list: items split at commas outside quotes, spaces around
@@ -99,8 +87,8 @@ std::vector<std::string> DecodeValue(std::string_view value) {
                 item += kTo[k];
             } else if (e == 'x') {
                 unsigned code = 0;
-                for (int n = 0; n < 4 && i < value.size() && HexValue(value[i]) >= 0; ++n) {
-                    code = code * 16 + static_cast<unsigned>(HexValue(value[i++]));
+                for (int n = 0; n < 4 && i < value.size() && HexDigitValue(value[i]) >= 0; ++n) {
+                    code = code * 16 + static_cast<unsigned>(HexDigitValue(value[i++]));
                 }
                 AppendUtf8(&item, code);
             } else if (e >= '0' && e <= '7') {
@@ -138,7 +126,7 @@ std::string EncodeItem(std::string_view item) {
         } else if (ch == '\n' || ch == '\r' || ch == '\t') {
             out += ch == '\n' ? "\\n" : ch == '\r' ? "\\r" : "\\t";
             afterHex = false;
-        } else if (byte < 0x20 || byte == 0x7F || (afterHex && HexValue(ch) >= 0)) {
+        } else if (byte < 0x20 || byte == 0x7F || (afterHex && HexDigitValue(ch) >= 0)) {
             static constexpr char kDigits[] = "0123456789abcdef";
             out += "\\x";
             if (byte >= 16) {

@@ -1,5 +1,7 @@
 #include "RadioOptions.h"
 
+#include "CodeTables.h"
+
 #include <charconv>
 
 namespace velmar::radio {
@@ -23,19 +25,6 @@ Stops cleanly on Ctrl-C (SIGINT), SIGTERM or SIGHUP.
 
 namespace {
 
-int HexDigit(char ch) {
-    if (ch >= '0' && ch <= '9') {
-        return ch - '0';
-    }
-    if (ch >= 'a' && ch <= 'f') {
-        return ch - 'a' + 10;
-    }
-    if (ch >= 'A' && ch <= 'F') {
-        return ch - 'A' + 10;
-    }
-    return -1;
-}
-
 std::optional<int> Number(std::string_view text) {
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -58,8 +47,8 @@ std::optional<std::vector<std::uint8_t>> ParseHexBytes(std::string_view text) {
         if (i + 1 >= text.size()) {
             return std::nullopt;
         }
-        const int high = HexDigit(text[i]);
-        const int low = HexDigit(text[i + 1]);
+        const int high = HexDigitValue(text[i]);
+        const int low = HexDigitValue(text[i + 1]);
         if (high < 0 || low < 0) {
             return std::nullopt;
         }
