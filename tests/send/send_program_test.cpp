@@ -70,12 +70,15 @@ protected:
     Bytes frame;
 };
 
-// A bad command line, a refused file and hostile files (each kind is the reader's test): exit 2 at once with the file,
+// A bad command line, a refused file and every hostile file: exit 2 at once with the file,
 // the place and the reason, in bounded time and memory, and no port touched.
 TEST_F(SendProgram, BadCommandLineAndHostileFilesExitTwoWithTheirMessage) {
     const std::string valid = SettingToJson(RadioSettings{});
     const std::pair<std::string, std::string> kFiles[] = {
         {"bad.velmar", "{ \"format\": "},
+        {"overflow.velmar", R"({"format": "velmar-setting", "version": 1e999})"},
+        {"deep.velmar", std::string(100000, '[')},
+        {"twice.velmar", R"({"format": "velmar-setting", "format": "velmar-setting"})"},
         {"nul.velmar", valid + std::string(1, '\0') + "garbage"},
         {"huge.velmar", std::string(2 << 20, '[')},
     };

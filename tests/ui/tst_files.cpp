@@ -158,8 +158,8 @@ private slots:
         QVERIFY(!(QFileInfo(record).permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)));
     }
 
-    // A refused file (each kind is the readers' tests) gets one box naming the file and why, at once, and
-    // leaves the window as it was: a channel list through the offer to import it, a FIFO without waiting.
+    // Every hostile file gets one box naming the file and why, at once, and leaves the window as it was: a
+    // channel list through the offer to import it, a FIFO without waiting.
     void aRefusedFileLeavesTheWindowAsItWas() {
         Click(*dlg, IDC_MODE_GROUP);
         QTest::keyClicks(Edit(*dlg, 0), "446.00625");
@@ -172,7 +172,12 @@ private slots:
             rows += "1,446.00625\n";
         }
         const QString files[] = {Write("bad.velmar", R"({"format": "velmar-setting", "version": 9})"),
-                                 Write("many.csv", rows), fifo};
+                                 Write("overflow.velmar", R"({"format": "velmar-setting", "version": 1e999})"),
+                                 Write("deep.velmar", std::string(100000, '[')),
+                                 Write("twice.velmar", R"({"format": "velmar-setting", "format": "velmar-setting"})"),
+                                 Write("huge.velmar", std::string(2 << 20, '[')),
+                                 Write("many.csv", rows),
+                                 fifo};
         for (const QString& path : files) {
             boxes->clear();
             QElapsedTimer clock;
