@@ -15,8 +15,8 @@ set(CPACK_PACKAGE_DESCRIPTION
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The dialog's font stand-in; Qt's libraries come in through shlibdeps.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-nanum")
+# The dialog's font stand-in and the channel card's font; Qt's libraries come in through shlibdeps.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-nanum, fonts-dejavu-core")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY velmar)
 set(CPACK_STRIP_FILES ON)
 # What Debian asks of every package: the copyright and licence, and the changelog (a native package's).
@@ -26,6 +26,10 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.gz
                    COMMAND gzip -9n -c ${CMAKE_BINARY_DIR}/changelog > ${CMAKE_BINARY_DIR}/changelog.gz
                    DEPENDS ${CMAKE_BINARY_DIR}/changelog VERBATIM)
 add_custom_target(debian_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.gz)
+# Made with the program, so that building the program alone (--target velmar) installs whole.
+if(TARGET velmar)
+    add_dependencies(velmar debian_changelog)
+endif()
 install(FILES ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmar)
 
 include(CPack)
