@@ -1,7 +1,8 @@
 #pragma once
 // The window's words, each once: menus, dialogs, the status line and the notes on what happened to the
 // operator's input. Fixed texts are constants; texts made of parts are functions. Plain C++ (UTF-8), so that a
-// translation can follow from here; the spec's own texts stay in the string table (Resource.h).
+// translation can follow from here; the dialog's own fixed texts ("Port Ofen Fail", the captions) stay in the
+// string table (Resource.h).
 
 #include "ChannelEntry.h"
 #include "ChannelPlans.h"

@@ -133,23 +133,13 @@ public:
 
     [[nodiscard]] bool Fits() const {
         const double table = std::accumulate(m_columns.begin(), m_columns.end(), 0.0);
-        return table <= (m_width - m_gutter) / 2 && Top() + m_groupsHeight + NotesHeight() <= m_height;
+        return table <= (m_width - m_gutter) / 2 &&
+               Height(HeadLines()) + m_groupsHeight + Height(NoteLines()) <= m_height;
     }
 
     void Paint(QPainter& p) const {
         p.setPen(QPen(Qt::black, 0.6 * m_pointUnits));
-        double y = 0;
-        y = Text(p, y, Font(m_points * 2, true), m_facts.title, true);
-        y = Text(p, y, Font(m_points * 0.9), Made());
-        y += m_rowHeight * 0.4;
-        y = Text(p, y, Font(m_points), OptionsLine(m_s), true);
-        if (m_s.m_nMode != kGroupMode) {
-            y = Text(p, y, Font(m_points), FromUtf8(res::kCardModeOwnChannels), true);
-        }
-        if (m_blocks.empty()) {
-            y = Text(p, y, Font(m_points, true), FromUtf8(res::kCardNoChannels));
-        }
-        y += m_rowHeight * 0.6;
+        const double y = PaintLines(p, 0, HeadLines());
         const double columnWidth = (m_width - m_gutter) / 2;
         for (int side = 0; side < 2; ++side) {
             double at = y;
@@ -158,11 +148,7 @@ public:
                 at = PaintBlock(p, m_blocks[b], side * (columnWidth + m_gutter), at);
             }
         }
-        if (!m_s.m_strNotes.empty()) {
-            double notes = y + m_groupsHeight;
-            notes = Text(p, notes, Font(m_points * 1.15, true), FromUtf8(res::kCardNotes));
-            Text(p, notes, Font(m_points), Q(m_s.m_strNotes), true);
-        }
+        PaintLines(p, y + m_groupsHeight, NoteLines());
     }
 
 private:
@@ -182,33 +168,54 @@ private:
                metrics.height() * 0.3;
     }
 
-    double Top() const {
-        double y = TextHeight(Font(m_points * 2, true), m_facts.title, true) +
-                   TextHeight(Font(m_points * 0.9), Made()) + m_rowHeight * 0.4 +
-                   TextHeight(Font(m_points), OptionsLine(m_s), true) + m_rowHeight * 0.6;
+    // A line of text across the page above or below the groups, and the space after it.
+    struct Line {
+        QFont font;
+        QString text;
+        bool wrap = false;
+        double gapAfter = 0;
+    };
+
+    // The title, the date, the options and what the mode and the groups call for.
+    std::vector<Line> HeadLines() const {
+        std::vector<Line> lines{{Font(m_points * 2, true), m_facts.title, true},
+                                {Font(m_points * 0.9), Made(), false, m_rowHeight * 0.4},
+                                {Font(m_points), OptionsLine(m_s), true}};
         if (m_s.m_nMode != kGroupMode) {
-            y += TextHeight(Font(m_points), FromUtf8(res::kCardModeOwnChannels), true);
+            lines.push_back({Font(m_points), FromUtf8(res::kCardModeOwnChannels), true});
         }
         if (m_blocks.empty()) {
-            y += TextHeight(Font(m_points, true), FromUtf8(res::kCardNoChannels));
+            lines.push_back({Font(m_points, true), FromUtf8(res::kCardNoChannels)});
+        }
+        lines.back().gapAfter = m_rowHeight * 0.6;
+        return lines;
+    }
+
+    std::vector<Line> NoteLines() const {
+        if (m_s.m_strNotes.empty()) {
+            return {};
+        }
+        return {{Font(m_points * 1.15, true), FromUtf8(res::kCardNotes)}, {Font(m_points), Q(m_s.m_strNotes), true}};
+    }
+
+    double Height(const std::vector<Line>& lines) const {
+        double height = 0;
+        for (const Line& line : lines) {
+            height += TextHeight(line.font, line.text, line.wrap) + line.gapAfter;
+        }
+        return height;
+    }
+
+    // Draws `lines` from `y` down and returns where the next thing starts.
+    double PaintLines(QPainter& p, double y, const std::vector<Line>& lines) const {
+        for (const Line& line : lines) {
+            p.setFont(line.font);
+            const double height = TextHeight(line.font, line.text, line.wrap);
+            p.drawText(QRectF(0, y, m_width, height), (line.wrap ? Qt::TextWordWrap : 0) | Qt::AlignLeft | Qt::AlignTop,
+                       line.text);
+            y += height + line.gapAfter;
         }
         return y;
-    }
-
-    double NotesHeight() const {
-        if (m_s.m_strNotes.empty()) {
-            return 0;
-        }
-        return TextHeight(Font(m_points * 1.15, true), FromUtf8(res::kCardNotes)) +
-               TextHeight(Font(m_points), Q(m_s.m_strNotes), true);
-    }
-
-    // Draws `text` from `y` down and returns where the next line starts.
-    double Text(QPainter& p, double y, const QFont& font, const QString& text, bool wrap = false) const {
-        p.setFont(font);
-        const double height = TextHeight(font, text, wrap);
-        p.drawText(QRectF(0, y, m_width, height), (wrap ? Qt::TextWordWrap : 0) | Qt::AlignLeft | Qt::AlignTop, text);
-        return y + height;
     }
 
     double PaintBlock(QPainter& p, const Block& b, double x, double y) const {

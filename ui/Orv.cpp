@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <optional>
 #include <set>
 
 namespace velmar {
@@ -27,6 +28,26 @@ bool COrvApp::InitInstance() {
     m_pMainWnd = nullptr;
     return false;
 }
+
+namespace {
+
+// The value of `option` at args[i], given as "--option VALUE" or "--option=VALUE" (i moves past it); nullopt when
+// args[i] is another argument, or when the value is missing (*error says so).
+std::optional<QString> Valued(const std::vector<std::string>& args, std::size_t& i, const std::string& option,
+                              const char* what, std::string* error) {
+    const std::string& arg = args[i];
+    const bool joined = arg.rfind(option + "=", 0) == 0;
+    if (arg != option && !joined) {
+        return std::nullopt;
+    }
+    if (!joined && i + 1 >= args.size()) {
+        *error = option + " needs " + what;
+        return std::nullopt;
+    }
+    return QString::fromLocal8Bit(joined ? arg.substr(option.size() + 1).c_str() : args[++i].c_str());
+}
+
+} // namespace
 
 StartOptions ParseCommandLine(const std::vector<std::string>& args) {
     // Qt's options that take the next argument as their value.
@@ -46,20 +67,12 @@ StartOptions ParseCommandLine(const std::vector<std::string>& args) {
             options.help = true;
         } else if (arg == "--version") {
             options.version = true;
-        } else if (arg == "--port" || arg.rfind("--port=", 0) == 0) {
-            const bool joined = arg.size() > 6;
-            if (!joined && i + 1 >= args.size()) {
-                options.error = "--port needs a device";
-                break;
-            }
-            options.port = QString::fromLocal8Bit(joined ? arg.substr(7).c_str() : args[++i].c_str());
-        } else if (arg == "--card" || arg.rfind("--card=", 0) == 0) {
-            const bool joined = arg.size() > 6;
-            if (!joined && i + 1 >= args.size()) {
-                options.error = "--card needs the PDF file to write";
-                break;
-            }
-            options.card = QString::fromLocal8Bit(joined ? arg.substr(7).c_str() : args[++i].c_str());
+        } else if (const auto value = Valued(args, i, "--port", "a device", &options.error)) {
+            options.port = *value;
+        } else if (const auto card = Valued(args, i, "--card", "the PDF file to write", &options.error)) {
+            options.card = *card;
+        } else if (!options.error.empty()) {
+            break;
         } else if (arg.rfind("--", 0) == 0) {
             options.error = "unknown option " + arg;
         } else if (arg.rfind("-", 0) == 0) {

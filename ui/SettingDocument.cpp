@@ -469,10 +469,9 @@ bool CSettingDocument::SetProperties(const QString& title, const QString& notes)
     setting.m_strTitle = title.toStdString();
     setting.m_strNotes = notes.toStdString();
     if (both) {
-        m_nextStep = SettingChange::Of(SettingChange::Command::Properties);
+        NameNextStep(SettingChange::Of(SettingChange::Command::Properties));
     }
-    m_view.ShowSetting(setting);
-    Changed();
+    Show(setting);
     return true;
 }
 
