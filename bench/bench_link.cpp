@@ -143,7 +143,6 @@ int main(int argc, char** argv) {
     link.SetMessageSink([&](const LinkMessage& m) {
         if (m.event == LinkEvent::BufferFull) {
             buffFull.fetch_add(1);
-            m.dismissed();
         }
     });
     std::unique_ptr<Consumer> consumer = std::make_unique<Consumer>(link);

@@ -10,39 +10,6 @@
 
 namespace velmar {
 
-namespace {
-
-// "COMn" with n >= 1 gives n; anything else 0.
-unsigned ComPortNumber(const std::string& name) {
-    if (name.size() < 4 || std::toupper(static_cast<unsigned char>(name[0])) != 'C' ||
-        std::toupper(static_cast<unsigned char>(name[1])) != 'O' ||
-        std::toupper(static_cast<unsigned char>(name[2])) != 'M' || name.size() > 7) {
-        return 0;
-    }
-    unsigned n = 0;
-    for (std::size_t i = 3; i < name.size(); ++i) {
-        if (!std::isdigit(static_cast<unsigned char>(name[i]))) {
-            return 0;
-        }
-        n = n * 10 + static_cast<unsigned>(name[i] - '0');
-    }
-    return n;
-}
-
-} // namespace
-
-std::string DevicePathForPort(const std::string& portName) {
-    const unsigned n = ComPortNumber(portName);
-    if (n == 0) {
-        return portName;
-    }
-    const std::string variable = "VELMAR_COM" + std::to_string(n);
-    if (const char* value = std::getenv(variable.c_str()); value != nullptr && *value != '\0') {
-        return value;
-    }
-    return "/dev/ttyS" + std::to_string(n - 1);
-}
-
 CSerialLink::CSerialLink() = default;
 
 CSerialLink::~CSerialLink() {
@@ -64,44 +31,29 @@ void CSerialLink::Report(LinkEvent event) {
     LinkMessage message;
     message.event = event;
     message.failure = m_lastFailure;
-    message.portName = m_strPortName;
     m_sink(message);
 }
 
 void CSerialLink::ReportBuffFull(std::uint32_t dropped, int held) {
-    // One box at a time: while one is up, further chunks that do not fit are dropped without another.
-    if (m_pBuffFullShown->exchange(true, std::memory_order_acq_rel)) {
-        return;
+    // Every drop is told with its count: how often a person hears of it is the listener's business.
+    if (m_sink) {
+        LinkMessage message;
+        message.event = LinkEvent::BufferFull;
+        message.dropped = dropped;
+        message.held = held;
+        m_sink(message);
     }
-    if (!m_sink) {
-        m_pBuffFullShown->store(false, std::memory_order_release);
-        return;
-    }
-    LinkMessage message;
-    message.event = LinkEvent::BufferFull;
-    message.dropped = dropped;
-    message.held = held;
-    message.portName = m_strPortName;
-    message.dismissed = [flag = m_pBuffFullShown] { flag->store(false, std::memory_order_release); };
-    m_sink(message);
 }
 
-bool CSerialLink::Open(std::string portName, std::uint32_t baudRate, std::uint8_t byteSize, std::uint8_t stopBits,
+bool CSerialLink::Open(const std::string& device, std::uint32_t baudRate, std::uint8_t byteSize, std::uint8_t stopBits,
                        std::uint8_t parity) {
-    const std::string device = DevicePathForPort(portName);
-    return Open(std::move(portName), device, baudRate, byteSize, stopBits, parity);
-}
-
-bool CSerialLink::Open(std::string portName, const std::string& device, std::uint32_t baudRate, std::uint8_t byteSize,
-                       std::uint8_t stopBits, std::uint8_t parity) {
     m_lastFailure = {};
     if (m_bPortOpen.load(std::memory_order_acquire) || m_watchThread.joinable() || m_port.IsOpen()) {
         // Opening again would take the port from under the running watch thread.
-        m_lastFailure = {LinkFailureKind::Busy, device, EBUSY, SerialProblem::OpenHere, 0, {}, {}, {}};
+        m_lastFailure = {SerialFailureKind::Busy, device, EBUSY, SerialProblem::OpenHere, 0, {}, {}, {}};
         Report(LinkEvent::OpenFailed);
         return false;
     }
-    m_strPortName = std::move(portName);
     if (!m_port.Open(device, &m_lastFailure)) {
         Report(LinkEvent::OpenFailed);
         return false;
@@ -116,7 +68,7 @@ bool CSerialLink::Open(std::string portName, const std::string& device, std::uin
         return false;
     };
     if (baudRate == 0) {
-        m_lastFailure = {LinkFailureKind::SettingRefused, device, 0, SerialProblem::ZeroBaud, 0, {}, {}, {}};
+        m_lastFailure = {SerialFailureKind::SettingRefused, device, 0, SerialProblem::ZeroBaud, 0, {}, {}, {}};
         return failAfterOpen();
     }
     m_nWriteMultiplier = 19200 / baudRate;
@@ -133,7 +85,7 @@ bool CSerialLink::Open(std::string portName, const std::string& device, std::uin
         m_bWatching.store(false, std::memory_order_release);
         Close();
         m_lastFailure = {
-            LinkFailureKind::Resources, device, e.code().value(), SerialProblem::NoWatchThread, 0, {}, {}, {}};
+            SerialFailureKind::Resources, device, e.code().value(), SerialProblem::NoWatchThread, 0, {}, {}, {}};
         Report(LinkEvent::OpenFailed);
         return false;
     }

@@ -33,33 +33,21 @@ namespace velmar {
 // The watch thread's read buffer.
 inline constexpr std::uint32_t READ_CHUNK_SIZE = 2048;
 
-using LinkFailure = SerialFailure;
-using LinkFailureKind = SerialFailureKind;
-
 // What the link has to tell its user; the program words it (the window shows a message box, OK button, on its
 // own thread).
 enum class LinkEvent {
     OpenFailed,      // the port could not be opened or set up: `failure` says why
-    BufferFull,      // `dropped` received bytes did not fit the queue, which held `held`
+    BufferFull,      // `dropped` received bytes did not fit the queue, which held `held`; told of every drop
     WatchNotStarted, // the watch thread could not prepare its wait: the port stays open, nothing is received
 };
 
 struct LinkMessage {
     LinkEvent event = LinkEvent::OpenFailed;
-    LinkFailure failure;
+    SerialFailure failure;
     std::uint32_t dropped = 0;
     int held = 0;
     int capacity = COMM_BUFFER_SIZE - 1; // the most the queue holds
-    std::string portName;                // the name given to Open
-    // Set for BufferFull only: call it once the box is dismissed. Until then no other BufferFull is reported.
-    // Safe to call from any thread, also after the link is gone.
-    std::function<void()> dismissed;
 };
-
-// The device a port name stands for: "COMn" (n = 1, 2, ...; any letter case) is the device named by the
-// environment variable VELMAR_COMn when that is set and not empty, otherwise /dev/ttyS(n-1); any other name is
-// taken as a path.
-std::string DevicePathForPort(const std::string& portName);
 
 class CSerialLink {
 public:
@@ -77,12 +65,9 @@ public:
     // the thread cannot be started: each time "Port Ofen Fail" goes to the message sink, with the device and the
     // reason as detail, and LastFailure() tells why. Also false, with "Port Ofen Fail", when this link is
     // open already; the open connection is left as it is.
-    bool Open(std::string portName, std::uint32_t baudRate, std::uint8_t byteSize, std::uint8_t stopBits,
+    // `device` is the path that is opened: which device a port name stands for is the session's rule.
+    bool Open(const std::string& device, std::uint32_t baudRate, std::uint8_t byteSize, std::uint8_t stopBits,
               std::uint8_t parity);
-    // The same, with the device given: `portName` is what the messages call the port ("COM1"), `device` the
-    // path that is opened.
-    bool Open(std::string portName, const std::string& device, std::uint32_t baudRate, std::uint8_t byteSize,
-              std::uint8_t stopBits, std::uint8_t parity);
 
     // Ends the watch thread's wait, waits for the thread to end, discards what the driver holds and releases
     // the port and everything Open made. Safe when not open. No notification or message of this link's watch
@@ -109,13 +94,12 @@ public:
     void SetMessageSink(std::function<void(const LinkMessage&)> sink);
 
     // Why the last Open failed (kind None after a successful one).
-    [[nodiscard]] const LinkFailure& LastFailure() const { return m_lastFailure; }
+    [[nodiscard]] const SerialFailure& LastFailure() const { return m_lastFailure; }
     // From a successful Open until Close.
     [[nodiscard]] bool IsOpen() const { return m_bPortOpen.load(std::memory_order_acquire); }
     // True while a watch thread runs its loop (the thread clears it when it leaves).
     [[nodiscard]] bool WatchThreadRunning() const { return m_bWatching.load(std::memory_order_acquire); }
-    // Received bytes dropped for want of room in m_rxQueue since the link was made, "buff full" or not (while
-    // its box stands, further drops bring no box). Any thread.
+    // Received bytes dropped for want of room in m_rxQueue since the link was made. Any thread.
     [[nodiscard]] std::uint64_t DroppedBytes() const { return m_nDropped.load(std::memory_order_acquire); }
     // True once the watch thread saw the line hang up; it then waits only for Close. Reset by Open.
     [[nodiscard]] bool LineHungUp() const { return m_bHungUp.load(std::memory_order_acquire); }
@@ -130,7 +114,6 @@ public:
 private:
     std::atomic<bool> m_bPortOpen{false};
     CByteQueue m_rxQueue;
-    std::string m_strPortName;
     void Report(LinkEvent event);
     void ReportBuffFull(std::uint32_t dropped, int held);
 
@@ -140,12 +123,10 @@ private:
     std::atomic<bool> m_bHungUp{false};
     std::atomic<std::uint32_t> m_nWatchResult{0};
     std::uint32_t m_nWriteMultiplier = 0;
-    LinkFailure m_lastFailure;
+    SerialFailure m_lastFailure;
     std::function<void()> m_notify;
     std::function<void(const LinkMessage&)> m_sink;
     std::atomic<std::uint64_t> m_nDropped{0};
-    // Whether a "buff full" box is up; shared with the box's dismissed callback, which may outlive the link.
-    std::shared_ptr<std::atomic<bool>> m_pBuffFullShown = std::make_shared<std::atomic<bool>>(false);
 };
 
 } // namespace velmar

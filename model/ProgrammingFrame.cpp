@@ -46,7 +46,10 @@ void Lookup(RadioSettings& s, std::string code, std::string& member) {
 
 } // namespace
 
-ProgrammingFrame BuildProgrammingFrame(RadioSettings& s) {
+ProgrammingFrame BuildProgrammingFrame(const RadioSettings& setting) {
+    // The steps leave their results in work values, as entry does; they work on a copy, so that building a frame
+    // never changes the setting it shows (an empty code stays empty, and a group stays empty).
+    RadioSettings s = setting;
     ProgrammingFrame frame;
     WriteSequence out(frame.writes);
 

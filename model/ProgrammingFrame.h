@@ -68,10 +68,9 @@ struct ProgrammingFrame {
     int checksum = 0;               // the full sum; the frame carries its low byte
 };
 
-// Assembles the frame from the record exactly as Send does, leaving the option
-// codes, m_nChecksum and the other work values in the record, and turning every
-// empty channel code of the record into "ffff".
-ProgrammingFrame BuildProgrammingFrame(RadioSettings& s);
+// Assembles the frame from the setting exactly as Send does: an empty channel code goes out as "ffff". The
+// setting is left as it was.
+ProgrammingFrame BuildProgrammingFrame(const RadioSettings& s);
 
 // The bytes of a hex text: blanks and CR LF pairs removed, digits of either
 // case taken in pairs, an odd last digit on its own, anything else read as 0.

@@ -81,6 +81,8 @@ struct RadioSettings {
 
     char m_chHexDigit = '0';
     char m_chDecDigit = '0';
+
+    bool operator==(const RadioSettings&) const = default;
 };
 
 } // namespace velmar

@@ -440,12 +440,9 @@ bool WriteSettingFile(const std::string& path, const RadioSettings& s, std::stri
 }
 
 bool SameSetting(const RadioSettings& a, const RadioSettings& b) {
-    // The frame is the definition of "same" for what the radio gets: building
-    // it on copies compares exactly what Send would put on the line, checksum
-    // included. The labels travel with the setting, so they count as well.
-    RadioSettings ca = a;
-    RadioSettings cb = b;
-    return BuildProgrammingFrame(ca).bytes == BuildProgrammingFrame(cb).bytes && SameLabels(a, b);
+    // The frame is the definition of "same" for what the radio gets, checksum included. The labels travel with
+    // the setting, so they count as well.
+    return BuildProgrammingFrame(a).bytes == BuildProgrammingFrame(b).bytes && SameLabels(a, b);
 }
 
 } // namespace velmar

@@ -1,6 +1,8 @@
 #include "Strings.h"
 
+#include "ProgrammingFrame.h"
 #include "SettingLabels.h"
+#include "Words.h"
 
 #include <algorithm>
 #include <iterator>
@@ -207,20 +209,24 @@ std::string DescribeCsvRefusal(CsvRefusal refusal) {
     return {};
 }
 
-std::string CsvImportSummary(const CsvImport& in, const std::string& fileName) {
-    const int changes = static_cast<int>(in.notes.size()) - in.refused;
-    std::string text = Plural(in.taken, "channel", "channels") + " taken from " + fileName;
+std::string CsvImportSummary(const CsvImport& in, const std::string& fileName, const ImportFacts& facts) {
+    const int changes = static_cast<int>(in.notes.size() + facts.spacing.size()) - in.refused;
+    std::string text = Plural(in.taken, "channel", "channels") + " taken from " + fileName + "; " +
+                       Plural(facts.kept, "channel", "channels") + " left as they were";
     if (in.refused > 0) {
         text += "; " + Plural(in.refused, "row", "rows") + " not taken";
     }
     if (changes > 0) {
         text += "; " + Plural(changes, "change", "changes");
     }
-    return text + (in.notes.empty() ? "." : ": see the details.");
+    return text + (changes + in.refused == 0 ? "." : ": see the details.");
 }
 
-std::string CsvImportDetail(const CsvImport& in, std::size_t limit) {
+std::string CsvImportDetail(const CsvImport& in, const ImportFacts& facts, std::size_t limit) {
     std::string text;
+    for (const ImportFacts::SpacingChange& change : facts.spacing) {
+        text += (text.empty() ? "" : "\n") + SpacingChangeText(change);
+    }
     for (std::size_t i = 0; i < in.notes.size() && i < limit; ++i) {
         text += text.empty() ? "" : "\n";
         text += DescribeCsvNote(in.notes[i]);

@@ -4,9 +4,9 @@
 // window report typed results; only the programs word them, from here.
 
 #include "ChannelCsv.h"
-#include "PortRule.h"
-#include "PosixSerial.h"
-#include "ProgrammingSession.h"
+#include "SendResults.h"
+#include "SerialResults.h"
+#include "SettingEditor.h"
 
 #include <cstdint>
 #include <string>
@@ -33,9 +33,9 @@ std::string Com1Text(const PortInForce& port);
 // 3 changes: see the details").
 std::string DescribeCsvNote(const CsvNote& note);
 std::string DescribeCsvRefusal(CsvRefusal refusal);
-std::string CsvImportSummary(const CsvImport& in, const std::string& fileName);
-// The notes one per line, at most `limit` of them and then how many more.
-std::string CsvImportDetail(const CsvImport& in, std::size_t limit = 1000);
+std::string CsvImportSummary(const CsvImport& in, const std::string& fileName, const ImportFacts& facts);
+// The groups whose spacing changed, then the notes one per line, at most `limit` of them and then how many more.
+std::string CsvImportDetail(const CsvImport& in, const ImportFacts& facts, std::size_t limit = 1000);
 
 // "buff full"'s detail: how many received bytes were dropped and how full the queue was.
 std::string DescribeBuffFull(std::uint32_t dropped, int held, int capacity);

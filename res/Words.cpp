@@ -1,5 +1,6 @@
 #include "Words.h"
 
+#include "CodeTables.h"
 #include "Preferences.h"
 
 #include <algorithm>
@@ -277,11 +278,14 @@ std::string TypedNote(int group, int channel, const TypedChannel& t) {
     return {};
 }
 
-std::string LabelRefused(std::string_view what, LabelProblem problem, std::size_t most) {
-    if (problem == LabelProblem::TooLong) {
-        return S(what) + " has more than " + std::to_string(most) + " characters: shorten it to keep it.";
+std::string LabelRefused(const LabelRefusal& refusal) {
+    if (refusal.problem == LabelProblem::TooLong) {
+        return std::string(refusal.title ? "The title has more than " : "The notes have more than ") +
+               std::to_string(refusal.most) + " characters: shorten " + (refusal.title ? "it" : "them") + " to keep " +
+               (refusal.title ? "it." : "them.");
     }
-    return S(what) + " holds a control character: take it out to keep it.";
+    return refusal.title ? "The title holds a control character: take it out to keep it."
+                         : "The notes hold a control character: take it out to keep them.";
 }
 
 std::string CardGroupHeading(int group, std::string_view spacing) {
@@ -308,12 +312,47 @@ std::string NameNote(int group, int channel, LabelProblem problem) {
     return where + "a name holds no control characters, not taken";
 }
 
-std::string PasteNote(const std::vector<std::string>& said) {
+std::string EditNote(const EditResult& result) {
     std::string note;
-    for (const std::string& s : said) {
-        note += (note.empty() ? "" : "; ") + s;
+    for (const EntryNote& n : result.notes) {
+        std::string said;
+        switch (n.kind) {
+        case EntryNote::Kind::Completed:
+            said = Completed(n.channel, n.typed, n.shown);
+            break;
+        case EntryNote::Kind::Corrected:
+            said = Corrected(n.channel, n.correction, n.typed, n.shown);
+            break;
+        case EntryNote::Kind::Typed:
+            said = TypedNote(n.group, n.channel, n.entry);
+            break;
+        case EntryNote::Kind::NameRefused:
+            said = NameNote(n.group, n.channel, n.name);
+            break;
+        }
+        if (!said.empty()) {
+            note += (note.empty() ? "" : "; ") + said;
+        }
     }
     return note;
+}
+
+std::string SpacingChangeText(const ImportFacts::SpacingChange& c) {
+    const auto spacing = [](int index) { return S(kSpacingItems[static_cast<std::size_t>(index == 1)]); };
+    const std::string change = GroupName(c.group) + " changes from " + spacing(c.from) + " to " + spacing(c.to);
+    if (c.nfm > 0 && c.fm > 0) {
+        return change + ": " + std::to_string(c.fm) + " of its rows say FM, " + std::to_string(c.nfm) + " say NFM.";
+    }
+    return change + ": its rows say " + (c.to == 1 ? "FM." : "NFM.");
+}
+
+std::string ImportAsk(std::string_view file, const ImportFacts& facts) {
+    std::string text = "The rows of " + S(file) + " replace the " + std::to_string(facts.replaced) +
+                       " channels they name; the other " + std::to_string(facts.kept) + " channels stay as they are.";
+    for (const ImportFacts::SpacingChange& change : facts.spacing) {
+        text += "\n" + SpacingChangeText(change);
+    }
+    return text + "\nImport the list?";
 }
 
 std::string ChannelLabel(int group, int channel) {

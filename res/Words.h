@@ -7,6 +7,7 @@
 #include "ChannelEntry.h"
 #include "ChannelPlans.h"
 #include "SentHistory.h"
+#include "SettingEditor.h"
 #include "SettingHistory.h"
 #include "SettingLabels.h"
 
@@ -79,7 +80,7 @@ inline constexpr const char* kPropertiesLabelNotes = "&Notes:";
 inline constexpr const char* kPropertiesWhat =
     "The title, the notes and the channels' names travel with the setting file and go on the channel card; "
     "the radio does not store them.";
-std::string LabelRefused(std::string_view what, LabelProblem problem, std::size_t most); // "The title has ..."
+std::string LabelRefused(const LabelRefusal& refusal); // "The title has ..."
 
 // The channel card.
 inline constexpr const char* kCardUntitled = "Channel card";
@@ -139,8 +140,8 @@ inline constexpr const char* kModeOwnChannels =
     "PMR, LPD and PMR + LPD use the radio's own channels: choose \"GRUOP\" to program the groups.";
 inline constexpr const char* kChannelCommandsWhy = "The channels are programmed in the \"GRUOP\" mode.";
 
-// Pasting a group and editing the channel table: what the entry rules made of each text.
-std::string PasteNote(const std::vector<std::string>& said);
+// What the entry rules made of each text a command took, one sentence after the other; empty for nothing.
+std::string EditNote(const EditResult& result);
 std::string TypedNote(int group, int channel, const TypedChannel& typed);
 // A name the entry did not take.
 std::string NameNote(int group, int channel, LabelProblem problem);
@@ -183,6 +184,10 @@ std::string Saved(std::string_view file);
 std::string Exported(std::string_view file);
 std::string Unsaved(std::string_view fileOrEmpty);
 std::string ChannelListOffer(std::string_view file);
+// Before a channel list is imported: which channels its rows replace, which stay, which groups change spacing.
+std::string ImportAsk(std::string_view file, const ImportFacts& facts);
+// "Group A changes from 12.5Khz to 25Khz: its rows say FM."
+std::string SpacingChangeText(const ImportFacts::SpacingChange& change);
 std::string NotRemembered(std::string_view why);
 std::string NoRecentFiles(std::string_view why);
 std::string NoPortRemembered(std::string_view why);

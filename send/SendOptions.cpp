@@ -1,7 +1,6 @@
 #include "SendOptions.h"
 
 #include "Preferences.h"
-#include "SerialLink.h"
 
 namespace velmar::send {
 
@@ -130,13 +129,6 @@ ParsedSendOptions ParseSendOptions(std::span<const std::string_view> args) {
     }
     p.options.file = files.front();
     return p;
-}
-
-PortInForce DeviceForPort(const std::string& portName, std::string* warning) {
-    if (IsCom1(portName)) {
-        return ResolveCom1("", warning);
-    }
-    return {DevicePathForPort(portName), PortReason::CommandLine};
 }
 
 } // namespace velmar::send

@@ -29,11 +29,6 @@ struct ParsedSendOptions {
 // unless --help or --version is given.
 ParsedSendOptions ParseSendOptions(std::span<const std::string_view> args);
 
-// The device behind a --port name: COM1 as the window decides it (VELMAR_COM1, else the port chosen in the
-// window, else /dev/ttyS0, with the reason), any other COMn and any path as the link maps them. *warning gets
-// why the window's choice could not be read, when that is so.
-PortInForce DeviceForPort(const std::string& portName, std::string* warning);
-
 extern const char* const kUsage; // the synopsis alone, for a bad command line
 extern const char* const kHelp;  // the whole --help text
 

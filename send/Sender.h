@@ -64,13 +64,11 @@ public:
     Sender(const SendOptions& options, const RadioSettings& settings, Events& events)
         : m_options(options), m_settings(settings), m_events(events),
           m_live(!options.json && ::isatty(STDOUT_FILENO) != 0) {
-        // Built once for every port and round: the bytes cannot differ between radios.
-        RadioSettings copy = settings;
-        m_frame = BuildProgrammingFrame(copy);
+        m_checksum = BuildProgrammingFrame(settings).bytes[kChecksumOffset];
         std::vector<std::string> seen;
         for (const std::string& name : options.ports) {
             std::string unread;
-            const PortInForce port = DeviceForPort(name, &unread);
+            const PortInForce port = DeviceForPortName(name, &unread);
             if (!unread.empty()) {
                 Say("velmar-send: warning: no port remembered: " + unread);
             }
@@ -95,10 +93,10 @@ public:
     bool Round(int round) {
         for (auto& p : m_ports) {
             p->started = false;
-            if (!p->open && !(p->open = p->session.Open(p->name, p->device))) {
+            if (!p->open && !(p->open = p->session.Open(p->device))) {
                 continue;
             }
-            p->started = p->session.StartSend(m_frame, m_settings, {}, [this](const SendResult&) { m_events.Wake(); });
+            p->started = p->session.StartSend(m_settings, {}, [this](const SendResult&) { m_events.Wake(); });
         }
         auto lastDraw = std::chrono::steady_clock::now() - std::chrono::seconds(1);
         while (AnySending()) {
@@ -116,7 +114,7 @@ public:
         for (auto& p : m_ports) {
             const SendResult result = p->session.LastResult();
             PortOutcome o = p->started ? OutcomeOf(p->device, result, p->session.Replies(), p->session.ReplyCount())
-                                       : NotOpened(p->device, m_frame.bytes[kChecksumOffset],
+                                       : NotOpened(p->device, m_checksum,
                                                    p->open ? "the Send could not be started"
                                                            : res::DescribeSerialFailure(p->session.LastFailure()));
             if (o.Sent()) {
@@ -247,7 +245,7 @@ private:
     Events& m_events;
     const bool m_live;
     LiveLines m_lines;
-    ProgrammingFrame m_frame;
+    std::uint8_t m_checksum = 0; // what a port that never opened is told its frame would have carried
     std::vector<std::unique_ptr<Port>> m_ports;
     int m_signals = 0;
     bool m_saidStopping = false;

@@ -33,10 +33,43 @@ PortInForce ResolveCom1(const std::string& commandLine, std::string* warning) {
     });
 }
 
+unsigned ComPortNumber(const std::string& portName) {
+    constexpr unsigned kHighest = 9999;
+    if (portName.size() < 4 || std::toupper(static_cast<unsigned char>(portName[0])) != 'C' ||
+        std::toupper(static_cast<unsigned char>(portName[1])) != 'O' ||
+        std::toupper(static_cast<unsigned char>(portName[2])) != 'M') {
+        return 0;
+    }
+    unsigned n = 0;
+    for (std::size_t i = 3; i < portName.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(portName[i]))) {
+            return 0;
+        }
+        n = n * 10 + static_cast<unsigned>(portName[i] - '0');
+        if (n > kHighest) {
+            return 0;
+        }
+    }
+    return n;
+}
+
 bool IsCom1(const std::string& portName) {
-    return portName.size() == 4 && std::toupper(static_cast<unsigned char>(portName[0])) == 'C' &&
-           std::toupper(static_cast<unsigned char>(portName[1])) == 'O' &&
-           std::toupper(static_cast<unsigned char>(portName[2])) == 'M' && portName[3] == '1';
+    return ComPortNumber(portName) == 1;
+}
+
+PortInForce DeviceForPortName(const std::string& portName, std::string* warning) {
+    const unsigned n = ComPortNumber(portName);
+    if (n == 1) {
+        return ResolveCom1("", warning);
+    }
+    if (n == 0) {
+        return {portName, PortReason::CommandLine};
+    }
+    const std::string variable = "VELMAR_COM" + std::to_string(n);
+    if (const char* value = std::getenv(variable.c_str()); value != nullptr && *value != '\0') {
+        return {value, PortReason::Environment};
+    }
+    return {"/dev/ttyS" + std::to_string(n - 1), PortReason::Default};
 }
 
 } // namespace velmar

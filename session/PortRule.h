@@ -2,17 +2,12 @@
 // Which device COM1 stands for. One rule, used by the window and by velmar-send alike, so that a port chosen in
 // the window is the port velmar-send programs.
 
+#include "SendResults.h"
+
 #include <functional>
 #include <string>
 
 namespace velmar {
-
-enum class PortReason { CommandLine, Environment, Remembered, Default, Chosen };
-
-struct PortInForce {
-    std::string device;
-    PortReason reason = PortReason::Default;
-};
 
 inline constexpr const char* kDefaultCom1Device = "/dev/ttyS0";
 
@@ -26,7 +21,14 @@ PortInForce ResolveCom1(const std::string& commandLine, const std::string& envir
 // when not null, then says why.
 PortInForce ResolveCom1(const std::string& commandLine, std::string* warning = nullptr);
 
-// True for "COM1" in any letter case: the port name the rule above decides.
+// The n of a port name "COMn": any letter case, n from 1 to 9999, leading zeros allowed ("COM01" is COM1); 0 for
+// any other name.
+unsigned ComPortNumber(const std::string& portName);
+// True for every name of COM1: the port the rule above decides.
 bool IsCom1(const std::string& portName);
+// The device a port name stands for, for every program: COM1 as ResolveCom1 decides it (with *warning as
+// there); COMn for n >= 2 the device in VELMAR_COMn when that is set and not empty, else /dev/ttyS(n-1); any
+// other name is a path, taken as given.
+PortInForce DeviceForPortName(const std::string& portName, std::string* warning = nullptr);
 
 } // namespace velmar

@@ -42,8 +42,8 @@ CProgrammingSession::~CProgrammingSession() {
     Close();
 }
 
-bool CProgrammingSession::Open(const std::string& portName, const std::string& device) {
-    return m_link.Open(portName, device, kRadioBaudRate, kRadioByteSize, kRadioStopBits, kRadioParity);
+bool CProgrammingSession::Open(const std::string& device) {
+    return m_link.Open(device, kRadioBaudRate, kRadioByteSize, kRadioStopBits, kRadioParity);
 }
 
 void CProgrammingSession::Close() {
@@ -113,11 +113,12 @@ void CProgrammingSession::KeepHistory(std::string dir) {
     m_historyDir = std::move(dir);
 }
 
-bool CProgrammingSession::StartSend(const ProgrammingFrame& frame, const RadioSettings& setting, ProgressFn progress,
-                                    FinishedFn finished) {
+bool CProgrammingSession::StartSend(const RadioSettings& setting, ProgressFn progress, FinishedFn finished) {
     if (Sending() || !m_link.IsOpen()) {
         return false;
     }
+    // The frame and the record of the Send come from the same value here, so they cannot differ.
+    const ProgrammingFrame frame = BuildProgrammingFrame(setting);
     m_writer.Stop(); // joins the thread of the Send before, which may still be in its `finished`
     m_sentSetting = setting;
     int after = 0;

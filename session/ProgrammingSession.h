@@ -20,6 +20,7 @@
 #include "PacedWriter.h"
 #include "ProgrammingFrame.h"
 #include "RadioSettings.h"
+#include "SendResults.h"
 #include "SerialLink.h"
 
 #include <array>
@@ -32,14 +33,6 @@
 #include <vector>
 
 namespace velmar {
-
-// How a Send ended.
-enum class SendEnd {
-    Complete,    // every write of the frame went out and its last pause was kept
-    HungUp,      // the line hung up (cable or adapter pulled, other side closed)
-    WriteFailed, // a write did not get all its bytes out in time, the line still up
-    Stopped,     // Stop (or Close, or the destructor) ended it
-};
 
 struct SendResult {
     int bytesWritten = 0;      // bytes that really left, 0 .. kFrameSize
@@ -72,10 +65,10 @@ public:
     CProgrammingSession(const CProgrammingSession&) = delete;
     CProgrammingSession& operator=(const CProgrammingSession&) = delete;
 
-    // Opens `device` with the radio's line settings (4800 baud, 8 data bits, no parity, two stop bits);
-    // `portName` is what messages call it ("COM1"). False when it could not: LastFailure() tells why, and the
-    // message sink has heard of it.
-    bool Open(const std::string& portName, const std::string& device);
+    // Opens `device` (a path: PortRule.h says which device a port name stands for) with the radio's line
+    // settings (4800 baud, 8 data bits, no parity, two stop bits). False when it could not: LastFailure() tells
+    // why, and the message sink has heard of it.
+    bool Open(const std::string& device);
     // Stops a Send, then closes the line, which restores the port's settings. Safe when not open. Bytes
     // received and not yet taken stay for TakeReceived.
     void Close();
@@ -112,13 +105,12 @@ public:
     // (RecordSentSetting); empty (the default) keeps none. Owning thread, while no Send runs.
     void KeepHistory(std::string dir);
 
-    // Writes `frame`'s kFrameWriteCount paced writes on the session's thread; `setting` is what the history
-    // keeps of a whole Send. Both are copied: later changes do not reach them. `progress` runs after each
-    // write, `finished` exactly once when the Send ends (after the history was written), both on the writer's
+    // Builds the frame of `setting` and writes its kFrameWriteCount paced writes on the session's thread; the
+    // history keeps `setting` of a whole Send. It is copied: later changes do not reach the Send. `progress` runs after
+    // each write, `finished` exactly once when the Send ends (after the history was written), both on the writer's
     // thread. The reply buffer is emptied first. False, with no callback, while a Send runs or when the line
     // is not open.
-    bool StartSend(const ProgrammingFrame& frame, const RadioSettings& setting, ProgressFn progress = {},
-                   FinishedFn finished = {});
+    bool StartSend(const RadioSettings& setting, ProgressFn progress = {}, FinishedFn finished = {});
     // Ends a Send at once: the write under way completes, no other follows.
     // When it returns no write happens any more and `finished` has reported
     // SendEnd::Stopped (unless the Send had ended before). Safe when idle.

@@ -6,6 +6,7 @@
 // when first opened.
 
 #include "RadioSettings.h"
+#include "SettingEditor.h"
 #include "SettingHistory.h"
 
 #include <QDialog>
@@ -18,14 +19,6 @@ class QLabel;
 class QTableWidget;
 
 namespace velmar {
-
-// A channel the table asks to change: its frequency or its name as typed ("" empties it).
-struct ChannelEdit {
-    int group = 0;
-    int channel = 0;
-    std::string text;
-    bool name = false;
-};
 
 class CChannelTable : public QDialog {
 public:

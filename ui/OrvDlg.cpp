@@ -16,10 +16,12 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QRadioButton>
 
 #include <cstdio>
 
@@ -47,7 +49,8 @@ COrvDlg::COrvDlg(QWidget* parent)
       m_ports(
           *this, [this] { return m_wiring.IsOpen(); }, [this] { m_wiring.ShowLink(m_ports.InForce()); },
           [this](const QString& note) { Say(note); }),
-      m_document(*this) {
+      m_document(*this, m_editor) {
+    m_record = m_editor.Setting();
     // Message map: a control's notification and the handler it runs.
     MapCommandRange(EN_CHANGE, IDC_CH1, IDC_CH8, &COrvDlg::OnChangeChannel);
     MapCommandRange(EN_KILLFOCUS, IDC_CH1, IDC_CH8, &COrvDlg::OnKillFocusChannel);
@@ -92,7 +95,7 @@ void COrvDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Radio(pDX, IDC_MODE_PMR, r.m_nMode);
     DDX_CBIndex(pDX, IDC_BAND, r.m_nBand);
     // A channel's name is no control of its own: the edit shows it as its tooltip.
-    if (!pDX->m_bSaveAndValidate && GroupInRange()) {
+    if (!pDX->m_bSaveAndValidate && r.m_nGroup >= 0 && r.m_nGroup < kGroupCount) {
         for (int c = 0; c < kChannelCount; ++c) {
             GetDlgItem(IDC_CH1 + c)
                 ->setToolTip(QString::fromStdString(
@@ -118,12 +121,8 @@ bool COrvDlg::OnInitDialog() {
     m_btnDisconnect.EnableWindow(false);
     m_btnSend.EnableWindow(false);
 
-    // The "PMR" mode's enabling: the mode the dialog starts in.
-    EnableGroupControls(false);
-    EnableWindow(IDC_SPACING_25K, false);
-    EnableWindow(IDC_SPACING_12K5, true);
-    EnableWindow(IDC_BAND_LABEL, false);
-    EnableWindow(IDC_BAND, false);
+    // The enabling of the mode the dialog starts in, "PMR".
+    ApplyEnabling();
 
     std::string unread;
     m_ports.Resolve(&unread);
@@ -148,21 +147,28 @@ bool COrvDlg::OnInitDialog() {
         Say(Q(res::NoPortRemembered(unread)));
     }
 
-    // The document follows the controls' changes, once per burst of changes; the channel table follows it.
+    // The channel table follows the document; the option controls send the editor their changes as the operator
+    // makes them (an exchange writes them, it does not change them).
     m_document.Start();
     m_document.OnChanged([this] { ShowChannelTable(); });
     m_pStatusLine->ShowHint(FromUtf8(res::kModeOwnChannels));
-    m_changeTimer.setSingleShot(true);
-    QObject::connect(&m_changeTimer, &QTimer::timeout, this, [this] { m_document.Changed(); });
-    for (const res::ControlTemplate& row : Template().controls) {
-        QWidget* w = GetDlgItem(row.id);
-        if (auto* combo = qobject_cast<QComboBox*>(w)) {
-            QObject::connect(combo, &QComboBox::currentIndexChanged, this, [this] { m_changeTimer.start(0); });
-        } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-            QObject::connect(edit, &QLineEdit::textChanged, this, [this] { m_changeTimer.start(0); });
-        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            QObject::connect(button, &QAbstractButton::toggled, this, [this] { m_changeTimer.start(0); });
+    for (const int id : {IDC_BCLO, IDC_BUTTON_LONG, IDC_PTT_FP, IDC_POWER_SAVE, IDC_SCAN_DELAY, IDC_PTT_TOT,
+                         IDC_VOX_ATTACK, IDC_VOX_RELEASE, IDC_BAND}) {
+        QObject::connect(GetDlgItemAs<QComboBox>(id), &QComboBox::currentIndexChanged, this,
+                         [this] { OnOptionChanged(); });
+    }
+    for (const int first : {IDC_CTCSS_DISABLE, IDC_DCS_DISABLE, IDC_SELF_TONE_ON}) {
+        for (QRadioButton* radio : RadioGroup(first)) {
+            // The radio that comes on, once its group's other radio has gone off.
+            QObject::connect(radio, &QAbstractButton::toggled, this, [this](bool on) {
+                if (on) {
+                    OnOptionChanged();
+                }
+            });
         }
+    }
+    for (int id = IDC_CH1; id <= IDC_CH8; ++id) {
+        GetDlgItem(id)->installEventFilter(this);
     }
     setAcceptDrops(true);
     if (!m_strStartFile.isEmpty()) {
@@ -219,79 +225,96 @@ void COrvDlg::EnableGroupControls(bool enable) {
     }
 }
 
+void COrvDlg::ShowEdited(const EditResult& result) {
+    m_record = m_editor.Setting();
+    if (result.showAgain) {
+        UpdateData(false);
+    }
+    ApplyEnabling();
+    if (const std::string note = res::EditNote(result); !note.empty()) {
+        Say(Q(note));
+    } else if (const std::string twice = res::DescribeDuplicates(result.group, result.duplicates); !twice.empty()) {
+        Say(Q(twice));
+    }
+    m_document.Changed();
+}
+
+void COrvDlg::ApplyEnabling() {
+    const ModeEnabling mode = m_editor.Enabling();
+    EnableWindow(IDC_SPACING_25K, mode.spacing25k);
+    EnableWindow(IDC_SPACING_12K5, mode.spacing12k5);
+    EnableWindow(IDC_BAND_LABEL, mode.band);
+    EnableWindow(IDC_BAND, mode.band);
+    EnableGroupControls(mode.group);
+    // The channel commands fill the edits, which only "GRUOP" opens; until then the status line says why.
+    for (QAction* action : m_channelCommands) {
+        action->setEnabled(mode.group);
+        action->setToolTip(mode.group ? QString() : FromUtf8(res::kChannelCommandsWhy));
+    }
+    if (m_pStatusLine != nullptr) {
+        m_pStatusLine->ShowHint(mode.group ? QString() : FromUtf8(res::kModeOwnChannels));
+    }
+}
+
 void COrvDlg::OnChangeChannel(int id) {
     const int channel = id - IDC_CH1;
     if (!UpdateData(true)) {
         return;
     }
-    // The box comes while the failing text still stands, and before anything is written back: whatever runs
-    // while it is open finds the record as it was.
-    RadioSettings trial = m_record;
-    if (EnterChannelText(trial, channel).invalidCharacter) {
+    const std::string text = m_record.m_strChannel[static_cast<std::size_t>(channel)];
+    // The box comes while the failing text still stands, and before the editor takes it: whatever runs while it
+    // is open finds the setting as it was.
+    if (m_editor.RefusesCharacter(channel, text)) {
         MessageBox(LoadString(IDS_PLEASE_INPUT_INTEGER));
     }
-    const ChannelChange change = EnterChannelText(m_record, channel);
-    SayCorrection(channel, change);
-    if (change.writeBack) {
-        UpdateData(false);
-        if (change.correction == Correction::None) {
-            SayDuplicates();
-        }
-    }
+    ShowEdited(m_editor.Type(channel, text));
 }
 
 void COrvDlg::OnKillFocusChannel(int id) {
-    if (!UpdateData(true)) {
-        return;
-    }
-    const int channel = id - IDC_CH1;
-    if (CompleteChannel(channel, m_record.m_strChannel[static_cast<std::size_t>(channel)])) {
-        UpdateData(false);
+    if (const EditResult result = m_editor.Settle(id - IDC_CH1); result.changed) {
+        ShowEdited(result);
     }
 }
 
-bool COrvDlg::CompleteChannel(int channel, std::string text) {
-    const std::optional<std::string> completed = CompleteFreqBeginning(text);
-    if (!completed) {
-        return false;
+bool COrvDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress) {
+        return CDialog::eventFilter(watched, event);
     }
-    m_record.m_strChannel[static_cast<std::size_t>(channel)] = *completed;
-    const ChannelChange change = EnterChannelText(m_record, channel);
-    if (change.correction == Correction::None) {
-        Say(Q(res::Completed(channel, FromMemberText(text).toStdString(), FromMemberText(*completed).toStdString())));
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool undo = key->matches(QKeySequence::Undo);
+    const bool redo = key->matches(QKeySequence::Redo) || key->keyCombination() == (Qt::CTRL | Qt::Key_Y);
+    int channel = -1;
+    for (int c = 0; c < kChannelCount && edit != nullptr; ++c) {
+        channel = GetDlgItem(IDC_CH1 + c) == edit ? c : channel;
     }
-    SayCorrection(channel, change);
-    return true;
-}
-
-void COrvDlg::SayCorrection(int channel, const ChannelChange& change) {
-    if (change.correction != Correction::None) {
-        Say(Q(res::Corrected(channel, change.correction, FromMemberText(change.entered).toStdString(),
-                             FromMemberText(m_record.m_strChannel[static_cast<std::size_t>(channel)]).toStdString())));
+    if (channel < 0 || !m_editor.GroupInRange() || (!undo && !redo)) {
+        return CDialog::eventFilter(watched, event);
     }
-}
-
-int COrvDlg::UnsettledChannel() const {
-    if (!GroupInRange()) {
-        return -1;
-    }
-    for (int c = 0; c < kChannelCount; ++c) {
-        const std::string shown = ToMemberText(GetDlgItemAs<QLineEdit>(IDC_CH1 + c)->text());
-        if (shown !=
-            m_record.m_strGroupChannel[static_cast<std::size_t>(m_record.m_nGroup)][static_cast<std::size_t>(c)]) {
-            return c;
+    const RadioSettings& s = m_editor.Setting();
+    const auto g = static_cast<std::size_t>(s.m_nGroup), c = static_cast<std::size_t>(channel);
+    // Keystrokes not yet settled belong to the edit: it takes them back itself, or, when it has no history of
+    // them, the editor puts the stored text back. Anything else is the setting's Undo and Redo.
+    const bool own = undo ? s.m_strChannel[c] != s.m_strGroupChannel[g][c] : edit->isRedoAvailable();
+    if (event->type() == QEvent::ShortcutOverride) {
+        if (own) {
+            event->accept();
         }
+        return true;
     }
-    return -1;
+    if (undo && own && !edit->isUndoAvailable()) {
+        ShowEdited(m_editor.Revert(channel));
+        return true;
+    }
+    return CDialog::eventFilter(watched, event);
 }
 
 bool COrvDlg::RefuseUnsettled() {
-    const int channel = UnsettledChannel();
-    if (channel < 0) {
+    const std::optional<UnsettledChannel> unsettled = m_editor.FirstUnsettled();
+    if (!unsettled) {
         return false;
     }
-    const std::string shown = m_record.m_strChannel[static_cast<std::size_t>(channel)];
-    MessageBox(Q(res::Unsettled(m_record.m_nGroup, channel, FromMemberText(shown).toStdString())));
+    MessageBox(Q(res::Unsettled(unsettled->group, unsettled->channel, FromMemberText(unsettled->shown).toStdString())));
     return true;
 }
 
@@ -299,8 +322,7 @@ void COrvDlg::OnSpacingClicked() {
     if (!UpdateData(true)) {
         return;
     }
-    ClickSpacing(m_record);
-    UpdateData(false);
+    ShowEdited(m_editor.ClickSpacing(m_record.m_nSpacing));
 }
 
 void COrvDlg::OnSpacing25k() {
@@ -312,59 +334,34 @@ void COrvDlg::OnSpacing12k5() {
 }
 
 void COrvDlg::OnSelchangeGroup() {
-    // What the edits of the group being left hold: a beginning of a frequency counts as typed out with zeros,
-    // under the group it was typed for.
-    for (int c = 0; c < kChannelCount; ++c) {
-        CompleteChannel(c, ToMemberText(GetDlgItemAs<QLineEdit>(IDC_CH1 + c)->text()));
-    }
     if (!UpdateData(true)) {
         return;
     }
-    ShowGroup(m_record);
-    UpdateData(false);
+    ShowEdited(m_editor.SelectGroup(m_record.m_nGroup));
 }
 
-void COrvDlg::ApplyMode(const ModeEnabling& mode) {
-    if (!UpdateData(true)) {
+void COrvDlg::OnOptionChanged() {
+    if (IsExchanging() || !ReadControlsQuietly()) {
         return;
     }
-    EnableWindow(IDC_SPACING_25K, mode.spacing25k);
-    EnableWindow(IDC_SPACING_12K5, mode.spacing12k5);
-    EnableWindow(IDC_BAND_LABEL, mode.band);
-    EnableWindow(IDC_BAND, mode.band);
-    if (mode.spacing != kSpacingUnchanged) {
-        m_record.m_nSpacing = mode.spacing;
-    }
-    EnableGroupControls(mode.group);
-    // The channel commands fill the edits, which only "GRUOP" opens; until then the status line says why.
-    for (QAction* action : m_channelCommands) {
-        action->setEnabled(mode.group);
-        action->setToolTip(mode.group ? QString() : FromUtf8(res::kChannelCommandsWhy));
-    }
-    if (m_pStatusLine != nullptr) {
-        m_pStatusLine->ShowHint(mode.group ? QString() : FromUtf8(res::kModeOwnChannels));
-    }
-    UpdateData(false);
+    ShowEdited(m_editor.SetOptions(m_record));
 }
 
-// What each mode opens: the spacing radios, the band controls, the spacing it
-// shows, and the group controls.
+// Each mode radio: the editor decides what the mode opens and which spacing the radios show.
 void COrvDlg::OnModeGroup() {
-    // The group controls open on the group's own spacing, the one Send sends.
-    ApplyMode(
-        {.spacing25k = true, .spacing12k5 = true, .band = true, .spacing = GroupSpacing(m_record), .group = true});
+    ShowEdited(m_editor.SetMode(kGroupMode));
 }
 
 void COrvDlg::OnModePmr() {
-    ApplyMode({.spacing25k = false, .spacing12k5 = true, .band = false, .spacing = 0, .group = false});
+    ShowEdited(m_editor.SetMode(0));
 }
 
 void COrvDlg::OnModeLpd() {
-    ApplyMode({.spacing25k = true, .spacing12k5 = false, .band = false, .spacing = 1, .group = false});
+    ShowEdited(m_editor.SetMode(1));
 }
 
 void COrvDlg::OnModePmrLpd() {
-    ApplyMode({.spacing25k = false, .spacing12k5 = false, .band = false, .spacing = kSpacingUnchanged, .group = false});
+    ShowEdited(m_editor.SetMode(3));
 }
 
 void COrvDlg::OnConnect() {
@@ -425,15 +422,10 @@ void COrvDlg::OnSend() {
     m_btnDisconnect.EnableWindow(false);
     m_btnSend.EnableWindow(false);
 
-    // The frame is built once, here: the record ends as a Send leaves it (empty codes become "ffff"), and the
-    // session sends the frame as it stands now.
-    const RadioSettings setting = m_record;
-    const ProgrammingFrame frame = BuildProgrammingFrame(m_record);
-
     // An answer shown from before would read as the answer to this frame.
     m_strRxText.clear();
     m_wiring.ShowReceived(m_nRxCount, m_strRxText, true);
-    if (!m_wiring.StartSend(frame, setting, [this](const SendResult&) { OnSendFinished(); })) {
+    if (!m_wiring.StartSend(m_editor.Settled(), [this](const SendResult&) { OnSendFinished(); })) {
         m_btnDisconnect.EnableWindow(true);
         m_btnSend.EnableWindow(true);
     }
@@ -486,43 +478,6 @@ bool COrvDlg::OpenDropped(const QMimeData* data) {
         m_document.Load(path);
     }
     return true;
-}
-
-RadioSettings COrvDlg::ShownSetting() {
-    // The controls are read into the record and the record put back as it was: a look, not a handler.
-    const RadioSettings kept = m_record;
-    ReadControlsQuietly();
-    RadioSettings shown = m_record;
-    m_record = kept;
-    return shown;
-}
-
-bool COrvDlg::SettledSetting(RadioSettings* out) {
-    if (!UpdateData(true) || RefuseUnsettled()) {
-        return false;
-    }
-    *out = m_record;
-    return true;
-}
-
-void COrvDlg::ShowSetting(const RadioSettings& setting) {
-    m_record = setting;
-    UpdateData(false);
-    // The mode as a click on its radio gives it: the enabling, and the spacing the radios show.
-    switch (m_record.m_nMode) {
-    case 1:
-        OnModeLpd();
-        break;
-    case kGroupMode:
-        OnModeGroup();
-        break;
-    case 3:
-        OnModePmrLpd();
-        break;
-    default:
-        OnModePmr();
-        break;
-    }
 }
 
 int COrvDlg::Ask(const QString& text, UINT type, const QString& detail) {

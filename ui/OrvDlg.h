@@ -12,6 +12,7 @@
 
 #include "ChannelEntry.h"
 #include "RadioSettings.h"
+#include "SettingEditor.h"
 
 #include <QIcon>
 #include <QTimer>
@@ -39,7 +40,7 @@ public:
     CButton m_btnSend;
     CButton m_btnDisconnect;
     CButton m_btnConnect;
-    RadioSettings m_record; // every value the dialog shows, and the per-group tables
+    RadioSettings m_record; // what the controls show: the editor's setting, copied in for each exchange
     QIcon m_hIcon;
     int m_nRxCount = 0; // bytes received from the radio so far; it only grows
 
@@ -73,6 +74,8 @@ public:
     QMenuBar* MenuBar() const { return m_pMenuBar; }
     QMenu* FileMenu() const { return m_pFileMenu; }
     QMenu* ChannelsMenu() const { return m_pChannelsMenu; }
+    // The setting being edited, which the dialog and the channel table show.
+    const CSettingEditor& Editor() const { return m_editor; }
     // Fills the current group with slice `slice` of the channel plans (as listed by PlanSlices()), asking first
     // when the group holds channels; false when nothing was filled.
     bool FillGroupWithPlan(int slice);
@@ -86,6 +89,8 @@ public:
     // Enters channels typed elsewhere than the edits (a paste, the channel table) by the entry rules, as one
     // step of the history named `name` (or by what changed); says what was completed, moved or refused.
     void EnterChannels(const std::vector<ChannelEdit>& edits, const SettingChange& name);
+    // Shows the editor's setting after a command, as `result` says, and says what the entry rules did.
+    void ShowEdited(const EditResult& result);
 
     // True from the Send click until the end of the Send has been handled.
     bool IsSending() const { return m_wiring.IsSending(); }
@@ -102,47 +107,32 @@ protected:
     void OnCancel() override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // Ctrl+Z and Ctrl+Shift+Z in a channel edit: its own keystrokes not yet settled first, then the setting's.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // A close while a Send runs waits until the frame is complete, then closes as usual.
     void closeEvent(QCloseEvent* event) override;
 
 private:
     // IDocumentView
-    RadioSettings ShownSetting() override;
-    bool SettledSetting(RadioSettings* out) override;
-    void ShowSetting(const RadioSettings& setting) override;
+    void Show(const EditResult& result) override { ShowEdited(result); }
+    // Says so in a box when an edit is unsettled; true when one was.
+    bool RefuseUnsettled() override;
     QWidget* Window() override { return this; }
     int Ask(const QString& text, UINT type, const QString& detail) override;
     void Say(const QString& note) override;
 
-    static constexpr int kSpacingUnchanged = -1;
-    struct ModeEnabling {
-        bool spacing25k;
-        bool spacing12k5;
-        bool band;   // the "Band Select" label and combo
-        int spacing; // shown for the current group, or kSpacingUnchanged
-        bool group;
-    };
-    void ApplyMode(const ModeEnabling& mode);
+    // The controls each mode opens, and the channel commands with them.
+    void ApplyEnabling();
     void OnSpacingClicked();
+    // A combo or radio of the radio's options changed by the operator.
+    void OnOptionChanged();
     void OnSendFinished();
-    // Completes a beginning of a frequency in channel edit `channel` of the current group, as if the zeros had
-    // been typed; false when the edit holds none.
-    bool CompleteChannel(int channel, std::string text);
-    // Says in the status line what the entry rules did to a complete text without a box.
-    void SayCorrection(int channel, const ChannelChange& change);
-    // The first channel edit of the current group that shows something other than what is stored for it.
-    int UnsettledChannel() const;
-    // Says so in a box when an edit is unsettled; true when one was.
-    bool RefuseUnsettled();
     void BuildMenus();
     void BuildChannelsMenu();
     void BuildEditAndViewMenus();
     void ShowChannelTable();
-    // Says in the status line when two channels of the current group hold the same frequency.
-    void SayDuplicates();
 
-    bool GroupInRange() const { return m_record.m_nGroup >= 0 && m_record.m_nGroup < kGroupCount; }
-
+    CSettingEditor m_editor;
     CStatusLine* m_pStatusLine = nullptr;
     CSessionWiring m_wiring;
     CPortMenu m_ports;
@@ -154,7 +144,6 @@ private:
     QMenu* m_pChannelsMenu = nullptr;
     QList<QAction*> m_channelCommands; // open in "GRUOP" only
     CChannelTable* m_pChannelTable = nullptr;
-    QTimer m_changeTimer;    // the document hears of changes to the controls once per burst of changes
     std::string m_strRxText; // the last received bytes as "%02X" pairs
 };
 

@@ -7,9 +7,7 @@
 #include "StatusLine.h"
 
 #include "ChannelPlans.h"
-#include "GroupSelection.h"
 #include "ResourceLoader.h"
-#include "SettingLabels.h"
 #include "Words.h"
 
 #include <QApplication>
@@ -31,8 +29,8 @@ void COrvDlg::BuildChannelsMenu() {
     m_channelCommands << m_pChannelsMenu->actions();
     m_pChannelsMenu->setToolTipsVisible(true);
     for (QAction* action : m_channelCommands) {
-        action->setEnabled(IsWindowEnabled(IDC_CH1));
-        action->setToolTip(IsWindowEnabled(IDC_CH1) ? QString() : FromUtf8(res::kChannelCommandsWhy));
+        action->setEnabled(m_editor.ChannelsOpen());
+        action->setToolTip(m_editor.ChannelsOpen() ? QString() : FromUtf8(res::kChannelCommandsWhy));
     }
 }
 
@@ -56,68 +54,34 @@ void COrvDlg::BuildEditAndViewMenus() {
 }
 
 void COrvDlg::CopyGroup() {
-    if (!GroupInRange() || !IsWindowEnabled(IDC_CH1) || !UpdateData(true)) {
+    EditResult settled;
+    const std::optional<PerChannel<std::string>> texts = m_editor.CopyGroup(&settled);
+    if (!texts) {
         return;
     }
+    if (settled.changed) {
+        ShowEdited(settled);
+    }
     QStringList lines;
-    for (const std::string& text : m_record.m_strGroupChannel[static_cast<std::size_t>(m_record.m_nGroup)]) {
+    for (const std::string& text : *texts) {
         lines << QString::fromStdString(text);
     }
     QApplication::clipboard()->setText(lines.join('\n') + '\n');
 }
 
 bool COrvDlg::PasteGroup(const QString& text) {
-    if (!IsWindowEnabled(IDC_CH1) || !UpdateData(true)) {
+    if (!m_editor.ChannelsOpen()) {
         return false;
     }
-    QStringList lines = text.split('\n');
-    if (lines.size() > 1 && lines.back().isEmpty()) {
-        lines.removeLast(); // the line end of the last line
-    }
-    std::vector<ChannelEdit> edits;
-    for (int c = 0; c < std::min<int>(kChannelCount, static_cast<int>(lines.size())); ++c) {
-        edits.push_back({m_record.m_nGroup, c, lines[c].section('\t', 0, 0).toStdString()});
-    }
-    EnterChannels(edits, SettingChange::Of(SettingChange::Command::PasteGroup, m_record.m_nGroup));
+    ShowEdited(m_editor.PasteGroup(text.toStdString()));
     return true;
 }
 
 void COrvDlg::EnterChannels(const std::vector<ChannelEdit>& edits, const SettingChange& name) {
-    if (!IsWindowEnabled(IDC_CH1) || !UpdateData(true)) {
-        ShowChannelTable(); // a refused edit of the table goes back to what is stored
-        return;
-    }
-    std::vector<std::string> said;
-    for (const ChannelEdit& e : edits) {
-        const auto g = static_cast<std::size_t>(e.group), c = static_cast<std::size_t>(e.channel);
-        if (e.name) {
-            const LabelProblem problem = CheckName(e.text);
-            if (problem == LabelProblem::None) {
-                m_record.m_strGroupName[g][c] = e.text;
-            } else {
-                said.push_back(res::NameNote(e.group, e.channel, problem));
-            }
-            continue;
-        }
-        const TypedChannel typed = EnterTypedText(e.text);
-        if (const std::string note = res::TypedNote(e.group, e.channel, typed); !note.empty()) {
-            said.push_back(note);
-        }
-        if (!typed.refused) {
-            m_record.m_strGroupChannel[g][c] = typed.stored.text;
-            m_record.m_strGroupCode[g][c] = typed.stored.code;
-        }
-    }
-    LoadGroupChannels(m_record);
-    m_document.NameNextStep(name);
-    UpdateData(false);
-    m_document.Changed();
-    Say(QString::fromStdString(res::PasteNote(said)));
+    const EditResult result = m_editor.EnterChannels(edits, name);
+    ShowEdited(result);
     if (m_pChannelTable != nullptr) {
-        m_pChannelTable->ShowNote(QString::fromStdString(res::PasteNote(said)));
-    }
-    if (said.empty()) {
-        SayDuplicates();
+        m_pChannelTable->ShowNote(QString::fromStdString(res::EditNote(result)));
     }
 }
 
@@ -135,47 +99,31 @@ CChannelTable* COrvDlg::OpenChannelTable() {
 
 void COrvDlg::ShowChannelTable() {
     if (m_pChannelTable != nullptr && m_pChannelTable->isVisible()) {
-        m_pChannelTable->Show(ShownSetting(), IsWindowEnabled(IDC_CH1));
+        m_pChannelTable->Show(m_editor.Setting(), m_editor.ChannelsOpen());
     }
 }
 
 bool COrvDlg::FillGroupWithPlan(int slice) {
     const std::vector<PlanSlice> slices = PlanSlices();
-    if (slice < 0 || slice >= static_cast<int>(slices.size()) || !IsWindowEnabled(IDC_CH1) || !UpdateData(true)) {
+    if (slice < 0 || slice >= static_cast<int>(slices.size()) || !m_editor.ChannelsOpen()) {
         return false;
     }
     const PlanSlice& chosen = slices[static_cast<std::size_t>(slice)];
     const std::string label = res::SliceLabel(chosen);
-    if (const int filled = FilledChannelCount(m_record); filled > 0) {
-        if (MessageBox(QString::fromStdString(res::FillAsk(m_record.m_nGroup, filled, label)), {}, MB_REPLACECANCEL) !=
+    if (const int filled = m_editor.FilledChannelCount(); filled > 0) {
+        if (MessageBox(QString::fromStdString(res::FillAsk(m_editor.Group(), filled, label)), {}, MB_REPLACECANCEL) !=
             IDOK) {
             return false;
         }
     }
-    // As a click on the plan's spacing and the channels typed one by one would.
-    FillGroup(m_record, chosen);
-    m_document.NameNextStep(SettingChange::Of(SettingChange::Command::FillGroup, m_record.m_nGroup));
-    UpdateData(false);
-    m_document.Changed();
-    Say(QString::fromStdString(res::Filled(m_record.m_nGroup, label)));
-    SayDuplicates();
+    Say(QString::fromStdString(res::Filled(m_editor.Group(), label)));
+    ShowEdited(m_editor.FillGroup(chosen));
     return true;
 }
 
 void COrvDlg::ClearCurrentGroup() {
-    if (!IsWindowEnabled(IDC_CH1) || !UpdateData(true)) {
-        return;
-    }
-    ClearGroup(m_record);
-    m_document.NameNextStep(SettingChange::Of(SettingChange::Command::ClearGroup, m_record.m_nGroup));
-    UpdateData(false);
-    m_document.Changed();
-}
-
-void COrvDlg::SayDuplicates() {
-    const std::string said = res::DescribeDuplicates(m_record.m_nGroup, FindDuplicates(m_record, m_record.m_nGroup));
-    if (!said.empty()) {
-        Say(QString::fromStdString(said));
+    if (m_editor.ChannelsOpen()) {
+        ShowEdited(m_editor.ClearGroup());
     }
 }
 

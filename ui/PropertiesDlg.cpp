@@ -43,13 +43,8 @@ QString CPropertiesDlg::Notes() const {
 }
 
 QString CPropertiesDlg::Refusal(const QString& title, const QString& notes) {
-    if (const LabelProblem p = CheckLabel(title.toStdString(), kTitleMaxCharacters); p != LabelProblem::None) {
-        return QString::fromStdString(res::LabelRefused("The title", p, kTitleMaxCharacters));
-    }
-    if (const LabelProblem p = CheckLabel(notes.toStdString(), kNotesMaxCharacters, true); p != LabelProblem::None) {
-        return QString::fromStdString(res::LabelRefused("The notes", p, kNotesMaxCharacters));
-    }
-    return {};
+    const std::optional<LabelRefusal> refusal = CheckProperties(title.toStdString(), notes.toStdString());
+    return refusal ? QString::fromStdString(res::LabelRefused(*refusal)) : QString();
 }
 
 void CPropertiesDlg::accept() {

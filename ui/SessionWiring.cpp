@@ -57,7 +57,7 @@ CSessionWiring::~CSessionWiring() {
 }
 
 bool CSessionWiring::Open(const PortInForce& port) {
-    const bool open = m_session.Open("COM1", port.device);
+    const bool open = m_session.Open(port.device);
     ShowLink(port);
     return open;
 }
@@ -67,8 +67,7 @@ void CSessionWiring::Close() {
     ShowLink({});
 }
 
-bool CSessionWiring::StartSend(const ProgrammingFrame& frame, const RadioSettings& setting,
-                               std::function<void(const SendResult&)> finished) {
+bool CSessionWiring::StartSend(const RadioSettings& setting, std::function<void(const SendResult&)> finished) {
     if (IsSending()) {
         return false;
     }
@@ -77,7 +76,7 @@ bool CSessionWiring::StartSend(const ProgrammingFrame& frame, const RadioSetting
     m_sendTimer.start();
     // The writer's thread only posts: everything else happens on the window thread.
     const bool started = m_session.StartSend(
-        frame, setting,
+        setting,
         [this, generation](const SendProgress&) {
             m_dialog.PostCall([this, generation] {
                 if (m_bSendPending && generation == m_nSendGeneration) {
@@ -199,25 +198,28 @@ void CSessionWiring::ShowMessage(const LinkMessage& message) {
         detail = Q(res::DescribeBuffFull(message.dropped, message.held, message.capacity));
         break;
     case LinkEvent::WatchNotStarted:
-        text = LoadString(IDS_WATCH_NOT_STARTED) + Q(message.portName);
+        text = LoadString(IDS_WATCH_NOT_STARTED) + QStringLiteral("COM1");
         break;
     }
     if (QThread::currentThread() == thread()) {
-        if (message.event == LinkEvent::OpenFailed && message.failure.kind == LinkFailureKind::NoDevice) {
+        if (message.event == LinkEvent::OpenFailed && message.failure.kind == SerialFailureKind::NoDevice) {
             // Which ports there are instead: most often the cable got another name.
             detail += Q(res::PortsPresent(m_portsPresent()));
         }
         AfxMessageBox(text, MB_OK, detail);
-        if (message.dismissed) {
-            message.dismissed();
-        }
+        return;
+    }
+    // One "buff full" box at a time: a radio that floods the line would pile them up. The drops go on being
+    // counted by the line meanwhile.
+    const bool buffFull = message.event == LinkEvent::BufferFull;
+    if (buffFull && m_pBuffFullShown->exchange(true, std::memory_order_acq_rel)) {
         return;
     }
     // From the watch thread: the box goes to the window's thread and the watch thread carries on receiving.
-    m_dialog.PostCall([text, detail, dismissed = message.dismissed] {
+    m_dialog.PostCall([text, detail, buffFull, shown = m_pBuffFullShown] {
         AfxMessageBox(text, MB_OK, detail);
-        if (dismissed) {
-            dismissed();
+        if (buffFull) {
+            shown->store(false, std::memory_order_release);
         }
     });
 }

@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,10 +38,9 @@ public:
     void Close();
     [[nodiscard]] bool IsOpen() const { return m_session.IsOpen(); }
 
-    // Sends `frame` (the setting it came from goes to the history); `finished` runs on the window thread
-    // with the result once the Send has ended. False when it could not start.
-    bool StartSend(const ProgrammingFrame& frame, const RadioSettings& setting,
-                   std::function<void(const SendResult&)> finished);
+    // Sends `setting` (and keeps it in the history); `finished` runs on the window thread with the result once
+    // the Send has ended. False when it could not start.
+    bool StartSend(const RadioSettings& setting, std::function<void(const SendResult&)> finished);
     // Ends a Send at once and says so: "stopped by Disconnect".
     void StopSend();
     [[nodiscard]] bool IsSending() const { return m_session.Sending() || m_bSendPending; }
@@ -80,6 +80,8 @@ private:
     std::string m_strShownHex;
     std::string m_strLink; // "COM1 = ... (why)"
     bool m_bShownHungUp = false;
+    // Whether a "buff full" box is up; set on the watch thread, shared with the posted box, which may outlive this.
+    std::shared_ptr<std::atomic<bool>> m_pBuffFullShown = std::make_shared<std::atomic<bool>>(false);
 };
 
 } // namespace velmar

@@ -7,7 +7,6 @@
 #include "WinApp.h"
 
 #include "ChannelCsv.h"
-#include "GroupSelection.h"
 #include "Preferences.h"
 #include "SettingFile.h"
 #include "Strings.h"
@@ -56,7 +55,7 @@ QString WithSuffix(QString path, const QString& suffix) {
 
 } // namespace
 
-CSettingDocument::CSettingDocument(IDocumentView& view) : m_view(view) {
+CSettingDocument::CSettingDocument(IDocumentView& view, CSettingEditor& editor) : m_view(view), m_editor(editor) {
     m_unsavedTimer.setSingleShot(true);
     m_unsavedTimer.setInterval(500);
     QObject::connect(&m_unsavedTimer, &QTimer::timeout, this, [this] { KeepUnsavedNow(); });
@@ -123,39 +122,45 @@ void CSettingDocument::UpdateEditMenu() {
     if (m_pUndo == nullptr) {
         return;
     }
-    m_pUndo->setEnabled(m_history.CanUndo());
-    m_pUndo->setText(m_history.CanUndo() ? Q(res::UndoText(m_history.UndoChange())) : FromUtf8(res::kMenuUndo));
-    m_pRedo->setEnabled(m_history.CanRedo());
-    m_pRedo->setText(m_history.CanRedo() ? Q(res::RedoText(m_history.RedoChange())) : FromUtf8(res::kMenuRedo));
-}
-
-void CSettingDocument::Show(const RadioSettings& setting) {
-    m_view.ShowSetting(setting);
-    Changed();
-    UpdateEditMenu();
+    const CSettingHistory& history = m_editor.History();
+    m_pUndo->setEnabled(history.CanUndo());
+    m_pUndo->setText(history.CanUndo() ? Q(res::UndoText(history.UndoChange())) : FromUtf8(res::kMenuUndo));
+    m_pRedo->setEnabled(history.CanRedo());
+    m_pRedo->setText(history.CanRedo() ? Q(res::RedoText(history.RedoChange())) : FromUtf8(res::kMenuRedo));
 }
 
 void CSettingDocument::Undo() {
-    if (m_history.CanUndo()) {
-        Show(m_history.Undo());
+    if (m_editor.History().CanUndo()) {
+        m_view.Show(m_editor.Undo());
     }
 }
 
 void CSettingDocument::Redo() {
-    if (m_history.CanRedo()) {
-        Show(m_history.Redo());
+    if (m_editor.History().CanRedo()) {
+        m_view.Show(m_editor.Redo());
     }
 }
+
+namespace {
+
+// What the views do after the setting was replaced whole.
+EditResult Replaced(const CSettingEditor& editor) {
+    EditResult result;
+    result.changed = result.showAgain = true;
+    result.group = editor.Group();
+    return result;
+}
+
+} // namespace
 
 bool CSettingDocument::New() {
     if (!MaybeSave()) {
         return false;
     }
-    m_view.ShowSetting(RadioSettings{});
+    m_editor.Replace(RadioSettings{});
     m_strFile.clear();
     m_shownRecord.reset();
-    Start();
-    Changed();
+    m_view.Show(Replaced(m_editor));
     return true;
 }
 
@@ -166,7 +171,7 @@ bool CSettingDocument::CompareWith(const QString& path) {
         m_view.Ask(QString::fromLocal8Bit(error));
         return false;
     }
-    const std::vector<SettingDifference> found = CompareSettings(other, m_view.ShownSetting());
+    const std::vector<SettingDifference> found = CompareSettings(other, m_editor.Settled());
     const std::string name = Local(FileName(path));
     if (found.empty()) {
         m_view.Ask(Q(res::Identical(name, ParseSentRecordName(name))));
@@ -241,17 +246,14 @@ void CSettingDocument::AddRecentFile(const QString& path) {
 }
 
 void CSettingDocument::Start() {
-    m_savedSetting = m_view.ShownSetting();
-    m_history.Reset(m_savedSetting);
     UpdateEditMenu();
 }
 
 void CSettingDocument::Changed() {
-    if (m_history.Record(m_view.ShownSetting(), std::exchange(m_nextStep, {}))) {
-        UpdateEditMenu();
-    }
+    UpdateEditMenu();
     const bool modified = IsModified();
-    if (modified) {
+    // Text still being typed is kept too: it is what the screen shows.
+    if (m_editor.HasUnsavedWork()) {
         m_unsavedTimer.start();
     } else {
         m_unsavedTimer.stop();
@@ -269,7 +271,7 @@ void CSettingDocument::Changed() {
 
 void CSettingDocument::KeepUnsavedNow() {
     std::string error;
-    if (!KeepUnsaved(m_view.ShownSetting(), Local(m_strFile), &error)) {
+    if (!KeepUnsaved(m_editor.Setting(), Local(m_strFile), &error)) {
         m_view.Say(Q(res::NotKeptAgainstCrash(error)));
     }
 }
@@ -282,23 +284,17 @@ void CSettingDocument::OfferLeftUnsaved() {
     const std::string name = std::filesystem::path(left->fromFile).filename().string();
     const std::string when = QDateTime::fromSecsSinceEpoch(left->when).toString("yyyy-MM-dd hh:mm").toStdString();
     if (m_view.Ask(Q(res::RestoreOffer(when, name)), MB_RESTOREDISCARD) == IDYES) {
-        m_view.ShowSetting(left->setting);
-        m_history.Reset(left->setting);
         // What the changes were made to is what they are unsaved against.
         RadioSettings saved;
         std::string unused;
         const bool fromFile = !left->fromFile.empty() && ReadSettingFile(left->fromFile, &saved, &unused);
-        m_savedSetting = fromFile ? saved : RadioSettings{};
+        m_editor.Restore(left->setting, fromFile ? saved : RadioSettings{});
         m_strFile = fromFile ? QFile::decodeName(QByteArray::fromStdString(left->fromFile)) : QString();
         m_shownRecord.reset();
-        Changed();
+        m_view.Show(Replaced(m_editor));
         m_view.Say(Q(res::Restored(name)));
     }
     ForgetLeftUnsaved();
-}
-
-bool CSettingDocument::IsModified() {
-    return !SameSetting(m_view.ShownSetting(), m_savedSetting);
 }
 
 bool CSettingDocument::MaybeSave() {
@@ -337,17 +333,15 @@ bool CSettingDocument::Load(const QString& path) {
         m_view.Ask(QString::fromLocal8Bit(error));
         return false;
     }
-    m_view.ShowSetting(loaded);
+    // Another file is another history.
+    m_editor.Replace(loaded);
     KeptIn(path, false);
     return true;
 }
 
 void CSettingDocument::KeptIn(const QString& path, bool saved) {
-    m_savedSetting = m_view.ShownSetting();
-    if (!saved) {
-        // Another file is another history.
-        m_history.Reset(m_savedSetting);
-        UpdateEditMenu();
+    if (saved) {
+        m_editor.MarkSaved();
     }
     // A record of a Send opens as a copy: the proof of what a radio got is never saved over.
     m_shownRecord = saved ? std::nullopt : ParseSentRecordName(Local(FileName(path)));
@@ -355,18 +349,21 @@ void CSettingDocument::KeptIn(const QString& path, bool saved) {
     if (!m_shownRecord) {
         AddRecentFile(path);
     }
-    Changed();
+    if (saved) {
+        Changed();
+    } else {
+        m_view.Show(Replaced(m_editor));
+    }
     const std::string name = Local(FileName(path));
     m_view.Say(Q(m_shownRecord ? res::OpenedRecord(name) : saved ? res::Saved(name) : res::Opened(name)));
 }
 
 bool CSettingDocument::Save(const QString& path) {
-    RadioSettings setting;
-    if (!m_view.SettledSetting(&setting)) {
+    if (m_view.RefuseUnsettled()) {
         return false;
     }
     std::string error;
-    if (!WriteSettingFile(Local(path), setting, &error)) {
+    if (!WriteSettingFile(Local(path), m_editor.Settled(), &error)) {
         m_view.Ask(QString::fromLocal8Bit(error));
         return false;
     }
@@ -375,8 +372,7 @@ bool CSettingDocument::Save(const QString& path) {
 }
 
 bool CSettingDocument::Import(const QString& path) {
-    RadioSettings setting;
-    if (!m_view.SettledSetting(&setting)) {
+    if (m_view.RefuseUnsettled()) {
         return false;
     }
     std::string text;
@@ -390,21 +386,23 @@ bool CSettingDocument::Import(const QString& path) {
         m_view.Ask(path + ": " + Q(res::DescribeCsvRefusal(refusal)));
         return false;
     }
-    ApplyCsvImport(setting, imported);
-    LoadGroupChannels(setting);
-    NameNextStep(SettingChange::Of(SettingChange::Command::ImportChannels));
-    Show(setting);
-    m_view.Ask(Q(res::CsvImportSummary(imported, Local(FileName(path)))), MB_OK, Q(res::CsvImportDetail(imported)));
+    // The rows merge into the setting: what they replace and what stays is said before anything changes.
+    const std::string name = Local(FileName(path));
+    const ImportFacts facts = m_editor.ImportWouldDo(imported);
+    if (m_view.Ask(Q(res::ImportAsk(name, facts)), MB_IMPORTCANCEL) != IDOK) {
+        return false;
+    }
+    m_view.Show(m_editor.Import(imported));
+    m_view.Ask(Q(res::CsvImportSummary(imported, name, facts)), MB_OK, Q(res::CsvImportDetail(imported, facts)));
     return true;
 }
 
 bool CSettingDocument::Export(const QString& path) {
-    RadioSettings setting;
-    if (!m_view.SettledSetting(&setting)) {
+    if (m_view.RefuseUnsettled()) {
         return false;
     }
     std::string error;
-    if (!WriteTextFileAtomic(Local(path), ExportChannelsCsv(setting), &error)) {
+    if (!WriteTextFileAtomic(Local(path), ExportChannelsCsv(m_editor.Settled()), &error)) {
         m_view.Ask(QString::fromLocal8Bit(error));
         return false;
     }
@@ -437,9 +435,6 @@ bool CSettingDocument::OnSaveAs() {
 }
 
 void CSettingDocument::OnImport() {
-    if (!MaybeSave()) {
-        return;
-    }
     const QString path = QFileDialog::getOpenFileName(m_view.Window(), FromUtf8(res::kImportTitle), QString(),
                                                       FromUtf8(res::kCsvFilter));
     if (!path.isEmpty()) {
@@ -457,26 +452,21 @@ void CSettingDocument::OnExport() {
 }
 
 bool CSettingDocument::SetProperties(const QString& title, const QString& notes) {
-    RadioSettings setting;
-    if (!m_view.SettledSetting(&setting)) {
+    if (m_view.RefuseUnsettled()) {
         return false;
     }
-    if (const QString refusal = CPropertiesDlg::Refusal(title, notes); !refusal.isEmpty()) {
-        m_view.Ask(refusal);
+    EditResult result;
+    if (const std::optional<LabelRefusal> refusal =
+            m_editor.SetProperties(title.toStdString(), notes.toStdString(), &result)) {
+        m_view.Ask(Q(res::LabelRefused(*refusal)));
         return false;
     }
-    const bool both = setting.m_strTitle != title.toStdString() && setting.m_strNotes != notes.toStdString();
-    setting.m_strTitle = title.toStdString();
-    setting.m_strNotes = notes.toStdString();
-    if (both) {
-        NameNextStep(SettingChange::Of(SettingChange::Command::Properties));
-    }
-    Show(setting);
+    m_view.Show(result);
     return true;
 }
 
 void CSettingDocument::OnProperties() {
-    const RadioSettings shown = m_view.ShownSetting();
+    const RadioSettings& shown = m_editor.Setting();
     CPropertiesDlg dialog(m_view.Window(), Q(shown.m_strTitle), Q(shown.m_strNotes));
     if (dialog.exec() == QDialog::Accepted) {
         SetProperties(dialog.Title(), dialog.Notes());
@@ -491,10 +481,10 @@ QString CSettingDocument::CardTitle(const RadioSettings& setting) const {
 }
 
 bool CSettingDocument::ExportCard(const QString& path) {
-    RadioSettings setting;
-    if (!m_view.SettledSetting(&setting)) {
+    if (m_view.RefuseUnsettled()) {
         return false;
     }
+    const RadioSettings setting = m_editor.Settled();
     QString error;
     if (!WriteChannelCardPdf(path, setting, {CardTitle(setting), QDate::currentDate()}, &error)) {
         m_view.Ask(Q(res::CardNotWritten(error.toStdString())));
@@ -515,10 +505,10 @@ void CSettingDocument::OnExportCard() {
 }
 
 void CSettingDocument::OnPrintCard() {
-    RadioSettings setting;
-    if (!m_view.SettledSetting(&setting)) {
+    if (m_view.RefuseUnsettled()) {
         return;
     }
+    const RadioSettings setting = m_editor.Settled();
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(CardOnLetter() ? QPageSize::Letter : QPageSize::A4));
     printer.setDocName(CardTitle(setting));

@@ -6,7 +6,7 @@
 #include "Afx.h"
 #include "RadioSettings.h"
 #include "SentHistory.h"
-#include "SettingHistory.h"
+#include "SettingEditor.h"
 
 #include <QObject>
 #include <QString>
@@ -26,13 +26,10 @@ namespace velmar {
 class IDocumentView {
 public:
     virtual ~IDocumentView() = default;
-    // What the window shows now, read without a box.
-    virtual RadioSettings ShownSetting() = 0;
-    // What the window shows, read with the checks a handler makes; false (a box said why) when it shows
-    // something that cannot be kept.
-    virtual bool SettledSetting(RadioSettings* out) = 0;
-    // Shows `setting` as if every value had been entered by hand.
-    virtual void ShowSetting(const RadioSettings& setting) = 0;
+    // Shows the editor's setting after a command, as `result` says; the document hears of it (Changed).
+    virtual void Show(const EditResult& result) = 0;
+    // True (a box said why) when an edit shows something that cannot be kept or sent.
+    virtual bool RefuseUnsettled() = 0;
     // The window, for the title and as the owner of file dialogs.
     virtual QWidget* Window() = 0;
     virtual int Ask(const QString& text, UINT type = MB_OK, const QString& detail = {}) = 0;
@@ -41,7 +38,7 @@ public:
 
 class CSettingDocument : public QObject {
 public:
-    explicit CSettingDocument(IDocumentView& view);
+    CSettingDocument(IDocumentView& view, CSettingEditor& editor);
     // A clean end: unsaved work kept against a crash is not offered again.
     ~CSettingDocument() override;
 
@@ -53,20 +50,17 @@ public:
     // Undo and Redo work by their shortcuts in `window` too (a second window on the same setting).
     void ShareEditShortcuts(QWidget* window) const;
 
-    // The setting the window shows at start is the unchanged one, and the history starts there.
+    // The Edit menu and the title as the setting stands at start.
     void Start();
-    // The shown setting changed (once per burst of changes): a step of the history when it changes what Send
-    // writes, the title's mark and the unsaved work.
+    // The editor's setting changed: the Edit menu, the title's mark and the unsaved work follow it.
     void Changed();
-    // The next step is a command's, named by it ("Fill Group C") rather than by what it changed.
-    void NameNextStep(SettingChange change) { m_nextStep = std::move(change); }
     // Runs after each change has been taken in (a view of the whole setting follows it).
     void OnChanged(std::function<void()> changed) { m_onChanged = std::move(changed); }
 
     // Undo and Redo of the last settled change: the window shows the setting as it was before or after it.
     void Undo();
     void Redo();
-    [[nodiscard]] const CSettingHistory& History() const { return m_history; }
+    [[nodiscard]] const CSettingHistory& History() const { return m_editor.History(); }
     // File > New: the default setting, after asking about unsaved changes.
     bool New();
     // Compares the shown setting with the setting in `path` (a file or a record of a Send) and says how they
@@ -89,7 +83,7 @@ public:
     static QString DroppedSettingFile(const QMimeData* data);
 
     // Whether the shown setting differs from the one last opened or saved in a way that would change the frame.
-    bool IsModified();
+    bool IsModified() const { return m_editor.IsModified(); }
     // Asks Save / Discard / Cancel when the setting is modified; false when the operator cancelled (or the
     // save failed), so that what was about to happen must not.
     bool MaybeSave();
@@ -110,7 +104,6 @@ private:
     void OnPrintCard();
     void OnCompareWith();
     void OnCompareWithLastSent();
-    void Show(const RadioSettings& setting);
     void UpdateEditMenu();
     void FillRecentMenu(QMenu* menu);
     void AddRecentFile(const QString& path);
@@ -119,13 +112,11 @@ private:
     void KeepUnsavedNow();
 
     IDocumentView& m_view;
-    RadioSettings m_savedSetting; // as last opened or saved (the defaults at start)
-    QString m_strFile;            // the setting file shown, empty for none (and for a record of a Send)
+    CSettingEditor& m_editor;
+    QString m_strFile; // the setting file shown, empty for none (and for a record of a Send)
     // Set while the setting shown came from a record of a Send: it opens as a copy, and Save asks for a new file.
     std::optional<SentRecordName> m_shownRecord;
     QTimer m_unsavedTimer; // unsaved changes are kept against a crash a moment after each change
-    CSettingHistory m_history;
-    SettingChange m_nextStep;
     std::function<void()> m_onChanged;
     bool m_bEndedUnsaved = false; // ended by a second signal: the kept changes outlive the window
     QAction* m_pUndo = nullptr;

@@ -29,7 +29,30 @@ TEST(PortRule, TheFirstOfCommandLineEnvironmentRememberedDefault) {
         EXPECT_EQ(port.reason, c.why);
         EXPECT_EQ(asked, c.asked) << c.device;
     }
-    EXPECT_TRUE(IsCom1("COM1") && IsCom1("com1") && !IsCom1("COM10") && !IsCom1("/dev/COM1"));
+}
+
+// Every program names ports by this one rule: each name of COM1 reaches the device the rule above decides.
+TEST(PortRule, PortNamesMapToDevicesTheSameWayEverywhere) {
+    ::setenv("VELMAR_COM1", "/dev/ttyUSB7", 1);
+    ::setenv("VELMAR_COM2", "", 1); // empty counts as not set
+    ::setenv("VELMAR_COM3", "/dev/ttyUSB0", 1);
+    for (const auto& [name, device] : {std::pair{"COM1", "/dev/ttyUSB7"},
+                                       {"com1", "/dev/ttyUSB7"},
+                                       {"COM01", "/dev/ttyUSB7"},
+                                       {"com12", "/dev/ttyS11"},
+                                       {"COM2", "/dev/ttyS1"},
+                                       {"COM3", "/dev/ttyUSB0"},
+                                       {"/dev/ttyACM0", "/dev/ttyACM0"},
+                                       {"COM0", "COM0"},
+                                       {"COM", "COM"},
+                                       {"COM1x", "COM1x"},
+                                       {"COM99999", "COM99999"}}) {
+        EXPECT_EQ(DeviceForPortName(name).device, device) << name;
+        EXPECT_EQ(IsCom1(name), std::string(device) == "/dev/ttyUSB7") << name;
+    }
+    for (const char* variable : {"VELMAR_COM1", "VELMAR_COM2", "VELMAR_COM3"}) {
+        ::unsetenv(variable);
+    }
 }
 
 // A settings file that is a FIFO must not hold the program up: it counts as nothing remembered, and says why.

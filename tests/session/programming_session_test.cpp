@@ -41,14 +41,13 @@ TEST(ProgrammingSession, WholeSendKeepsTheFrameItsPacingAndGetsTheReply) {
     session.CollectReplies();
     session.SetTrace(&trace);
     session.KeepHistory(history);
-    ASSERT_TRUE(session.Open("COM1", pty.Device())) << session.LastFailure().reason;
+    ASSERT_TRUE(session.Open(pty.Device())) << session.LastFailure().reason;
     LineSettings line;
     ASSERT_TRUE(session.CurrentLineSettings(&line));
     EXPECT_EQ(line, (LineSettings{4800, 8, 2, 0, true}));
 
     RadioSettings settings = SomeSettings();
-    RadioSettings copy = settings;
-    ProgrammingFrame frame = BuildProgrammingFrame(copy);
+    const ProgrammingFrame sent = BuildProgrammingFrame(settings);
     // The radio's end: reads the frame, then answers 06.
     Bytes received;
     std::jthread radio([&] { // joined also when an assertion leaves early
@@ -56,14 +55,11 @@ TEST(ProgrammingSession, WholeSendKeepsTheFrameItsPacingAndGetsTheReply) {
         pty.Send({0x06});
     });
     ASSERT_TRUE(session.StartSend(
-        frame, settings, [&](const SendProgress& p) { progress.push_back(p); },
+        settings, [&](const SendProgress& p) { progress.push_back(p); },
         [&](const SendResult& r) { done.set_value(r); }));
-    // The frame and the setting were copied at the call.
-    const ProgrammingFrame sent = frame;
-    frame.bytes.fill(0);
-    frame.writes.clear();
+    // The setting was copied at the call.
     settings.m_nMode = 1;
-    EXPECT_FALSE(session.StartSend(frame, settings));
+    EXPECT_FALSE(session.StartSend(settings));
 
     // Read while the writer runs: the time left lies between the pauses after
     // the last write and those from it on.
@@ -132,9 +128,9 @@ TEST(ProgrammingSession, HangUpAndStopEndTheSendAtOnceWithAnHonestCount) {
         std::promise<SendResult> done;
         std::atomic<int> finishedCalls{0};
         CProgrammingSession session;
-        ASSERT_TRUE(session.Open("COM1", pty.Device())) << session.LastFailure().reason;
+        ASSERT_TRUE(session.Open(pty.Device())) << session.LastFailure().reason;
         RadioSettings settings = SomeSettings();
-        ASSERT_TRUE(session.StartSend(BuildProgrammingFrame(settings), settings, {}, [&](const SendResult& r) {
+        ASSERT_TRUE(session.StartSend(settings, {}, [&](const SendResult& r) {
             if (finishedCalls.fetch_add(1) == 0) {
                 done.set_value(r);
             }

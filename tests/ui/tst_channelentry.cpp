@@ -134,16 +134,12 @@ private slots:
         SelectGroup(*dlg, 1);
         QVERIFY(Blank(*dlg) && Checked(*dlg, IDC_SPACING_12K5) && dlg->m_record.m_nGroup == 1);
         QTest::keyClicks(Edit(*dlg, 0), "410.00000");
-        // Texts that channel entry would rewrite show as they are stored; a spacing outside 0 and 1 shows 12.5 kHz.
-        dlg->m_record.m_strGroupChannel[2][0] = "446.00630";
-        dlg->m_record.m_strGroupCode[2][0] = "abcd";
-        dlg->m_record.m_nGroupSpacing[2] = 1;
-        dlg->m_record.m_nGroupSpacing[3] = 7;
         SelectGroup(*dlg, 2);
-        QCOMPARE(Edit(*dlg, 0)->text(), QStringLiteral("446.00630"));
-        QVERIFY(Code(*dlg, 2, 0) == "abcd" && Stored(*dlg, 2, 0) == "446.00630" && Checked(*dlg, IDC_SPACING_25K));
+        Click(*dlg, IDC_SPACING_25K);
         SelectGroup(*dlg, 3);
         QVERIFY(Checked(*dlg, IDC_SPACING_12K5));
+        SelectGroup(*dlg, 2);
+        QVERIFY(Checked(*dlg, IDC_SPACING_25K));
         SelectGroup(*dlg, 0);
         QVERIFY(Edit(*dlg, 7)->text() == "500.00000" && Code(*dlg, 0, 7) == "3e80");
         // The checked radio clicked again clears as well; then the other one.

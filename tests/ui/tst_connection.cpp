@@ -71,7 +71,7 @@ private slots:
     void connectFailuresSayWhyThenConnectDisconnectConnect() {
         {
             CProgrammingSession other;
-            QVERIFY(other.Open("COM1", radio->Device()));
+            QVERIFY(other.Open(radio->Device()));
             Connect("busy");
         }
         Connect();
@@ -186,7 +186,7 @@ private slots:
         QVERIFY(ReadLineSettings(radio->Master(), &after));
         QVERIFY(after == before);
         CProgrammingSession again; // no exclusive hold is left behind
-        QVERIFY(again.Open("COM1", radio->Device()));
+        QVERIFY(again.Open(radio->Device()));
     }
 
     // A hang-up ends the Send at once and says so; a Disconnect during a Send leaves Send working.

@@ -305,9 +305,13 @@ private slots:
         // Opened by mistake, a list says what it is and offers to import it.
         QVERIFY(dlg->Document().Load(Write("in.csv", csv)));
         QCOMPARE(boxes->boxes.front().type, MB_IMPORTCANCEL);
-        QCOMPARE(boxes->texts().back(), QString("2 channels taken from in.csv; 2 rows not taken; 1 change: see the "
-                                                "details."));
-        QCOMPARE(boxes->boxes.back().detail.count('\n'), 2);
+        // Before anything changes, the list says what it replaces and keeps, and the spacing its rows decide.
+        QCOMPARE(boxes->texts()[1], QString("The rows of in.csv replace the 2 channels they name; the other 62 "
+                                            "channels stay as they are.\nGroup B changes from 12.5Khz to 25Khz: "
+                                            "its rows say FM.\nImport the list?"));
+        QCOMPARE(boxes->texts().back(), QString("2 channels taken from in.csv; 62 channels left as they were; 2 rows "
+                                                "not taken; 2 changes: see the details."));
+        QCOMPARE(boxes->boxes.back().detail.count('\n'), 3);
         QVERIFY(dlg->m_record.m_strGroupChannel[0][1] == "446.00625" && Code(*dlg, 1, 0) == "14ac");
         QCOMPARE(dlg->m_record.m_nGroupSpacing[1], 1);
         Click(*dlg, IDC_MODE_GROUP);
