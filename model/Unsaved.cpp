@@ -1,5 +1,6 @@
 #include "Unsaved.h"
 
+#include "ChannelEntry.h"
 #include "SettingFile.h"
 #include "TextFile.h"
 #include "UserDirs.h"
@@ -19,9 +20,46 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// An edit holds nine characters; what it holds is kept as typed, a character each (up to 4 bytes once written).
+constexpr std::size_t kChannelTextMaxBytes = 4 * kFreqTextLength;
+
 constexpr std::string_view kPrefix = "unsaved-";
-// An extra key of the setting file: readers of setting files pass over keys they do not know.
+// Extra keys of the setting file: readers of setting files pass over keys they do not know.
 const char* const kFromKey = "unsaved_from";
+// What the edits of the group in view showed, typed and not yet settled: {"group": 1, "channels": [8 texts]}.
+const char* const kTypingKey = "unsaved_typing";
+
+// The texts being typed, when they differ from what is stored: they come back as texts to settle.
+std::string TypingJson(const RadioSettings& s) {
+    if (s.m_nGroup < 0 || s.m_nGroup >= kGroupCount ||
+        s.m_strChannel == s.m_strGroupChannel[static_cast<std::size_t>(s.m_nGroup)]) {
+        return {};
+    }
+    nlohmann::json typing = {{"group", s.m_nGroup}, {"channels", s.m_strChannel}};
+    return "  \"" + std::string(kTypingKey) +
+           "\": " + typing.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + ",\n";
+}
+
+void ReadTyping(const nlohmann::json& j, RadioSettings& s) {
+    const auto it = j.find(kTypingKey);
+    if (it == j.end() || !it->is_object() || !it->contains("group") || !(*it)["group"].is_number_integer() ||
+        !it->contains("channels") || !(*it)["channels"].is_array() || (*it)["channels"].size() != kChannelCount) {
+        return;
+    }
+    const int group = (*it)["group"].get<int>();
+    PerChannel<std::string> typed;
+    for (std::size_t c = 0; c < typed.size(); ++c) {
+        const nlohmann::json& text = (*it)["channels"][c];
+        if (!text.is_string() || text.get_ref<const std::string&>().size() > kChannelTextMaxBytes) {
+            return;
+        }
+        typed[c] = text.get<std::string>();
+    }
+    if (group >= 0 && group < kGroupCount) {
+        s.m_nGroup = group;
+        s.m_strChannel = typed;
+    }
+}
 
 // The process that wrote a file of unsaved work, from its name; 0 for any other name.
 pid_t WriterOf(const std::string& name) {
@@ -62,8 +100,9 @@ bool KeepUnsaved(const RadioSettings& s, const std::string& fromFile, std::strin
     std::error_code ec;
     fs::create_directories(StateDir(), ec);
     const std::string from = nlohmann::json(fromFile).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-    // The setting file's own text, with where it came from as its first key.
-    const std::string text = "{\n  \"" + std::string(kFromKey) + "\": " + from + "," + SettingToJson(s).substr(1);
+    // The setting file's own text, with where it came from and what was being typed as its first keys.
+    const std::string text =
+        "{\n  \"" + std::string(kFromKey) + "\": " + from + ",\n" + TypingJson(s) + SettingToJson(s).substr(2);
     return WriteTextFileAtomic(UnsavedPath(), text, error);
 }
 
@@ -87,6 +126,9 @@ std::optional<UnsavedWork> FindLeftUnsaved(std::string* error) {
         const nlohmann::json j = nlohmann::json::parse(text, nullptr, false);
         if (j.is_object() && j.contains(kFromKey) && j[kFromKey].is_string()) {
             work.fromFile = j[kFromKey].get<std::string>();
+        }
+        if (j.is_object()) {
+            ReadTyping(j, work.setting);
         }
         work.path = path;
         work.when = st.st_mtime;

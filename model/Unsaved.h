@@ -14,8 +14,9 @@ namespace velmar {
 // StateDir()/unsaved-PID.velmar for this process.
 std::string UnsavedPath();
 
-// Keeps `s` as this process's unsaved work; `fromFile` is the setting file it was opened from (empty for
-// none). False with *error when it cannot be written.
+// Keeps `s` as this process's unsaved work, with what the edits of the group in view show when it is not what
+// they store; `fromFile` is the setting file it was opened from (empty for none). False with *error when it
+// cannot be written.
 bool KeepUnsaved(const RadioSettings& s, const std::string& fromFile, std::string* error);
 // Removes this process's unsaved work, if any.
 void ForgetUnsaved();

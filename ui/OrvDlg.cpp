@@ -67,7 +67,16 @@ COrvDlg::COrvDlg(QWidget* parent)
     MapMessage(WM_COMM_READ, &COrvDlg::OnCommRead);
 }
 
-COrvDlg::~COrvDlg() = default;
+COrvDlg::~COrvDlg() {
+    // The controls go after the editor: what they send while they are taken down (a focus leaving an edit) must
+    // find no handler.
+    for (const res::ControlTemplate& row : Template().controls) {
+        if (QWidget* control = GetDlgItem(row.id)) {
+            control->removeEventFilter(this);
+            QObject::disconnect(control, nullptr, this, nullptr);
+        }
+    }
+}
 
 void COrvDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
@@ -295,7 +304,9 @@ bool COrvDlg::eventFilter(QObject* watched, QEvent* event) {
     const auto g = static_cast<std::size_t>(s.m_nGroup), c = static_cast<std::size_t>(channel);
     // Keystrokes not yet settled belong to the edit: it takes them back itself, or, when it has no history of
     // them, the editor puts the stored text back. Anything else is the setting's Undo and Redo.
-    const bool own = undo ? s.m_strChannel[c] != s.m_strGroupChannel[g][c] : edit->isRedoAvailable();
+    // Keys taken back from an edit come again by its own redo, unless the setting has a step to bring again.
+    const bool own = undo ? s.m_strChannel[c] != s.m_strGroupChannel[g][c]
+                          : edit->isRedoAvailable() && !m_editor.History().CanRedo();
     if (event->type() == QEvent::ShortcutOverride) {
         if (own) {
             event->accept();

@@ -199,6 +199,13 @@ private slots:
         QTRY_VERIFY(QFile::exists(kept));
         QVERIFY(dlg->Document().Save(home.filePath("kept.velmar")));
         QVERIFY(!QFile::exists(kept));
+        // What is typed and not yet settled is on the screen, so it is kept too.
+        Click(*dlg, IDC_MODE_GROUP);
+        QVERIFY(dlg->Document().Save(home.filePath("kept.velmar")));
+        QTest::keyClicks(Edit(*dlg, 0), "446.1");
+        QTRY_VERIFY(QFile::exists(kept));
+        QFile typed(kept);
+        QVERIFY(typed.open(QIODevice::ReadOnly) && typed.readAll().contains("\"446.1\""));
 
         // What a Velmar that was killed left behind: its process is gone.
         const pid_t gone = ::fork();
@@ -206,7 +213,11 @@ private slots:
             ::_exit(0);
         }
         ::waitpid(gone, nullptr, 0);
+        // Text typed and not yet settled is kept and comes back as text to settle, in its group.
         RadioSettings left = ClubSetting();
+        left.m_nMode = kGroupMode;
+        left.m_nGroup = 1;
+        left.m_strChannel[2] = "446.1";
         std::string error;
         QVERIFY(KeepUnsaved(left, home.filePath("kept.velmar").toStdString(), &error));
         const QString leftPath =
@@ -221,6 +232,10 @@ private slots:
         QCOMPARE(FrameOf(dlg->m_record), FrameOf(left));
         QCOMPARE(dlg->windowTitle(), QString("Velmar - kept.velmar *"));
         QVERIFY(!QFile::exists(leftPath));
+        QVERIFY(Combo(*dlg, IDC_GROUP)->currentIndex() == 1 && Edit(*dlg, 2)->text() == "446.1");
+        Edit(*dlg, 2)->setFocus();
+        Edit(*dlg, 3)->setFocus();
+        QCOMPARE(Stored(*dlg, 1, 2), std::string("446.10000"));
 
         // A second close signal ends without asking, and the changes stay for the next start.
         CWinApp ending;
