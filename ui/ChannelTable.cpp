@@ -11,7 +11,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -26,6 +29,30 @@ constexpr int kRows = kGroupCount * kChannelCount;
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
+
+// A cell being edited takes Ctrl+Z and the redo keys for its own keystrokes while it has some to take back;
+// after that they are the setting's Undo and Redo, as in the dialog's channel edits.
+class CellEditing : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        editor->installEventFilter(const_cast<CellEditing*>(this));
+        return editor;
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        if (edit != nullptr && event->type() == QEvent::ShortcutOverride) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool redo = key->matches(QKeySequence::Redo) || key->keyCombination() == (Qt::CTRL | Qt::Key_Y);
+            if ((key->matches(QKeySequence::Undo) && !edit->isUndoAvailable()) || (redo && !edit->isRedoAvailable())) {
+                return true; // not accepted: the window's shortcut runs
+            }
+        }
+        return QStyledItemDelegate::eventFilter(watched, event);
+    }
+};
 
 } // namespace
 
@@ -61,6 +88,7 @@ CChannelTable::CChannelTable(QWidget* parent, Apply apply)
                                              3 * metrics.averageCharWidth());
     }
     m_pTable->horizontalHeader()->setStretchLastSection(true);
+    m_pTable->setItemDelegate(new CellEditing(m_pTable));
     m_pTable->setSelectionMode(QAbstractItemView::ContiguousSelection);
     m_pTable->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                               QAbstractItemView::AnyKeyPressed);

@@ -177,6 +177,12 @@ private slots:
         Settle();
         QVERIFY(dlg->m_record.m_strGroupChannel[2][4].empty());
         QCOMPARE(cells->item(20, CChannelTable::kFrequencyColumn)->text(), QString());
+        // In a cell being edited, the redo keys with no keys of its own to bring again are the setting's Redo.
+        cells->editItem(cells->item(20, CChannelTable::kNameColumn));
+        QTRY_VERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(dlg->m_record.m_strGroupChannel[2][4], std::string("433.20000"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
 
         // Outside "GRUOP" the table only shows.
         Click(*dlg, IDC_MODE_LPD);
