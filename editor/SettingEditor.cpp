@@ -380,24 +380,21 @@ std::optional<LabelRefusal> CSettingEditor::SetProperties(const std::string& tit
 }
 
 EditResult CSettingEditor::Undo() {
-    if (!m_history.CanUndo()) {
-        return Done(false, false);
-    }
-    // The group the step changed comes into view, so that what was taken back can be seen.
-    const int group = m_history.UndoChange().group;
-    const int shown = group >= 0 ? group : Group();
-    m_setting = m_history.Undo();
-    ShowGroup(shown);
-    return Done(true);
+    return Step(true);
 }
 
 EditResult CSettingEditor::Redo() {
-    if (!m_history.CanRedo()) {
+    return Step(false);
+}
+
+EditResult CSettingEditor::Step(bool back) {
+    if (!(back ? m_history.CanUndo() : m_history.CanRedo())) {
         return Done(false, false);
     }
-    const int group = m_history.RedoChange().group;
+    // The group the step changes comes into view, so that what was taken back or brought again can be seen.
+    const int group = (back ? m_history.UndoChange() : m_history.RedoChange()).group;
     const int shown = group >= 0 ? group : Group();
-    m_setting = m_history.Redo();
+    m_setting = back ? m_history.Undo() : m_history.Redo();
     ShowGroup(shown);
     return Done(true);
 }

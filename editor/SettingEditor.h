@@ -168,6 +168,8 @@ public:
     [[nodiscard]] bool HasUnsavedWork() const { return IsModified() || FirstUnsettled().has_value(); }
 
 private:
+    // One step back (Undo) or on (Redo).
+    EditResult Step(bool back);
     // Records a step when the settled setting changed; true when it did.
     bool Commit(SettingChange name = {});
     // Shows `group`: the edits its stored texts, the spacing radios what the mode shows for it.
