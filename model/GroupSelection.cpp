@@ -46,9 +46,4 @@ void ClickSpacing(RadioSettings& s) {
     }
 }
 
-void ShowGroup(RadioSettings& s) {
-    LoadGroupChannels(s);
-    s.m_nSpacing = GroupSpacing(s);
-}
-
 } // namespace velmar

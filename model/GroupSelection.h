@@ -19,7 +19,5 @@ int GroupSpacing(const RadioSettings& s);
 // and codes go together, so the group never shows a frequency that Send would send as none, and the group
 // keeps the spacing clicked.
 void ClickSpacing(RadioSettings& s);
-// The Group combo chose m_nGroup: the edits show its stored texts and the radios its stored spacing.
-void ShowGroup(RadioSettings& s);
 
 } // namespace velmar

@@ -5,8 +5,6 @@
 #include "ResourceLoader.h"
 #include "StatusLine.h"
 
-#include "GroupSelection.h"
-#include "ProgrammingFrame.h"
 #include "Strings.h"
 #include "Words.h"
 
