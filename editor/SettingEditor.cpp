@@ -399,14 +399,15 @@ EditResult CSettingEditor::Step(bool back) {
     return Done(true);
 }
 
-void CSettingEditor::Replace(const RadioSettings& setting) {
+EditResult CSettingEditor::Replace(const RadioSettings& setting) {
     m_setting = setting;
     ShowGroup(setting.m_nGroup);
     m_saved = Settled();
     m_history.Reset(m_saved);
+    return Done(true);
 }
 
-void CSettingEditor::Restore(const RadioSettings& work, const RadioSettings& saved) {
+EditResult CSettingEditor::Restore(const RadioSettings& work, const RadioSettings& saved) {
     m_setting = work;
     m_setting.m_nSpacing = ShownSpacing();
     if (!GroupInRange()) {
@@ -414,6 +415,7 @@ void CSettingEditor::Restore(const RadioSettings& work, const RadioSettings& sav
     }
     m_saved = saved;
     m_history.Reset(Settled());
+    return Done(true);
 }
 
 void CSettingEditor::MarkSaved() {

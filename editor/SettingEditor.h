@@ -156,10 +156,10 @@ public:
     EditResult Redo();
 
     // Another setting altogether (a file opened, New, a record): a new history, and `setting` the unchanged one.
-    void Replace(const RadioSettings& setting);
+    EditResult Replace(const RadioSettings& setting);
     // Work kept against a crash comes back: its changes stay unsaved against `saved`, and the texts that were
     // being typed into the edits of the group in view come back as texts to settle.
-    void Restore(const RadioSettings& work, const RadioSettings& saved);
+    EditResult Restore(const RadioSettings& work, const RadioSettings& saved);
     // What is shown now is what a file holds.
     void MarkSaved();
     // Whether the setting differs from the one last opened or saved in what Send writes or a label.

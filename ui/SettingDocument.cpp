@@ -141,26 +141,14 @@ void CSettingDocument::Redo() {
     }
 }
 
-namespace {
-
-// What the views do after the setting was replaced whole.
-EditResult Replaced(const CSettingEditor& editor) {
-    EditResult result;
-    result.changed = result.showAgain = true;
-    result.group = editor.Group();
-    return result;
-}
-
-} // namespace
-
 bool CSettingDocument::New() {
     if (!MaybeSave()) {
         return false;
     }
-    m_editor.Replace(RadioSettings{});
+    const EditResult replaced = m_editor.Replace(RadioSettings{});
     m_strFile.clear();
     m_shownRecord.reset();
-    m_view.Show(Replaced(m_editor));
+    m_view.Show(replaced);
     return true;
 }
 
@@ -288,10 +276,10 @@ void CSettingDocument::OfferLeftUnsaved() {
         RadioSettings saved;
         std::string unused;
         const bool fromFile = !left->fromFile.empty() && ReadSettingFile(left->fromFile, &saved, &unused);
-        m_editor.Restore(left->setting, fromFile ? saved : RadioSettings{});
+        const EditResult restored = m_editor.Restore(left->setting, fromFile ? saved : RadioSettings{});
         m_strFile = fromFile ? QFile::decodeName(QByteArray::fromStdString(left->fromFile)) : QString();
         m_shownRecord.reset();
-        m_view.Show(Replaced(m_editor));
+        m_view.Show(restored);
         m_view.Say(Q(res::Restored(name)));
     }
     ForgetLeftUnsaved();
@@ -334,7 +322,8 @@ bool CSettingDocument::Load(const QString& path) {
         return false;
     }
     // Another file is another history.
-    m_editor.Replace(loaded);
+    const EditResult replaced = m_editor.Replace(loaded);
+    m_view.Show(replaced);
     KeptIn(path, false);
     return true;
 }
@@ -349,11 +338,7 @@ void CSettingDocument::KeptIn(const QString& path, bool saved) {
     if (!m_shownRecord) {
         AddRecentFile(path);
     }
-    if (saved) {
-        Changed();
-    } else {
-        m_view.Show(Replaced(m_editor));
-    }
+    Changed();
     const std::string name = Local(FileName(path));
     m_view.Say(Q(m_shownRecord ? res::OpenedRecord(name) : saved ? res::Saved(name) : res::Opened(name)));
 }
