@@ -204,7 +204,7 @@ std::string PreferencesPath() {
     return ConfigDir() + "/" + kPreferencesFileName;
 }
 
-bool ReadPreferences(const std::string& path, Preferences* out, std::string* error) {
+bool ReadPreferences(const std::string& path, Preferences* out, FileFailure* error) {
     if (Missing(path)) {
         *out = {};
         return true;
@@ -230,7 +230,7 @@ bool ReadPreferences(const std::string& path, Preferences* out, std::string* err
     return true;
 }
 
-bool WritePreferences(const std::string& path, const Preferences& prefs, std::string* error) {
+bool WritePreferences(const std::string& path, const Preferences& prefs, FileFailure* error) {
     std::string old;
     if (!Missing(path) && !ReadTextFile(path, &old, error, kPreferencesMaxBytes)) {
         return false;
@@ -256,7 +256,7 @@ bool WritePreferences(const std::string& path, const Preferences& prefs, std::st
     return WriteTextFileAtomic(path, ours + others, error);
 }
 
-bool UpdatePreferences(const std::function<void(Preferences&)>& change, std::string* error) {
+bool UpdatePreferences(const std::function<void(Preferences&)>& change, FileFailure* error) {
     const std::string path = PreferencesPath();
     Preferences prefs;
     if (!ReadPreferences(path, &prefs, error)) {

@@ -4,6 +4,8 @@
 // very file the window writes. The file is an INI file in the layout Qt's QSettings uses ([General], values
 // escaped and quoted as it does), so a file written by an earlier Velmar is read as it stands.
 
+#include "FileFailure.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -26,14 +28,14 @@ std::string PreferencesPath();
 // Reads the file at `path`. A missing file is no error: *out gets empty preferences. Only a regular file of at
 // most kPreferencesMaxBytes is read, opened without waiting (a FIFO or a device put there is refused, never
 // waited on). False with *error (names the file and why) otherwise; *out is then untouched.
-bool ReadPreferences(const std::string& path, Preferences* out, std::string* error);
+bool ReadPreferences(const std::string& path, Preferences* out, FileFailure* error);
 
 // Writes `prefs` to `path` atomically, creating its folder; the file's other keys and sections stay as they
 // were. False with *error when it cannot.
-bool WritePreferences(const std::string& path, const Preferences& prefs, std::string* error);
+bool WritePreferences(const std::string& path, const Preferences& prefs, FileFailure* error);
 
 // Reads the preferences file, lets `change` change what it holds and writes it back; false with *error when it
 // cannot be read or written (then nothing is written).
-bool UpdatePreferences(const std::function<void(Preferences&)>& change, std::string* error);
+bool UpdatePreferences(const std::function<void(Preferences&)>& change, FileFailure* error);
 
 } // namespace velmar

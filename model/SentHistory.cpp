@@ -76,29 +76,34 @@ std::optional<SentRecordName> ParseSentRecordName(std::string_view name) {
 }
 
 bool RecordSentSetting(const std::string& dir, const RadioSettings& s, std::uint8_t checksum,
-                       std::chrono::system_clock::time_point when, std::string* error, std::string* written) {
-    const std::string prefix = "cannot keep the sent setting in " + dir + ": ";
+                       std::chrono::system_clock::time_point when, FileFailure* error, std::string* written) {
+    // The folder is what the record could not be kept in, whichever file the write stopped at.
+    const auto fail = [&](FileFailure why) {
+        *error = std::move(why);
+        error->path = dir;
+        error->step = FileStep::KeepSent;
+        return false;
+    };
     std::error_code ec;
     fs::create_directories(dir, ec);
     if (ec) {
-        *error = prefix + ec.message();
-        return false;
+        FileFailure why;
+        why.err = ec.value();
+        return fail(why);
     }
     const std::string text = SettingToJson(s);
     std::string path;
-    std::string why;
+    FileFailure why;
     bool exists = true;
     // Two Sends in one millisecond (two programs, one folder) each keep their own record.
     for (int ms = 0; exists && ms < 1000; ++ms) {
         path = dir + "/" + SentFileName(checksum, when + std::chrono::milliseconds(ms));
         if (!WriteNewTextFile(path, text, 0444, &why, &exists) && !exists) {
-            *error = prefix + why;
-            return false;
+            return fail(why);
         }
     }
     if (exists) {
-        *error = prefix + why;
-        return false;
+        return fail(why);
     }
 
     // The file just written stays even when its name sorts oldest (a clock

@@ -3,6 +3,7 @@
 // line leaves its setting as a setting file in one folder, named so that the
 // names sort by time. Only the newest kSentHistoryKeep are kept.
 
+#include "FileFailure.h"
 #include "RadioSettings.h"
 
 #include <chrono>
@@ -46,7 +47,7 @@ std::optional<SentRecordName> ParseSentRecordName(std::string_view fileName);
 // threads recording into one folder at once may prune each other's view but
 // lose no new file.
 bool RecordSentSetting(const std::string& dir, const RadioSettings& s, std::uint8_t checksum,
-                       std::chrono::system_clock::time_point when, std::string* error, std::string* written = nullptr);
+                       std::chrono::system_clock::time_point when, FileFailure* error, std::string* written = nullptr);
 
 // Paths of the newest `count` records in `dir`, newest first (by name);
 // empty when none or no folder. Any thread may call it.

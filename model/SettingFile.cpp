@@ -22,9 +22,6 @@ namespace {
 
 using Json = nlohmann::json;
 
-constexpr const char* kChannelAllowed = "a frequency of nine characters from 400.00000 to 500.00000 MHz on the "
-                                        "6.25 kHz grid, such as 446.00625, or \"\" for none";
-
 std::string Quoted(std::string_view text) {
     return Json(std::string(text)).dump(-1, ' ', false, Json::error_handler_t::replace);
 }
@@ -45,14 +42,6 @@ int FindItem(const OptionList& list, std::string_view text) {
         }
     }
     return -1;
-}
-
-std::string OneOf(const OptionList& list) {
-    std::string text = "one of ";
-    for (std::size_t i = 0; i < list.items.size(); ++i) {
-        text += (i == 0 ? "" : ", ") + Quoted(list.items[i]);
-    }
-    return text;
 }
 
 // The legitimate file is four levels deep.
@@ -138,7 +127,7 @@ private:
             const Frame& f = m_frames[i];
             place += f.array ? "[" + std::to_string(f.index) + "]" : (place.empty() ? "" : ".") + f.key;
         }
-        return place.empty() ? "the whole file" : place;
+        return place;
     }
 
     std::vector<Frame> m_frames;
@@ -147,39 +136,42 @@ private:
 // Reads a parsed file into a record, keeping the first fault it meets.
 class SettingReader {
 public:
-    explicit SettingReader(const std::string& fileName) : m_fileName(fileName) {}
+    using Found = SettingFault::Found;
+    using Allowed = SettingFault::Allowed;
 
     bool Read(const Json& root, RadioSettings& s) {
         if (!root.is_object()) {
-            return Refuse("the whole file", root, "a JSON object with \"format\": \"velmar-setting\"");
+            return Refuse({}, root, Allowed::Setting);
         }
         return ReadHead(root) && ReadLabel(root, "title", kTitleMaxCharacters, false, s.m_strTitle) &&
                ReadLabel(root, "notes", kNotesMaxCharacters, true, s.m_strNotes) && ReadGroups(root, s) &&
                ReadOptions(root, s);
     }
 
-    bool Refuse(const std::string& place, const std::string& problem) {
-        m_error = m_fileName + ": " + place + ": " + problem;
+    // A fault the reader meets before any value: `place` is where, `allowed` what would have been taken.
+    bool Refuse(const std::string& place, Found found, Allowed allowed, std::size_t count = 0) {
+        m_fault.place = place;
+        m_fault.found = found;
+        m_fault.allowed = allowed;
+        m_fault.count = count;
         return false;
     }
-    const std::string& error() const { return m_error; }
+    SettingFault& fault() { return m_fault; }
 
 private:
-    // "is <value>, must be <allowed>", or "missing, ..." when there is no value.
-    bool Refuse(const std::string& place, const Json* value, const std::string& allowed) {
-        std::string found = "missing";
-        if (value != nullptr) {
-            found = value->dump(-1, ' ', false, Json::error_handler_t::replace);
-            if (found.size() > 60) {
-                found = found.substr(0, 57) + "...";
-            }
-            found = "is " + found;
+    // What is at `place`, or that nothing is; the value is cut short, a refusal need not quote a whole file.
+    bool Refuse(const std::string& place, const Json* value, Allowed allowed) {
+        if (value == nullptr) {
+            return Refuse(place, Found::Missing, allowed);
         }
-        return Refuse(place, found + ", must be " + allowed);
+        std::string found = value->dump(-1, ' ', false, Json::error_handler_t::replace);
+        if (found.size() > 60) {
+            found = found.substr(0, 57) + "...";
+        }
+        m_fault.value = std::move(found);
+        return Refuse(place, Found::Value, allowed);
     }
-    bool Refuse(const std::string& place, const Json& value, const std::string& allowed) {
-        return Refuse(place, &value, allowed);
-    }
+    bool Refuse(const std::string& place, const Json& value, Allowed allowed) { return Refuse(place, &value, allowed); }
 
     static const Json* Member(const Json& object, const char* key) {
         const auto it = object.find(key);
@@ -189,16 +181,15 @@ private:
     bool ReadHead(const Json& root) {
         const Json* format = Member(root, "format");
         if (format == nullptr || *format != kSettingFormat) {
-            return Refuse("format", format, Quoted(kSettingFormat) + " (a Velmar setting file)");
+            return Refuse("format", format, Allowed::Format);
         }
-        const std::string versions = "a whole number from 1 to " + std::to_string(kSettingVersion);
         const Json* version = Member(root, "version");
         if (version == nullptr || !version->is_number_unsigned() || version->get<std::uint64_t>() == 0) {
-            return Refuse("version", version, versions);
+            return Refuse("version", version, Allowed::Version);
         }
         if (version->get<std::uint64_t>() > static_cast<std::uint64_t>(kSettingVersion)) {
-            return Refuse("version", "is " + version->dump() + ": made by a newer Velmar; this one reads versions " +
-                                         "up to " + std::to_string(kSettingVersion));
+            m_fault.value = version->dump();
+            return Refuse("version", Found::NewerVersion, Allowed::Version);
         }
         return true;
     }
@@ -211,11 +202,10 @@ private:
     }
     bool ReadLabelValue(const Json& value, const std::string& place, std::size_t most, bool lineBreaks,
                         std::string& out) {
-        const std::string allowed =
-            "text of up to " + std::to_string(most) + " characters" +
-            (lineBreaks ? ", line breaks and tabs its only control characters" : " without control characters");
+        m_fault.most = most;
+        m_fault.lineBreaks = lineBreaks;
         if (!value.is_string()) {
-            return Refuse(place, value, allowed);
+            return Refuse(place, value, Allowed::Text);
         }
         const auto& text = value.get_ref<const std::string&>();
         switch (CheckLabel(text, most, lineBreaks)) {
@@ -223,22 +213,21 @@ private:
             out = text;
             return true;
         case LabelProblem::TooLong:
-            return Refuse(place, "has " + std::to_string(CharacterCount(text)) + " characters, must be " + allowed);
+            return Refuse(place, Found::Characters, Allowed::Text, CharacterCount(text));
         case LabelProblem::ControlCharacter:
         case LabelProblem::NotUtf8:
             break;
         }
-        return Refuse(place, "holds a control character, must be " + allowed);
+        return Refuse(place, Found::ControlCharacter, Allowed::Text);
     }
 
     bool ReadGroups(const Json& root, RadioSettings& s) {
-        const std::string allowed = "a list of exactly eight groups, \"A\" to \"H\" in order";
         const Json* groups = Member(root, "groups");
         if (groups == nullptr || !groups->is_array()) {
-            return Refuse("groups", groups, allowed);
+            return Refuse("groups", groups, Allowed::Groups);
         }
         if (groups->size() != kGroupCount) {
-            return Refuse("groups", "has " + std::to_string(groups->size()) + " groups, must be " + allowed);
+            return Refuse("groups", Found::Count, Allowed::Groups, groups->size());
         }
         for (int g = 0; g < kGroupCount; ++g) {
             if (!ReadGroup((*groups)[static_cast<std::size_t>(g)], g, s)) {
@@ -251,43 +240,41 @@ private:
     bool ReadGroup(const Json& group, int g, RadioSettings& s) {
         const std::string place = "groups[" + std::to_string(g) + "]";
         if (!group.is_object()) {
-            return Refuse(place, group, "an object with \"group\", \"spacing\" and \"channels\"");
+            return Refuse(place, group, Allowed::Group);
         }
         const Json* letter = Member(group, "group");
         if (letter == nullptr || *letter != GroupLetter(g)) {
-            return Refuse(place + ".group", letter,
-                          Quoted(GroupLetter(g)) + " (the groups run \"A\" to \"H\" in order)");
+            m_fault.group = g;
+            return Refuse(place + ".group", letter, Allowed::GroupLetter);
         }
         const Json* spacing = Member(group, "spacing");
         const int spacingIndex = spacing != nullptr && spacing->is_string()
                                      ? FindItem(kSpacingList, spacing->get_ref<const std::string&>())
                                      : -1;
         if (spacingIndex < 0) {
-            return Refuse(place + ".spacing", spacing, OneOf(kSpacingList));
+            return Refuse(place + ".spacing", spacing, Allowed::Spacing);
         }
         s.m_nGroupSpacing[static_cast<std::size_t>(g)] = spacingIndex;
 
-        const std::string channelsAllowed = "a list of exactly eight channels, CH1 to CH8";
         const Json* channels = Member(group, "channels");
         if (channels == nullptr || !channels->is_array()) {
-            return Refuse(place + ".channels", channels, channelsAllowed);
+            return Refuse(place + ".channels", channels, Allowed::Channels);
         }
         if (channels->size() != kChannelCount) {
-            return Refuse(place + ".channels",
-                          "has " + std::to_string(channels->size()) + " channels, must be " + channelsAllowed);
+            return Refuse(place + ".channels", Found::Count, Allowed::Channels, channels->size());
         }
         for (int c = 0; c < kChannelCount; ++c) {
             const Json& channel = (*channels)[static_cast<std::size_t>(c)];
             const std::string channelPlace = place + ".channels[" + std::to_string(c) + "]";
             if (!channel.is_string()) {
-                return Refuse(channelPlace, channel, kChannelAllowed);
+                return Refuse(channelPlace, channel, Allowed::Channel);
             }
             const auto& text = channel.get_ref<const std::string&>();
             EnteredChannel entered = EnterWholeText(text);
             if (entered.text != text) {
                 // Naming the grid point helps whoever typed a nearby frequency by hand.
-                const std::string hint = entered.text.empty() ? "" : " (the grid point below is " + entered.text + ")";
-                return Refuse(channelPlace, channel, kChannelAllowed + hint);
+                m_fault.gridPoint = entered.text;
+                return Refuse(channelPlace, channel, Allowed::Channel);
             }
             s.m_strGroupChannel[static_cast<std::size_t>(g)][static_cast<std::size_t>(c)] = std::move(entered.text);
             s.m_strGroupCode[static_cast<std::size_t>(g)][static_cast<std::size_t>(c)] = std::move(entered.code);
@@ -300,9 +287,8 @@ private:
         if (list == nullptr) {
             return true;
         }
-        const std::string allowed = "a list of exactly eight names, CH1 to CH8, \"\" for none";
         if (!list->is_array() || list->size() != kChannelCount) {
-            return Refuse(place + ".names", list, allowed);
+            return Refuse(place + ".names", list, Allowed::Names);
         }
         for (int c = 0; c < kChannelCount; ++c) {
             if (!ReadLabelValue((*list)[static_cast<std::size_t>(c)], place + ".names[" + std::to_string(c) + "]",
@@ -316,7 +302,7 @@ private:
     bool ReadOptions(const Json& root, RadioSettings& s) {
         const Json* options = Member(root, "options");
         if (options == nullptr || !options->is_object()) {
-            return Refuse("options", options, "an object with the 13 options, \"Scan Delay Time\" to \"Band Select\"");
+            return Refuse("options", options, Allowed::Options);
         }
         for (const SettingOption& field : kSettingOptions) {
             const std::string label(field.list->label);
@@ -325,7 +311,8 @@ private:
                                   ? FindItem(*field.list, value->get_ref<const std::string&>())
                                   : -1;
             if (index < 0) {
-                return Refuse("options." + Quoted(label), value, OneOf(*field.list));
+                m_fault.option = label;
+                return Refuse("options." + Quoted(label), value, Allowed::Option);
             }
             if (field.index == nullptr) {
                 s.m_strBclo = std::string(field.list->items[static_cast<std::size_t>(index)]);
@@ -336,8 +323,7 @@ private:
         return true;
     }
 
-    std::string m_fileName;
-    std::string m_error;
+    SettingFault m_fault;
 };
 
 } // namespace
@@ -385,43 +371,48 @@ std::string SettingToJson(const RadioSettings& s) {
     return text;
 }
 
-bool SettingFromJson(std::string_view json, const std::string& fileName, RadioSettings* out, std::string* error) {
-    SettingReader reader(fileName);
-    const std::string notJson = "; a setting file is a JSON object with \"format\": \"velmar-setting\"";
+bool SettingFromJson(std::string_view json, const std::string& fileName, RadioSettings* out, FileFailure* error) {
+    using Found = SettingFault::Found;
+    SettingReader reader;
+    const auto refused = [&] {
+        *error = {};
+        error->path = fileName;
+        error->problem = FileProblem::NotSetting;
+        error->setting = std::move(reader.fault());
+        return false;
+    };
     // Refused before the parser builds it: a value nested without end would cost the stack, and every later
     // step that walks it (a quote of the place, the value's end) would too.
     if (const std::optional<std::size_t> at = TooDeep(json, kMaxNesting)) {
-        reader.Refuse("not JSON", "nested deeper than " + std::to_string(kMaxNesting) + " levels at byte " +
-                                      std::to_string(*at) + notJson);
-        *error = reader.error();
-        return false;
+        reader.fault().at = *at;
+        reader.Refuse({}, Found::TooDeep, SettingReader::Allowed::Setting, kMaxNesting);
+        return refused();
     }
     // The parser stops at a NUL as at the end of the text: what follows it would go unread.
     if (const auto nul = json.find('\0'); nul != std::string_view::npos) {
-        reader.Refuse("not JSON", "a NUL character at byte " + std::to_string(nul) + notJson);
-        *error = reader.error();
-        return false;
+        reader.fault().at = nul;
+        reader.Refuse({}, Found::Nul, SettingReader::Allowed::Setting);
+        return refused();
     }
     Json root;
     KeyWatch keys;
     try {
         root = Json::parse(json.begin(), json.end(), std::ref(keys));
     } catch (const KeyWatch::Duplicate& d) {
-        reader.Refuse(d.place, "has the key " + Quoted(d.key) + " twice; each key may appear once");
-        *error = reader.error();
-        return false;
+        reader.fault().value = Quoted(d.key);
+        reader.Refuse(d.place, Found::DuplicateKey, SettingReader::Allowed::Setting);
+        return refused();
     } catch (const Json::exception& e) {
         // The library's text carries line and column after its own tag; a number beyond any range lands here too.
         std::string what = e.what();
         const auto tag = what.find("] ");
-        reader.Refuse("not JSON", (tag == std::string::npos ? what : what.substr(tag + 2)) + notJson);
-        *error = reader.error();
-        return false;
+        reader.fault().value = tag == std::string::npos ? what : what.substr(tag + 2);
+        reader.Refuse({}, Found::NotJson, SettingReader::Allowed::Setting);
+        return refused();
     }
     RadioSettings s;
     if (!reader.Read(root, s)) {
-        *error = reader.error();
-        return false;
+        return refused();
     }
     s.m_nGroup = 0;
     s.m_strChannel = s.m_strGroupChannel[0];
@@ -430,12 +421,12 @@ bool SettingFromJson(std::string_view json, const std::string& fileName, RadioSe
     return true;
 }
 
-bool ReadSettingFile(const std::string& path, RadioSettings* out, std::string* error) {
+bool ReadSettingFile(const std::string& path, RadioSettings* out, FileFailure* error) {
     std::string text;
     return ReadTextFile(path, &text, error, kSettingFileMaxBytes) && SettingFromJson(text, path, out, error);
 }
 
-bool WriteSettingFile(const std::string& path, const RadioSettings& s, std::string* error) {
+bool WriteSettingFile(const std::string& path, const RadioSettings& s, FileFailure* error) {
     return WriteTextFileAtomic(path, SettingToJson(s), error);
 }
 

@@ -15,6 +15,7 @@
 // none. Reading is strict: a file is taken whole or not at all. Extra keys are
 // ignored. No shared state: any thread may call these.
 
+#include "FileFailure.h"
 #include "RadioSettings.h"
 
 #include <cstddef>
@@ -40,18 +41,17 @@ std::string SettingToJson(const RadioSettings& s);
 // (defaults) carrying every group's spacing, stored texts and their codes (as
 // EnterWholeText makes them), every option; m_nGroup 0, m_strChannel = group
 // A's texts, m_nSpacing = group A's spacing. On failure returns false, *error
-// is one message that begins with `fileName` and names the place
-// (e.g. groups[1].channels[4], options."BCLO") and what is allowed there; *out
-// is untouched.
-bool SettingFromJson(std::string_view json, const std::string& fileName, RadioSettings* out, std::string* error);
+// names `fileName`, the place (e.g. groups[1].channels[4], options."BCLO"),
+// what was found there and what is allowed; *out is untouched.
+bool SettingFromJson(std::string_view json, const std::string& fileName, RadioSettings* out, FileFailure* error);
 
 // Reads and parses the file at `path`; *error names the file. *out is touched
 // only on success.
-bool ReadSettingFile(const std::string& path, RadioSettings* out, std::string* error);
+bool ReadSettingFile(const std::string& path, RadioSettings* out, FileFailure* error);
 
 // Writes SettingToJson(s) to `path` atomically (see WriteTextFileAtomic):
 // on failure the old file stays as it was and *error says which file and why.
-bool WriteSettingFile(const std::string& path, const RadioSettings& s, std::string* error);
+bool WriteSettingFile(const std::string& path, const RadioSettings& s, FileFailure* error);
 
 // True when the two records would give the same programming frame (every
 // group's codes and spacing, every option) and have the same title, notes and

@@ -16,10 +16,6 @@ namespace velmar {
 
 namespace {
 
-std::string Why(int err) {
-    return std::strerror(err);
-}
-
 // Closes on every path out, so an early return leaks no descriptor.
 class Fd {
 public:
@@ -169,25 +165,18 @@ bool RewriteInPlace(const std::string& target, std::string_view text, int* err) 
 
 } // namespace
 
-std::string SizeText(std::size_t bytes) {
-    if (bytes % (1024 * 1024) == 0) {
-        return std::to_string(bytes / (1024 * 1024)) + " MiB";
-    }
-    if (bytes % 1024 == 0) {
-        return std::to_string(bytes / 1024) + " KiB";
-    }
-    return std::to_string(bytes) + " bytes";
-}
-
-bool ReadTextFile(const std::string& path, std::string* text, std::string* error, std::size_t maxBytes) {
-    const auto fail = [&](int err) {
-        *error = path + ": cannot read: " + Why(err);
+bool ReadTextFile(const std::string& path, std::string* text, FileFailure* error, std::size_t maxBytes) {
+    const auto refuse = [&](FileProblem problem, int err) {
+        *error = {};
+        error->path = path;
+        error->step = FileStep::Read;
+        error->problem = problem;
+        error->err = err;
+        error->limit = maxBytes;
         return false;
     };
-    const auto tooLarge = [&] {
-        *error = path + ": cannot read: larger than " + SizeText(maxBytes);
-        return false;
-    };
+    const auto fail = [&](int err) { return refuse(FileProblem::System, err); };
+    const auto tooLarge = [&] { return refuse(FileProblem::TooLarge, 0); };
     // O_NONBLOCK so that a FIFO given by mistake is refused below instead of
     // blocking the caller.
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
@@ -202,8 +191,7 @@ bool ReadTextFile(const std::string& path, std::string* text, std::string* error
         return fail(EISDIR);
     }
     if (!S_ISREG(st.st_mode)) {
-        *error = path + ": cannot read: not a regular file";
-        return false;
+        return refuse(FileProblem::NotRegular, 0);
     }
     if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
         return tooLarge();
@@ -231,24 +219,37 @@ bool ReadTextFile(const std::string& path, std::string* text, std::string* error
     return true;
 }
 
-bool WriteTextFileAtomic(const std::string& path, std::string_view text, std::string* error) {
-    const auto fail = [&](const std::string& why) {
-        *error = path + ": cannot write: " + why;
-        return false;
-    };
+namespace {
+
+// A write refused: `folder` is where no temporary file could be made, for NoTemporaryFile.
+bool WriteRefused(FileFailure* error, const std::string& path, FileProblem problem, int err,
+                  const std::string& folder = {}) {
+    *error = {};
+    error->path = path;
+    error->step = FileStep::Write;
+    error->problem = problem;
+    error->err = err;
+    error->folder = folder;
+    return false;
+}
+
+} // namespace
+
+bool WriteTextFileAtomic(const std::string& path, std::string_view text, FileFailure* error) {
+    const auto fail = [&](FileProblem problem, int err) { return WriteRefused(error, path, problem, err); };
     const std::string target = FollowLinks(path);
 
     struct stat old {};
     const bool replacing = ::lstat(target.c_str(), &old) == 0;
     if (replacing && S_ISDIR(old.st_mode)) {
-        return fail(Why(EISDIR));
+        return fail(FileProblem::System, EISDIR);
     }
     if (replacing && !S_ISREG(old.st_mode)) {
-        return fail(S_ISLNK(old.st_mode) ? "too many levels of symbolic links" : "not a regular file");
+        return fail(S_ISLNK(old.st_mode) ? FileProblem::TooManyLinks : FileProblem::NotRegular, 0);
     }
     if (replacing && ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
         // rename() would replace a file we may not write whenever the folder is ours: ask the file itself.
-        return fail((old.st_mode & 0222) == 0 ? "the file is read-only" : Why(EACCES));
+        return (old.st_mode & 0222) == 0 ? fail(FileProblem::ReadOnly, 0) : fail(FileProblem::System, EACCES);
     }
     RemoveStaleTemporaries(FolderOf(target), BaseOf(target));
 
@@ -262,18 +263,18 @@ bool WriteTextFileAtomic(const std::string& path, std::string_view text, std::st
                 return true;
             }
         }
-        return fail("cannot create a temporary file in " + FolderOf(target) + ": " + Why(err));
+        return WriteRefused(error, path, FileProblem::NoTemporaryFile, err, FolderOf(target));
     }
     const auto failAndRemove = [&](int err) {
         ::unlink(temp.c_str());
-        return fail(Why(err));
+        return fail(FileProblem::System, err);
     };
     if (replacing && old.st_uid != ::geteuid()) {
         // Keeping another user's file as theirs needs root; without it, write into the file itself.
         if (::fchown(fd.get(), old.st_uid, old.st_gid) != 0) {
             ::unlink(temp.c_str());
             int err = 0;
-            return RewriteInPlace(target, text, &err) || fail(Why(err));
+            return RewriteInPlace(target, text, &err) || fail(FileProblem::System, err);
         }
     } else if (replacing && old.st_gid != ::getegid()) {
         [[maybe_unused]] const int kept = ::fchown(fd.get(), static_cast<uid_t>(-1), old.st_gid);
@@ -301,21 +302,17 @@ bool WriteTextFileAtomic(const std::string& path, std::string_view text, std::st
     return true;
 }
 
-bool WriteNewTextFile(const std::string& path, std::string_view text, mode_t mode, std::string* error, bool* exists) {
+bool WriteNewTextFile(const std::string& path, std::string_view text, mode_t mode, FileFailure* error, bool* exists) {
     *exists = false;
-    const auto fail = [&](const std::string& why) {
-        *error = path + ": cannot write: " + why;
-        return false;
-    };
     std::string temp;
     Fd fd(CreateTemporary(path, &temp));
     if (fd.get() < 0) {
-        return fail("cannot create a temporary file in " + FolderOf(path) + ": " + Why(errno));
+        return WriteRefused(error, path, FileProblem::NoTemporaryFile, errno, FolderOf(path));
     }
     const auto failAndRemove = [&](int err) {
         ::unlink(temp.c_str());
         *exists = err == EEXIST;
-        return fail(Why(err));
+        return WriteRefused(error, path, FileProblem::System, err);
     };
     if (::fchmod(fd.get(), mode) != 0 || !WriteAll(fd.get(), text) || ::fsync(fd.get()) != 0) {
         return failAndRemove(errno);

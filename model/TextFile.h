@@ -1,8 +1,10 @@
 #pragma once
 // Whole-file reads and safe replacement of a text file, shared by the setting
 // files, the channel lists, the history of sent settings and what the window
-// remembers. Every error message begins with the path concerned. No shared
-// state: any thread may call these.
+// remembers. A failure names the path concerned and why. No shared state: any
+// thread may call these.
+
+#include "FileFailure.h"
 
 #include <cstddef>
 #include <string>
@@ -14,12 +16,9 @@ namespace velmar {
 // Reads the whole regular file at `path` into *text, at most `maxBytes`: a
 // larger file is refused before any of it is read, so a huge or endless file
 // costs neither time nor memory. It is opened without waiting, so a FIFO or a
-// device is refused, never waited on. False with *error ("<path>: cannot
-// read: <why>") when it cannot; *text is then untouched.
-bool ReadTextFile(const std::string& path, std::string* text, std::string* error, std::size_t maxBytes);
-
-// "1 MiB", "64 KiB", "10 MiB": a limit as the refusals name it.
-std::string SizeText(std::size_t bytes);
+// device is refused, never waited on. False with *error when it cannot;
+// *text is then untouched.
+bool ReadTextFile(const std::string& path, std::string* text, FileFailure* error, std::size_t maxBytes);
 
 // Replaces the file at `path` by `text` so that a crash or a power cut leaves
 // either the old or the new content: a temporary file of the same folder is
@@ -34,12 +33,12 @@ std::string SizeText(std::size_t bytes);
 //  - Temporary files that an earlier save of the same file left behind when
 //    it was killed are removed.
 // On failure the old file is left as it was, no temporary file stays, and
-// *error is "<path>: cannot write: <why>".
-bool WriteTextFileAtomic(const std::string& path, std::string_view text, std::string* error);
+// *error says why.
+bool WriteTextFileAtomic(const std::string& path, std::string_view text, FileFailure* error);
 
 // Writes a file that must not exist yet, whole or not at all, with the
 // permission bits `mode` (the umask does not apply). False with *error when
 // it cannot; *exists tells when the reason was a file of that name.
-bool WriteNewTextFile(const std::string& path, std::string_view text, mode_t mode, std::string* error, bool* exists);
+bool WriteNewTextFile(const std::string& path, std::string_view text, mode_t mode, FileFailure* error, bool* exists);
 
 } // namespace velmar

@@ -96,7 +96,7 @@ std::string UnsavedPath() {
     return StateDir() + "/" + std::string(kPrefix) + std::to_string(::getpid()) + kSettingFileSuffix;
 }
 
-bool KeepUnsaved(const RadioSettings& s, const std::string& fromFile, std::string* error) {
+bool KeepUnsaved(const RadioSettings& s, const std::string& fromFile, FileFailure* error) {
     std::error_code ec;
     fs::create_directories(StateDir(), ec);
     const std::string from = nlohmann::json(fromFile).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
@@ -110,12 +110,13 @@ void ForgetUnsaved() {
     ::unlink(UnsavedPath().c_str());
 }
 
-std::optional<UnsavedWork> FindLeftUnsaved(std::string* error) {
+std::optional<UnsavedWork> FindLeftUnsaved(FileFailure* error) {
     std::optional<UnsavedWork> newest;
     for (const std::string& path : LeftBehind()) {
         struct stat st {};
         UnsavedWork work;
-        std::string text, why;
+        std::string text;
+        FileFailure why;
         if (::stat(path.c_str(), &st) != 0 || !ReadTextFile(path, &text, &why, kSettingFileMaxBytes) ||
             !SettingFromJson(text, path, &work.setting, &why)) {
             if (error != nullptr) {

@@ -3,6 +3,7 @@
 // they are written (atomically) to a file of this process under StateDir(); a clean end or a save removes it,
 // and the next start finds what a process that ended otherwise left behind. Plain files, no shared state.
 
+#include "FileFailure.h"
 #include "RadioSettings.h"
 
 #include <ctime>
@@ -17,7 +18,7 @@ std::string UnsavedPath();
 // Keeps `s` as this process's unsaved work, with what the edits of the group in view show when it is not what
 // they store; `fromFile` is the setting file it was opened from (empty for none). False with *error when it
 // cannot be written.
-bool KeepUnsaved(const RadioSettings& s, const std::string& fromFile, std::string* error);
+bool KeepUnsaved(const RadioSettings& s, const std::string& fromFile, FileFailure* error);
 // Removes this process's unsaved work, if any.
 void ForgetUnsaved();
 
@@ -30,7 +31,7 @@ struct UnsavedWork {
 
 // The newest unsaved work that a process no longer running left behind; nullopt when there is none. Files it
 // cannot read are passed over (and said in *error when not null).
-std::optional<UnsavedWork> FindLeftUnsaved(std::string* error = nullptr);
+std::optional<UnsavedWork> FindLeftUnsaved(FileFailure* error = nullptr);
 // Removes every file of unsaved work that a process no longer running left behind.
 void ForgetLeftUnsaved();
 

@@ -110,7 +110,7 @@ std::string DescribeSerialFailure(const SerialFailure& failure) {
     return dev + " could not be opened: " + why + ".";
 }
 
-std::string DescribeSendEnd(SendEnd end, int bytes) {
+std::string DescribeSendEnd(SendEnd end, int bytes, SendStopper stopper) {
     switch (end) {
     case SendEnd::Complete:
         return "the whole frame was sent";
@@ -119,6 +119,9 @@ std::string DescribeSendEnd(SendEnd end, int bytes) {
     case SendEnd::WriteFailed:
         return "a write did not get its bytes out in time (the line is held up or the device failed)";
     case SendEnd::Stopped:
+        if (stopper == SendStopper::Disconnect) {
+            return "stopped by Disconnect";
+        }
         return bytes == kFrameSize ? "stopped after the whole frame was sent" : "stopped before the frame was complete";
     }
     return {};
@@ -240,6 +243,24 @@ std::string CsvImportDetail(const CsvImport& in, const ImportFacts& facts, std::
 std::string DescribeBuffFull(std::uint32_t dropped, int held, int capacity) {
     return std::to_string(dropped) + " received bytes were dropped: the receive queue held " + std::to_string(held) +
            " of " + std::to_string(capacity) + " bytes.";
+}
+
+std::string CommandLineRefused(const CommandLineRefusal& r) {
+    switch (r.kind) {
+    case CommandLineRefusal::Kind::None:
+        break;
+    case CommandLineRefusal::Kind::NeedsValue:
+        return r.option + (r.option == "--card" ? " needs the PDF file to write" : " needs a device");
+    case CommandLineRefusal::Kind::UnknownOption:
+        return "unknown option: " + r.option;
+    case CommandLineRefusal::Kind::NoFile:
+        return "no setting file given";
+    case CommandLineRefusal::Kind::TooManyFiles:
+        return "one setting file only, not " + std::to_string(r.files);
+    case CommandLineRefusal::Kind::CardWithoutFile:
+        return "--card needs a FILE.velmar to make the card of";
+    }
+    return {};
 }
 
 } // namespace velmar::res

@@ -4,6 +4,7 @@
 // window report typed results; only the programs word them, from here.
 
 #include "ChannelCsv.h"
+#include "FileFailure.h"
 #include "SendResults.h"
 #include "SerialResults.h"
 #include "SettingEditor.h"
@@ -19,8 +20,8 @@ namespace velmar::res {
 std::string DescribeSerialFailure(const SerialFailure& failure);
 // Just what was refused: "the driver did not keep 4800 baud", or the system's own text.
 std::string DescribeSerialProblem(const SerialFailure& failure);
-// How a Send ended, in plain words for a log or a terminal: "the line hung up (...)".
-std::string DescribeSendEnd(SendEnd end, int bytes);
+// How a Send ended, in plain words, for the window's status line and velmar-send alike: "the line hung up (...)".
+std::string DescribeSendEnd(SendEnd end, int bytes, SendStopper stopper);
 
 // Why a device is COM1, as the status line and velmar-send say it: "command line", "VELMAR_COM1", "remembered",
 // "default", "chosen".
@@ -36,6 +37,15 @@ std::string DescribeCsvRefusal(CsvRefusal refusal);
 std::string CsvImportSummary(const CsvImport& in, const std::string& fileName, const ImportFacts& facts);
 // The groups whose spacing changed, then the notes one per line, at most `limit` of them and then how many more.
 std::string CsvImportDetail(const CsvImport& in, const ImportFacts& facts, std::size_t limit = 1000);
+
+// A file that could not be read, written or taken as a setting: "club.velmar: cannot read: Permission denied",
+// "club.velmar: groups[1].channels[4]: is \"446.0062\", must be a frequency ...", "cannot keep the sent setting in
+// DIR: No space left on device". DescribeFileProblem is the reason alone.
+std::string DescribeFileFailure(const FileFailure& failure);
+std::string DescribeFileProblem(const FileFailure& failure);
+
+// What was wrong with a command line, velmar's or velmar-send's: "--port needs a device".
+std::string CommandLineRefused(const CommandLineRefusal& refusal);
 
 // "buff full"'s detail: how many received bytes were dropped and how full the queue was.
 std::string DescribeBuffFull(std::uint32_t dropped, int held, int capacity);

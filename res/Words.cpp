@@ -2,6 +2,7 @@
 
 #include "CodeTables.h"
 #include "Preferences.h"
+#include "Strings.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -444,24 +445,24 @@ std::string ChannelListOffer(std::string_view file) {
     return S(file) + " is a channel list (CSV), not a setting file. Import its channels into the setting shown?";
 }
 
-std::string NotRemembered(std::string_view why) {
-    return "Not remembered: " + S(why);
+std::string NotRemembered(const FileFailure& failure) {
+    return "Not remembered: " + DescribeFileFailure(failure);
 }
 
-std::string NoRecentFiles(std::string_view why) {
-    return "No recent files: " + S(why);
+std::string NoRecentFiles(const FileFailure& failure) {
+    return "No recent files: " + DescribeFileFailure(failure);
 }
 
-std::string NoPortRemembered(std::string_view why) {
-    return "No port remembered: " + S(why);
+std::string NoPortRemembered(const FileFailure& failure) {
+    return "No port remembered: " + DescribeFileFailure(failure);
 }
 
-std::string NotInHistory(std::string_view why) {
-    return "Not kept in the history of sent settings: " + S(why);
+std::string NotInHistory(const FileFailure& failure) {
+    return "Not kept in the history of sent settings: " + DescribeFileFailure(failure);
 }
 
-std::string NotKeptAgainstCrash(std::string_view why) {
-    return "Unsaved changes not kept against a crash: " + S(why);
+std::string NotKeptAgainstCrash(const FileFailure& failure) {
+    return "Unsaved changes not kept against a crash: " + DescribeFileFailure(failure);
 }
 
 std::string RestoreOffer(std::string_view when, std::string_view fileOrEmpty) {

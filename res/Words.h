@@ -6,6 +6,7 @@
 
 #include "ChannelEntry.h"
 #include "ChannelPlans.h"
+#include "FileFailure.h"
 #include "SentHistory.h"
 #include "SettingEditor.h"
 #include "SettingHistory.h"
@@ -129,10 +130,6 @@ std::string SentPart(int bytes, int total, std::string_view why);
 std::string Received(int count, std::string_view lastBytesHex);
 std::string LinkLine(std::string_view com1, std::string_view state);
 
-// How a Send that fell short ended, as the status line says it.
-inline constexpr const char* kStoppedByDisconnect = "stopped by Disconnect";
-inline constexpr const char* kLineHungUp = "the line hung up";
-inline constexpr const char* kLineDidNotTake = "the line did not take the rest";
 inline constexpr const char* kClosingAfterSend = "Closing after the Send\u2026";
 
 // The first screen: why the channel controls are closed, until "GRUOP" opens them.
@@ -188,11 +185,11 @@ std::string ChannelListOffer(std::string_view file);
 std::string ImportAsk(std::string_view file, const ImportFacts& facts);
 // "Group A changes from 12.5Khz to 25Khz: its rows say FM."
 std::string SpacingChangeText(const ImportFacts::SpacingChange& change);
-std::string NotRemembered(std::string_view why);
-std::string NoRecentFiles(std::string_view why);
-std::string NoPortRemembered(std::string_view why);
-std::string NotInHistory(std::string_view why);
-std::string NotKeptAgainstCrash(std::string_view why);
+std::string NotRemembered(const FileFailure& failure);
+std::string NoRecentFiles(const FileFailure& failure);
+std::string NoPortRemembered(const FileFailure& failure);
+std::string NotInHistory(const FileFailure& failure);
+std::string NotKeptAgainstCrash(const FileFailure& failure);
 std::string RestoreOffer(std::string_view when, std::string_view fileOrEmpty);
 std::string Restored(std::string_view fileOrEmpty);
 

@@ -2,7 +2,12 @@
 // How a Send ended and which device COM1 stood for, as the session reports them and the programs word them. Types
 // only.
 
+#include "SerialResults.h"
+
+#include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace velmar {
 
@@ -14,12 +19,50 @@ enum class SendEnd {
     Stopped,     // Stop (or Close, or the destructor) ended it
 };
 
+// Who stops a Send: the window's Disconnect, or a signal to velmar-send.
+enum class SendStopper { Disconnect, Interrupt };
+
 // Why a device is COM1.
 enum class PortReason { CommandLine, Environment, Remembered, Default, Chosen };
 
 struct PortInForce {
     std::string device;
     PortReason reason = PortReason::Default;
+};
+
+// How one port's Send went in velmar-send, also for a port that could not be opened.
+struct PortOutcome {
+    enum class Failed {
+        No,         // all kFrameSize bytes left
+        NotOpened,  // `openFailure` says why
+        NotStarted, // open, but no Send could be started
+        SendEnded,  // `end` says how it ended short
+    };
+    std::string port; // the device
+    int bytes = 0;    // of kFrameSize, bytes that really left
+    std::uint8_t checksum = 0;
+    std::vector<std::uint8_t> reply; // its first bytes, as the session kept them
+    std::uint64_t replyBytes = 0;    // all that came
+    Failed failed = Failed::No;
+    SendEnd end = SendEnd::Complete;
+    SerialFailure openFailure;
+    double seconds = 0;
+    [[nodiscard]] bool Sent() const { return failed == Failed::No; }
+};
+
+// A command line, velmar's or velmar-send's, that was not understood.
+struct CommandLineRefusal {
+    enum class Kind {
+        None,
+        NeedsValue,      // `option` was given without its value
+        UnknownOption,   // `option` as given
+        NoFile,          // no setting file
+        TooManyFiles,    // `files` setting files
+        CardWithoutFile, // --card and no setting file to make the card of
+    };
+    Kind kind = Kind::None;
+    std::string option;
+    std::size_t files = 0;
 };
 
 } // namespace velmar

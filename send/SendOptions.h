@@ -2,6 +2,7 @@
 // The command line of velmar-send and the port it uses when none is given.
 
 #include "PortRule.h"
+#include "SendResults.h"
 
 #include <span>
 #include <string>
@@ -21,15 +22,12 @@ struct SendOptions {
 
 struct ParsedSendOptions {
     SendOptions options;
-    std::string error; // empty when the command line was understood
+    CommandLineRefusal refusal; // Kind::None when the command line was understood
 };
 
 // The arguments after the program's name. --port takes its device as the next
 // argument or after '='; "--" ends the options; exactly one FILE is needed
 // unless --help or --version is given.
 ParsedSendOptions ParseSendOptions(std::span<const std::string_view> args);
-
-extern const char* const kUsage; // the synopsis alone, for a bad command line
-extern const char* const kHelp;  // the whole --help text
 
 } // namespace velmar::send

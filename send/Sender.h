@@ -6,7 +6,7 @@
 #include "ProgrammingSession.h"
 #include "SendOptions.h"
 #include "SendReport.h"
-#include "Strings.h"
+#include "SendWords.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -67,21 +67,21 @@ public:
         m_checksum = BuildProgrammingFrame(settings).bytes[kChecksumOffset];
         std::vector<std::string> seen;
         for (const std::string& name : options.ports) {
-            std::string unread;
+            std::optional<FileFailure> unread;
             const PortInForce port = DeviceForPortName(name, &unread);
-            if (!unread.empty()) {
-                Say("velmar-send: warning: no port remembered: " + unread);
+            if (unread) {
+                Say(res::SendNoPortRemembered(*unread));
             }
             if (IsCom1(name)) {
                 // Which radio gets the frame must never be a guess: said as the window's status line says it.
-                Say("velmar-send: " + res::Com1Text(port));
+                Say(res::SendCom1(port));
             }
             // One device, one Send: a second would find it held by the first.
             std::error_code ec;
             const std::filesystem::path real = std::filesystem::weakly_canonical(port.device, ec);
             const std::string identity = ec ? port.device : real.string();
             if (std::find(seen.begin(), seen.end(), identity) != seen.end()) {
-                Say("velmar-send: " + port.device + " is given more than once: it is sent to once");
+                Say(res::SendGivenTwice(port.device));
                 continue;
             }
             seen.push_back(identity);
@@ -110,28 +110,27 @@ public:
         }
         m_lines.Clear();
         bool allSent = true;
-        std::string notRecorded;
+        std::optional<FileFailure> notRecorded;
         for (auto& p : m_ports) {
             const SendResult result = p->session.LastResult();
             PortOutcome o = p->started ? OutcomeOf(p->device, result, p->session.Replies(), p->session.ReplyCount())
-                                       : NotOpened(p->device, m_checksum,
-                                                   p->open ? "the Send could not be started"
-                                                           : res::DescribeSerialFailure(p->session.LastFailure()));
+                            : p->open  ? NotStarted(p->device, m_checksum)
+                                       : NotOpened(p->device, m_checksum, p->session.LastFailure());
             if (o.Sent()) {
                 ++p->programmed;
-                notRecorded = result.notRecorded.empty() ? notRecorded : result.notRecorded;
+                notRecorded = result.notRecorded ? result.notRecorded : notRecorded;
             } else {
                 // A radio that hung up or failed may come back on the next round: open it afresh then.
                 p->session.Close();
                 p->open = false;
                 allSent = false;
             }
-            const std::string text = m_options.json ? ResultJson(o, m_options.repeat ? round : 0) : ResultLine(o);
+            const std::string text = m_options.json ? ResultJson(o, m_options.repeat ? round : 0) : res::ResultLine(o);
             std::printf("%s\n", text.c_str());
         }
         std::fflush(stdout);
-        if (!notRecorded.empty()) {
-            Say("velmar-send: warning: the Send is not in the history of sent settings: " + notRecorded);
+        if (notRecorded) {
+            Say(res::SendNotRecorded(*notRecorded));
         }
         return allSent;
     }
@@ -145,10 +144,7 @@ public:
         for (const auto& p : m_ports) {
             programmed += p->programmed;
         }
-        Say("velmar-send: round " + std::to_string(round) + " done, " + std::to_string(programmed) +
-            (programmed == 1 ? " radio" : " radios") +
-            " programmed so far. Connect the next radios and press Enter to send again, or q and Enter to "
-            "end.");
+        Say(res::SendRoundDone(round, programmed));
         for (;;) {
             if (const auto newline = m_input.find('\n'); newline != std::string::npos) {
                 std::string line = m_input.substr(0, newline);
@@ -174,7 +170,7 @@ public:
     void PrintCounts() const {
         for (const auto& p : m_ports) {
             const std::string text =
-                m_options.json ? CountJson(p->device, p->programmed) : CountLine(p->device, p->programmed);
+                m_options.json ? CountJson(p->device, p->programmed) : res::CountLine(p->device, p->programmed);
             std::printf("%s\n", text.c_str());
         }
         std::fflush(stdout);
@@ -204,14 +200,14 @@ private:
 
     void OnSignals() {
         if (!m_saidStopping) {
-            Say("velmar-send: stopping after the frames in flight… (Ctrl+C again stops at once)");
+            Say(res::kSendStopping);
             m_saidStopping = true;
         }
         if (m_signals < 2 || m_stoppedAtOnce) {
             return;
         }
         m_stoppedAtOnce = true;
-        std::string partial;
+        std::vector<std::pair<std::string, int>> partial;
         for (auto& p : m_ports) {
             if (!p->started) {
                 continue;
@@ -219,12 +215,10 @@ private:
             p->session.Stop();
             const int bytes = p->session.LastResult().bytesWritten;
             if (bytes > 0 && bytes < kFrameSize) {
-                partial += "\n  " + p->device + " got a partial frame (" + std::to_string(bytes) + " of " +
-                           std::to_string(kFrameSize) + " bytes)";
+                partial.emplace_back(p->device, bytes);
             }
         }
-        Say("velmar-send: stopped at once" +
-            (partial.empty() ? std::string("; no port got a partial frame") : std::string(":") + partial));
+        Say(res::SendStoppedAtOnce(partial));
     }
 
     void DrawProgress() {
@@ -232,9 +226,10 @@ private:
         const int width = TerminalWidth() - 1;
         for (const auto& p : m_ports) {
             if (p->started) {
-                lines.push_back(ProgressLine(p->device, p->session.Progress(), width));
+                const SendProgress progress = p->session.Progress();
+                lines.push_back(res::ProgressLine(p->device, progress.bytesWritten, progress.msLeft, width));
             } else {
-                lines.push_back(p->device + ": not open");
+                lines.push_back(res::NotOpenLine(p->device));
             }
         }
         m_lines.Draw(lines);

@@ -3,6 +3,7 @@
 
 #include "Events.h"
 #include "SendOptions.h"
+#include "SendWords.h"
 #include "Sender.h"
 #include "SettingFile.h"
 
@@ -21,7 +22,7 @@ namespace {
 // The results are what a script reads: output that could not be written is a failure, said where it can be.
 int Finish(int status) {
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0 || std::fclose(stdout) != 0) {
-        std::fprintf(stderr, "velmar-send: cannot write the results: %s\n", std::strerror(errno != 0 ? errno : EIO));
+        std::fprintf(stderr, "%s\n", res::SendCannotWriteResults(errno != 0 ? errno : EIO).c_str());
         return status == 0 ? 1 : status;
     }
     return status;
@@ -30,23 +31,23 @@ int Finish(int status) {
 int Run(int argc, char** argv, Events& events) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     ParsedSendOptions parsed = ParseSendOptions(args);
-    if (!parsed.error.empty()) {
-        std::fprintf(stderr, "velmar-send: %s\n%s", parsed.error.c_str(), kUsage);
+    if (parsed.refusal.kind != CommandLineRefusal::Kind::None) {
+        std::fputs(res::SendOptionsRefused(parsed.refusal).c_str(), stderr);
         return 2;
     }
     SendOptions& options = parsed.options;
     if (options.help) {
-        std::fputs(kHelp, stdout);
+        std::fputs(res::kSendHelp, stdout);
         return 0;
     }
     if (options.version) {
-        std::puts("velmar-send " VELMAR_VERSION);
+        std::puts(res::SendVersion(VELMAR_VERSION).c_str());
         return 0;
     }
     RadioSettings settings;
-    std::string error;
+    FileFailure error;
     if (!ReadSettingFile(options.file, &settings, &error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
+        std::fprintf(stderr, "%s\n", res::SendFileRefused(error).c_str());
         return 2;
     }
     if (options.ports.empty()) {
@@ -74,7 +75,7 @@ int Run(int argc, char** argv, Events& events) {
 int main(int argc, char** argv) {
     Events events;
     if (!events.Init()) {
-        std::perror("velmar-send: cannot set up signal handling");
+        std::fprintf(stderr, "%s\n", res::SendNoSignals(errno).c_str());
         return 1;
     }
     // A closed pipe shows as a failed write, told on stderr, instead of killing the program mid-Send.

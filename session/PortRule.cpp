@@ -21,11 +21,11 @@ PortInForce ResolveCom1(const std::string& commandLine, const std::string& envir
     return {kDefaultCom1Device, PortReason::Default};
 }
 
-PortInForce ResolveCom1(const std::string& commandLine, std::string* warning) {
+PortInForce ResolveCom1(const std::string& commandLine, std::optional<FileFailure>* warning) {
     const char* environment = std::getenv("VELMAR_COM1");
     return ResolveCom1(commandLine, environment != nullptr ? environment : "", [warning] {
         Preferences prefs;
-        std::string error;
+        FileFailure error;
         if (!ReadPreferences(PreferencesPath(), &prefs, &error) && warning != nullptr) {
             *warning = error;
         }
@@ -57,7 +57,7 @@ bool IsCom1(const std::string& portName) {
     return ComPortNumber(portName) == 1;
 }
 
-PortInForce DeviceForPortName(const std::string& portName, std::string* warning) {
+PortInForce DeviceForPortName(const std::string& portName, std::optional<FileFailure>* warning) {
     const unsigned n = ComPortNumber(portName);
     if (n == 1) {
         return ResolveCom1("", warning);

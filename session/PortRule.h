@@ -2,9 +2,11 @@
 // Which device COM1 stands for. One rule, used by the window and by velmar-send alike, so that a port chosen in
 // the window is the port velmar-send programs.
 
+#include "FileFailure.h"
 #include "SendResults.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace velmar {
@@ -19,7 +21,7 @@ PortInForce ResolveCom1(const std::string& commandLine, const std::string& envir
 // The same for this process: VELMAR_COM1 from the environment, the remembered port from the preferences file
 // (read only when it decides). A preferences file that cannot be read counts as nothing remembered; *warning,
 // when not null, then says why.
-PortInForce ResolveCom1(const std::string& commandLine, std::string* warning = nullptr);
+PortInForce ResolveCom1(const std::string& commandLine, std::optional<FileFailure>* warning = nullptr);
 
 // The n of a port name "COMn": any letter case, n from 1 to 9999, leading zeros allowed ("COM01" is COM1); 0 for
 // any other name.
@@ -29,6 +31,6 @@ bool IsCom1(const std::string& portName);
 // The device a port name stands for, for every program: COM1 as ResolveCom1 decides it (with *warning as
 // there); COMn for n >= 2 the device in VELMAR_COMn when that is set and not empty, else /dev/ttyS(n-1); any
 // other name is a path, taken as given.
-PortInForce DeviceForPortName(const std::string& portName, std::string* warning = nullptr);
+PortInForce DeviceForPortName(const std::string& portName, std::optional<FileFailure>* warning = nullptr);
 
 } // namespace velmar

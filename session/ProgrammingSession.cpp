@@ -205,8 +205,10 @@ void CProgrammingSession::Finish(bool stopped, const FinishedFn& finished) {
     r.seconds = static_cast<double>(NowNs() - m_startNs.load(std::memory_order_relaxed)) / 1e9;
     if (r.FrameSent() && !m_historyDir.empty()) {
         // The radio has its setting either way: a history that cannot be written is told, not a failed Send.
-        RecordSentSetting(m_historyDir, m_sentSetting, r.checksum, std::chrono::system_clock::now(), &r.notRecorded,
-                          &r.recordedIn);
+        if (FileFailure why; !RecordSentSetting(m_historyDir, m_sentSetting, r.checksum,
+                                                std::chrono::system_clock::now(), &why, &r.recordedIn)) {
+            r.notRecorded = std::move(why);
+        }
     }
     {
         std::lock_guard lock(m_resultMutex);

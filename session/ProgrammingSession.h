@@ -17,6 +17,7 @@
 //  Open and Close only ever run while no write runs: Close stops a Send first, and an Open of an open session
 //  is refused.
 
+#include "FileFailure.h"
 #include "PacedWriter.h"
 #include "ProgrammingFrame.h"
 #include "RadioSettings.h"
@@ -29,6 +30,7 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,7 +44,7 @@ struct SendResult {
     // Where a whole Send was kept in the history, or why it could not be (one of the two, when a history is
     // kept and the frame went out whole).
     std::string recordedIn;
-    std::string notRecorded;
+    std::optional<FileFailure> notRecorded;
     // True when all kFrameSize bytes left, also when a Stop came only during
     // the pause after the last byte.
     [[nodiscard]] bool FrameSent() const { return bytesWritten == kFrameSize; }

@@ -5,6 +5,7 @@
 #include "ChannelPlans.h"
 #include "CodeTables.h"
 #include "SettingOptions.h"
+#include "Strings.h"
 #include "TextFile.h"
 #include "Words.h"
 
@@ -284,9 +285,9 @@ bool WriteChannelCardPdf(const QString& path, const RadioSettings& s, const Card
         PaintChannelCard(painter, writer, s, facts);
     }
     // Written whole or not at all, as a setting file is: a failed write leaves what was there.
-    std::string why;
+    FileFailure why;
     if (!WriteTextFileAtomic(QFile::encodeName(path).toStdString(), pdf.data().toStdString(), &why)) {
-        *error = QString::fromLocal8Bit(why.c_str());
+        *error = QString::fromLocal8Bit(res::DescribeFileFailure(why));
         return false;
     }
     return true;

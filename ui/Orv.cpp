@@ -3,6 +3,7 @@
 #include "ChannelCard.h"
 #include "OrvDlg.h"
 #include "Resource.h"
+#include "Strings.h"
 #include "Words.h"
 
 #include "SettingFile.h"
@@ -32,16 +33,16 @@ bool COrvApp::InitInstance() {
 namespace {
 
 // The value of `option` at args[i], given as "--option VALUE" or "--option=VALUE" (i moves past it); nullopt when
-// args[i] is another argument, or when the value is missing (*error says so).
+// args[i] is another argument, or when the value is missing (*refusal says so).
 std::optional<QString> Valued(const std::vector<std::string>& args, std::size_t& i, const std::string& option,
-                              const char* what, std::string* error) {
+                              CommandLineRefusal* refusal) {
     const std::string& arg = args[i];
     const bool joined = arg.rfind(option + "=", 0) == 0;
     if (arg != option && !joined) {
         return std::nullopt;
     }
     if (!joined && i + 1 >= args.size()) {
-        *error = option + " needs " + what;
+        *refusal = {CommandLineRefusal::Kind::NeedsValue, option, 0};
         return std::nullopt;
     }
     return QString::fromLocal8Bit(joined ? arg.substr(option.size() + 1).c_str() : args[++i].c_str());
@@ -59,6 +60,7 @@ StartOptions ParseCommandLine(const std::vector<std::string>& args) {
                                                     "-stylesheet",      "-title",
                                                     "-session",         "-name"};
     StartOptions options;
+    std::size_t files = 0;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (kQtWithValue.count(arg) != 0) {
@@ -67,24 +69,28 @@ StartOptions ParseCommandLine(const std::vector<std::string>& args) {
             options.help = true;
         } else if (arg == "--version") {
             options.version = true;
-        } else if (const auto value = Valued(args, i, "--port", "a device", &options.error)) {
+        } else if (const auto value = Valued(args, i, "--port", &options.refusal)) {
             options.port = *value;
-        } else if (const auto card = Valued(args, i, "--card", "the PDF file to write", &options.error)) {
+        } else if (const auto card = Valued(args, i, "--card", &options.refusal)) {
             options.card = *card;
-        } else if (!options.error.empty()) {
+        } else if (options.refusal.kind != CommandLineRefusal::Kind::None) {
             break;
         } else if (arg.rfind("--", 0) == 0) {
-            options.error = "unknown option " + arg;
+            options.refusal = {CommandLineRefusal::Kind::UnknownOption, arg, 0};
+            break;
         } else if (arg.rfind("-", 0) == 0) {
             continue; // Qt's own
-        } else if (!options.file.isEmpty()) {
-            options.error = "more than one file: " + arg;
-        } else {
+        } else if (++files == 1) {
             options.file = QString::fromLocal8Bit(arg.c_str());
         }
     }
-    if (options.error.empty() && !options.card.isEmpty() && options.file.isEmpty()) {
-        options.error = "--card needs a FILE.velmar to make the card of";
+    if (options.refusal.kind != CommandLineRefusal::Kind::None) {
+        return options;
+    }
+    if (files > 1) {
+        options.refusal = {CommandLineRefusal::Kind::TooManyFiles, {}, files};
+    } else if (!options.card.isEmpty() && options.file.isEmpty()) {
+        options.refusal.kind = CommandLineRefusal::Kind::CardWithoutFile;
     }
     return options;
 }
@@ -97,9 +103,9 @@ int MakeCard(int& argc, char** argv, const StartOptions& options) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     RadioSettings setting;
-    std::string error;
+    FileFailure error;
     if (!ReadSettingFile(QFile::encodeName(options.file).toStdString(), &setting, &error)) {
-        std::fprintf(stderr, "velmar: %s\n", error.c_str());
+        std::fprintf(stderr, "velmar: %s\n", res::DescribeFileFailure(error).c_str());
         return 2;
     }
     const QString title = setting.m_strTitle.empty() ? QFileInfo(options.file).completeBaseName()
@@ -116,8 +122,8 @@ int MakeCard(int& argc, char** argv, const StartOptions& options) {
 
 int AfxWinMain(int& argc, char** argv) {
     const StartOptions options = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    if (!options.error.empty()) {
-        std::fprintf(stderr, "velmar: %s\n\n%s", options.error.c_str(), res::kVelmarUsage);
+    if (options.refusal.kind != CommandLineRefusal::Kind::None) {
+        std::fprintf(stderr, "velmar: %s\n\n%s", res::CommandLineRefused(options.refusal).c_str(), res::kVelmarUsage);
         return 2;
     }
     if (options.help) {

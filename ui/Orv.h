@@ -1,6 +1,7 @@
 #pragma once
 // The application object and the command line.
 
+#include "SendResults.h"
 #include "WinApp.h"
 
 #include <QString>
@@ -26,9 +27,9 @@ struct StartOptions {
     bool help = false;
     bool version = false;
     QString file;
-    QString port;      // --port DEV
-    QString card;      // --card OUT.pdf: make the channel card of `file` and end, no window
-    std::string error; // a bad command line, said on the terminal
+    QString port;               // --port DEV
+    QString card;               // --card OUT.pdf: make the channel card of `file` and end, no window
+    CommandLineRefusal refusal; // a bad command line, said on the terminal
 };
 StartOptions ParseCommandLine(const std::vector<std::string>& args);
 

@@ -131,7 +131,7 @@ bool COrvDlg::OnInitDialog() {
     // The enabling of the mode the dialog starts in, "PMR".
     ApplyEnabling();
 
-    std::string unread;
+    std::optional<FileFailure> unread;
     m_ports.Resolve(&unread);
     BuildMenus();
     if (CMenu* pSysMenu = GetSystemMenu(false)) {
@@ -150,8 +150,8 @@ bool COrvDlg::OnInitDialog() {
     m_wiring.SetStatusLine(m_pStatusLine);
     m_wiring.ShowLink(m_ports.InForce());
     m_wiring.ShowReceived(m_nRxCount, m_strRxText);
-    if (!unread.empty()) {
-        Say(Q(res::NoPortRemembered(unread)));
+    if (unread) {
+        Say(Q(res::NoPortRemembered(*unread)));
     }
 
     // The channel table follows the document; the option controls send the editor their changes as the operator

@@ -39,7 +39,7 @@ void CPortMenu::Attach(QMenu* menu) {
     QObject::connect(m_pMenu, &QMenu::aboutToShow, this, [this] { Fill(); });
 }
 
-void CPortMenu::Resolve(std::string* unread) {
+void CPortMenu::Resolve(std::optional<FileFailure>* unread) {
     if (m_port.reason != PortReason::Chosen) {
         // What decided at start may have changed meanwhile (another copy remembered another port).
         m_port = ResolveCom1(QFile::encodeName(m_strCommandLine).toStdString(), unread);
@@ -55,7 +55,7 @@ bool CPortMenu::Choose(const QString& device) {
         return false;
     }
     m_port = {QFile::encodeName(device).toStdString(), PortReason::Chosen};
-    std::string error;
+    FileFailure error;
     if (!UpdatePreferences([this](Preferences& prefs) { prefs.port = m_port.device; }, &error)) {
         m_say(Q(res::NotRemembered(error)));
     }

@@ -32,7 +32,7 @@ public:
     void SetCommandLinePort(const QString& device) { m_strCommandLine = device; }
     // Decides the port in force by the rule (kept as it is once the operator chose); *unread tells why the
     // remembered port could not be read, when that is so.
-    void Resolve(std::string* unread = nullptr);
+    void Resolve(std::optional<FileFailure>* unread = nullptr);
     [[nodiscard]] const PortInForce& InForce() const { return m_port; }
     // The device in force, as a path to show.
     [[nodiscard]] QString Device() const;

@@ -120,25 +120,11 @@ void CSessionWiring::EndSend(const SendResult& result) {
     m_sendTimer.stop();
     if (m_pStatusLine != nullptr) {
         // Only Disconnect stops a Send in the window: a close waits for the frame.
-        std::string why;
-        switch (result.end) {
-        case SendEnd::Stopped:
-            why = res::kStoppedByDisconnect;
-            break;
-        case SendEnd::HungUp:
-            why = res::kLineHungUp;
-            break;
-        case SendEnd::WriteFailed:
-            why = res::kLineDidNotTake;
-            break;
-        case SendEnd::Complete:
-            why = res::DescribeSendEnd(result.end, result.bytesWritten);
-            break;
-        }
-        m_pStatusLine->ShowSent(result.bytesWritten, kFrameSize, result.checksum, Q(why));
-        if (!result.notRecorded.empty()) {
+        m_pStatusLine->ShowSent(result.bytesWritten, kFrameSize, result.checksum,
+                                Q(res::DescribeSendEnd(result.end, result.bytesWritten, SendStopper::Disconnect)));
+        if (result.notRecorded) {
             // The radio has its setting all the same: the Send is not undone by a history that cannot be kept.
-            m_pStatusLine->ShowNote(Q(res::NotInHistory(result.notRecorded)));
+            m_pStatusLine->ShowNote(Q(res::NotInHistory(*result.notRecorded)));
         }
     }
     ShowLink({});

@@ -154,9 +154,9 @@ bool CSettingDocument::New() {
 
 bool CSettingDocument::CompareWith(const QString& path) {
     RadioSettings other;
-    std::string error;
+    FileFailure error;
     if (!ReadSettingFile(Local(path), &other, &error)) {
-        m_view.Ask(QString::fromLocal8Bit(error));
+        m_view.Ask(QString::fromLocal8Bit(res::DescribeFileFailure(error)));
         return false;
     }
     const std::vector<SettingDifference> found = CompareSettings(other, m_editor.Settled());
@@ -193,7 +193,7 @@ void CSettingDocument::OnCompareWithLastSent() {
 void CSettingDocument::FillRecentMenu(QMenu* menu) {
     menu->clear();
     Preferences prefs;
-    std::string error;
+    FileFailure error;
     if (!ReadPreferences(PreferencesPath(), &prefs, &error)) {
         m_view.Say(Q(res::NoRecentFiles(error)));
     }
@@ -217,7 +217,7 @@ void CSettingDocument::FillRecentMenu(QMenu* menu) {
 
 void CSettingDocument::AddRecentFile(const QString& path) {
     const std::string absolute = Local(QFileInfo(path).absoluteFilePath());
-    std::string error;
+    FileFailure error;
     const bool kept = UpdatePreferences(
         [&absolute](Preferences& prefs) {
             std::vector<std::string>& recent = prefs.recentFiles;
@@ -258,7 +258,7 @@ void CSettingDocument::Changed() {
 }
 
 void CSettingDocument::KeepUnsavedNow() {
-    std::string error;
+    FileFailure error;
     if (!KeepUnsaved(m_editor.Setting(), Local(m_strFile), &error)) {
         m_view.Say(Q(res::NotKeptAgainstCrash(error)));
     }
@@ -274,7 +274,7 @@ void CSettingDocument::OfferLeftUnsaved() {
     if (m_view.Ask(Q(res::RestoreOffer(when, name)), MB_RESTOREDISCARD) == IDYES) {
         // What the changes were made to is what they are unsaved against.
         RadioSettings saved;
-        std::string unused;
+        FileFailure unused;
         const bool fromFile = !left->fromFile.empty() && ReadSettingFile(left->fromFile, &saved, &unused);
         const EditResult restored = m_editor.Restore(left->setting, fromFile ? saved : RadioSettings{});
         m_strFile = fromFile ? QFile::decodeName(QByteArray::fromStdString(left->fromFile)) : QString();
@@ -316,9 +316,9 @@ bool CSettingDocument::Load(const QString& path) {
         return false;
     }
     RadioSettings loaded;
-    std::string error;
+    FileFailure error;
     if (!ReadSettingFile(Local(path), &loaded, &error)) {
-        m_view.Ask(QString::fromLocal8Bit(error));
+        m_view.Ask(QString::fromLocal8Bit(res::DescribeFileFailure(error)));
         return false;
     }
     // Another file is another history.
@@ -347,9 +347,9 @@ bool CSettingDocument::Save(const QString& path) {
     if (m_view.RefuseUnsettled()) {
         return false;
     }
-    std::string error;
+    FileFailure error;
     if (!WriteSettingFile(Local(path), m_editor.Settled(), &error)) {
-        m_view.Ask(QString::fromLocal8Bit(error));
+        m_view.Ask(QString::fromLocal8Bit(res::DescribeFileFailure(error)));
         return false;
     }
     KeptIn(path, true);
@@ -361,9 +361,9 @@ bool CSettingDocument::Import(const QString& path) {
         return false;
     }
     std::string text;
-    std::string error;
+    FileFailure error;
     if (!ReadTextFile(Local(path), &text, &error, kChannelCsvMaxBytes)) {
-        m_view.Ask(QString::fromLocal8Bit(error));
+        m_view.Ask(QString::fromLocal8Bit(res::DescribeFileFailure(error)));
         return false;
     }
     CsvImport imported;
@@ -386,9 +386,9 @@ bool CSettingDocument::Export(const QString& path) {
     if (m_view.RefuseUnsettled()) {
         return false;
     }
-    std::string error;
+    FileFailure error;
     if (!WriteTextFileAtomic(Local(path), ExportChannelsCsv(m_editor.Settled()), &error)) {
-        m_view.Ask(QString::fromLocal8Bit(error));
+        m_view.Ask(QString::fromLocal8Bit(res::DescribeFileFailure(error)));
         return false;
     }
     m_view.Say(Q(res::Exported(Local(FileName(path)))));

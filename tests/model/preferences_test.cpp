@@ -1,3 +1,4 @@
+#include "FileFailurePrint.h"
 #include "Preferences.h"
 #include "TextFile.h"
 #include "file_test_support.h"
@@ -10,7 +11,7 @@ class PreferencesFile : public ScratchFolder {};
 // What an earlier Velmar wrote through QSettings reads as it was meant; what we write keeps the rest of the file.
 TEST_F(PreferencesFile, ReadsWhatQSettingsWroteAndKeepsTheOtherKeys) {
     const std::string path = dir + "/velmar/velmar.ini";
-    std::string error;
+    FileFailure error;
     Preferences prefs;
     ASSERT_TRUE(ReadPreferences(path, &prefs, &error)) << "a missing file is nothing remembered";
     EXPECT_TRUE(prefs.port.empty() && prefs.recentFiles.empty());

@@ -1,3 +1,4 @@
+#include "FileFailurePrint.h"
 #include "SentHistory.h"
 #include "SettingFile.h"
 #include "file_test_support.h"
@@ -20,7 +21,7 @@ TEST_F(SentHistory, NamesBySendTimeAndChecksumInANewFolder) {
     local.tm_sec = 22, local.tm_isdst = -1;
     const auto when = system_clock::from_time_t(std::mktime(&local)) + 517ms;
     const std::string sent = dir + "/a/sent";
-    std::string error;
+    FileFailure error;
     std::string written;
     ASSERT_TRUE(RecordSentSetting(sent, RandomSetting(5), 0x57, when, &error, &written)) << error;
     EXPECT_EQ(written, sent + "/2026-12-07_14-03-22.517_checksum-57.velmar");
@@ -42,7 +43,7 @@ TEST_F(SentHistory, NamesBySendTimeAndChecksumInANewFolder) {
 
     std::ofstream(dir + "/file") << "x";
     EXPECT_FALSE(RecordSentSetting(dir + "/file/sent", RadioSettings{}, 1, when, &error));
-    EXPECT_EQ(error.rfind("cannot keep the sent setting in " + dir + "/file/sent: ", 0), 0u) << error;
+    EXPECT_TRUE(error.step == FileStep::KeepSent && error.path == dir + "/file/sent" && error.err == ENOTDIR) << error;
 }
 
 TEST_F(SentHistory, KeepsTheNewestAndListsThemNewestFirst) {
@@ -56,7 +57,7 @@ TEST_F(SentHistory, KeepsTheNewestAndListsThemNewestFirst) {
     }
     std::ofstream(dir + "/notes.txt") << "mine";
     std::ofstream(dir + "/0-my-club.velmar") << "mine too";
-    std::string error;
+    FileFailure error;
     std::string written;
     ASSERT_TRUE(RecordSentSetting(dir, RadioSettings{}, 1, sys_days{2026y / 1 / 1}, &error, &written)) << error;
     const std::vector<std::string> all = NewestSentFiles(dir, 1000);

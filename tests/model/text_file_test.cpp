@@ -1,3 +1,4 @@
+#include "FileFailurePrint.h"
 #include "TextFile.h"
 #include "file_test_support.h"
 
@@ -19,7 +20,8 @@ class TextFile : public ScratchFolder {
 protected:
     std::size_t Entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {})); }
     std::string Read(const std::string& path) {
-        std::string text, error;
+        std::string text;
+        FileFailure error;
         EXPECT_TRUE(ReadTextFile(path, &text, &error, 1 << 20)) << error;
         return text;
     }
@@ -27,7 +29,7 @@ protected:
 
 TEST_F(TextFile, ReplacesTheWholeFileAndKeepsItsModeAndItsLink) {
     const std::string path = dir + "/keep.txt";
-    std::string error;
+    FileFailure error;
     ASSERT_TRUE(WriteTextFileAtomic(path, "old", &error)) << error;
     ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
     std::string content(200000, 'x'); // longer than one read, with a NUL inside
@@ -51,15 +53,17 @@ TEST_F(TextFile, ReplacesTheWholeFileAndKeepsItsModeAndItsLink) {
 }
 
 TEST_F(TextFile, ReadsOnlyRegularFilesUpToTheLimit) {
-    std::string text = "kept", error;
+    std::string text = "kept";
+    FileFailure error;
     ASSERT_EQ(::mkfifo((dir + "/fifo").c_str(), 0600), 0);
     ASSERT_TRUE(WriteTextFileAtomic(dir + "/big", std::string(2000, 'b'), &error));
-    const std::pair<std::string, std::string> kCases[] = {
-        {"/fifo", "not a regular file"}, {"/big", "larger than 1 KiB"}, {"/none", "No such file or directory"}};
+    const std::pair<std::string, FileProblem> kCases[] = {
+        {"/fifo", FileProblem::NotRegular}, {"/big", FileProblem::TooLarge}, {"/none", FileProblem::System}};
     for (const auto& [name, why] : kCases) {
         EXPECT_FALSE(ReadTextFile(dir + name, &text, &error, 1024));
-        EXPECT_EQ(error, dir + name + ": cannot read: " + why);
+        EXPECT_TRUE(error.path == dir + name && error.step == FileStep::Read && error.problem == why) << error;
     }
+    EXPECT_EQ(error.err, ENOENT);
     EXPECT_FALSE(ReadTextFile("/dev/zero", &text, &error, 1024));
     EXPECT_EQ(text, "kept");
 }
@@ -72,16 +76,17 @@ TEST_F(TextFile, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     const struct {
         const char* target;
         std::function<void(const rlimit&)> limit;
-        std::string why;
+        FileProblem problem;
+        int err;
     } kCases[] = {
-        {"/none/old.txt", nullptr, "cannot create a temporary file in " + dir + "/none: No such file or directory"},
-        {"/sub", nullptr, "Is a directory"},
+        {"/none/old.txt", nullptr, FileProblem::NoTemporaryFile, ENOENT},
+        {"/sub", nullptr, FileProblem::System, EISDIR},
         // A file size limit fails the write as a full disk would.
-        {"/old.txt", [](const rlimit& r) { ::setrlimit(RLIMIT_FSIZE, &r); }, "File too large"},
-        {"/readonly.txt", nullptr, "the file is read-only"},
+        {"/old.txt", [](const rlimit& r) { ::setrlimit(RLIMIT_FSIZE, &r); }, FileProblem::System, EFBIG},
+        {"/readonly.txt", nullptr, FileProblem::ReadOnly, 0},
     };
     std::signal(SIGXFSZ, SIG_IGN);
-    std::string error;
+    FileFailure error;
     ASSERT_TRUE(WriteTextFileAtomic(dir + "/old.txt", "old content\n", &error)) << error;
     ASSERT_TRUE(WriteTextFileAtomic(dir + "/readonly.txt", "old content\n", &error)) << error;
     ::chmod((dir + "/readonly.txt").c_str(), 0444);
@@ -95,7 +100,9 @@ TEST_F(TextFile, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
             c.limit(saved);
         }
         EXPECT_FALSE(written) << c.target;
-        EXPECT_EQ(error, dir + c.target + ": cannot write: " + c.why);
+        EXPECT_TRUE(error.path == dir + c.target && error.step == FileStep::Write && error.problem == c.problem &&
+                    error.err == c.err)
+            << error;
         EXPECT_EQ(Read(dir + "/old.txt"), "old content\n") << c.target;
         EXPECT_EQ(Read(dir + "/readonly.txt"), "old content\n") << c.target;
         EXPECT_EQ(Entries(), 3u) << c.target;
@@ -106,7 +113,7 @@ TEST_F(TextFile, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
 // A save killed halfway leaves its temporary file; the next save of that file clears it away.
 TEST_F(TextFile, TheNextSaveRemovesWhatAKilledOneLeft) {
     const std::string path = dir + "/club.velmar";
-    std::string error;
+    FileFailure error;
     ASSERT_TRUE(WriteTextFileAtomic(path, "old", &error)) << error;
     const pid_t child = ::fork();
     if (child == 0) {
@@ -114,7 +121,7 @@ TEST_F(TextFile, TheNextSaveRemovesWhatAKilledOneLeft) {
         std::signal(SIGXFSZ, SIG_DFL);
         const rlimit small{10, 10};
         ::setrlimit(RLIMIT_FSIZE, &small);
-        std::string unused;
+        FileFailure unused;
         WriteTextFileAtomic(path, std::string(100, 'x'), &unused);
         ::_exit(0);
     }
@@ -135,7 +142,7 @@ TEST_F(TextFile, SavingKeepsTheOwnerAndRefusesWhatTheUserMayNotWrite) {
     }
     constexpr uid_t kNobody = 65534;
     const std::string theirs = dir + "/theirs.velmar", roots = dir + "/roots.velmar";
-    std::string error;
+    FileFailure error;
     ASSERT_TRUE(WriteTextFileAtomic(theirs, "old", &error) && WriteTextFileAtomic(roots, "root's", &error));
     ASSERT_EQ(::chown(theirs.c_str(), kNobody, kNobody), 0);
     ASSERT_EQ(::chmod(dir.c_str(), 0777), 0);
@@ -147,10 +154,9 @@ TEST_F(TextFile, SavingKeepsTheOwnerAndRefusesWhatTheUserMayNotWrite) {
 
     const pid_t child = ::fork();
     if (child == 0) {
-        std::string why;
+        FileFailure why;
         const bool refused = ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 &&
-                             !WriteTextFileAtomic(roots, "by nobody", &why) &&
-                             why == roots + ": cannot write: Permission denied";
+                             !WriteTextFileAtomic(roots, "by nobody", &why) && why.err == EACCES;
         ::_exit(refused ? 0 : 1);
     }
     int status = 0;

@@ -2,6 +2,7 @@
 
 #include "SendOptions.h"
 #include "SendReport.h"
+#include "SendWords.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +15,12 @@ ParsedSendOptions Parse(std::vector<std::string_view> args) {
 
 TEST(SendOptions, ParsesPortsFlagsAndOneFileOrSaysWhatIsWrong) {
     const ParsedSendOptions all = Parse({"--port", "/dev/a", "--json", "--port=COM2", "--repeat", "f.velmar"});
-    EXPECT_EQ(all.error, "");
+    EXPECT_EQ(all.refusal.kind, CommandLineRefusal::Kind::None);
     EXPECT_EQ(all.options.ports, (std::vector<std::string>{"/dev/a", "COM2"}));
     EXPECT_TRUE(all.options.json && all.options.repeat && all.options.file == "f.velmar");
     EXPECT_EQ(Parse({"--", "--odd.velmar"}).options.file, "--odd.velmar");
-    EXPECT_TRUE(Parse({"--help"}).error.empty() && Parse({"--version"}).options.version);
+    EXPECT_TRUE(Parse({"--help"}).refusal.kind == CommandLineRefusal::Kind::None &&
+                Parse({"--version"}).options.version);
 
     const std::pair<std::vector<std::string_view>, std::string> kErrors[] = {
         {{"f.velmar", "--port"}, "--port needs a device"},
@@ -28,7 +30,7 @@ TEST(SendOptions, ParsesPortsFlagsAndOneFileOrSaysWhatIsWrong) {
         {{"a.velmar", "b.velmar"}, "one setting file only, not 2"},
     };
     for (const auto& [args, error] : kErrors) {
-        EXPECT_EQ(Parse(args).error, error) << args.front();
+        EXPECT_EQ(res::SendOptionsRefused(Parse(args).refusal), "velmar-send: " + error + "\n" + res::kSendUsage);
     }
 }
 
@@ -48,9 +50,9 @@ TEST(SendReport, LinesAndJsonTellSentOrFailedWithTheReply) {
          "side closed)",
          R"j({"port":"/dev/b","bytes":17,"checksum":"0x57","reply":"06","reply_bytes":1,"error":"the line hung up (the cable or adapter was disconnected, or the other side closed)",)j"
          R"("seconds":0.4})"},
-        {NotOpened("/dev/\xff", 0x57, "/dev/\xff: busy"), "/dev/\xff: failed after 0 of 258 bytes: /dev/\xff: busy",
+        {NotStarted("/dev/\xff", 0x57), "/dev/\xff: failed after 0 of 258 bytes: the Send could not be started",
          R"({"port":"/dev/�","bytes":0,"checksum":"0x57","reply":null,"reply_bytes":0,)"
-         R"("error":"/dev/�: busy","seconds":0.0})"},
+         R"("error":"the Send could not be started","seconds":0.0})"},
         // A radio that floods the line is shown by its first bytes and a count.
         {OutcomeOf("/dev/a", sent, flood, 858000),
          "/dev/a: sent 258 bytes, checksum 0x57, reply 06 06 06 06 06 06 06 06 06 06 06 06 06 06 06 06 ... (858000 "
@@ -59,7 +61,7 @@ TEST(SendReport, LinesAndJsonTellSentOrFailedWithTheReply) {
          R"("reply_bytes":858000,"error":null,"seconds":5.71})"},
     };
     for (const auto& c : kCases) {
-        EXPECT_EQ(ResultLine(c.outcome), c.line);
+        EXPECT_EQ(res::ResultLine(c.outcome), c.line);
         EXPECT_EQ(ResultJson(c.outcome), c.json);
     }
     // A Stop that came only in the pause after the last byte: the radio has its frame.
@@ -68,11 +70,10 @@ TEST(SendReport, LinesAndJsonTellSentOrFailedWithTheReply) {
 }
 
 TEST(SendReport, ProgressLineFitsTheWidthAndDropsTheBarFirst) {
-    const SendProgress p{70, 129, 3150};
-    EXPECT_EQ(ProgressLine("/dev/a", p, 80),
+    EXPECT_EQ(res::ProgressLine("/dev/a", 129, 3150, 80),
               "/dev/a  [" + std::string(20, '#') + std::string(20, '.') + "]  129/258 bytes   3.1 s left");
-    EXPECT_EQ(ProgressLine("/dev/a", p, 40), "/dev/a  129/258 bytes   3.1 s left");
-    EXPECT_EQ(ProgressLine("/dev/a", p, 12), "/dev/a  129/");
+    EXPECT_EQ(res::ProgressLine("/dev/a", 129, 3150, 40), "/dev/a  129/258 bytes   3.1 s left");
+    EXPECT_EQ(res::ProgressLine("/dev/a", 129, 3150, 12), "/dev/a  129/");
 }
 
 } // namespace

@@ -3,11 +3,13 @@
 
 #include "ChannelEntry.h"
 #include "ChildProcess.h"
+#include "FileFailurePrint.h"
 #include "PosixSerial.h"
 #include "ProgrammingFrame.h"
 #include "PtyRadio.h"
 #include "SentHistory.h"
 #include "SettingFile.h"
+#include "Strings.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -51,7 +53,7 @@ protected:
         s.m_strGroupChannel[0][0] = channel.text;
         s.m_strGroupCode[0][0] = channel.code;
         s.m_strGroupName[0][0] = "Gate"; // a version 2 file: the names go nowhere near the frame
-        std::string error;
+        FileFailure error;
         ASSERT_TRUE(WriteSettingFile(file, s, &error)) << error;
         ASSERT_TRUE(ReadSettingFile(file, &s, &error)) << error;
         const auto bytes = BuildProgrammingFrame(s).bytes;
@@ -87,9 +89,9 @@ TEST_F(SendProgram, BadCommandLineAndHostileFilesExitTwoWithTheirMessage) {
     for (const auto& [name, text] : kFiles) {
         std::ofstream(dir + name, std::ios::binary) << text;
         RadioSettings unused;
-        std::string refused;
+        FileFailure refused;
         ASSERT_FALSE(ReadSettingFile(dir + name, &unused, &refused));
-        cases.push_back({{"--port", "/dev/null", dir + name}, refused + "\n"});
+        cases.push_back({{"--port", "/dev/null", dir + name}, res::DescribeFileFailure(refused) + "\n"});
     }
     ASSERT_EQ(::mkfifo((dir + "fifo.velmar").c_str(), 0600), 0);
     cases.push_back(

@@ -62,9 +62,9 @@ TEST(PortRule, AnUnreadableSettingsFileIsNoPortAndNoHang) {
     ::unsetenv("VELMAR_COM1");
     std::filesystem::create_directories(dir + "/velmar");
     ASSERT_EQ(::mkfifo(PreferencesPath().c_str(), 0600), 0);
-    std::string warning;
+    std::optional<FileFailure> warning;
     EXPECT_EQ(ResolveCom1("", &warning).device, kDefaultCom1Device);
-    EXPECT_EQ(warning, PreferencesPath() + ": cannot read: not a regular file");
+    EXPECT_TRUE(warning && warning->path == PreferencesPath() && warning->problem == FileProblem::NotRegular);
     std::filesystem::remove_all(dir);
 }
 

@@ -2,6 +2,7 @@
 // sender's own trace), the progress figures, the radio's reply, and how a
 // hang-up and a Stop end it.
 
+#include "FileFailurePrint.h"
 #include "PacingCheck.h"
 #include "ProgrammingSession.h"
 #include "PtyRadio.h"
@@ -92,8 +93,8 @@ TEST(ProgrammingSession, WholeSendKeepsTheFrameItsPacingAndGetsTheReply) {
     EXPECT_TRUE(pacing.faults.empty()) << pacing.faults.front();
     // The whole Send is kept in the history: the setting as it was when Send was pressed.
     RadioSettings kept;
-    std::string error;
-    ASSERT_TRUE(ReadSettingFile(result.recordedIn, &kept, &error)) << error << result.notRecorded;
+    FileFailure error;
+    ASSERT_TRUE(!result.notRecorded && ReadSettingFile(result.recordedIn, &kept, &error)) << error;
     EXPECT_EQ(result.recordedIn.rfind(history + "/", 0), 0u);
     EXPECT_EQ(BuildProgrammingFrame(kept).bytes, sent.bytes);
     std::filesystem::remove_all(history);

@@ -60,7 +60,7 @@ class Card : public QObject {
 
     QString Written(const RadioSettings& s) {
         const QString path = home.filePath("camp.velmar");
-        std::string error;
+        FileFailure error;
         return WriteSettingFile(path.toStdString(), s, &error) ? path : QString();
     }
 

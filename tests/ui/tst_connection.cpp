@@ -201,7 +201,9 @@ private slots:
         const QString text = dlg->StatusLine()->SendText();
         const int sent = text.section(' ', 1, 1).toInt();
         QVERIFY2(sent >= static_cast<int>(got) && sent < kFrameSize, qPrintable(text));
-        QCOMPARE(text, QString("Sent %1 of 258 bytes: the line hung up").arg(sent));
+        QCOMPARE(text, QString("Sent %1 of 258 bytes: the line hung up (the cable or adapter was disconnected, or the "
+                               "other side closed)")
+                           .arg(sent));
         QVERIFY(dlg->StatusLine()->LinkText().endsWith("the line hung up"));
         Click(*dlg, IDC_DISCONNECT);
 

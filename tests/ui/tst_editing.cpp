@@ -207,7 +207,8 @@ private slots:
         QCOMPARE(boxes->texts(), QStringList{"3 differences from club.velmar to the setting shown: see the details."});
         QCOMPARE(boxes->boxes[0].detail, QString("Group A CH3: 433.10000 \u2192 empty\nBand Select: 410Mhz \u2192 "
                                                  "440Mhz\nTitle: none \u2192 \u201cCamp\u201d"));
-        std::string error, record;
+        FileFailure error;
+        std::string record;
         QVERIFY(dlg->UpdateData(true));
         QVERIFY(RecordSentSetting(SentHistoryDir(), dlg->m_record, 0x57, std::chrono::system_clock::now(), &error,
                                   &record));

@@ -75,7 +75,7 @@ class Files : public QObject {
     }
     static QStringList RecentFiles() {
         Preferences prefs;
-        std::string error;
+        FileFailure error;
         ReadPreferences(PreferencesPath(), &prefs, &error);
         QStringList files;
         for (const std::string& f : prefs.recentFiles) {
@@ -130,7 +130,7 @@ private slots:
         const auto sent = NewestSentFiles(SentHistoryDir(), 5);
         QCOMPARE(sent.size(), std::size_t(1));
         RadioSettings kept;
-        std::string error;
+        FileFailure error;
         QVERIFY(ReadSettingFile(sent.front(), &kept, &error));
         QCOMPARE(FrameOf(kept), FrameOf(expected));
         qunsetenv("VELMAR_COM1");
@@ -218,7 +218,7 @@ private slots:
         left.m_nMode = kGroupMode;
         left.m_nGroup = 1;
         left.m_strChannel[2] = "446.1";
-        std::string error;
+        FileFailure error;
         QVERIFY(KeepUnsaved(left, home.filePath("kept.velmar").toStdString(), &error));
         const QString leftPath =
             QString::fromStdString(UnsavedPath()).replace(QString::number(::getpid()), QString::number(gone));
@@ -276,7 +276,7 @@ private slots:
         dlg->close();
         QVERIFY(!dlg->isVisible());
         RadioSettings saved;
-        std::string error;
+        FileFailure error;
         QVERIFY(ReadSettingFile(path.toStdString(), &saved, &error));
         QCOMPARE(saved.m_nPttTot, 3);
         // A change back to what is saved is no change.
@@ -290,9 +290,10 @@ private slots:
 
     void theCommandLinesFileAndADroppedFileAreOpened() {
         const StartOptions options = ParseCommandLine({"-platform", "offscreen", "club.velmar"});
-        QVERIFY(options.error.empty() && options.file == "club.velmar" && !options.help);
-        QVERIFY(!ParseCommandLine({"a.velmar", "b.velmar"}).error.empty());
-        QVERIFY(!ParseCommandLine({"--prot", "x"}).error.empty());
+        QVERIFY(options.refusal.kind == CommandLineRefusal::Kind::None && options.file == "club.velmar" &&
+                !options.help);
+        QCOMPARE(ParseCommandLine({"a.velmar", "b.velmar"}).refusal.files, 2u);
+        QCOMPARE(ParseCommandLine({"--prot", "x"}).refusal.option, std::string("--prot"));
         QVERIFY(ParseCommandLine({"--help"}).help && ParseCommandLine({"--version"}).version);
 
         const QString club = Write("club.velmar", SettingToJson(ClubSetting()));

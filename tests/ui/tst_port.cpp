@@ -35,7 +35,7 @@ private slots:
     void cleanup() { boxes.reset(); }
 
     void theStatusLineSaysWhichDeviceAndWhy() {
-        std::string error;
+        FileFailure error;
         QVERIFY(UpdatePreferences([](Preferences& p) { p.port = "/dev/ttyUSB7"; }, &error));
         auto dlg = OpenDialog();
         QCOMPARE(dlg->StatusLine()->LinkText(), QString("COM1 = /dev/ttyUSB7 (remembered), closed"));
@@ -54,7 +54,7 @@ private slots:
         QVERIFY(OpenDialog()->Ports().Choose(pty));
         QTemporaryDir dir;
         const QString setting = dir.filePath("one.velmar");
-        std::string error;
+        FileFailure error;
         QVERIFY(WriteSettingFile(setting.toStdString(), RadioSettings{}, &error));
         QProcess send;
         send.start(VELMAR_SEND, {setting});
