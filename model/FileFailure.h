@@ -60,6 +60,7 @@ enum class FileProblem {
     ReadOnly,        // the file allows no one to write it
     NoTemporaryFile, // none could be made in `folder` (`err`)
     NotSetting,      // read, but `setting` says why it is no setting
+    IsTheSource,     // the file is `source`, what the content was made from
 };
 
 struct FileFailure {
@@ -69,6 +70,7 @@ struct FileFailure {
     int err = 0;
     std::size_t limit = 0;
     std::string folder;
+    std::string source;
     SettingFault setting;
 };
 

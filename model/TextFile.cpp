@@ -1,5 +1,6 @@
 #include "TextFile.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdint>
@@ -153,10 +154,56 @@ void SyncFolder(const std::string& path) {
     }
 }
 
-// The content written over the file itself: its owner, mode and links stay, at the price of atomicity.
+bool PWriteAll(int fd, std::string_view text) {
+    for (off_t at = 0; !text.empty();) {
+        const ssize_t n = ::pwrite(fd, text.data(), text.size(), at);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        text.remove_prefix(static_cast<std::size_t>(n));
+        at += n;
+    }
+    return true;
+}
+
+// The content written over the file itself: its owner, mode and links stay, at the price of atomicity. Nothing
+// is cut before the new content is all there: it goes over the old from the start and the file is shortened
+// after. On a failure the old content goes back; its blocks are the file's already, so a full disk cannot refuse
+// them.
 bool RewriteInPlace(const std::string& target, std::string_view text, int* err) {
-    Fd fd(::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOFOLLOW));
-    if (fd.get() < 0 || !WriteAll(fd.get(), text) || ::fsync(fd.get()) != 0 || fd.Close() != 0) {
+    Fd fd(::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW));
+    if (fd.get() < 0) {
+        *err = errno;
+        return false;
+    }
+    std::string old;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::pread(fd.get(), buffer, sizeof buffer, static_cast<off_t>(old.size()));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            *err = errno;
+            return false;
+        }
+        if (n == 0) {
+            break;
+        }
+        old.append(buffer, static_cast<std::size_t>(n));
+    }
+    if (!PWriteAll(fd.get(), text) || ::ftruncate(fd.get(), static_cast<off_t>(text.size())) != 0 ||
+        ::fsync(fd.get()) != 0) {
+        *err = errno;
+        PWriteAll(fd.get(), old);
+        [[maybe_unused]] const int cut = ::ftruncate(fd.get(), static_cast<off_t>(old.size()));
+        ::fsync(fd.get());
+        return false;
+    }
+    if (fd.Close() != 0) {
         *err = errno;
         return false;
     }
@@ -235,12 +282,20 @@ bool WriteRefused(FileFailure* error, const std::string& path, FileProblem probl
 
 } // namespace
 
-bool WriteTextFileAtomic(const std::string& path, std::string_view text, FileFailure* error) {
+bool WriteTextFileAtomic(const std::string& path, std::string_view text, FileFailure* error,
+                         const std::string& source) {
     const auto fail = [&](FileProblem problem, int err) { return WriteRefused(error, path, problem, err); };
     const std::string target = FollowLinks(path);
 
     struct stat old {};
     const bool replacing = ::lstat(target.c_str(), &old) == 0;
+    struct stat from {};
+    if (replacing && !source.empty() && ::stat(source.c_str(), &from) == 0 && from.st_dev == old.st_dev &&
+        from.st_ino == old.st_ino) {
+        WriteRefused(error, path, FileProblem::IsTheSource, 0);
+        error->source = source;
+        return false;
+    }
     if (replacing && S_ISDIR(old.st_mode)) {
         return fail(FileProblem::System, EISDIR);
     }
@@ -249,7 +304,8 @@ bool WriteTextFileAtomic(const std::string& path, std::string_view text, FileFai
     }
     if (replacing && ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
         // rename() would replace a file we may not write whenever the folder is ours: ask the file itself.
-        return (old.st_mode & 0222) == 0 ? fail(FileProblem::ReadOnly, 0) : fail(FileProblem::System, EACCES);
+        // access() tells a read-only file system (EROFS) from a file we may not write (EACCES).
+        return (old.st_mode & 0222) == 0 ? fail(FileProblem::ReadOnly, 0) : fail(FileProblem::System, errno);
     }
     RemoveStaleTemporaries(FolderOf(target), BaseOf(target));
 
@@ -258,10 +314,8 @@ bool WriteTextFileAtomic(const std::string& path, std::string_view text, FileFai
     if (fd.get() < 0) {
         int err = errno;
         if (replacing && (err == EACCES || err == EPERM)) {
-            // The file may be written, its folder not: the file itself then.
-            if (RewriteInPlace(target, text, &err)) {
-                return true;
-            }
+            // The file may be written, its folder not: the file itself then, and what stopped that is the cause.
+            return RewriteInPlace(target, text, &err) || fail(FileProblem::System, err);
         }
         return WriteRefused(error, path, FileProblem::NoTemporaryFile, err, FolderOf(target));
     }

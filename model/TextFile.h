@@ -33,8 +33,10 @@ bool ReadTextFile(const std::string& path, std::string* text, FileFailure* error
 //  - Temporary files that an earlier save of the same file left behind when
 //    it was killed are removed.
 // On failure the old file is left as it was, no temporary file stays, and
-// *error says why.
-bool WriteTextFileAtomic(const std::string& path, std::string_view text, FileFailure* error);
+// *error says why. A file `source` names (the setting a card or a list is made
+// from), through links or another name, is never replaced.
+bool WriteTextFileAtomic(const std::string& path, std::string_view text, FileFailure* error,
+                         const std::string& source = {});
 
 // Writes a file that must not exist yet, whole or not at all, with the
 // permission bits `mode` (the umask does not apply). False with *error when

@@ -286,7 +286,8 @@ bool WriteChannelCardPdf(const QString& path, const RadioSettings& s, const Card
     }
     // Written whole or not at all, as a setting file is: a failed write leaves what was there.
     FileFailure why;
-    if (!WriteTextFileAtomic(QFile::encodeName(path).toStdString(), pdf.data().toStdString(), &why)) {
+    if (!WriteTextFileAtomic(QFile::encodeName(path).toStdString(), pdf.data().toStdString(), &why,
+                             QFile::encodeName(facts.source).toStdString())) {
         *error = QString::fromLocal8Bit(res::DescribeFileFailure(why));
         return false;
     }

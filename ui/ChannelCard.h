@@ -17,6 +17,7 @@ namespace velmar {
 struct CardFacts {
     QString title; // the setting's title, or a name for it when it has none
     QDate made;
+    QString source; // the setting file the card is made from, never to be replaced by it; empty for none
 };
 
 // The page size the locale uses: Letter where the measurement system is the US one, else A4.

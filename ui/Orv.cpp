@@ -111,7 +111,7 @@ int MakeCard(int& argc, char** argv, const StartOptions& options) {
     const QString title = setting.m_strTitle.empty() ? QFileInfo(options.file).completeBaseName()
                                                      : QString::fromStdString(setting.m_strTitle);
     QString why;
-    if (!WriteChannelCardPdf(options.card, setting, {title, QDate::currentDate()}, &why)) {
+    if (!WriteChannelCardPdf(options.card, setting, {title, QDate::currentDate(), options.file}, &why)) {
         std::fprintf(stderr, "velmar: %s\n", res::CardNotWritten(why.toStdString()).c_str());
         return 1;
     }

@@ -387,7 +387,7 @@ bool CSettingDocument::Export(const QString& path) {
         return false;
     }
     FileFailure error;
-    if (!WriteTextFileAtomic(Local(path), ExportChannelsCsv(m_editor.Settled()), &error)) {
+    if (!WriteTextFileAtomic(Local(path), ExportChannelsCsv(m_editor.Settled()), &error, Local(m_strFile))) {
         m_view.Ask(QString::fromLocal8Bit(res::DescribeFileFailure(error)));
         return false;
     }
@@ -471,7 +471,7 @@ bool CSettingDocument::ExportCard(const QString& path) {
     }
     const RadioSettings setting = m_editor.Settled();
     QString error;
-    if (!WriteChannelCardPdf(path, setting, {CardTitle(setting), QDate::currentDate()}, &error)) {
+    if (!WriteChannelCardPdf(path, setting, {CardTitle(setting), QDate::currentDate(), m_strFile}, &error)) {
         m_view.Ask(Q(res::CardNotWritten(error.toStdString())));
         return false;
     }
@@ -500,7 +500,7 @@ void CSettingDocument::OnPrintCard() {
     QPrintDialog dialog(&printer, m_view.Window());
     if (dialog.exec() == QDialog::Accepted) {
         QPainter painter(&printer);
-        PaintChannelCard(painter, printer, setting, {CardTitle(setting), QDate::currentDate()});
+        PaintChannelCard(painter, printer, setting, {CardTitle(setting), QDate::currentDate(), m_strFile});
     }
 }
 

@@ -3,6 +3,8 @@
 #include "file_test_support.h"
 
 #include <csignal>
+#include <cstring>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -163,6 +165,66 @@ TEST_F(TextFile, SavingKeepsTheOwnerAndRefusesWhatTheUserMayNotWrite) {
     ::waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_EQ(Read(roots), "root's");
+}
+
+// A file that may be written in a folder that may not: a failed write puts the old content back, whole, and
+// names its cause; a good one leaves exactly the new content. As root the folder is closed by dropping to nobody.
+TEST_F(TextFile, AFileRewrittenInPlaceIsNeverLeftCut) {
+    constexpr uid_t kNobody = 65534;
+    const bool root = ::geteuid() == 0;
+    const std::string folder = dir + "/closed", path = folder + "/club.velmar", old(50, 'o');
+    fs::create_directory(folder);
+    std::ofstream(path) << old;
+    if (root) {
+        ASSERT_EQ(::chown(path.c_str(), kNobody, kNobody), 0);
+        ASSERT_EQ(::chmod(dir.c_str(), 0755), 0);
+    }
+    ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (root && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
+            ::_exit(10);
+        }
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit small{100, limit.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        FileFailure why;
+        // Like a full disk: the new content does not fit.
+        if (WriteTextFileAtomic(path, std::string(1000, 'n'), &why) || why.problem != FileProblem::System ||
+            why.err != EFBIG) {
+            ::_exit(11);
+        }
+        std::ifstream in(path);
+        const std::string after((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (after != old) {
+            ::_exit(12);
+        }
+        ::_exit(WriteTextFileAtomic(path, "short", &why) ? 0 : 13);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ::chmod(folder.c_str(), 0755);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << WEXITSTATUS(status);
+    EXPECT_EQ(Read(path), "short");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
+// A file on a read-only mount is refused for that reason, not as one the user may not write.
+TEST_F(TextFile, AReadOnlyMountIsSaidAsSuch) {
+    const std::string mount = dir + "/mount", path = mount + "/club.velmar";
+    fs::create_directory(mount);
+    if (::mount("tmpfs", mount.c_str(), "tmpfs", 0, "size=64k") != 0) {
+        GTEST_SKIP() << "cannot mount here: " << std::strerror(errno);
+    }
+    std::ofstream(path) << "old";
+    ASSERT_EQ(::mount("tmpfs", mount.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    FileFailure why;
+    EXPECT_FALSE(WriteTextFileAtomic(path, "new", &why));
+    EXPECT_EQ(why.err, EROFS) << why;
+    EXPECT_EQ(Read(path), "old");
+    ::umount(mount.c_str());
 }
 
 } // namespace

@@ -111,6 +111,22 @@ private slots:
         QCOMPARE(velmar.exitCode(), 2);
         QVERIFY(QString::fromLocal8Bit(velmar.readAllStandardError()).contains(bad + ": version: is 9"));
         QVERIFY(!QFile::exists(home.filePath("bad.pdf")));
+
+        // A card over the setting it is made from, by its name or through a link, is refused and the setting stays.
+        const QString setting = Written(FullSetting());
+        const QByteArray before = [&] {
+            QFile in(setting);
+            return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+        }();
+        QVERIFY(QFile::link(setting, home.filePath("link.pdf")));
+        for (const QString& out : {setting, home.filePath("link.pdf")}) {
+            velmar.start(VELMAR_BIN, {"--card", out, setting});
+            QVERIFY(velmar.waitForFinished(30000));
+            QCOMPARE(velmar.exitCode(), 1);
+            QVERIFY(QString::fromLocal8Bit(velmar.readAllStandardError()).contains("the setting file it is made from"));
+            QFile in(setting);
+            QVERIFY(in.open(QIODevice::ReadOnly) && in.readAll() == before);
+        }
     }
 };
 
