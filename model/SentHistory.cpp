@@ -15,8 +15,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Every record of `dir` by name, oldest first.
-std::vector<std::string> SentFileNames(const std::string& dir) {
+std::string SentFileName(std::uint8_t checksum, std::chrono::system_clock::time_point when);
+
+// Every record of `dir`, oldest first: by name, which is by time, except that a record dated after `now` was
+// written by a clock that ran ahead and counts as older than every other. Pruning and "last sent" both go by
+// this order, so a year of records from a wrong clock can neither push out nor stand for the real ones.
+std::vector<std::string> SentFileNames(const std::string& dir, std::chrono::system_clock::time_point now) {
     std::vector<std::string> names;
     std::error_code ec;
     fs::directory_iterator it(dir, ec);
@@ -27,7 +31,13 @@ std::vector<std::string> SentFileNames(const std::string& dir) {
             names.push_back(name);
         }
     }
-    std::sort(names.begin(), names.end());
+    // Only the time part counts, "YYYY-MM-DD_HH-MM-SS.mmm"; a minute's leeway for clocks set by hand.
+    const std::string latest = SentFileName(0, now + std::chrono::minutes(1)).substr(0, 23);
+    const auto ahead = [&](const std::string& name) { return name.compare(0, 23, latest) > 0; };
+    std::sort(names.begin(), names.end(), [&](const std::string& a, const std::string& b) {
+        const bool aheadA = ahead(a), aheadB = ahead(b);
+        return aheadA != aheadB ? aheadA : a < b;
+    });
     return names;
 }
 
@@ -109,7 +119,7 @@ bool RecordSentSetting(const std::string& dir, const RadioSettings& s, std::uint
     // The file just written stays even when its name sorts oldest (a clock
     // set back): it is the one the caller was promised.
     const std::string own = path.substr(dir.size() + 1);
-    const std::vector<std::string> names = SentFileNames(dir);
+    const std::vector<std::string> names = SentFileNames(dir, std::max(when, std::chrono::system_clock::now()));
     std::size_t left = names.size();
     for (std::size_t i = 0; i < names.size() && left > static_cast<std::size_t>(kSentHistoryKeep); ++i) {
         if (names[i] != own) {
@@ -124,7 +134,7 @@ bool RecordSentSetting(const std::string& dir, const RadioSettings& s, std::uint
 }
 
 std::vector<std::string> NewestSentFiles(const std::string& dir, std::size_t count) {
-    const std::vector<std::string> names = SentFileNames(dir);
+    const std::vector<std::string> names = SentFileNames(dir, std::chrono::system_clock::now());
     std::vector<std::string> paths;
     for (auto it = names.rbegin(); it != names.rend() && paths.size() < count; ++it) {
         paths.push_back(dir + "/" + *it);

@@ -74,5 +74,24 @@ TEST_F(SentHistory, KeepsTheNewestAndListsThemNewestFirst) {
     EXPECT_FALSE(fs::exists(older[3]));
 }
 
+// A clock that once ran years ahead left a full history dated 2030: the real Sends after it are neither pruned by
+// it nor taken for older than it.
+TEST_F(SentHistory, RecordsFromAClockAheadCountAsTheOldest) {
+    for (int i = 0; i < kSentHistoryKeep; ++i) {
+        char name[64];
+        std::snprintf(name, sizeof name, "/2030-01-01_00-00-00.%03d_checksum-00.velmar", i);
+        std::ofstream(dir + name).flush();
+    }
+    FileFailure error;
+    std::string first, second;
+    const auto now = std::chrono::system_clock::now();
+    ASSERT_TRUE(RecordSentSetting(dir, RadioSettings{}, 1, now, &error, &first)) << error;
+    ASSERT_TRUE(RecordSentSetting(dir, RadioSettings{}, 2, now + std::chrono::seconds(1), &error, &second)) << error;
+    EXPECT_TRUE(fs::exists(first));
+    EXPECT_EQ(NewestSentFiles(dir, 2), (std::vector<std::string>{second, first}));
+    EXPECT_FALSE(fs::exists(dir + "/2030-01-01_00-00-00.000_checksum-00.velmar"));
+    EXPECT_EQ(NewestSentFiles(dir, 1000).size(), static_cast<std::size_t>(kSentHistoryKeep));
+}
+
 } // namespace
 } // namespace velmar
