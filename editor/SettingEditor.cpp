@@ -265,16 +265,21 @@ EditResult CSettingEditor::EnterChannels(const std::vector<ChannelEdit>& edits, 
     return r;
 }
 
-EditResult CSettingEditor::PasteGroup(const std::string& text) {
+std::vector<std::string> PastedLines(std::string_view text) {
     std::vector<std::string> lines;
     for (std::size_t at = 0; at <= text.size();) {
-        const std::size_t end = std::min(text.find('\n', at), text.size());
-        lines.push_back(text.substr(at, end - at));
-        at = end + 1;
+        const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
+        lines.emplace_back(text.substr(at, end - at));
+        at = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
-    if (lines.size() > 1 && lines.back().empty()) {
-        lines.pop_back(); // the line end of the last line
+    while (!lines.empty() && lines.back().find_first_not_of(" \t") == std::string::npos) {
+        lines.pop_back();
     }
+    return lines;
+}
+
+EditResult CSettingEditor::PasteGroup(const std::string& text) {
+    const std::vector<std::string> lines = PastedLines(text);
     std::vector<ChannelEdit> edits;
     for (int c = 0; c < kChannelCount && At(c) < lines.size(); ++c) {
         const std::string& line = lines[At(c)];

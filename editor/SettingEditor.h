@@ -15,6 +15,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmar {
@@ -97,6 +98,10 @@ struct LabelRefusal {
 
 // The rule File > Properties keeps: nullopt when both may be kept.
 std::optional<LabelRefusal> CheckProperties(const std::string& title, const std::string& notes);
+
+// Pasted text as lines: CR LF, LF and CR alone all end a line, as the channel list reader takes them; the end of
+// the last line and blank lines after it are no lines.
+std::vector<std::string> PastedLines(std::string_view text);
 
 class CSettingEditor {
 public:

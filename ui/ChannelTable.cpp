@@ -213,10 +213,9 @@ std::vector<ChannelEdit> CChannelTable::SelectedCells() const {
 
 void CChannelTable::Paste() {
     const QList<QTableWidgetSelectionRange> ranges = m_pTable->selectedRanges();
-    // Spreadsheets on other systems end their lines in "\r\n".
-    QStringList lines = QApplication::clipboard()->text().remove('\r').split('\n');
-    while (!lines.isEmpty() && lines.back().trimmed().isEmpty()) {
-        lines.removeLast();
+    QStringList lines;
+    for (const std::string& line : PastedLines(QApplication::clipboard()->text().toStdString())) {
+        lines.push_back(QString::fromStdString(line));
     }
     if (!m_bEditable || ranges.isEmpty() || lines.isEmpty()) {
         return;

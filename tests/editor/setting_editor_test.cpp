@@ -139,6 +139,18 @@ TEST(SettingEditor, ChannelCommandsAreRefusedOutsideGruop) {
     EXPECT_EQ(e.Setting().m_nSpacing, 1); // LPD shows 25 kHz
 }
 
+// Pasted lines end in CR LF, LF or CR alone (a clipboard from an old Mac program): each is a line of its own.
+TEST(SettingEditor, PastedLinesEndInAnyLineEnd) {
+    for (const char* text : {"446.1\r446.2\r446.3\r", "446.1\n446.2\n446.3\n\n", "446.1\r\n446.2\r\n446.3"}) {
+        EXPECT_EQ(PastedLines(text), (std::vector<std::string>{"446.1", "446.2", "446.3"})) << text;
+        CSettingEditor e;
+        e.SetMode(kGroupMode);
+        e.PasteGroup(text);
+        EXPECT_EQ(e.Setting().m_strGroupChannel[0][2], "446.30000") << text;
+    }
+    EXPECT_EQ(PastedLines("a\r\rb"), (std::vector<std::string>{"a", "", "b"}));
+}
+
 // An import says before it happens what its rows replace, what stays and which groups change spacing, and is
 // then one step of the history.
 TEST(SettingEditor, ImportNamesWhatItReplacesKeepsAndRespaces) {
