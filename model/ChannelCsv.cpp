@@ -8,6 +8,7 @@
 #include <array>
 #include <cctype>
 #include <cstdint>
+#include <functional>
 
 namespace velmar {
 
@@ -20,38 +21,54 @@ struct Record {
     std::vector<std::string> fields;
 };
 
-// Splits CSV text into records: fields separated by commas, a field in
-// double quotes may hold commas, line breaks and doubled quotes.
-std::vector<Record> ParseCsv(std::string_view text) {
+// A record of more fields than this is no channel list; the common layout has about 20 columns.
+constexpr std::size_t kMaxFields = 256;
+
+bool Blank(const Record& r);
+
+// Splits CSV text into records, fields separated by commas; a field in double quotes may hold commas, line
+// breaks and doubled quotes. Each record that is not blank goes to `take` as it ends, so that a file of nothing
+// but line breaks costs no memory; `take` returns false to stop. The refusal of a record with too many fields
+// or of a quote that is never closed, with the line it is on.
+CsvRefusal ParseCsv(std::string_view text, const std::function<bool(Record&)>& take, int* refusedLine) {
     if (text.substr(0, 3) == "\xEF\xBB\xBF") {
         text.remove_prefix(3); // spreadsheets put a byte order mark first
     }
-    std::vector<Record> records;
     Record record{1, {std::string()}};
     int line = 1;
-    bool quoted = false;
+    int quoteLine = 0; // where the open quote is; 0 outside quotes
     bool fieldStarted = false;
+    bool more = true;
     const auto endRecord = [&] {
-        records.push_back(std::move(record));
-        record = Record{line, {std::string()}};
+        if (!Blank(record)) {
+            more = take(record);
+        }
+        // Emptied, not made anew: a file of line breaks then costs no allocation per line.
+        record.line = line;
+        record.fields.resize(1);
+        record.fields[0].clear();
         fieldStarted = false;
     };
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    for (std::size_t i = 0; i < text.size() && more; ++i) {
         const char ch = text[i];
-        if (quoted) {
+        if (quoteLine != 0) {
             if (ch == '"' && i + 1 < text.size() && text[i + 1] == '"') {
                 record.fields.back() += '"';
                 ++i;
             } else if (ch == '"') {
-                quoted = false;
+                quoteLine = 0;
             } else {
                 line += ch == '\n' ? 1 : 0;
                 record.fields.back() += ch;
             }
         } else if (ch == '"' && !fieldStarted) {
-            quoted = true;
+            quoteLine = line;
             fieldStarted = true;
         } else if (ch == ',') {
+            if (record.fields.size() == kMaxFields) {
+                *refusedLine = record.line;
+                return CsvRefusal::TooManyColumns;
+            }
             record.fields.emplace_back();
             fieldStarted = false;
         } else if (ch == '\n' || ch == '\r') {
@@ -65,10 +82,15 @@ std::vector<Record> ParseCsv(std::string_view text) {
             fieldStarted = true;
         }
     }
-    if (record.fields.size() > 1 || !record.fields[0].empty()) {
-        records.push_back(std::move(record));
+    if (quoteLine != 0 && more) {
+        // Everything after it would be one field: the rest of the list would go unread without a word.
+        *refusedLine = quoteLine;
+        return CsvRefusal::UnclosedQuote;
     }
-    return records;
+    if (more) {
+        endRecord();
+    }
+    return CsvRefusal::None;
 }
 
 std::string Trimmed(std::string_view text) {
@@ -80,6 +102,10 @@ std::string Trimmed(std::string_view text) {
         text.remove_suffix(1);
     }
     return std::string(text);
+}
+
+bool Blank(const Record& r) {
+    return std::all_of(r.fields.begin(), r.fields.end(), [](const std::string& f) { return Trimmed(f).empty(); });
 }
 
 std::string Lower(std::string text) {
@@ -184,7 +210,7 @@ std::string NotKeptColumns(const Record& r, const Columns& c) {
 }
 
 // The row's verdict: a Row, or the note that refuses it.
-std::optional<CsvNote> JudgeRow(const Record& r, const Columns& c, Row* row) {
+std::optional<CsvNote> JudgeRow(const Record& r, const Columns& c, std::size_t headerFields, Row* row) {
     const std::string location = Trimmed(Field(r, c.location));
     const std::string freq = Trimmed(Field(r, c.frequency));
     CsvNote refusal;
@@ -206,6 +232,11 @@ std::optional<CsvNote> JudgeRow(const Record& r, const Columns& c, Row* row) {
     }
     if (freq.empty()) {
         return refuse(CsvNoteKind::NoFrequency);
+    }
+    // "446,00625" unquoted, with a decimal comma: the comma split it, and 446.00000 must not be taken for it.
+    const std::string next = Trimmed(Field(r, c.frequency + 1));
+    if (r.fields.size() > headerFields && freq.find('.') == std::string::npos && AllDigits(next)) {
+        return refuse(CsvNoteKind::FrequencyDecimalComma, freq + "," + next);
     }
     bool cut = false;
     const auto units = FreqUnits(freq, &cut);
@@ -267,40 +298,56 @@ std::string ExportChannelsCsv(const RadioSettings& s) {
     return csv;
 }
 
-CsvRefusal ImportChannelsCsv(std::string_view csv, CsvImport* out) {
-    const std::vector<Record> records = ParseCsv(csv);
-    const auto blank = [](const Record& r) {
-        return std::all_of(r.fields.begin(), r.fields.end(), [](const std::string& f) { return Trimmed(f).empty(); });
-    };
-    const auto header = std::find_if_not(records.begin(), records.end(), blank);
-    if (header == records.end()) {
-        return CsvRefusal::NoHeader;
-    }
-    const Columns columns{ColumnOf(header->fields, "Location"), ColumnOf(header->fields, "Frequency"),
-                          ColumnOf(header->fields, "Mode"),     ColumnOf(header->fields, "Duplex"),
-                          ColumnOf(header->fields, "Offset"),   ColumnOf(header->fields, "Tone"),
-                          ColumnOf(header->fields, "Name")};
-    if (columns.location < 0 || columns.frequency < 0) {
-        return CsvRefusal::NoHeader;
-    }
-    if (records.end() - header - 1 > kChannelCsvMaxRows) {
-        return CsvRefusal::TooManyRows;
-    }
-
+CsvRefusal ImportChannelsCsv(std::string_view csv, CsvImport* out, int* refusedLine) {
+    int unused = 0;
+    refusedLine = refusedLine != nullptr ? refusedLine : &unused;
+    std::optional<Columns> columns;
+    CsvRefusal refusal = CsvRefusal::None;
+    int rowCount = 0;
+    std::size_t headerFields = 0;
     CsvImport result;
     std::vector<CsvNote> rowNotes;
     std::vector<Row> rows;
-    for (auto it = header + 1; it != records.end(); ++it) {
-        if (blank(*it)) {
-            continue;
-        }
-        Row row;
-        if (std::optional<CsvNote> refusal = JudgeRow(*it, columns, &row)) {
-            rowNotes.push_back(std::move(*refusal));
-            ++result.refused;
-        } else {
-            rows.push_back(std::move(row));
-        }
+    const CsvRefusal parsed = ParseCsv(
+        csv,
+        [&](Record& r) {
+            if (!columns) {
+                const Columns c{ColumnOf(r.fields, "Location"), ColumnOf(r.fields, "Frequency"),
+                                ColumnOf(r.fields, "Mode"),     ColumnOf(r.fields, "Duplex"),
+                                ColumnOf(r.fields, "Offset"),   ColumnOf(r.fields, "Tone"),
+                                ColumnOf(r.fields, "Name")};
+                if (c.location < 0 || c.frequency < 0) {
+                    // A list saved with semicolons is one column wide: say so rather than "no header".
+                    const std::string first = Lower(r.fields[0]);
+                    refusal = r.fields.size() == 1 && first.find(';') != std::string::npos &&
+                                      first.find("location") != std::string::npos
+                                  ? CsvRefusal::Semicolons
+                                  : CsvRefusal::NoHeader;
+                    return false;
+                }
+                columns = c;
+                headerFields = r.fields.size();
+                return true;
+            }
+            if (++rowCount > kChannelCsvMaxRows) {
+                refusal = CsvRefusal::TooManyRows;
+                return false;
+            }
+            Row row;
+            if (std::optional<CsvNote> note = JudgeRow(r, *columns, headerFields, &row)) {
+                rowNotes.push_back(std::move(*note));
+                ++result.refused;
+            } else {
+                rows.push_back(std::move(row));
+            }
+            return true;
+        },
+        refusedLine);
+    if (parsed != CsvRefusal::None) {
+        return parsed;
+    }
+    if (refusal != CsvRefusal::None || !columns) {
+        return refusal != CsvRefusal::None ? refusal : CsvRefusal::NoHeader;
     }
     // Lists of some programmers count from 0: then Location 0 is the first channel, and so on in order.
     const bool fromZero = std::any_of(rows.begin(), rows.end(), [](const Row& r) { return r.location == 0; });

@@ -38,8 +38,9 @@ enum class CsvNoteKind {
     LocationNotANumber, // value: the Location as written
     LocationOutOfRange, // value: the Location as written
     NoFrequency,
-    FrequencyNotANumber, // value: the Frequency as written
-    FrequencyOutOfRange, // value: the Frequency as written
+    FrequencyNotANumber,   // value: the Frequency as written
+    FrequencyOutOfRange,   // value: the Frequency as written
+    FrequencyDecimalComma, // value: "446,00625", a frequency split by its decimal comma
     // The row is taken, changed.
     MovedToGrid,   // value: the Frequency as written; other: the frequency kept
     LocationTwice, // otherLine: the earlier row of the same Location, which this one replaces
@@ -62,7 +63,7 @@ struct CsvNote {
     int otherLine = 0;
     int otherChannel = -1;
     int nfm = 0, fm = 0;
-    [[nodiscard]] bool Refused() const { return kind <= CsvNoteKind::FrequencyOutOfRange; }
+    [[nodiscard]] bool Refused() const { return kind <= CsvNoteKind::FrequencyDecimalComma; }
 };
 
 struct CsvImport {
@@ -80,8 +81,11 @@ struct CsvImport {
 
 enum class CsvRefusal {
     None,
-    NoHeader,    // no header line with the columns Location and Frequency
-    TooManyRows, // more than kChannelCsvMaxRows rows
+    NoHeader,       // no header line with the columns Location and Frequency
+    TooManyRows,    // more than kChannelCsvMaxRows rows
+    TooManyColumns, // a line of more fields than any channel list has
+    UnclosedQuote,  // a quote opened and never closed
+    Semicolons,     // the columns are separated by semicolons
 };
 
 // Reads such a list, also one another programmer wrote: columns found by
@@ -93,7 +97,8 @@ enum class CsvRefusal {
 // the rows' Mode sets their group's spacing, the majority winning. Rows whose
 // fields are all empty are skipped. A whole list that cannot be read returns
 // its refusal, *out untouched.
-CsvRefusal ImportChannelsCsv(std::string_view csv, CsvImport* out);
+// *refusedLine, when not null, gets the line a refusal is about (the quote left open, the overlong line).
+CsvRefusal ImportChannelsCsv(std::string_view csv, CsvImport* out, int* refusedLine = nullptr);
 
 // What the import brings, put into `s` as entry would store it: each channel's
 // text, code and name, each group's spacing.

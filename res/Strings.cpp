@@ -175,6 +175,9 @@ std::string DescribeCsvNote(const CsvNote& n) {
         return line + "Frequency \"" + n.value + "\" is not a number, not taken";
     case CsvNoteKind::FrequencyOutOfRange:
         return line + n.value + " MHz is outside 400 to 500 MHz, not taken";
+    case CsvNoteKind::FrequencyDecimalComma:
+        return line + "Frequency " + n.value +
+               " has a decimal comma that splits it in two, not taken: write it with a point, or in quotes";
     case CsvNoteKind::MovedToGrid:
         return at + n.value + " moved to " + n.other + " (6.25 kHz steps)";
     case CsvNoteKind::LocationTwice:
@@ -199,10 +202,18 @@ std::string DescribeCsvNote(const CsvNote& n) {
     return line;
 }
 
-std::string DescribeCsvRefusal(CsvRefusal refusal) {
+std::string DescribeCsvRefusal(CsvRefusal refusal, int line) {
     switch (refusal) {
     case CsvRefusal::NoHeader:
         return "not a channel list: no header line with the columns Location and Frequency";
+    case CsvRefusal::Semicolons:
+        return "not a channel list: its columns are separated by semicolons; save it with commas (CSV) and import "
+               "it again";
+    case CsvRefusal::TooManyColumns:
+        return "not a channel list: line " + std::to_string(line) + " has more than 256 columns";
+    case CsvRefusal::UnclosedQuote:
+        return "not a channel list: the quote opened on line " + std::to_string(line) +
+               " is never closed, so the rest of the file would be one field";
     case CsvRefusal::TooManyRows:
         return "not a channel list for this radio: more than " + std::to_string(kChannelCsvMaxRows) +
                " rows (it has 64 channels)";

@@ -33,7 +33,7 @@ std::string Com1Text(const PortInForce& port);
 // refusal of the whole list, and the box's short summary ("12 channels taken from club.csv; 2 rows not taken,
 // 3 changes: see the details").
 std::string DescribeCsvNote(const CsvNote& note);
-std::string DescribeCsvRefusal(CsvRefusal refusal);
+std::string DescribeCsvRefusal(CsvRefusal refusal, int line);
 std::string CsvImportSummary(const CsvImport& in, const std::string& fileName, const ImportFacts& facts);
 // The groups whose spacing changed, then the notes one per line, at most `limit` of them and then how many more.
 std::string CsvImportDetail(const CsvImport& in, const ImportFacts& facts, std::size_t limit = 1000);

@@ -367,8 +367,9 @@ bool CSettingDocument::Import(const QString& path) {
         return false;
     }
     CsvImport imported;
-    if (const CsvRefusal refusal = ImportChannelsCsv(text, &imported); refusal != CsvRefusal::None) {
-        m_view.Ask(path + ": " + Q(res::DescribeCsvRefusal(refusal)));
+    int line = 0;
+    if (const CsvRefusal refusal = ImportChannelsCsv(text, &imported, &line); refusal != CsvRefusal::None) {
+        m_view.Ask(path + ": " + Q(res::DescribeCsvRefusal(refusal, line)));
         return false;
     }
     // The rows merge into the setting: what they replace and what stays is said before anything changes.

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace velmar {
 namespace {
 
@@ -110,6 +112,23 @@ TEST(ChannelCsv, AForeignListIsTakenWithEveryChangeAndRefusalTold) {
         many += "1,446.00625\n";
     }
     EXPECT_EQ(ImportChannelsCsv(many, &in), CsvRefusal::TooManyRows);
+    // Lists that would be misread are refused with the line concerned.
+    const std::tuple<std::string, CsvRefusal, int> kRefused[] = {
+        {"Location,Frequency\n1,446.1\n2,\"446.2\n3,446.3\n", CsvRefusal::UnclosedQuote, 3},
+        {"Location;Name;Frequency\n1;A1;446.1\n", CsvRefusal::Semicolons, 0},
+        {"Location,Frequency\n\n1,446.1" + std::string(300, ','), CsvRefusal::TooManyColumns, 3},
+    };
+    for (const auto& [text, refusal, line] : kRefused) {
+        int at = 0;
+        EXPECT_EQ(ImportChannelsCsv(text, &in, &at), refusal) << text.substr(0, 40);
+        EXPECT_EQ(at, refusal == CsvRefusal::Semicolons ? 0 : line);
+    }
+    // A decimal comma splits the frequency: the row is refused, never taken as 446.00000.
+    ASSERT_EQ(ImportChannelsCsv("Location,Frequency,Name\n1,446,00625,A\n2,446.1,B\n", &in), CsvRefusal::None);
+    EXPECT_EQ(in.taken, 1);
+    ASSERT_EQ(in.notes.size(), 1u);
+    EXPECT_EQ(in.notes[0].kind, CsvNoteKind::FrequencyDecimalComma);
+    EXPECT_EQ(in.notes[0].value, "446,00625");
 }
 
 TEST(ChannelCsv, AListCountingFromZeroIsTakenInOrder) {
