@@ -17,6 +17,7 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <thread>
 #include <time.h>
@@ -247,7 +248,9 @@ struct HeldPort {
     termios saved{};
 };
 constexpr int kReserved = -2;
-HeldPort g_held[32];
+// As many as the usual limit of open files: a program cannot hold more ports than that, and a port beyond the
+// table is refused rather than left uncovered.
+HeldPort g_held[1024];
 struct sigaction g_previous[NSIG];
 constexpr int kFatalSignals[] = {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT};
 
@@ -289,15 +292,16 @@ void WatchFatalSignals() {
     });
 }
 
-void HoldPort(int fd, const termios& saved) {
+bool HoldPort(int fd, const termios& saved) {
     for (HeldPort& port : g_held) {
         int expected = -1;
         if (port.fd.compare_exchange_strong(expected, kReserved, std::memory_order_acq_rel)) {
             port.saved = saved;
             port.fd.store(fd, std::memory_order_release);
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 void ReleasePort(int fd) {
@@ -381,6 +385,11 @@ bool CPosixSerial::Open(const std::string& device, SerialFailure* failure) {
     if (guard.fd < 0) {
         return failErrno();
     }
+    // The pseudo-terminal multiplexer opens a fresh pair that nobody reads: a frame sent there is lost whole.
+    if (struct stat st{};
+        ::fstat(guard.fd, &st) == 0 && S_ISCHR(st.st_mode) && major(st.st_rdev) == 5 && minor(st.st_rdev) == 2) {
+        return fail(SerialFailureKind::NotSerial, ENOTTY, SerialProblem::System);
+    }
     // Root passes another program's TIOCEXCL, and would then share the radio's bytes with it: ask first.
     int heldExclusively = 0;
     if (::ioctl(guard.fd, TIOCGEXCL, &heldExclusively) == 0 && heldExclusively != 0) {
@@ -401,8 +410,13 @@ bool CPosixSerial::Open(const std::string& device, SerialFailure* failure) {
     if (tcgetattr(guard.fd, &saved) != 0) {
         return failErrno();
     }
+    WatchFatalSignals();
+    if (!HoldPort(guard.fd, saved)) {
+        return fail(SerialFailureKind::Resources, EMFILE, SerialProblem::System);
+    }
     const int wakeFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     if (wakeFd < 0) {
+        ReleasePort(guard.fd);
         return failErrno();
     }
     m_fd = std::exchange(guard.fd, -1);
@@ -411,8 +425,6 @@ bool CPosixSerial::Open(const std::string& device, SerialFailure* failure) {
     std::memcpy(m_savedTermios, &saved, sizeof saved);
     m_bSaved = true;
     m_nBaudRate = Decode(saved).baudRate;
-    WatchFatalSignals();
-    HoldPort(m_fd, saved);
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <grp.h>
+#include <memory>
 #include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -25,20 +26,38 @@ TEST(FailureFacts, TheDevicesGroupIsFound) {
     EXPECT_EQ(DeviceGroupName(path), "");
 }
 
-// Whatever kills the program, the port is given back as it was found: its settings, and no exclusive hold.
-TEST(FatalSignals, ACrashRestoresTheLineAndDropsTheHold) {
+// The pseudo-terminal multiplexer hands out a fresh pair that nobody reads: it is no line to a radio.
+TEST(FailureFacts, ThePseudoTerminalMultiplexerIsNoLine) {
+    CPosixSerial port;
+    SerialFailure failure;
+    EXPECT_FALSE(port.Open("/dev/ptmx", &failure));
+    EXPECT_EQ(failure.kind, SerialFailureKind::NotSerial);
+    EXPECT_FALSE(port.IsOpen());
+}
+
+// Whatever kills the program, every port it holds is given back as it was found: its settings, and no exclusive
+// hold. Forty, as velmar-send may hold for a rack of radios.
+TEST(FatalSignals, ACrashRestoresEveryLineAndDropsEveryHold) {
+    constexpr int kPorts = 40;
     for (const int sig : {SIGABRT, SIGSEGV}) {
-        PtyRadio pty(false);
-        LineSettings before;
-        ASSERT_TRUE(ReadLineSettings(pty.Master(), &before));
+        std::vector<std::unique_ptr<PtyRadio>> ptys;
+        std::vector<LineSettings> before(kPorts);
+        for (int i = 0; i < kPorts; ++i) {
+            ptys.push_back(std::make_unique<PtyRadio>(false));
+            ASSERT_TRUE(ReadLineSettings(ptys.back()->Master(), &before[static_cast<std::size_t>(i)]));
+        }
         const pid_t child = ::fork();
         if (child == 0) {
-            CPosixSerial port;
-            SerialFailure failure;
-            const bool open = port.Open(pty.Device(), &failure) && port.ApplyLineSettings(4800, 8, 2, 0, &failure);
-            if (open) {
-                ::raise(sig);
+            std::vector<std::unique_ptr<CPosixSerial>> ports;
+            for (const auto& pty : ptys) {
+                ports.push_back(std::make_unique<CPosixSerial>());
+                SerialFailure failure;
+                if (!ports.back()->Open(pty->Device(), &failure) ||
+                    !ports.back()->ApplyLineSettings(4800, 8, 2, 0, &failure)) {
+                    ::_exit(3);
+                }
             }
+            ::raise(sig);
             ::_exit(3);
         }
         int status = 0;
@@ -47,15 +66,18 @@ TEST(FatalSignals, ACrashRestoresTheLineAndDropsTheHold) {
         ASSERT_TRUE((WIFSIGNALED(status) && WTERMSIG(status) == sig) ||
                     (WIFEXITED(status) && WEXITSTATUS(status) != 0 && WEXITSTATUS(status) != 3))
             << status;
-        LineSettings after;
-        ASSERT_TRUE(ReadLineSettings(pty.Master(), &after));
-        EXPECT_EQ(after, before);
-        const int fd = ::open(pty.Device().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-        ASSERT_GE(fd, 0);
-        int held = 1;
-        EXPECT_EQ(::ioctl(fd, TIOCGEXCL, &held), 0);
-        EXPECT_EQ(held, 0);
-        ::close(fd);
+        for (int i = 0; i < kPorts; ++i) {
+            const PtyRadio& pty = *ptys[static_cast<std::size_t>(i)];
+            LineSettings after;
+            ASSERT_TRUE(ReadLineSettings(pty.Master(), &after));
+            EXPECT_EQ(after, before[static_cast<std::size_t>(i)]) << "port " << i;
+            const int fd = ::open(pty.Device().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+            ASSERT_GE(fd, 0);
+            int held = 1;
+            EXPECT_EQ(::ioctl(fd, TIOCGEXCL, &held), 0);
+            EXPECT_EQ(held, 0) << "port " << i;
+            ::close(fd);
+        }
     }
 }
 
