@@ -61,6 +61,7 @@ enum class FileProblem {
     NoTemporaryFile, // none could be made in `folder` (`err`)
     NotSetting,      // read, but `setting` says why it is no setting
     IsTheSource,     // the file is `source`, what the content was made from
+    BadValue,        // the value of `key` cannot be read
 };
 
 struct FileFailure {
@@ -71,6 +72,7 @@ struct FileFailure {
     std::size_t limit = 0;
     std::string folder;
     std::string source;
+    std::string key;
     SettingFault setting;
 };
 

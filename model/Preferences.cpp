@@ -219,8 +219,11 @@ bool ReadPreferences(const std::string& path, Preferences* out, FileFailure* err
             return;
         }
         if (l.key == kPortKey) {
+            // A device path holds no NUL, and a port is one device: anything else is a port nobody chose.
             const std::vector<std::string> items = DecodeValue(l.value);
-            prefs.port = items.size() == 1 ? items.front() : std::string();
+            const bool one = items.size() == 1 && items.front().find('\0') == std::string::npos;
+            prefs.port = one ? items.front() : std::string();
+            prefs.portUnreadable = !one && !Trim(l.value).empty();
         } else if (l.key == kRecentKey) {
             prefs.recentFiles = DecodeValue(l.value);
             std::erase(prefs.recentFiles, std::string());

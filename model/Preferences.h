@@ -19,6 +19,7 @@ inline constexpr std::size_t kPreferencesMaxBytes = 64 * 1024;
 
 struct Preferences {
     std::string port;                     // the device chosen last; empty for none
+    bool portUnreadable = false;          // a "port" is there, but no one device (a list, a NUL)
     std::vector<std::string> recentFiles; // absolute paths, newest first
 };
 

@@ -126,6 +126,8 @@ std::string DescribeFileProblem(const FileFailure& f) {
         return "cannot create a temporary file in " + f.folder + ": " + std::strerror(f.err);
     case FileProblem::NotSetting:
         return SettingFaultText(f.setting);
+    case FileProblem::BadValue:
+        return "the value of \"" + f.key + "\" is not one device";
     case FileProblem::IsTheSource:
         return "it is " + f.source + ", the setting file it is made from";
     }

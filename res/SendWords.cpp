@@ -64,7 +64,8 @@ Exit status:
   0              every port got all 258 bytes (in every round)
   1              a port could not be opened, a Send ended early, or the
                  results could not be written (a full disk, a closed pipe)
-  2              a bad command line, or a setting file Velmar would refuse
+  2              a bad command line, a setting file Velmar would refuse, or COM1
+                 standing for no device (the port chosen last cannot be read)
 
 Environment:
   VELMAR_COMn    the device behind COMn (default /dev/ttyS(n-1))
@@ -123,8 +124,8 @@ std::string SendCannotWriteResults(int err) {
     return kProgram + "cannot write the results: " + std::strerror(err);
 }
 
-std::string SendNoPortRemembered(const FileFailure& failure) {
-    return kProgram + "warning: no port remembered: " + DescribeFileFailure(failure);
+std::string SendPortUnreadable(const FileFailure& failure) {
+    return kProgram + PortUnreadable(failure);
 }
 
 std::string SendCom1(const PortInForce& port) {

@@ -23,7 +23,7 @@ std::string SendVersion(const char* version);
 std::string SendNoSignals(int err);
 std::string SendCannotWriteResults(int err);
 
-std::string SendNoPortRemembered(const FileFailure& failure);
+std::string SendPortUnreadable(const FileFailure& failure);
 std::string SendCom1(const PortInForce& port);
 std::string SendGivenTwice(const std::string& device);
 std::string SendNotRecorded(const FileFailure& failure);

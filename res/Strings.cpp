@@ -137,6 +137,8 @@ std::string PortReasonText(PortReason reason) {
         return "remembered";
     case PortReason::Chosen:
         return "chosen";
+    case PortReason::Unreadable:
+        return "the remembered port cannot be read";
     case PortReason::Default:
         break;
     }
@@ -144,7 +146,15 @@ std::string PortReasonText(PortReason reason) {
 }
 
 std::string Com1Text(const PortInForce& port) {
+    if (port.reason == PortReason::Unreadable) {
+        return "COM1 = no device (" + PortReasonText(port.reason) + ")";
+    }
     return "COM1 = " + port.device + " (" + PortReasonText(port.reason) + ")";
+}
+
+std::string PortUnreadable(const FileFailure& why) {
+    return "COM1 stands for no device: the port chosen last cannot be read (" + DescribeFileFailure(why) +
+           "). Give the port with --port DEV, or choose one in the Port menu of Velmar's window.";
 }
 
 namespace {

@@ -28,6 +28,8 @@ std::string DescribeSendEnd(SendEnd end, int bytes, SendStopper stopper);
 std::string PortReasonText(PortReason reason);
 // "COM1 = /dev/ttyUSB0 (remembered)".
 std::string Com1Text(const PortInForce& port);
+// A remembered port that cannot be read: which file, why, and what to do instead.
+std::string PortUnreadable(const FileFailure& why);
 
 // A channel list's import: a note as one line ("line 7: Group A CH3: 446.00624 moved to 446.00000 ..."), a
 // refusal of the whole list, and the box's short summary ("12 channels taken from club.csv; 2 rows not taken,

@@ -453,10 +453,6 @@ std::string NoRecentFiles(const FileFailure& failure) {
     return "No recent files: " + DescribeFileFailure(failure);
 }
 
-std::string NoPortRemembered(const FileFailure& failure) {
-    return "No port remembered: " + DescribeFileFailure(failure);
-}
-
 std::string NotInHistory(const FileFailure& failure) {
     return "Not kept in the history of sent settings: " + DescribeFileFailure(failure);
 }

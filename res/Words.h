@@ -187,7 +187,6 @@ std::string ImportAsk(std::string_view file, const ImportFacts& facts);
 std::string SpacingChangeText(const ImportFacts::SpacingChange& change);
 std::string NotRemembered(const FileFailure& failure);
 std::string NoRecentFiles(const FileFailure& failure);
-std::string NoPortRemembered(const FileFailure& failure);
 std::string NotInHistory(const FileFailure& failure);
 std::string NotKeptAgainstCrash(const FileFailure& failure);
 std::string RestoreOffer(std::string_view when, std::string_view fileOrEmpty);

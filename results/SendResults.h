@@ -23,7 +23,8 @@ enum class SendEnd {
 enum class SendStopper { Disconnect, Interrupt };
 
 // Why a device is COM1.
-enum class PortReason { CommandLine, Environment, Remembered, Default, Chosen };
+// Unreadable: a port is remembered but cannot be read, so COM1 stands for no device until one is given or chosen.
+enum class PortReason { CommandLine, Environment, Remembered, Default, Chosen, Unreadable };
 
 struct PortInForce {
     std::string device;

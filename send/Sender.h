@@ -69,8 +69,10 @@ public:
         for (const std::string& name : options.ports) {
             std::optional<FileFailure> unread;
             const PortInForce port = DeviceForPortName(name, &unread);
-            if (unread) {
-                Say(res::SendNoPortRemembered(*unread));
+            if (port.reason == PortReason::Unreadable) {
+                Say(res::SendPortUnreadable(unread.value_or(FileFailure{})));
+                m_refused = true;
+                continue;
             }
             if (IsCom1(name)) {
                 // Which radio gets the frame must never be a guess: said as the window's status line says it.
@@ -88,6 +90,9 @@ public:
             m_ports.push_back(std::make_unique<Port>(name, port.device));
         }
     }
+
+    // False when a port named no device: nothing is sent then.
+    [[nodiscard]] bool Ready() const { return !m_refused; }
 
     // Sends once to every port and prints the outcome; false when a port did not get the whole frame.
     bool Round(int round) {
@@ -242,6 +247,7 @@ private:
     LiveLines m_lines;
     std::uint8_t m_checksum = 0; // what a port that never opened is told its frame would have carried
     std::vector<std::unique_ptr<Port>> m_ports;
+    bool m_refused = false;
     int m_signals = 0;
     bool m_saidStopping = false;
     bool m_stoppedAtOnce = false;

@@ -55,6 +55,9 @@ int Run(int argc, char** argv, Events& events) {
     }
 
     Sender sender(options, settings, events);
+    if (!sender.Ready()) {
+        return 2;
+    }
     bool allSent = true;
     int round = 1;
     for (;; ++round) {

@@ -8,15 +8,19 @@
 namespace velmar {
 
 PortInForce ResolveCom1(const std::string& commandLine, const std::string& environment,
-                        const std::function<std::string()>& remembered) {
+                        const std::function<std::optional<std::string>()>& remembered) {
     if (!commandLine.empty()) {
         return {commandLine, PortReason::CommandLine};
     }
     if (!environment.empty()) {
         return {environment, PortReason::Environment};
     }
-    if (std::string port = remembered ? remembered() : std::string(); !port.empty()) {
-        return {std::move(port), PortReason::Remembered};
+    const std::optional<std::string> port = remembered ? remembered() : std::string();
+    if (!port) {
+        return {{}, PortReason::Unreadable};
+    }
+    if (!port->empty()) {
+        return {*port, PortReason::Remembered};
     }
     return {kDefaultCom1Device, PortReason::Default};
 }
@@ -26,10 +30,19 @@ PortInForce ResolveCom1(const std::string& commandLine, std::optional<FileFailur
     return ResolveCom1(commandLine, environment != nullptr ? environment : "", [warning] {
         Preferences prefs;
         FileFailure error;
-        if (!ReadPreferences(PreferencesPath(), &prefs, &error) && warning != nullptr) {
-            *warning = error;
+        if (!ReadPreferences(PreferencesPath(), &prefs, &error) || prefs.portUnreadable) {
+            if (prefs.portUnreadable) {
+                error = {};
+                error.path = PreferencesPath();
+                error.problem = FileProblem::BadValue;
+                error.key = "port";
+            }
+            if (warning != nullptr) {
+                *warning = error;
+            }
+            return std::optional<std::string>();
         }
-        return prefs.port;
+        return std::optional<std::string>(prefs.port);
     });
 }
 

@@ -14,13 +14,15 @@ namespace velmar {
 inline constexpr const char* kDefaultCom1Device = "/dev/ttyS0";
 
 // The first that is set of: `commandLine` (--port DEV), `environment` (VELMAR_COM1), `remembered()` (the port
-// chosen in the window's Port menu); else /dev/ttyS0. `remembered` is asked only when the first two are empty.
+// chosen in the window's Port menu); else /dev/ttyS0. `remembered` is asked only when the first two are empty;
+// nullopt from it is a remembered port that cannot be read, and then COM1 is no device (PortReason::Unreadable):
+// the frame must not go to a default nobody chose.
 PortInForce ResolveCom1(const std::string& commandLine, const std::string& environment,
-                        const std::function<std::string()>& remembered);
+                        const std::function<std::optional<std::string>()>& remembered);
 
 // The same for this process: VELMAR_COM1 from the environment, the remembered port from the preferences file
-// (read only when it decides). A preferences file that cannot be read counts as nothing remembered; *warning,
-// when not null, then says why.
+// (read only when it decides). A preferences file that cannot be read, or a port in it that cannot, is
+// Unreadable; *warning, when not null, then says which file and why.
 PortInForce ResolveCom1(const std::string& commandLine, std::optional<FileFailure>* warning = nullptr);
 
 // The n of a port name "COMn": any letter case, n from 1 to 9999, leading zeros allowed ("COM01" is COM1); 0 for

@@ -33,7 +33,7 @@ bool COrvApp::InitInstance() {
 namespace {
 
 // The value of `option` at args[i], given as "--option VALUE" or "--option=VALUE" (i moves past it); nullopt when
-// args[i] is another argument, or when the value is missing (*refusal says so).
+// args[i] is another argument, or when the value is missing or empty (*refusal says so).
 std::optional<QString> Valued(const std::vector<std::string>& args, std::size_t& i, const std::string& option,
                               CommandLineRefusal* refusal) {
     const std::string& arg = args[i];
@@ -41,11 +41,13 @@ std::optional<QString> Valued(const std::vector<std::string>& args, std::size_t&
     if (arg != option && !joined) {
         return std::nullopt;
     }
-    if (!joined && i + 1 >= args.size()) {
+    // An empty value is none: "--port ''" must not start the window on the default port.
+    const std::string value = joined ? arg.substr(option.size() + 1) : i + 1 < args.size() ? args[++i] : "";
+    if (value.empty()) {
         *refusal = {CommandLineRefusal::Kind::NeedsValue, option, 0};
         return std::nullopt;
     }
-    return QString::fromLocal8Bit(joined ? arg.substr(option.size() + 1).c_str() : args[++i].c_str());
+    return QString::fromLocal8Bit(value.c_str());
 }
 
 } // namespace

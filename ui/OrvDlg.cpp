@@ -151,7 +151,7 @@ bool COrvDlg::OnInitDialog() {
     m_wiring.ShowLink(m_ports.InForce());
     m_wiring.ShowReceived(m_nRxCount, m_strRxText);
     if (unread) {
-        Say(Q(res::NoPortRemembered(*unread)));
+        Say(Q(res::PortUnreadable(*unread)));
     }
 
     // The channel table follows the document; the option controls send the editor their changes as the operator
@@ -382,6 +382,11 @@ void COrvDlg::OnConnect() {
         return;
     }
     m_ports.Resolve();
+    if (m_ports.InForce().reason == PortReason::Unreadable) {
+        // Never the default in its place: a frame must reach the radio someone chose.
+        AfxMessageBox(Q(res::PortUnreadable(m_ports.Unread().value_or(FileFailure{}))));
+        return;
+    }
     if (m_wiring.Open(m_ports.InForce())) {
         MessageBox(LoadString(IDS_COM1_PORT_OPEN));
         m_btnDisconnect.EnableWindow(true);

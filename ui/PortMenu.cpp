@@ -42,7 +42,11 @@ void CPortMenu::Attach(QMenu* menu) {
 void CPortMenu::Resolve(std::optional<FileFailure>* unread) {
     if (m_port.reason != PortReason::Chosen) {
         // What decided at start may have changed meanwhile (another copy remembered another port).
-        m_port = ResolveCom1(QFile::encodeName(m_strCommandLine).toStdString(), unread);
+        m_unread.reset();
+        m_port = ResolveCom1(QFile::encodeName(m_strCommandLine).toStdString(), &m_unread);
+    }
+    if (unread != nullptr) {
+        *unread = m_unread;
     }
 }
 
@@ -79,7 +83,7 @@ void CPortMenu::Fill() {
         listed = listed || entry.path == Device();
         add(entry.path, entry.label);
     }
-    if (!listed) {
+    if (!listed && !m_port.device.empty()) {
         // A pseudo-terminal, a link or an unplugged cable: still the port in force.
         add(Device(), Q(res::NotPresentNow(m_port.device)));
     }

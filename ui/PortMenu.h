@@ -34,6 +34,8 @@ public:
     // remembered port could not be read, when that is so.
     void Resolve(std::optional<FileFailure>* unread = nullptr);
     [[nodiscard]] const PortInForce& InForce() const { return m_port; }
+    // Why COM1 stands for no device, when the remembered port cannot be read (PortReason::Unreadable).
+    [[nodiscard]] const std::optional<FileFailure>& Unread() const { return m_unread; }
     // The device in force, as a path to show.
     [[nodiscard]] QString Device() const;
 
@@ -57,6 +59,7 @@ private:
     QMenu* m_pMenu = nullptr;
     QString m_strCommandLine;
     PortInForce m_port;
+    std::optional<FileFailure> m_unread;
     std::function<QStringList()> m_lister;
 };
 

@@ -96,6 +96,12 @@ TEST_F(SendProgram, BadCommandLineAndHostileFilesExitTwoWithTheirMessage) {
     ASSERT_EQ(::mkfifo((dir + "fifo.velmar").c_str(), 0600), 0);
     cases.push_back(
         {{"--port", "/dev/null", dir + "fifo.velmar"}, dir + "fifo.velmar: cannot read: not a regular file"});
+    // COM1 when the port chosen last cannot be read: no device, never the default.
+    fs::create_directories(dir + ".config/velmar");
+    std::ofstream(dir + ".config/velmar/velmar.ini") << "[General]\nport=/dev/ttyUSB0, /dev/ttyUSB1\n";
+    cases.push_back({{file},
+                     "velmar-send: COM1 stands for no device: the port chosen last cannot be read (" + dir +
+                         "/.config/velmar/velmar.ini: cannot read: the value of \"port\" is not one device)"});
     for (const auto& [args, message] : cases) {
         const auto start = std::chrono::steady_clock::now();
         SendProcess send(args, Env());

@@ -23,7 +23,7 @@ TEST(PortRule, TheFirstOfCommandLineEnvironmentRememberedDefault) {
         bool asked = false;
         const PortInForce port = ResolveCom1(c.line, c.env, [&] {
             asked = true;
-            return std::string(c.remembered);
+            return std::optional<std::string>(c.remembered);
         });
         EXPECT_EQ(port.device, c.device);
         EXPECT_EQ(port.reason, c.why);
@@ -55,16 +55,38 @@ TEST(PortRule, PortNamesMapToDevicesTheSameWayEverywhere) {
     }
 }
 
-// A settings file that is a FIFO must not hold the program up: it counts as nothing remembered, and says why.
-TEST(PortRule, AnUnreadableSettingsFileIsNoPortAndNoHang) {
+// A remembered port that cannot be read is no port: never the default in its place, and the file and the reason
+// are told. A FIFO put there must not hold the program up either.
+TEST(PortRule, AnUnreadableRememberedPortIsNoDevice) {
     const std::string dir = testing::TempDir() + "velmar-port-rule-" + std::to_string(::getpid());
     ::setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
     ::unsetenv("VELMAR_COM1");
     std::filesystem::create_directories(dir + "/velmar");
-    ASSERT_EQ(::mkfifo(PreferencesPath().c_str(), 0600), 0);
-    std::optional<FileFailure> warning;
-    EXPECT_EQ(ResolveCom1("", &warning).device, kDefaultCom1Device);
-    EXPECT_TRUE(warning && warning->path == PreferencesPath() && warning->problem == FileProblem::NotRegular);
+    const std::pair<std::string, FileProblem> kCases[] = {
+        {"[General]\nport=/dev/ttyUSB0, /dev/ttyUSB1\n", FileProblem::BadValue},
+        {std::string("[General]\nport=/dev/tty\0USB0\n", 29), FileProblem::BadValue},
+        {"[General]\nport=/dev/ttyUSB0\n" + std::string(70000, '#'), FileProblem::TooLarge},
+        {"fifo", FileProblem::NotRegular},
+    };
+    for (const auto& [text, problem] : kCases) {
+        std::filesystem::remove(PreferencesPath());
+        if (text == "fifo") {
+            ASSERT_EQ(::mkfifo(PreferencesPath().c_str(), 0600), 0);
+        } else {
+            std::ofstream(PreferencesPath(), std::ios::binary) << text;
+        }
+        std::optional<FileFailure> warning;
+        const PortInForce port = ResolveCom1("", &warning);
+        EXPECT_EQ(port.reason, PortReason::Unreadable) << text.substr(0, 30);
+        EXPECT_EQ(port.device, "");
+        EXPECT_TRUE(warning && warning->path == PreferencesPath() && warning->problem == problem) << text.substr(0, 30);
+    }
+    // Choosing a port mends it.
+    std::filesystem::remove(PreferencesPath());
+    std::ofstream(PreferencesPath()) << "[General]\nport=/dev/ttyUSB0, /dev/ttyUSB1\n";
+    FileFailure error;
+    ASSERT_TRUE(UpdatePreferences([](Preferences& p) { p.port = "/dev/ttyUSB3"; }, &error));
+    EXPECT_EQ(ResolveCom1("", nullptr).device, "/dev/ttyUSB3");
     std::filesystem::remove_all(dir);
 }
 

@@ -294,6 +294,10 @@ private slots:
                 !options.help);
         QCOMPARE(ParseCommandLine({"a.velmar", "b.velmar"}).refusal.files, 2u);
         QCOMPARE(ParseCommandLine({"--prot", "x"}).refusal.option, std::string("--prot"));
+        for (const std::vector<std::string>& empty :
+             {std::vector<std::string>{"--port", ""}, {"--card", "", "a.velmar"}, {"--card=", "a.velmar"}}) {
+            QCOMPARE(ParseCommandLine(empty).refusal.kind, CommandLineRefusal::Kind::NeedsValue);
+        }
         QVERIFY(ParseCommandLine({"--help"}).help && ParseCommandLine({"--version"}).version);
 
         const QString club = Write("club.velmar", SettingToJson(ClubSetting()));
