@@ -7,9 +7,14 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
+#include <random>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -61,20 +66,55 @@ void ReadTyping(const nlohmann::json& j, RadioSettings& s) {
     }
 }
 
-// The process that wrote a file of unsaved work, from its name; 0 for any other name.
-pid_t WriterOf(const std::string& name) {
-    const std::string_view suffix = kSettingFileSuffix;
-    if (!name.starts_with(kPrefix) || !name.ends_with(suffix)) {
-        return 0;
-    }
-    const std::string digits = name.substr(kPrefix.size(), name.size() - kPrefix.size() - suffix.size());
-    if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) {
-        return 0;
-    }
-    return static_cast<pid_t>(std::stol(digits));
+// This process's name for its files: the process ID and a random part, since in a PID namespace every window may
+// be process 1, and after a reboot another program may have a dead writer's ID.
+const std::string& OwnId() {
+    static const std::string id = [] {
+        char text[32];
+        std::snprintf(text, sizeof text, "%d-%08x", static_cast<int>(::getpid()),
+                      static_cast<unsigned>(std::random_device{}()));
+        return std::string(text);
+    }();
+    return id;
 }
 
-bool Gone(pid_t pid) {
+std::string LockPathOf(const std::string& unsavedPath) {
+    return unsavedPath.substr(0, unsavedPath.size() - std::string_view(kSettingFileSuffix).size()) + ".lock";
+}
+
+// The writer holds a lock on its file's companion for as long as it runs; the kernel lets it go when the writer
+// ends, however it ends, and no reboot keeps it. Opened once, never closed: closing would let the lock go.
+void HoldOwnLock() {
+    static const int fd = [] {
+        std::error_code ec;
+        fs::create_directories(StateDir(), ec);
+        const int opened = ::open(LockPathOf(UnsavedPath()).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (opened >= 0) {
+            ::flock(opened, LOCK_EX | LOCK_NB);
+        }
+        return opened;
+    }();
+    (void)fd;
+}
+
+// True when the writer of `path` no longer runs. A file with a lock companion: the lock is free. A file of an
+// earlier Velmar, "unsaved-PID.velmar": that process is gone.
+bool WriterGone(const std::string& path, const std::string& name) {
+    const std::string_view suffix = kSettingFileSuffix;
+    if (!name.starts_with(kPrefix) || !name.ends_with(suffix) || path == UnsavedPath()) {
+        return false;
+    }
+    const std::string id = name.substr(kPrefix.size(), name.size() - kPrefix.size() - suffix.size());
+    const int fd = ::open(LockPathOf(path).c_str(), O_RDWR | O_CLOEXEC);
+    if (fd >= 0) {
+        const bool free = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+        ::close(fd);
+        return free;
+    }
+    if (id.empty() || id.size() > 9 || id.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
+    }
+    const auto pid = static_cast<pid_t>(std::stol(id));
     return pid > 0 && pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH;
 }
 
@@ -83,8 +123,19 @@ std::vector<std::string> LeftBehind() {
     std::vector<std::string> paths;
     std::error_code ec;
     for (fs::directory_iterator it(StateDir(), ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        if (Gone(WriterOf(it->path().filename().string()))) {
-            paths.push_back(it->path().string());
+        const std::string path = it->path().string();
+        if (WriterGone(path, it->path().filename().string())) {
+            paths.push_back(path);
+        } else if (path.ends_with(".lock") && it->path().filename().string().starts_with(kPrefix)) {
+            // The lock of a window that ended cleanly, its work saved: nothing to offer, nothing to keep.
+            const std::string work = path.substr(0, path.size() - 5) + kSettingFileSuffix;
+            const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+            if (fd >= 0 && !fs::exists(work, ec) && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+                ::unlink(path.c_str());
+            }
+            if (fd >= 0) {
+                ::close(fd);
+            }
         }
     }
     return paths;
@@ -93,7 +144,7 @@ std::vector<std::string> LeftBehind() {
 } // namespace
 
 std::string UnsavedPath() {
-    return StateDir() + "/" + std::string(kPrefix) + std::to_string(::getpid()) + kSettingFileSuffix;
+    return StateDir() + "/" + std::string(kPrefix) + OwnId() + kSettingFileSuffix;
 }
 
 bool KeepUnsaved(const RadioSettings& s, const std::string& fromFile, FileFailure* error) {
@@ -103,6 +154,7 @@ bool KeepUnsaved(const RadioSettings& s, const std::string& fromFile, FileFailur
     // The setting file's own text, with where it came from and what was being typed as its first keys.
     const std::string text =
         "{\n  \"" + std::string(kFromKey) + "\": " + from + ",\n" + TypingJson(s) + SettingToJson(s).substr(2);
+    HoldOwnLock();
     return WriteTextFileAtomic(UnsavedPath(), text, error);
 }
 
@@ -110,8 +162,16 @@ void ForgetUnsaved() {
     ::unlink(UnsavedPath().c_str());
 }
 
-std::optional<UnsavedWork> FindLeftUnsaved(FileFailure* error) {
-    std::optional<UnsavedWork> newest;
+void ForgetLeftUnsaved(const std::string& path) {
+    // Only a file some writer left, never another running window's.
+    if (WriterGone(path, fs::path(path).filename().string())) {
+        ::unlink(path.c_str());
+        ::unlink(LockPathOf(path).c_str());
+    }
+}
+
+std::vector<UnsavedWork> FindLeftUnsaved(FileFailure* error) {
+    std::vector<UnsavedWork> found;
     for (const std::string& path : LeftBehind()) {
         struct stat st {};
         UnsavedWork work;
@@ -133,17 +193,10 @@ std::optional<UnsavedWork> FindLeftUnsaved(FileFailure* error) {
         }
         work.path = path;
         work.when = st.st_mtime;
-        if (!newest || work.when > newest->when) {
-            newest = std::move(work);
-        }
+        found.push_back(std::move(work));
     }
-    return newest;
-}
-
-void ForgetLeftUnsaved() {
-    for (const std::string& path : LeftBehind()) {
-        ::unlink(path.c_str());
-    }
+    std::sort(found.begin(), found.end(), [](const UnsavedWork& a, const UnsavedWork& b) { return a.when > b.when; });
+    return found;
 }
 
 } // namespace velmar

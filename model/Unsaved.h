@@ -9,10 +9,12 @@
 #include <ctime>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace velmar {
 
-// StateDir()/unsaved-PID.velmar for this process.
+// StateDir()/unsaved-ID.velmar for this process, ID its process ID and a random part. While the process runs it
+// holds a lock on unsaved-ID.lock beside it: that, not the ID, tells a live writer from a dead one.
 std::string UnsavedPath();
 
 // Keeps `s` as this process's unsaved work, with what the edits of the group in view show when it is not what
@@ -29,10 +31,10 @@ struct UnsavedWork {
     std::time_t when = 0; // when it was last kept
 };
 
-// The newest unsaved work that a process no longer running left behind; nullopt when there is none. Files it
-// cannot read are passed over (and said in *error when not null).
-std::optional<UnsavedWork> FindLeftUnsaved(FileFailure* error = nullptr);
-// Removes every file of unsaved work that a process no longer running left behind.
-void ForgetLeftUnsaved();
+// Every window's unsaved work that a process no longer running left behind, newest first. Files it cannot read
+// are passed over (and said in *error when not null).
+std::vector<UnsavedWork> FindLeftUnsaved(FileFailure* error = nullptr);
+// Removes one such file once it is restored or discarded; a file whose writer still runs stays.
+void ForgetLeftUnsaved(const std::string& path);
 
 } // namespace velmar

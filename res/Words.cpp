@@ -461,9 +461,23 @@ std::string NotKeptAgainstCrash(const FileFailure& failure) {
     return "Unsaved changes not kept against a crash: " + DescribeFileFailure(failure);
 }
 
-std::string RestoreOffer(std::string_view when, std::string_view fileOrEmpty) {
-    return "Velmar ended at " + S(when) + " without saving the changes to " + SettingName(fileOrEmpty) +
-           ". Restore them?";
+std::string RestoreOffer(std::string_view when, std::string_view fileOrEmpty, const RadioSettings& holds, int index,
+                         int count) {
+    int channels = 0, groups = 0;
+    for (const auto& group : holds.m_strGroupChannel) {
+        const auto filled = std::count_if(group.begin(), group.end(), [](const std::string& t) { return !t.empty(); });
+        channels += static_cast<int>(filled);
+        groups += filled > 0 ? 1 : 0;
+    }
+    const std::string holding = channels == 0   ? std::string("no channels")
+                                : channels == 1 ? std::string("1 channel")
+                                : groups == 1
+                                    ? std::to_string(channels) + " channels in 1 group"
+                                    : std::to_string(channels) + " channels in " + std::to_string(groups) + " groups";
+    const std::string which =
+        count > 1 ? "(" + std::to_string(index) + " of " + std::to_string(count) + " windows) " : std::string();
+    return which + "Velmar ended at " + S(when) + " without saving the changes to " + SettingName(fileOrEmpty) + " (" +
+           holding + "). Restore them?";
 }
 
 std::string Restored(std::string_view fileOrEmpty) {

@@ -59,6 +59,7 @@ std::string ChangeName(const SettingChange& change);
 inline constexpr const char* kButtonReplace = "&Replace";
 inline constexpr const char* kButtonImport = "&Import";
 inline constexpr const char* kButtonRestore = "&Restore";
+inline constexpr const char* kButtonLater = "&Later";
 
 // File dialogs.
 inline constexpr const char* kSettingFilter = "Velmar settings (*.velmar)";
@@ -189,7 +190,10 @@ std::string NotRemembered(const FileFailure& failure);
 std::string NoRecentFiles(const FileFailure& failure);
 std::string NotInHistory(const FileFailure& failure);
 std::string NotKeptAgainstCrash(const FileFailure& failure);
-std::string RestoreOffer(std::string_view when, std::string_view fileOrEmpty);
+// "Velmar ended at ... without saving the changes to club.velmar (12 channels in 2 groups). Restore them?", with
+// "(2 of 3)" before it when more than one window left work.
+std::string RestoreOffer(std::string_view when, std::string_view fileOrEmpty, const RadioSettings& holds, int index,
+                         int count);
 std::string Restored(std::string_view fileOrEmpty);
 
 // `velmar --help`, written for a terminal and for help2man.

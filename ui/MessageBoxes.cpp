@@ -36,7 +36,7 @@ QMessageBox::StandardButtons ButtonsOf(UINT type) {
     case MB_SAVEDISCARDCANCEL:
         return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
     case MB_RESTOREDISCARD:
-        return QMessageBox::Yes | QMessageBox::Discard;
+        return QMessageBox::Yes | QMessageBox::Discard | QMessageBox::Cancel;
     default:
         return QMessageBox::Ok;
     }
@@ -113,9 +113,11 @@ int ShowMessageBox(QWidget* owner, const QString& text, const QString& caption, 
         box.setDefaultButton(QMessageBox::Save);
         box.setEscapeButton(QMessageBox::Cancel);
     } else if (buttons == MB_RESTOREDISCARD) {
+        // Only Discard discards: a box closed by Escape, a signal or logout keeps the work for later.
         box.button(QMessageBox::Yes)->setText(FromUtf8(res::kButtonRestore));
+        box.button(QMessageBox::Cancel)->setText(FromUtf8(res::kButtonLater));
         box.setDefaultButton(QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::Discard);
+        box.setEscapeButton(QMessageBox::Cancel);
     } else {
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);

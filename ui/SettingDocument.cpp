@@ -265,13 +265,23 @@ void CSettingDocument::KeepUnsavedNow() {
 }
 
 void CSettingDocument::OfferLeftUnsaved() {
-    std::optional<UnsavedWork> left = FindLeftUnsaved();
-    if (!left) {
-        return;
-    }
-    const std::string name = std::filesystem::path(left->fromFile).filename().string();
-    const std::string when = QDateTime::fromSecsSinceEpoch(left->when).toString("yyyy-MM-dd hh:mm").toStdString();
-    if (m_view.Ask(Q(res::RestoreOffer(when, name)), MB_RESTOREDISCARD) == IDYES) {
+    // Each window's work is offered, newest first, until one is restored: this window holds one setting, so the
+    // rest wait for the next start. Only Discard removes a file; a box closed any other way keeps it.
+    const std::vector<UnsavedWork> found = FindLeftUnsaved();
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        const UnsavedWork* left = &found[i];
+        const std::string name = std::filesystem::path(left->fromFile).filename().string();
+        const std::string when = QDateTime::fromSecsSinceEpoch(left->when).toString("yyyy-MM-dd hh:mm").toStdString();
+        const int answer = m_view.Ask(
+            Q(res::RestoreOffer(when, name, left->setting, static_cast<int>(i) + 1, static_cast<int>(found.size()))),
+            MB_RESTOREDISCARD);
+        if (answer == IDNO) {
+            ForgetLeftUnsaved(left->path);
+            continue;
+        }
+        if (answer != IDYES) {
+            return;
+        }
         // What the changes were made to is what they are unsaved against.
         RadioSettings saved;
         FileFailure unused;
@@ -281,8 +291,11 @@ void CSettingDocument::OfferLeftUnsaved() {
         m_shownRecord.reset();
         m_view.Show(restored);
         m_view.Say(Q(res::Restored(name)));
+        // Kept as this window's own work from now on, so it is never without a file.
+        KeepUnsavedNow();
+        ForgetLeftUnsaved(left->path);
+        return;
     }
-    ForgetLeftUnsaved();
 }
 
 bool CSettingDocument::MaybeSave() {
@@ -290,10 +303,16 @@ bool CSettingDocument::MaybeSave() {
         return true;
     }
     // A second signal means "end now": asking again would hold the end up for good. The changes stay kept
-    // against a crash, so the next start offers them.
-    if (AfxGetApp() != nullptr && AfxGetApp()->m_nCloseSignals > 1) {
+    // against a crash, so the next start offers them. It may come before the question or while it is up.
+    const auto endNow = [this] {
+        if (AfxGetApp() == nullptr || AfxGetApp()->m_nCloseSignals < 2) {
+            return false;
+        }
         KeepUnsavedNow();
         m_bEndedUnsaved = true;
+        return true;
+    };
+    if (endNow()) {
         return true;
     }
     // m_strFile is empty for a record too: its changes go to a new file.
@@ -303,7 +322,7 @@ bool CSettingDocument::MaybeSave() {
     case IDNO:
         return true;
     default:
-        return false;
+        return endNow();
     }
 }
 

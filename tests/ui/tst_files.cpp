@@ -15,6 +15,7 @@
 #include "Unsaved.h"
 #include "WinApp.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -23,6 +24,7 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -192,6 +194,20 @@ private slots:
         boxes->answer = 0;
     }
 
+    // Moves this window's kept work to the name of a window that ended at `when`, its lock free.
+    static QString LeaveBehind(const QString& kept, const QString& id, const QDateTime& when) {
+        const QString folder = QFileInfo(kept).path();
+        const QString path = folder + "/unsaved-" + id + ".velmar";
+        QFile lock(folder + "/unsaved-" + id + ".lock");
+        if (!QFile::rename(kept, path) || !lock.open(QIODevice::WriteOnly)) {
+            return {};
+        }
+        QFile file(path);
+        file.open(QIODevice::ReadWrite);
+        file.setFileTime(when, QFileDevice::FileModificationTime);
+        return path;
+    }
+
     // Changes no file holds are kept against a crash, and offered at the next start.
     void unsavedChangesOutliveACrash() {
         Combo(*dlg, IDC_PTT_TOT)->setCurrentIndex(3);
@@ -207,46 +223,69 @@ private slots:
         QFile typed(kept);
         QVERIFY(typed.open(QIODevice::ReadOnly) && typed.readAll().contains("\"446.1\""));
 
-        // What a Velmar that was killed left behind: its process is gone.
-        const pid_t gone = ::fork();
-        if (gone == 0) {
-            ::_exit(0);
-        }
-        ::waitpid(gone, nullptr, 0);
-        // Text typed and not yet settled is kept and comes back as text to settle, in its group.
+        // What two killed windows left behind: their locks are free. Text typed and not yet settled is kept and
+        // comes back as text to settle, in its group.
         RadioSettings left = ClubSetting();
         left.m_nMode = kGroupMode;
         left.m_nGroup = 1;
         left.m_strChannel[2] = "446.1";
         FileFailure error;
         QVERIFY(KeepUnsaved(left, home.filePath("kept.velmar").toStdString(), &error));
-        const QString leftPath =
-            QString::fromStdString(UnsavedPath()).replace(QString::number(::getpid()), QString::number(gone));
-        QVERIFY(QFile::rename(kept, leftPath));
+        const QString older = LeaveBehind(kept, "1-dead0001", QDateTime::currentDateTime().addSecs(-60));
+        QVERIFY(KeepUnsaved(RadioSettings{}, "", &error));
+        const QString newer = LeaveBehind(kept, "1-dead0002", QDateTime::currentDateTime());
+        // A window still running holds its lock: its work is never offered, whatever its name says.
+        QVERIFY(KeepUnsaved(RadioSettings{}, "", &error));
+        const QString running = LeaveBehind(kept, "1-live0003", QDateTime::currentDateTime());
+        QFile lock(QString(running).replace(".velmar", ".lock"));
+        QVERIFY(lock.open(QIODevice::ReadWrite) && ::flock(lock.handle(), LOCK_EX | LOCK_NB) == 0);
+
+        // Later, or a box closed by a signal: everything stays.
+        boxes->answer = IDCANCEL;
         dlg.reset();
         boxes->clear();
         dlg = OpenDialog();
         QTRY_COMPARE(boxes->boxes.size(), std::size_t(1));
         QCOMPARE(boxes->boxes[0].type, MB_RESTOREDISCARD);
-        QVERIFY(boxes->texts()[0].contains("without saving the changes to kept.velmar"));
+        QVERIFY(boxes->texts()[0].startsWith("(1 of 2 windows) ") && boxes->texts()[0].contains("(no channels)"));
+        QVERIFY(QFile::exists(older) && QFile::exists(newer) && QFile::exists(running));
+        // Discard the newest, restore the other: each is offered, and only the one answered for goes.
+        boxes->answer = 0;
+        boxes->onShow = [this](QMessageBox&) { boxes->answer = boxes->boxes.size() == 1 ? IDNO : IDYES; };
+        dlg.reset();
+        boxes->clear();
+        dlg = OpenDialog();
+        QTRY_COMPARE(boxes->boxes.size(), std::size_t(2));
+        boxes->onShow = nullptr;
+        boxes->answer = 0;
+        QVERIFY(boxes->texts()[1].contains("without saving the changes to kept.velmar (4 channels in 2 groups)"));
         QCOMPARE(FrameOf(dlg->m_record), FrameOf(left));
         QCOMPARE(dlg->windowTitle(), QString("Velmar - kept.velmar *"));
-        QVERIFY(!QFile::exists(leftPath));
+        QVERIFY(!QFile::exists(older) && !QFile::exists(newer) && QFile::exists(running));
+        lock.close();
+        QFile::remove(running);
         QVERIFY(Combo(*dlg, IDC_GROUP)->currentIndex() == 1 && Edit(*dlg, 2)->text() == "446.1");
         Edit(*dlg, 2)->setFocus();
         Edit(*dlg, 3)->setFocus();
         QCOMPARE(Stored(*dlg, 1, 2), std::string("446.10000"));
 
-        // A second close signal ends without asking, and the changes stay for the next start.
+        // A second close signal while the question is up closes the box and ends the window, and the changes stay
+        // for the next start.
         CWinApp ending;
-        ending.m_nCloseSignals = 2;
+        ending.m_nCloseSignals = 1;
         Combo(*dlg, IDC_PTT_TOT)->setCurrentIndex(2);
         QTRY_VERIFY(dlg->Document().IsModified());
         QVERIFY(dlg->UpdateData(true));
         const RadioSettings shown = dlg->m_record;
         boxes->clear();
+        boxes->onShow = [&](QMessageBox&) {
+            ending.m_nCloseSignals = 2;
+            boxes->answer = IDCANCEL; // as the signal closes the box
+        };
         dlg->close();
-        QVERIFY(!dlg->isVisible() && boxes->boxes.empty());
+        boxes->onShow = nullptr;
+        boxes->answer = 0;
+        QVERIFY(!dlg->isVisible() && boxes->boxes.size() == 1);
         dlg.reset();
         RadioSettings stays;
         QVERIFY(ReadSettingFile(kept.toStdString(), &stays, &error));
