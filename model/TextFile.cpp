@@ -396,4 +396,14 @@ bool WriteNewTextFile(const std::string& path, std::string_view text, mode_t mod
     return true;
 }
 
+std::optional<FileStamp> StampOf(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        return std::nullopt;
+    }
+    return FileStamp{st.st_dev, st.st_ino,
+                     static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                     static_cast<std::int64_t>(st.st_size)};
+}
+
 } // namespace velmar

@@ -7,6 +7,8 @@
 #include "FileFailure.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
@@ -19,6 +21,17 @@ namespace velmar {
 // device is refused, never waited on. False with *error when it cannot;
 // *text is then untouched.
 bool ReadTextFile(const std::string& path, std::string* text, FileFailure* error, std::size_t maxBytes);
+
+// What tells that another program wrote a file: which file it is, when it was last written and its size.
+struct FileStamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    std::int64_t modifiedNs = 0;
+    std::int64_t size = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+// The stamp of the file `path` leads to; nullopt when there is none.
+std::optional<FileStamp> StampOf(const std::string& path);
 
 // Replaces the file at `path` by `text` so that a crash or a power cut leaves
 // either the old or the new content: a temporary file of the same folder is

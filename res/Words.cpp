@@ -441,6 +441,11 @@ std::string Unsaved(std::string_view fileOrEmpty) {
            " has changes that are not saved. Save them?";
 }
 
+std::string ChangedOnDisk(std::string_view file) {
+    return S(file) + " was changed by another program since Velmar opened or saved it. Overwrite those changes "
+                     "with the setting shown, or save it as another file?";
+}
+
 std::string ChannelListOffer(std::string_view file) {
     return S(file) + " is a channel list (CSV), not a setting file. Import its channels into the setting shown?";
 }

@@ -60,6 +60,7 @@ inline constexpr const char* kButtonReplace = "&Replace";
 inline constexpr const char* kButtonImport = "&Import";
 inline constexpr const char* kButtonRestore = "&Restore";
 inline constexpr const char* kButtonLater = "&Later";
+inline constexpr const char* kButtonOverwrite = "&Overwrite";
 
 // File dialogs.
 inline constexpr const char* kSettingFilter = "Velmar settings (*.velmar)";
@@ -181,6 +182,8 @@ std::string OpenedRecord(std::string_view file);
 std::string Saved(std::string_view file);
 std::string Exported(std::string_view file);
 std::string Unsaved(std::string_view fileOrEmpty);
+// The file to be saved over was written by another program since it was opened or saved here.
+std::string ChangedOnDisk(std::string_view file);
 std::string ChannelListOffer(std::string_view file);
 // Before a channel list is imported: which channels its rows replace, which stay, which groups change spacing.
 std::string ImportAsk(std::string_view file, const ImportFacts& facts);

@@ -28,6 +28,7 @@ inline constexpr UINT MB_SAVEDISCARDCANCEL = 0x08; // Save (IDYES), Discard (IDN
 inline constexpr UINT MB_REPLACECANCEL = 0x09;     // Replace (IDOK), Cancel (IDCANCEL)
 inline constexpr UINT MB_IMPORTCANCEL = 0x0A;      // Import (IDOK), Cancel (IDCANCEL)
 inline constexpr UINT MB_RESTOREDISCARD = 0x0B;    // Restore (IDYES), Discard (IDNO), Later (IDCANCEL)
+inline constexpr UINT MB_OVERWRITESAVEAS = 0x0C;   // Overwrite (IDYES), Save As (IDNO), Cancel (IDCANCEL)
 inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;
 

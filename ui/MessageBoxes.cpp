@@ -37,6 +37,8 @@ QMessageBox::StandardButtons ButtonsOf(UINT type) {
         return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
     case MB_RESTOREDISCARD:
         return QMessageBox::Yes | QMessageBox::Discard | QMessageBox::Cancel;
+    case MB_OVERWRITESAVEAS:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     default:
         return QMessageBox::Ok;
     }
@@ -111,6 +113,12 @@ int ShowMessageBox(QWidget* owner, const QString& text, const QString& caption, 
         }
     } else if (buttons == MB_SAVEDISCARDCANCEL) {
         box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+    } else if (buttons == MB_OVERWRITESAVEAS) {
+        // Nothing overwritten by a key pressed in passing: the safe answer is the default.
+        box.button(QMessageBox::Yes)->setText(FromUtf8(res::kButtonOverwrite));
+        box.button(QMessageBox::No)->setText(FromUtf8(res::kMenuSaveAs));
+        box.setDefaultButton(QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
     } else if (buttons == MB_RESTOREDISCARD) {
         // Only Discard discards: a box closed by Escape, a signal or logout keeps the work for later.

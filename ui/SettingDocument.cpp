@@ -147,6 +147,7 @@ bool CSettingDocument::New() {
     }
     const EditResult replaced = m_editor.Replace(RadioSettings{});
     m_strFile.clear();
+    m_stamp.reset();
     m_shownRecord.reset();
     m_view.Show(replaced);
     return true;
@@ -288,6 +289,7 @@ void CSettingDocument::OfferLeftUnsaved() {
         const bool fromFile = !left->fromFile.empty() && ReadSettingFile(left->fromFile, &saved, &unused);
         const EditResult restored = m_editor.Restore(left->setting, fromFile ? saved : RadioSettings{});
         m_strFile = fromFile ? QFile::decodeName(QByteArray::fromStdString(left->fromFile)) : QString();
+        m_stamp = fromFile ? StampOf(left->fromFile) : std::nullopt;
         m_shownRecord.reset();
         m_view.Show(restored);
         m_view.Say(Q(res::Restored(name)));
@@ -354,6 +356,7 @@ void CSettingDocument::KeptIn(const QString& path, bool saved) {
     // A record of a Send opens as a copy: the proof of what a radio got is never saved over.
     m_shownRecord = saved ? std::nullopt : ParseSentRecordName(Local(FileName(path)));
     m_strFile = m_shownRecord ? QString() : path;
+    m_stamp = m_shownRecord ? std::nullopt : StampOf(Local(path));
     if (!m_shownRecord) {
         AddRecentFile(path);
     }
@@ -365,6 +368,17 @@ void CSettingDocument::KeptIn(const QString& path, bool saved) {
 bool CSettingDocument::Save(const QString& path) {
     if (m_view.RefuseUnsettled()) {
         return false;
+    }
+    if (const std::optional<FileStamp> now = StampOf(Local(path));
+        path == m_strFile && m_stamp && now && *now != *m_stamp) {
+        switch (m_view.Ask(Q(res::ChangedOnDisk(Local(FileName(path)))), MB_OVERWRITESAVEAS)) {
+        case IDYES:
+            break;
+        case IDNO:
+            return OnSaveAs();
+        default:
+            return false;
+        }
     }
     FileFailure error;
     if (!WriteSettingFile(Local(path), m_editor.Settled(), &error)) {

@@ -7,6 +7,7 @@
 #include "RadioSettings.h"
 #include "SentHistory.h"
 #include "SettingEditor.h"
+#include "TextFile.h"
 
 #include <QObject>
 #include <QString>
@@ -116,6 +117,8 @@ private:
     QString m_strFile; // the setting file shown, empty for none (and for a record of a Send)
     // Set while the setting shown came from a record of a Send: it opens as a copy, and Save asks for a new file.
     std::optional<SentRecordName> m_shownRecord;
+    // m_strFile as it was when opened or saved here: a Save over it asks when another program wrote it since.
+    std::optional<FileStamp> m_stamp;
     QTimer m_unsavedTimer; // unsaved changes are kept against a crash a moment after each change
     std::function<void()> m_onChanged;
     bool m_bEndedUnsaved = false; // ended by a second signal: the kept changes outlive the window

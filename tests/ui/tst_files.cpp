@@ -294,6 +294,32 @@ private slots:
         dlg = OpenDialog();
     }
 
+    // A file another program wrote since it was opened or saved here is not saved over without a question.
+    void aFileChangedOnDiskIsNotSavedOverSilently() {
+        const QString path = home.filePath("shared.velmar");
+        QVERIFY(dlg->Document().Save(path));
+        Combo(*dlg, IDC_PTT_TOT)->setCurrentIndex(1);
+        boxes->clear();
+        QVERIFY(dlg->Document().Save(path));
+        QVERIFY(boxes->boxes.empty()); // saved here last: no question
+        RadioSettings theirs = ClubSetting();
+        FileFailure error;
+        QVERIFY(WriteSettingFile(path.toStdString(), theirs, &error));
+        Combo(*dlg, IDC_PTT_TOT)->setCurrentIndex(2);
+        boxes->answer = IDCANCEL;
+        QVERIFY(!dlg->Document().Save(path));
+        QCOMPARE(boxes->boxes.size(), std::size_t(1));
+        QCOMPARE(boxes->boxes[0].type, MB_OVERWRITESAVEAS);
+        QVERIFY(boxes->texts()[0].startsWith("shared.velmar was changed by another program"));
+        RadioSettings onDisk;
+        QVERIFY(ReadSettingFile(path.toStdString(), &onDisk, &error) && SameSetting(onDisk, theirs));
+        boxes->answer = IDYES;
+        QVERIFY(dlg->Document().Save(path));
+        QVERIFY(ReadSettingFile(path.toStdString(), &onDisk, &error) && onDisk.m_nPttTot == 2);
+        boxes->answer = 0;
+        boxes->clear();
+    }
+
     void unsavedChangesAreAskedForOnClose() {
         const QString path = home.filePath("mine.velmar");
         QVERIFY(dlg->Document().Save(path));
