@@ -103,6 +103,10 @@ TEST(RadioProgram, LinkIsMadeOnlyInPlaceOfALinkAndGoesAtASignal) {
     std::filesystem::create_symlink("/nonexistent", file);
     RadioProcess radio({"--link", file});
     ASSERT_TRUE(radio.WaitFor("VELMAR_COM1=" + file + "\n")) << radio.Text();
+    // The link of a radio that runs is its own: a second radio is refused and the first keeps it.
+    RadioProcess second({"--link", file});
+    EXPECT_EQ(second.Wait(), 1);
+    EXPECT_TRUE(std::filesystem::is_character_file(file));
     radio.Signal(SIGTERM);
     EXPECT_EQ(radio.Wait(), 0);
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(file)));

@@ -60,12 +60,17 @@ Micros Now() {
     return Micros(static_cast<long long>(ts.tv_sec) * 1'000'000 + ts.tv_nsec / 1000);
 }
 
-// Replaces only a symlink left over from an earlier run, never another file.
+// Replaces only a symlink left over from an earlier run, never another file, and never the link of a radio that
+// still runs: its line is there as long as it runs, and taking its link would delete it at our exit.
 bool MakeLink(const std::string& link, const std::string& target, std::string& error) {
     struct stat st {};
     if (::lstat(link.c_str(), &st) == 0) {
         if (!S_ISLNK(st.st_mode)) {
             error = link + " exists and is not a symlink";
+            return false;
+        }
+        if (struct stat line {}; ::stat(link.c_str(), &line) == 0 && S_ISCHR(line.st_mode)) {
+            error = link + " is the line of a radio that is running; end it first, or give another --link";
             return false;
         }
         ::unlink(link.c_str());
