@@ -301,6 +301,10 @@ std::string CardWritten(std::string_view file) {
     return "Channel card written to " + S(file);
 }
 
+std::string CardNoFont(std::string_view family) {
+    return "there is no font to write it in: install " + S(family) + " (the fonts-dejavu-core package)";
+}
+
 std::string CardNotWritten(std::string_view why) {
     return "The channel card was not written: " + S(why);
 }

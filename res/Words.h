@@ -95,6 +95,8 @@ std::string CardGroupHeading(int group, std::string_view spacing); // "Group A  
 std::string CardMade(std::string_view date);                       // "Made 2026-12-07 with Velmar"
 std::string CardWritten(std::string_view file);
 std::string CardNotWritten(std::string_view why);
+// "no font to write the card in: install DejaVu Sans (the fonts-dejavu-core package)".
+std::string CardNoFont(std::string_view family);
 
 // The window's title: "Velmar", "Velmar - club.velmar *".
 inline constexpr const char* kAppTitle = "Velmar";

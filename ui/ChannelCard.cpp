@@ -16,6 +16,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <numeric>
@@ -132,13 +133,14 @@ public:
         m_groupsHeight = best;
     }
 
-    [[nodiscard]] bool Fits() const {
+    // The whole card on one page; with `notes` false, all but the notes, which may then go on over more pages.
+    [[nodiscard]] bool Fits(bool notes = true) const {
         const double table = std::accumulate(m_columns.begin(), m_columns.end(), 0.0);
         return table <= (m_width - m_gutter) / 2 &&
-               Height(HeadLines()) + m_groupsHeight + Height(NoteLines()) <= m_height;
+               Height(HeadLines()) + m_groupsHeight + (notes ? Height(NoteLines()) : 0) <= m_height;
     }
 
-    void Paint(QPainter& p) const {
+    void Paint(QPainter& p, QPagedPaintDevice& device) const {
         p.setPen(QPen(Qt::black, 0.6 * m_pointUnits));
         const double y = PaintLines(p, 0, HeadLines());
         const double columnWidth = (m_width - m_gutter) / 2;
@@ -149,7 +151,7 @@ public:
                 at = PaintBlock(p, m_blocks[b], side * (columnWidth + m_gutter), at);
             }
         }
-        PaintLines(p, y + m_groupsHeight, NoteLines());
+        PaintNotes(p, device, y + m_groupsHeight);
     }
 
 private:
@@ -159,14 +161,37 @@ private:
         return m_headingHeight + m_rowHeight * static_cast<double>(b.rows.size() + 1) + m_blockGap;
     }
 
-    // The height of `text` in `font` across the page, wrapped at words when `wrap`.
-    double TextHeight(const QFont& font, const QString& text, bool wrap = false) const {
-        const QFontMetricsF metrics(font, &m_device);
-        if (!wrap) {
-            return metrics.height() * 1.2;
+    // `text` in `font` broken into lines across the page: at words, and inside a word too long for a line, so
+    // that no part of it is cut off at the edge.
+    std::vector<QString> Wrapped(const QFont& font, const QString& text) const {
+        std::vector<QString> lines;
+        for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+            QTextLayout layout(paragraph, font, &m_device);
+            QTextOption option;
+            option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+            layout.setTextOption(option);
+            layout.beginLayout();
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+                line.setLineWidth(m_width);
+                lines.push_back(paragraph.mid(line.textStart(), line.textLength()));
+            }
+            layout.endLayout();
+            if (paragraph.isEmpty()) {
+                lines.emplace_back();
+            }
         }
-        return metrics.boundingRect(QRectF(0, 0, m_width, 1e9), Qt::TextWordWrap, text).height() +
-               metrics.height() * 0.3;
+        return lines;
+    }
+
+    double LineHeight(const QFont& font) const { return QFontMetricsF(font, &m_device).lineSpacing(); }
+
+    // The height of `text` in `font` across the page, wrapped when `wrap`.
+    double TextHeight(const QFont& font, const QString& text, bool wrap = false) const {
+        const double line = LineHeight(font);
+        if (!wrap) {
+            return line * 1.2;
+        }
+        return line * static_cast<double>(Wrapped(font, text).size()) + line * 0.3;
     }
 
     // A line of text across the page above or below the groups, and the space after it.
@@ -211,12 +236,32 @@ private:
     double PaintLines(QPainter& p, double y, const std::vector<Line>& lines) const {
         for (const Line& line : lines) {
             p.setFont(line.font);
-            const double height = TextHeight(line.font, line.text, line.wrap);
-            p.drawText(QRectF(0, y, m_width, height), (line.wrap ? Qt::TextWordWrap : 0) | Qt::AlignLeft | Qt::AlignTop,
-                       line.text);
-            y += height + line.gapAfter;
+            const double height = LineHeight(line.font);
+            for (const QString& text : line.wrap ? Wrapped(line.font, line.text) : std::vector<QString>{line.text}) {
+                p.drawText(QRectF(0, y, m_width, height), Qt::AlignLeft | Qt::AlignTop, text);
+                y += height;
+            }
+            y += TextHeight(line.font, line.text, line.wrap) -
+                 height * static_cast<double>(line.wrap ? Wrapped(line.font, line.text).size() : 1) + line.gapAfter;
         }
         return y;
+    }
+
+    // The notes, line by line, going on at the top of a new page where the page ends: every line is on the card.
+    void PaintNotes(QPainter& p, QPagedPaintDevice& device, double y) const {
+        for (const Line& line : NoteLines()) {
+            p.setFont(line.font);
+            const double height = LineHeight(line.font);
+            for (const QString& text : Wrapped(line.font, line.text)) {
+                if (y + height > m_height && y > 0) {
+                    device.newPage();
+                    y = 0;
+                }
+                p.drawText(QRectF(0, y, m_width, height), Qt::AlignLeft | Qt::AlignTop, text);
+                y += height;
+            }
+            y += height * 0.3;
+        }
     }
 
     double PaintBlock(QPainter& p, const Block& b, double x, double y) const {
@@ -261,17 +306,31 @@ bool CardOnLetter() {
 }
 
 void PaintChannelCard(QPainter& painter, QPagedPaintDevice& device, const RadioSettings& s, const CardFacts& facts) {
-    // Largest type first: 12 pt reads at arm's length; a full card with long notes may need less.
-    for (double points = 12; points > 5; points -= 0.5) {
-        const Layout layout(device, s, facts, points);
-        if (layout.Fits() || points <= 5.5) {
-            layout.Paint(painter);
-            return;
+    // Largest type first: 12 pt reads at arm's length; a full card with long notes may need less. Notes too long
+    // for any size go on over more pages, the groups at the largest size that takes them.
+    for (const bool notes : {true, false}) {
+        for (double points = 12; points > 5; points -= 0.5) {
+            const Layout layout(device, s, facts, points);
+            if (layout.Fits(notes) || (!notes && points <= 5.5)) {
+                layout.Paint(painter, device);
+                return;
+            }
         }
     }
 }
 
+QString MissingCardFont() {
+    // Without a font that has the letters every text would be drawn as black bars, a card nobody can read.
+    const QFont font = Font(12);
+    const QFontMetricsF metrics(font);
+    return metrics.inFont(QLatin1Char('A')) && metrics.inFont(QLatin1Char('4')) ? QString() : font.family();
+}
+
 bool WriteChannelCardPdf(const QString& path, const RadioSettings& s, const CardFacts& facts, QString* error) {
+    if (const QString missing = MissingCardFont(); !missing.isEmpty()) {
+        *error = Q(res::CardNoFont(missing.toStdString()));
+        return false;
+    }
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     {

@@ -26,7 +26,11 @@ bool CardOnLetter();
 // Paints the card on the current page of `device` (its page layout already set).
 void PaintChannelCard(QPainter& painter, QPagedPaintDevice& device, const RadioSettings& s, const CardFacts& facts);
 
-// Writes the card as a PDF of one page at `path`; false with *error (the file and why) when it cannot.
+// The font the card needs when no usable font is there (its letters would be drawn as bars); empty when it is.
+QString MissingCardFont();
+
+// Writes the card as a PDF at `path`, one page unless the notes need more; false with *error (the file and why,
+// or the font that is missing) when it cannot.
 bool WriteChannelCardPdf(const QString& path, const RadioSettings& s, const CardFacts& facts, QString* error);
 
 } // namespace velmar

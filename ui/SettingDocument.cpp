@@ -527,6 +527,10 @@ void CSettingDocument::OnPrintCard() {
     if (m_view.RefuseUnsettled()) {
         return;
     }
+    if (const QString missing = MissingCardFont(); !missing.isEmpty()) {
+        m_view.Ask(Q(res::CardNotWritten(res::CardNoFont(missing.toStdString()))));
+        return;
+    }
     const RadioSettings setting = m_editor.Settled();
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(CardOnLetter() ? QPageSize::Letter : QPageSize::A4));

@@ -3,6 +3,7 @@
 
 #include "UiTestSupport.h"
 
+#include "ChannelCard.h"
 #include "ChannelEntry.h"
 #include "SettingFile.h"
 
@@ -88,6 +89,33 @@ private slots:
         QVERIFY(boxes.boxes.empty());
     }
 
+    // Nothing given is left out: a word longer than a line is broken, not cut at the edge; notes longer than a
+    // page go on over the next; a line after many blank ones is there.
+    void longTextIsWrappedAndGoesOnOverPages() {
+        std::string lines;
+        for (int i = 1; i <= 400; ++i) {
+            lines += std::to_string(i) + "\n";
+        }
+        const struct {
+            std::string notes;
+            const char* last; // what must be on the card
+        } kCases[] = {{std::string(2000, '#'), "#"}, {lines, "\n400"}, {std::string(1996, '\n') + "END", "END"}};
+        for (const auto& c : kCases) {
+            RadioSettings s = FullSetting();
+            s.m_strTitle = std::string(60, '%');
+            s.m_strNotes = c.notes;
+            const QString pdf = home.filePath("long.pdf");
+            QString error;
+            QVERIFY2(
+                WriteChannelCardPdf(pdf, s, {QString::fromStdString(s.m_strTitle), QDate(2026, 12, 7), {}}, &error),
+                qPrintable(error));
+            const QString text = PdfText(pdf);
+            QCOMPARE(text.count(QLatin1Char('%')), 60);
+            QCOMPARE(text.count(QLatin1Char('#')), int(std::count(c.notes.begin(), c.notes.end(), '#')));
+            QVERIFY2(text.contains(c.last), c.last);
+        }
+    }
+
     // As a shop's script runs it: no display, exit 0 with the card, 2 with the file's refusal and no card.
     void fromTheCommandLineWithoutADisplay() {
         QProcess velmar;
@@ -111,6 +139,24 @@ private slots:
         QCOMPARE(velmar.exitCode(), 2);
         QVERIFY(QString::fromLocal8Bit(velmar.readAllStandardError()).contains(bad + ": version: is 9"));
         QVERIFY(!QFile::exists(home.filePath("bad.pdf")));
+
+        // Without a font every text would be a black bar: refused, naming the font, and no card.
+        QFile fonts(home.filePath("fonts.conf"));
+        QVERIFY(fonts.open(QIODevice::WriteOnly) &&
+                fonts.write(QString("<?xml version=\"1.0\"?>\n<fontconfig><dir>%1</dir><cachedir>%1</cachedir>"
+                                    "</fontconfig>\n")
+                                .arg(home.filePath("no-fonts"))
+                                .toUtf8()) > 0);
+        fonts.close();
+        QProcessEnvironment noFonts = env;
+        noFonts.insert("FONTCONFIG_FILE", fonts.fileName());
+        velmar.setProcessEnvironment(noFonts);
+        velmar.start(VELMAR_BIN, {"--card", home.filePath("nofont.pdf"), Written(FullSetting())});
+        QVERIFY(velmar.waitForFinished(30000));
+        QCOMPARE(velmar.exitCode(), 1);
+        QVERIFY(QString::fromLocal8Bit(velmar.readAllStandardError()).contains("install DejaVu Sans"));
+        QVERIFY(!QFile::exists(home.filePath("nofont.pdf")));
+        velmar.setProcessEnvironment(env);
 
         // A card over the setting it is made from, by its name or through a link, is refused and the setting stays.
         const QString setting = Written(FullSetting());

@@ -69,7 +69,7 @@ bool MakeLink(const std::string& link, const std::string& target, std::string& e
             error = link + " exists and is not a symlink";
             return false;
         }
-        if (struct stat line {}; ::stat(link.c_str(), &line) == 0 && S_ISCHR(line.st_mode)) {
+        if (struct stat line{}; ::stat(link.c_str(), &line) == 0 && S_ISCHR(line.st_mode)) {
             error = link + " is the line of a radio that is running; end it first, or give another --link";
             return false;
         }
