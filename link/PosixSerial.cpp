@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <grp.h>
 #include <mutex>
@@ -313,6 +314,43 @@ void ReleasePort(int fd) {
     }
 }
 
+// True when a process other than this one has the device of `fd` open, or when that cannot be known for one.
+bool OpenElsewhere(int fd) {
+    struct stat own {};
+    if (::fstat(fd, &own) != 0) {
+        return true;
+    }
+    DIR* proc = ::opendir("/proc");
+    if (proc == nullptr) {
+        return true;
+    }
+    bool found = false;
+    const std::string self = std::to_string(::getpid());
+    while (const dirent* process = ::readdir(proc)) {
+        const std::string pid = process->d_name;
+        if (pid.find_first_not_of("0123456789") != std::string::npos || pid == self) {
+            continue;
+        }
+        const std::string fds = "/proc/" + pid + "/fd";
+        DIR* dir = ::opendir(fds.c_str());
+        if (dir == nullptr) {
+            // Gone meanwhile is no holder; a process we may not look into might be one.
+            found = found || errno != ENOENT;
+            continue;
+        }
+        while (const dirent* entry = ::readdir(dir)) {
+            struct stat st {};
+            if (entry->d_name[0] != '.' && ::fstatat(::dirfd(dir), entry->d_name, &st, 0) == 0 && S_ISCHR(st.st_mode) &&
+                st.st_rdev == own.st_rdev) {
+                found = true;
+            }
+        }
+        ::closedir(dir);
+    }
+    ::closedir(proc);
+    return found;
+}
+
 } // namespace
 
 std::string DeviceKernelName(const std::string& path) {
@@ -390,10 +428,17 @@ bool CPosixSerial::Open(const std::string& device, SerialFailure* failure) {
         ::fstat(guard.fd, &st) == 0 && S_ISCHR(st.st_mode) && major(st.st_rdev) == 5 && minor(st.st_rdev) == 2) {
         return fail(SerialFailureKind::NotSerial, ENOTTY, SerialProblem::System);
     }
-    // Root passes another program's TIOCEXCL, and would then share the radio's bytes with it: ask first.
+    // Root passes another program's TIOCEXCL, and would then share the radio's bytes with it: ask first. A hold
+    // that no process keeps is what a program killed outright leaves behind; it is cleared, and said.
+    m_bStaleHoldCleared = false;
     int heldExclusively = 0;
     if (::ioctl(guard.fd, TIOCGEXCL, &heldExclusively) == 0 && heldExclusively != 0) {
-        return fail(SerialFailureKind::Busy, EBUSY, SerialProblem::HeldElsewhere);
+        if (::flock(guard.fd, LOCK_EX | LOCK_NB) != 0 || OpenElsewhere(guard.fd)) {
+            return fail(SerialFailureKind::Busy, EBUSY, SerialProblem::HeldElsewhere);
+        }
+        ::flock(guard.fd, LOCK_UN);
+        ::ioctl(guard.fd, TIOCNXCL);
+        m_bStaleHoldCleared = true;
     }
     if (::ioctl(guard.fd, TIOCEXCL) != 0) {
         return failErrno();

@@ -61,7 +61,10 @@ public:
     // descriptor. False with *failure filled in when any of it fails; nothing is left open then.
     // While it is open, a fatal signal (SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT) restores its settings and
     // drops the exclusive hold before the signal takes its course: no crash leaves the port raw and held.
+    // A hold no program keeps (TIOCEXCL left by a program killed outright, with no process having the device open
+    // and no lock on it) is cleared, and the open goes on; StaleHoldCleared() then tells so.
     bool Open(const std::string& device, SerialFailure* failure);
+    [[nodiscard]] bool StaleHoldCleared() const { return m_bStaleHoldCleared; }
 
     // Raw mode, no flow control, no waiting in reads, and the given speed, data bits, stop-bits code and parity code.
     // Each value is checked, applied and read back; false with *failure when one cannot be expressed or the driver did
@@ -106,6 +109,7 @@ private:
     // The saved settings, kept as bytes so the header stays free of termios.
     alignas(8) unsigned char m_savedTermios[64] = {};
     bool m_bSaved = false;
+    bool m_bStaleHoldCleared = false;
     std::uint32_t m_nBaudRate = 0;
 };
 

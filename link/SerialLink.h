@@ -107,6 +107,8 @@ public:
     [[nodiscard]] std::uint32_t WatchResult() const { return m_nWatchResult.load(std::memory_order_acquire); }
     // The settings the driver holds now; false when not open.
     bool CurrentLineSettings(LineSettings* settings) const { return m_port.CurrentLineSettings(settings); }
+    // True when the last Open cleared a hold that a killed program left. Owning thread.
+    [[nodiscard]] bool StaleHoldCleared() const { return m_port.StaleHoldCleared(); }
 
     // The watch thread's body: 1 after a normal end, 0 when it could not prepare its wait.
     static std::uint32_t ThreadWatchComm(CSerialLink* link);

@@ -124,6 +124,10 @@ std::string SendCannotWriteResults(int err) {
     return kProgram + "cannot write the results: " + std::strerror(err);
 }
 
+std::string SendStaleHoldCleared(const std::string& device) {
+    return kProgram + StaleHoldCleared(device);
+}
+
 std::string SendPortUnreadable(const FileFailure& failure) {
     return kProgram + PortUnreadable(failure);
 }

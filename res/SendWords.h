@@ -24,6 +24,7 @@ std::string SendNoSignals(int err);
 std::string SendCannotWriteResults(int err);
 
 std::string SendPortUnreadable(const FileFailure& failure);
+std::string SendStaleHoldCleared(const std::string& device);
 std::string SendCom1(const PortInForce& port);
 std::string SendGivenTwice(const std::string& device);
 std::string SendNotRecorded(const FileFailure& failure);

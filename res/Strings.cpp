@@ -152,6 +152,11 @@ std::string Com1Text(const PortInForce& port) {
     return "COM1 = " + port.device + " (" + PortReasonText(port.reason) + ")";
 }
 
+std::string StaleHoldCleared(const std::string& device) {
+    return device + " was still marked as held by a program that ended without letting it go; no program holds "
+                    "it now, so the mark was cleared.";
+}
+
 std::string PortUnreadable(const FileFailure& why) {
     return "COM1 stands for no device: the port chosen last cannot be read (" + DescribeFileFailure(why) +
            "). Give the port with --port DEV, or choose one in the Port menu of Velmar's window.";

@@ -49,6 +49,9 @@ std::string DescribeFileProblem(const FileFailure& failure);
 // What was wrong with a command line, velmar's or velmar-send's: "--port needs a device".
 std::string CommandLineRefused(const CommandLineRefusal& refusal);
 
+// A device a killed program left held, with no program holding it now: the hold was cleared.
+std::string StaleHoldCleared(const std::string& device);
+
 // "buff full"'s detail: how many received bytes were dropped and how full the queue was.
 std::string DescribeBuffFull(std::uint32_t dropped, int held, int capacity);
 

@@ -101,6 +101,9 @@ public:
             if (!p->open && !(p->open = p->session.Open(p->device))) {
                 continue;
             }
+            if (p->session.StaleHoldCleared()) {
+                Say(res::SendStaleHoldCleared(p->device));
+            }
             p->started = p->session.StartSend(m_settings, {}, [this](const SendResult&) { m_events.Wake(); });
         }
         auto lastDraw = std::chrono::steady_clock::now() - std::chrono::seconds(1);

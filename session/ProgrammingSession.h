@@ -75,6 +75,8 @@ public:
     // received and not yet taken stay for TakeReceived.
     void Close();
     [[nodiscard]] bool IsOpen() const;
+    // True when the last Open cleared a hold that a killed program left on the device. Owning thread.
+    [[nodiscard]] bool StaleHoldCleared() const { return m_link.StaleHoldCleared(); }
     // True once the line hung up while open; reset by Open.
     [[nodiscard]] bool LineHungUp() const;
     // Why the last Open failed (kind None after a successful one). Owning thread.

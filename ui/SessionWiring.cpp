@@ -59,6 +59,9 @@ CSessionWiring::~CSessionWiring() {
 bool CSessionWiring::Open(const PortInForce& port) {
     const bool open = m_session.Open(port.device);
     ShowLink(port);
+    if (open && m_session.StaleHoldCleared() && m_pStatusLine != nullptr) {
+        m_pStatusLine->ShowNote(Q(res::StaleHoldCleared(port.device)));
+    }
     return open;
 }
 

@@ -35,6 +35,43 @@ TEST(FailureFacts, ThePseudoTerminalMultiplexerIsNoLine) {
     EXPECT_FALSE(port.IsOpen());
 }
 
+// A program killed outright leaves its exclusive mark on the device: with no process holding it and no lock on
+// it, the next open clears the mark and goes on; while a process holds it, the open is refused.
+TEST(StaleHold, AMarkNoProcessKeepsIsClearedOneThatIsKeptIsNot) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only root can open a device marked exclusive";
+    }
+    PtyRadio pty(false);
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        const int fd = ::open(pty.Device().c_str(), O_RDWR | O_NOCTTY);
+        ::ioctl(fd, TIOCEXCL);
+        ::pause();
+        ::_exit(0);
+    }
+    CPosixSerial port;
+    SerialFailure failure;
+    for (int tries = 0; tries < 200 && !port.IsOpen(); ++tries) {
+        int held = 0;
+        const int fd = ::open(pty.Device().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        ::ioctl(fd, TIOCGEXCL, &held);
+        ::close(fd);
+        if (held != 0) {
+            break;
+        }
+        ::usleep(5000);
+    }
+    EXPECT_FALSE(port.Open(pty.Device(), &failure));
+    EXPECT_EQ(failure.problem, SerialProblem::HeldElsewhere);
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    ASSERT_TRUE(port.Open(pty.Device(), &failure)) << failure.reason;
+    EXPECT_TRUE(port.StaleHoldCleared());
+    port.Close();
+    ASSERT_TRUE(port.Open(pty.Device(), &failure));
+    EXPECT_FALSE(port.StaleHoldCleared());
+}
+
 // Whatever kills the program, every port it holds is given back as it was found: its settings, and no exclusive
 // hold. Forty, as velmar-send may hold for a rack of radios.
 TEST(FatalSignals, ACrashRestoresEveryLineAndDropsEveryHold) {
