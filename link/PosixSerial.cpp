@@ -314,7 +314,8 @@ void ReleasePort(int fd) {
     }
 }
 
-// True when a process other than this one has the device of `fd` open, or when that cannot be known for one.
+// True when any descriptor but `fd` has its device open, in any process (this one too), or when that cannot be
+// known for a process.
 bool OpenElsewhere(int fd) {
     struct stat own {};
     if (::fstat(fd, &own) != 0) {
@@ -328,7 +329,7 @@ bool OpenElsewhere(int fd) {
     const std::string self = std::to_string(::getpid());
     while (const dirent* process = ::readdir(proc)) {
         const std::string pid = process->d_name;
-        if (pid.find_first_not_of("0123456789") != std::string::npos || pid == self) {
+        if (pid.find_first_not_of("0123456789") != std::string::npos) {
             continue;
         }
         const std::string fds = "/proc/" + pid + "/fd";
@@ -340,7 +341,8 @@ bool OpenElsewhere(int fd) {
         }
         while (const dirent* entry = ::readdir(dir)) {
             struct stat st {};
-            if (entry->d_name[0] != '.' && ::fstatat(::dirfd(dir), entry->d_name, &st, 0) == 0 && S_ISCHR(st.st_mode) &&
+            const bool ours = pid == self && entry->d_name == std::to_string(fd);
+            if (entry->d_name[0] != '.' && !ours && ::fstatat(::dirfd(dir), entry->d_name, &st, 0) == 0 && S_ISCHR(st.st_mode) &&
                 st.st_rdev == own.st_rdev) {
                 found = true;
             }
