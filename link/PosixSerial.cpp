@@ -342,8 +342,8 @@ bool OpenElsewhere(int fd) {
         while (const dirent* entry = ::readdir(dir)) {
             struct stat st {};
             const bool ours = pid == self && entry->d_name == std::to_string(fd);
-            if (entry->d_name[0] != '.' && !ours && ::fstatat(::dirfd(dir), entry->d_name, &st, 0) == 0 && S_ISCHR(st.st_mode) &&
-                st.st_rdev == own.st_rdev) {
+            if (entry->d_name[0] != '.' && !ours && ::fstatat(::dirfd(dir), entry->d_name, &st, 0) == 0 &&
+                S_ISCHR(st.st_mode) && st.st_rdev == own.st_rdev) {
                 found = true;
             }
         }

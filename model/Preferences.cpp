@@ -242,6 +242,9 @@ bool WritePreferences(const std::string& path, const Preferences& prefs, FileFai
     if (!prefs.port.empty()) {
         ours += std::string(kPortKey) + "=" + EncodeValue({prefs.port}) + "\n";
     }
+    // A port that cannot be read stays as it is until one is chosen: dropping it would make the default the
+    // port in force without anyone choosing it.
+    const bool keepPort = prefs.port.empty() && prefs.portUnreadable;
     if (!prefs.recentFiles.empty()) {
         ours += std::string(kRecentKey) + "=" + EncodeValue(prefs.recentFiles) + "\n";
     }
@@ -250,7 +253,8 @@ bool WritePreferences(const std::string& path, const Preferences& prefs, FileFai
     ForEachLine(old, [&](std::string_view line, const IniLine& l) {
         if (l.section != kSection) {
             others += std::string(line) + "\n";
-        } else if (!Trim(line).starts_with('[') && l.key != kPortKey && l.key != kRecentKey && !Trim(line).empty()) {
+        } else if (!Trim(line).starts_with('[') && (l.key != kPortKey || keepPort) && l.key != kRecentKey &&
+                   !Trim(line).empty()) {
             ours += std::string(line) + "\n";
         }
     });

@@ -19,7 +19,8 @@ inline constexpr std::size_t kPreferencesMaxBytes = 64 * 1024;
 
 struct Preferences {
     std::string port;                     // the device chosen last; empty for none
-    bool portUnreadable = false;          // a "port" is there, but no one device (a list, a NUL)
+    bool portUnreadable = false;          // a "port" is there, but no one device (a list, a NUL); written back as it
+                                          // was while `port` is empty
     std::vector<std::string> recentFiles; // absolute paths, newest first
 };
 

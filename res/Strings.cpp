@@ -138,7 +138,7 @@ std::string PortReasonText(PortReason reason) {
     case PortReason::Chosen:
         return "chosen";
     case PortReason::Unreadable:
-        return "the remembered port cannot be read";
+        return "remembered port unreadable";
     case PortReason::Default:
         break;
     }

@@ -163,7 +163,8 @@ void CSessionWiring::ShowReceivedNow() {
 }
 
 void CSessionWiring::ShowLink(const PortInForce& port) {
-    if (!port.device.empty()) {
+    // An empty port keeps what is shown; one that stands for no device says so.
+    if (!port.device.empty() || port.reason == PortReason::Unreadable) {
         m_strLink = res::Com1Text(port);
     }
     const bool hungUp = m_session.IsOpen() && m_session.LineHungUp();

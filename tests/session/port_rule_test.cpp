@@ -81,10 +81,13 @@ TEST(PortRule, AnUnreadableRememberedPortIsNoDevice) {
         EXPECT_EQ(port.device, "");
         EXPECT_TRUE(warning && warning->path == PreferencesPath() && warning->problem == problem) << text.substr(0, 30);
     }
-    // Choosing a port mends it.
+    // Writing anything else (a recent file) keeps it as it is: still no device until one is chosen. Choosing a
+    // port mends it.
     std::filesystem::remove(PreferencesPath());
     std::ofstream(PreferencesPath()) << "[General]\nport=/dev/ttyUSB0, /dev/ttyUSB1\n";
     FileFailure error;
+    ASSERT_TRUE(UpdatePreferences([](Preferences& p) { p.recentFiles = {"/tmp/a.velmar"}; }, &error));
+    EXPECT_EQ(ResolveCom1("", nullptr).reason, PortReason::Unreadable);
     ASSERT_TRUE(UpdatePreferences([](Preferences& p) { p.port = "/dev/ttyUSB3"; }, &error));
     EXPECT_EQ(ResolveCom1("", nullptr).device, "/dev/ttyUSB3");
     std::filesystem::remove_all(dir);
