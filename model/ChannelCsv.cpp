@@ -58,8 +58,12 @@ CsvRefusal ParseCsv(std::string_view text, const std::function<bool(Record&)>& t
             } else if (ch == '"') {
                 quoteLine = 0;
             } else {
-                line += ch == '\n' ? 1 : 0;
-                record.fields.back() += ch;
+                // Up to the next quote at once: a long quoted field costs one copy, not one per character.
+                const std::size_t end = std::min(text.find('"', i), text.size());
+                const std::string_view run = text.substr(i, end - i);
+                line += static_cast<int>(std::count(run.begin(), run.end(), '\n'));
+                record.fields.back() += run;
+                i = end - 1;
             }
         } else if (ch == '"' && !fieldStarted) {
             quoteLine = line;
@@ -76,7 +80,11 @@ CsvRefusal ParseCsv(std::string_view text, const std::function<bool(Record&)>& t
                 ++i;
             }
             ++line;
-            endRecord();
+            if (record.fields.size() == 1 && record.fields[0].empty()) {
+                record.line = line; // an empty line: nothing to take, nothing to empty
+            } else {
+                endRecord();
+            }
         } else {
             record.fields.back() += ch;
             fieldStarted = true;
