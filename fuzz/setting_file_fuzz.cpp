@@ -12,7 +12,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     velmar::RadioSettings s;
-    std::string error;
+    velmar::FileFailure error;
     if (!velmar::SettingFromJson(text, "fuzz.velmar", &s, &error)) {
         return 0;
     }
