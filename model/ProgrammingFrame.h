@@ -23,6 +23,10 @@ namespace velmar {
 inline constexpr int kFrameSize = 258;
 inline constexpr int kFrameWriteCount = 141;
 inline constexpr int kFramePauseTotalMs = 5700;
+// Our assumption of the radio's frame time-out: a line quiet for longer than this between two bytes of a frame
+// ends the frame, so a Send whose pause ran that long may not have been taken. The simulated radio ends a frame
+// at the same silence by default. Radios that differ: VELMAR_FRAME_TIMEOUT_MS (see FrameTimeoutMs()).
+inline constexpr int kRadioFrameTimeoutMs = 500;
 inline constexpr std::uint8_t kFrameStartByte = 0xF3;
 inline constexpr int kChannelBlockOffset = 1;
 inline constexpr int kSpacingBlockOffset = 129;

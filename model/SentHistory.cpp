@@ -15,7 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string SentFileName(std::uint8_t checksum, std::chrono::system_clock::time_point when);
+constexpr const char* kStalledMark = "_stalled";
+
+std::string SentFileName(std::uint8_t checksum, std::chrono::system_clock::time_point when, bool stalled = false);
 
 // Every record of `dir`, oldest first: by name, which is by time, except that a record dated after `now` was
 // written by a clock that ran ahead and counts as older than every other. Pruning and "last sent" both go by
@@ -41,16 +43,16 @@ std::vector<std::string> SentFileNames(const std::string& dir, std::chrono::syst
     return names;
 }
 
-std::string SentFileName(std::uint8_t checksum, std::chrono::system_clock::time_point when) {
+std::string SentFileName(std::uint8_t checksum, std::chrono::system_clock::time_point when, bool stalled) {
     const auto seconds = std::chrono::floor<std::chrono::seconds>(when);
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(when - seconds).count();
     const std::time_t t = std::chrono::system_clock::to_time_t(seconds);
     std::tm local{};
     localtime_r(&t, &local);
     char name[80];
-    std::snprintf(name, sizeof name, "%04d-%02d-%02d_%02d-%02d-%02d.%03d_checksum-%02x%s", local.tm_year + 1900,
+    std::snprintf(name, sizeof name, "%04d-%02d-%02d_%02d-%02d-%02d.%03d_checksum-%02x%s%s", local.tm_year + 1900,
                   local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, static_cast<int>(ms),
-                  static_cast<unsigned>(checksum), kSettingFileSuffix);
+                  static_cast<unsigned>(checksum), stalled ? kStalledMark : "", kSettingFileSuffix);
     return name;
 }
 
@@ -64,7 +66,9 @@ std::optional<SentRecordName> ParseSentRecordName(std::string_view name) {
     // "YYYY-MM-DD_HH-MM-SS.mmm_checksum-hh.velmar": every character in its place.
     constexpr std::string_view kShape = "dddd-dd-dd_dd-dd-dd.ddd_checksum-xx";
     const std::string_view suffix = kSettingFileSuffix;
-    if (name.size() != kShape.size() + suffix.size() || !name.ends_with(suffix)) {
+    const bool stalled = name.size() == kShape.size() + std::string_view(kStalledMark).size() + suffix.size() &&
+                         name.substr(kShape.size()).starts_with(kStalledMark);
+    if ((!stalled && name.size() != kShape.size() + suffix.size()) || !name.ends_with(suffix)) {
         return std::nullopt;
     }
     for (std::size_t i = 0; i < kShape.size(); ++i) {
@@ -82,11 +86,13 @@ std::optional<SentRecordName> ParseSentRecordName(std::string_view name) {
     SentRecordName r{number(0, 4),  number(5, 2),  number(8, 2),  number(11, 2),
                      number(14, 2), number(17, 2), number(20, 3), 0};
     r.checksum = static_cast<std::uint8_t>(std::stoi(std::string(name.substr(33, 2)), nullptr, 16));
+    r.stalled = stalled;
     return r;
 }
 
 bool RecordSentSetting(const std::string& dir, const RadioSettings& s, std::uint8_t checksum,
-                       std::chrono::system_clock::time_point when, FileFailure* error, std::string* written) {
+                       std::chrono::system_clock::time_point when, FileFailure* error, std::string* written,
+                       bool stalled) {
     // The folder is what the record could not be kept in, whichever file the write stopped at.
     const auto fail = [&](FileFailure why) {
         *error = std::move(why);
@@ -107,7 +113,7 @@ bool RecordSentSetting(const std::string& dir, const RadioSettings& s, std::uint
     bool exists = true;
     // Two Sends in one millisecond (two programs, one folder) each keep their own record.
     for (int ms = 0; exists && ms < 1000; ++ms) {
-        path = dir + "/" + SentFileName(checksum, when + std::chrono::milliseconds(ms));
+        path = dir + "/" + SentFileName(checksum, when + std::chrono::milliseconds(ms), stalled);
         if (!WriteNewTextFile(path, text, 0444, &why, &exists) && !exists) {
             return fail(why);
         }
@@ -133,11 +139,13 @@ bool RecordSentSetting(const std::string& dir, const RadioSettings& s, std::uint
     return true;
 }
 
-std::vector<std::string> NewestSentFiles(const std::string& dir, std::size_t count) {
+std::vector<std::string> NewestSentFiles(const std::string& dir, std::size_t count, bool takenOnly) {
     const std::vector<std::string> names = SentFileNames(dir, std::chrono::system_clock::now());
     std::vector<std::string> paths;
     for (auto it = names.rbegin(); it != names.rend() && paths.size() < count; ++it) {
-        paths.push_back(dir + "/" + *it);
+        if (!takenOnly || !ParseSentRecordName(*it)->stalled) {
+            paths.push_back(dir + "/" + *it);
+        }
     }
     return paths;
 }

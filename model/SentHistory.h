@@ -26,10 +26,12 @@ std::string SentHistoryDir();
 struct SentRecordName {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, millisecond = 0;
     std::uint8_t checksum = 0;
+    bool stalled = false; // the line stalled during the Send: the radio may not have the setting
 };
 
 // The file name (no folder) of a record as RecordSentSetting writes it,
-// "2026-12-07_14-03-22.517_checksum-57.velmar", read back; nullopt for any
+// "2026-12-07_14-03-22.517_checksum-57.velmar" (or "..._checksum-57_stalled.velmar" for a Send whose line
+// stalled), read back; nullopt for any
 // other name. The one rule for what is a record: pruning removes only such
 // files, and the window opens only such files as records.
 std::optional<SentRecordName> ParseSentRecordName(std::string_view fileName);
@@ -47,10 +49,11 @@ std::optional<SentRecordName> ParseSentRecordName(std::string_view fileName);
 // threads recording into one folder at once may prune each other's view but
 // lose no new file.
 bool RecordSentSetting(const std::string& dir, const RadioSettings& s, std::uint8_t checksum,
-                       std::chrono::system_clock::time_point when, FileFailure* error, std::string* written = nullptr);
+                       std::chrono::system_clock::time_point when, FileFailure* error, std::string* written = nullptr,
+                       bool stalled = false);
 
-// Paths of the newest `count` records in `dir`, newest first (by name);
-// empty when none or no folder. Any thread may call it.
-std::vector<std::string> NewestSentFiles(const std::string& dir, std::size_t count);
+// Paths of the newest `count` records in `dir`, newest first (by name); with `takenOnly`, only Sends whose
+// line did not stall, what the radio could have taken. Empty when none or no folder. Any thread may call it.
+std::vector<std::string> NewestSentFiles(const std::string& dir, std::size_t count, bool takenOnly = false);
 
 } // namespace velmar

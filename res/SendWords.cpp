@@ -45,9 +45,10 @@ Options:
                  stderr: "COM1 = /dev/ttyUSB0 (remembered)".
   --json         one JSON object per port and Send on stdout instead of the
                  lines: {"port":"/dev/ttyUSB0","bytes":258,"checksum":"0x57",
-                 "reply":"06","reply_bytes":1,"error":null,"seconds":5.71};
-                 "reply" is null when nothing came, "error" says why a Send
-                 failed. With
+                 "reply":"06","reply_bytes":1,"error":null,"stalled":false,
+                 "seconds":5.71}; "reply" is null when nothing came, "error"
+                 says why a Send failed, "stalled" is true when every byte
+                 went out but the line stalled (exit status 3). With
                  --repeat each also has "round", and the end brings
                  {"port":...,"radios_programmed":N} per port.
   --repeat       for a batch of radios: after each Send wait for Enter (swap
@@ -61,14 +62,22 @@ A port given more than once (by name or through a link) is sent to once.
 A long reply is shown by its first 16 bytes and its size.
 
 Exit status:
-  0              every port got all 258 bytes (in every round)
+  0              every port got all 258 bytes with every pause kept (in every
+                 round)
   1              a port could not be opened, a Send ended early, or the
                  results could not be written (a full disk, a closed pipe)
   2              a bad command line, a setting file Velmar would refuse, or COM1
                  standing for no device (the port chosen last cannot be read)
+  3              every port got all 258 bytes, but on one the line stalled (this
+                 machine held the Send up longer than the radio waits, 500 ms
+                 unless VELMAR_FRAME_TIMEOUT_MS says otherwise): that radio may
+                 not have taken the frame; send again
 
 Environment:
   VELMAR_COMn    the device behind COMn (default /dev/ttyS(n-1))
+  VELMAR_FRAME_TIMEOUT_MS  how long the radio waits between two bytes of a
+                 frame before it gives the frame up (150 to 10000, default 500);
+                 a Send held up longer is reported as stalled
   XDG_CONFIG_HOME  where Velmar's window keeps what it remembers (default
                  ~/.config)
   XDG_DATA_HOME  where the history of sent settings is (default ~/.local/share)
@@ -173,7 +182,7 @@ std::string PortOutcomeError(const PortOutcome& o) {
     case PortOutcome::Failed::NotStarted:
         return "the Send could not be started";
     case PortOutcome::Failed::SendEnded:
-        return DescribeSendEnd(o.end, o.bytes, SendStopper::Interrupt);
+        return DescribeSendEnd(o.end, o.bytes, SendStopper::Interrupt, o.stall);
     }
     return {};
 }
@@ -188,6 +197,10 @@ std::string HexBytes(const std::vector<std::uint8_t>& bytes) {
 }
 
 std::string ResultLine(const PortOutcome& o) {
+    if (o.end == SendEnd::Stalled) {
+        return o.port + ": sent " + std::to_string(o.bytes) + " bytes, checksum 0x" + Hex2(o.checksum) + ", but " +
+               PortOutcomeError(o);
+    }
     if (!o.Sent()) {
         return o.port + ": failed after " + std::to_string(o.bytes) + " of " + std::to_string(kFrameSize) +
                " bytes: " + PortOutcomeError(o);

@@ -110,7 +110,7 @@ std::string DescribeSerialFailure(const SerialFailure& failure) {
     return dev + " could not be opened: " + why + ".";
 }
 
-std::string DescribeSendEnd(SendEnd end, int bytes, SendStopper stopper) {
+std::string DescribeSendEnd(SendEnd end, int bytes, SendStopper stopper, const SendStall& stall) {
     switch (end) {
     case SendEnd::Complete:
         return "the whole frame was sent";
@@ -118,6 +118,11 @@ std::string DescribeSendEnd(SendEnd end, int bytes, SendStopper stopper) {
         return "the line hung up (the cable or adapter was disconnected, or the other side closed)";
     case SendEnd::WriteFailed:
         return "a write did not get its bytes out in time (the line is held up or the device failed)";
+    case SendEnd::Stalled:
+        return "the line stalled for " + std::to_string(stall.quietMs) + " ms after byte " +
+               std::to_string(stall.afterByte) +
+               ", longer than the radio waits: it may not have taken the frame; "
+               "send again";
     case SendEnd::Stopped:
         if (stopper == SendStopper::Disconnect) {
             return "stopped by Disconnect";

@@ -21,7 +21,7 @@ std::string DescribeSerialFailure(const SerialFailure& failure);
 // Just what was refused: "the driver did not keep 4800 baud", or the system's own text.
 std::string DescribeSerialProblem(const SerialFailure& failure);
 // How a Send ended, in plain words, for the window's status line and velmar-send alike: "the line hung up (...)".
-std::string DescribeSendEnd(SendEnd end, int bytes, SendStopper stopper);
+std::string DescribeSendEnd(SendEnd end, int bytes, SendStopper stopper, const SendStall& stall = {});
 
 // Why a device is COM1, as the status line and velmar-send say it: "command line", "VELMAR_COM1", "remembered",
 // "default", "chosen".

@@ -81,7 +81,8 @@ std::string RecordTitle(const SentRecordName& r, bool modified) {
     char text[96];
     std::snprintf(text, sizeof text, " - record of the Send of %04d-%02d-%02d %02d:%02d:%02d, checksum 0x%02X", r.year,
                   r.month, r.day, r.hour, r.minute, r.second, r.checksum);
-    return kAppTitle + std::string(text) + (modified ? " *" : "");
+    return kAppTitle + std::string(text) + (r.stalled ? " (stalled: the radio may not have it)" : "") +
+           (modified ? " *" : "");
 }
 
 std::string FindCablePrompt(int seconds) {
@@ -129,6 +130,10 @@ std::string Sent(int bytes, std::uint8_t checksum) {
     char sum[8];
     std::snprintf(sum, sizeof sum, "%02X", checksum);
     return "Sent " + std::to_string(bytes) + " bytes, checksum 0x" + sum;
+}
+
+std::string SentStalled(int bytes, std::uint8_t checksum, std::string_view why) {
+    return Sent(bytes, checksum) + ", but " + S(why);
 }
 
 std::string SentPart(int bytes, int total, std::string_view why) {

@@ -131,6 +131,8 @@ inline constexpr const char* kHintName = "Hint";
 std::string Sending(int bytes, int total, int msLeft);
 std::string Sent(int bytes, std::uint8_t checksum);
 std::string SentPart(int bytes, int total, std::string_view why);
+// "Sent 258 bytes, checksum 0x57, but the line stalled for ...".
+std::string SentStalled(int bytes, std::uint8_t checksum, std::string_view why);
 std::string Received(int count, std::string_view lastBytesHex);
 std::string LinkLine(std::string_view com1, std::string_view state);
 
@@ -161,7 +163,8 @@ std::string PlanLabel(const PlanChannel& plan);   // "PMR446 3"
 
 // Compare.
 inline constexpr const char* kCompareTitle = "Compare With";
-inline constexpr const char* kNoSendKept = "No Send has been kept yet: the history of sent settings is empty.";
+inline constexpr const char* kNoSendKept =
+    "No Send the radio could have taken has been kept yet: the history of sent settings holds none.";
 std::string Identical(std::string_view file, const std::optional<SentRecordName>& record);
 std::string Differences(std::size_t count, std::string_view file);
 std::string DescribeDifference(const SettingDifference& d);

@@ -17,6 +17,14 @@ enum class SendEnd {
     HungUp,      // the line hung up (cable or adapter pulled, other side closed)
     WriteFailed, // a write did not get all its bytes out in time, the line still up
     Stopped,     // Stop (or Close, or the destructor) ended it
+    Stalled,     // every byte went out, but the line was quiet past the radio's frame time-out: `SendStall` says
+                 // where; the radio may not have taken the frame
+};
+
+// Where a Send's line stalled: quiet for `quietMs` after byte `afterByte` of the frame.
+struct SendStall {
+    int quietMs = 0;
+    int afterByte = 0;
 };
 
 // Who stops a Send: the window's Disconnect, or a signal to velmar-send.
@@ -37,7 +45,7 @@ struct PortOutcome {
         No,         // all kFrameSize bytes left
         NotOpened,  // `openFailure` says why
         NotStarted, // open, but no Send could be started
-        SendEnded,  // `end` says how it ended short
+        SendEnded,  // `end` says how it ended short, or that the line stalled (all bytes sent, maybe not taken)
     };
     std::string port; // the device
     int bytes = 0;    // of kFrameSize, bytes that really left
@@ -46,6 +54,7 @@ struct PortOutcome {
     std::uint64_t replyBytes = 0;    // all that came
     Failed failed = Failed::No;
     SendEnd end = SendEnd::Complete;
+    SendStall stall; // with SendEnd::Stalled
     SerialFailure openFailure;
     double seconds = 0;
     [[nodiscard]] bool Sent() const { return failed == Failed::No; }

@@ -18,9 +18,10 @@ PortOutcome OutcomeOf(const std::string& port, const SendResult& result, std::ve
     o.reply = std::move(reply);
     o.replyBytes = replyBytes;
     o.seconds = result.seconds;
-    if (!result.FrameSent()) {
+    if (!result.Taken()) {
         o.failed = PortOutcome::Failed::SendEnded;
         o.end = result.end;
+        o.stall = result.stall;
     }
     return o;
 }
@@ -53,6 +54,7 @@ std::string ResultJson(const PortOutcome& o, int round) {
     j["reply"] = o.reply.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(res::HexBytes(o.reply));
     j["reply_bytes"] = o.replyBytes;
     j["error"] = o.Sent() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(res::PortOutcomeError(o));
+    j["stalled"] = o.end == SendEnd::Stalled;
     // Hundredths: the figure is for people and scripts, not a measurement of pacing.
     j["seconds"] = std::round(o.seconds * 100) / 100;
     return j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);

@@ -94,8 +94,10 @@ public:
     // False when a port named no device: nothing is sent then.
     [[nodiscard]] bool Ready() const { return !m_refused; }
 
-    // Sends once to every port and prints the outcome; false when a port did not get the whole frame.
-    bool Round(int round) {
+    // Sends once to every port and prints the outcome: kAllSent, kSomeFailed when a port did not get the whole
+    // frame, kSomeStalled when every port got it but a line stalled on one (the radio may not have taken it).
+    static constexpr int kAllSent = 0, kSomeFailed = 1, kSomeStalled = 3;
+    int Round(int round) {
         for (auto& p : m_ports) {
             p->started = false;
             if (!p->open && !(p->open = p->session.Open(p->device))) {
@@ -117,7 +119,7 @@ public:
             }
         }
         m_lines.Clear();
-        bool allSent = true;
+        bool failed = false, stalled = false;
         std::optional<FileFailure> notRecorded;
         for (auto& p : m_ports) {
             const SendResult result = p->session.LastResult();
@@ -127,11 +129,15 @@ public:
             if (o.Sent()) {
                 ++p->programmed;
                 notRecorded = result.notRecorded ? result.notRecorded : notRecorded;
+            } else if (o.end == SendEnd::Stalled) {
+                // The line is fine; the pause was this machine's. The history keeps the record marked.
+                stalled = true;
+                notRecorded = result.notRecorded ? result.notRecorded : notRecorded;
             } else {
                 // A radio that hung up or failed may come back on the next round: open it afresh then.
                 p->session.Close();
                 p->open = false;
-                allSent = false;
+                failed = true;
             }
             const std::string text = m_options.json ? ResultJson(o, m_options.repeat ? round : 0) : res::ResultLine(o);
             std::printf("%s\n", text.c_str());
@@ -140,7 +146,7 @@ public:
         if (notRecorded) {
             Say(res::SendNotRecorded(*notRecorded));
         }
-        return allSent;
+        return failed ? kSomeFailed : stalled ? kSomeStalled : kAllSent;
     }
 
     // Asks for the next round; false when the operator ends the batch.

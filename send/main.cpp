@@ -7,6 +7,7 @@
 #include "Sender.h"
 #include "SettingFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -58,10 +59,12 @@ int Run(int argc, char** argv, Events& events) {
     if (!sender.Ready()) {
         return 2;
     }
-    bool allSent = true;
+    int status = Sender::kAllSent;
     int round = 1;
     for (;; ++round) {
-        allSent = sender.Round(round) && allSent;
+        const int result = sender.Round(round);
+        status = status == Sender::kSomeFailed || result == Sender::kSomeFailed ? Sender::kSomeFailed
+                                                                                : std::max(status, result);
         if (!options.repeat || !sender.NextRound(round)) {
             break;
         }
@@ -70,7 +73,7 @@ int Run(int argc, char** argv, Events& events) {
         sender.PrintCounts();
     }
     sender.CloseAll();
-    return allSent ? 0 : 1;
+    return status;
 }
 
 } // namespace

@@ -24,10 +24,8 @@ bool CPacedWriter::Start(std::vector<PacedWrite> writes, WriteFn write, std::fun
     m_pieces.store(0, std::memory_order_release);
     m_bytes.store(0, std::memory_order_release);
     m_cutShort.store(false, std::memory_order_release);
-    if (m_trace != nullptr) {
-        m_trace->clear();
-        m_trace->reserve(writes.size()); // no allocation between a write and its pause
-    }
+    m_runTrace.clear();
+    m_runTrace.reserve(writes.size()); // no allocation between a write and its pause
     m_running.store(true, std::memory_order_release);
     m_thread = std::thread(&CPacedWriter::Run, this, std::move(writes), std::move(write), std::move(progress),
                            std::move(finished));
@@ -82,15 +80,16 @@ void CPacedWriter::Run(std::vector<PacedWrite> writes, WriteFn write, std::funct
             }
         }
         const std::uint32_t wanted = static_cast<std::uint32_t>(piece.bytes.size());
-        const auto started = m_trace != nullptr ? Clock::now() : Clock::time_point();
+        if (m_beforeWrite) {
+            m_beforeWrite(static_cast<int>(m_runTrace.size()));
+        }
+        const auto started = Clock::now();
         const std::uint32_t written = std::min(write(piece.bytes.data(), wanted), wanted);
         // The pause is measured from the moment the write returned, so a slow
         // write never shortens the silence the radio expects after it.
         const auto returned = Clock::now();
         const auto until = returned + std::chrono::milliseconds(piece.pauseAfterMs);
-        if (m_trace != nullptr) {
-            m_trace->push_back({started, returned, written});
-        }
+        m_runTrace.push_back({started, returned, written});
         m_bytes.fetch_add(static_cast<int>(written), std::memory_order_acq_rel);
         m_pieces.fetch_add(1, std::memory_order_acq_rel);
         if (written < wanted) {
@@ -107,10 +106,28 @@ void CPacedWriter::Run(std::vector<PacedWrite> writes, WriteFn write, std::funct
             break;
         }
     }
+    if (m_trace != nullptr) {
+        *m_trace = m_runTrace;
+    }
     m_running.store(false, std::memory_order_release);
     if (finished) {
         finished(stopped);
     }
+}
+
+std::optional<PacedStall> FindStall(const PacedTrace& trace, int timeoutMs, double msPerByte) {
+    std::optional<PacedStall> longest;
+    int bytes = 0;
+    for (std::size_t i = 0; i + 1 < trace.size(); ++i) {
+        bytes += static_cast<int>(trace[i].bytes);
+        const double onLine = msPerByte * trace[i].bytes;
+        const double quiet =
+            std::chrono::duration<double, std::milli>(trace[i + 1].started - trace[i].started).count() - onLine;
+        if (quiet > timeoutMs && (!longest || quiet > longest->quietMs)) {
+            longest = PacedStall{static_cast<int>(quiet), bytes};
+        }
+    }
+    return longest;
 }
 
 } // namespace velmar

@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -32,6 +33,17 @@ struct PacedTraceEntry {
     std::uint32_t bytes = 0;
 };
 using PacedTrace = std::vector<PacedTraceEntry>;
+
+// A pause that ran so long that the radio may have given the frame up: how long the line was quiet and after
+// which byte of the frame.
+struct PacedStall {
+    int quietMs = 0;
+    int afterByte = 0;
+};
+// The longest quiet on the line between two writes of `trace`, when it is longer than `timeoutMs`: from one
+// write's start to the next, less the time the first write's bytes take on the line (`msPerByte`). nullopt when
+// every pause held.
+std::optional<PacedStall> FindStall(const PacedTrace& trace, int timeoutMs, double msPerByte);
 
 class CPacedWriter {
 public:
@@ -54,6 +66,11 @@ public:
     // notes nothing. The trace belongs to the writer's thread while a run goes: read it once `finished` has
     // run. Owning thread, between runs.
     void SetTrace(PacedTrace* trace) { m_trace = trace; }
+    // The writes of the last run, as a trace; read once `finished` has run (or from within it).
+    [[nodiscard]] const PacedTrace& RunTrace() const { return m_runTrace; }
+    // For tests: runs on the writer's thread before write number `index` (from 0), e.g. to hold the writer up as
+    // a stopped process or a machine that swaps would. Owning thread, between runs.
+    void SetBeforeWrite(std::function<void(int index)> hook) { m_beforeWrite = std::move(hook); }
 
     // Ends a run at once: the write in progress completes, no further piece
     // is written, the pause ends early. Returns when the thread has ended, so
@@ -83,6 +100,8 @@ private:
     std::atomic<int> m_bytes{0};
     std::atomic<bool> m_cutShort{false};
     PacedTrace* m_trace = nullptr;
+    PacedTrace m_runTrace; // the writer's thread's while a run goes
+    std::function<void(int)> m_beforeWrite;
 };
 
 } // namespace velmar

@@ -3,6 +3,7 @@
 #include "SentHistory.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <thread>
 
 namespace velmar {
@@ -35,6 +36,18 @@ constexpr std::uint32_t kRadioBaudRate = 4800;
 constexpr std::uint8_t kRadioByteSize = 8;
 constexpr std::uint8_t kRadioStopBits = 2;
 constexpr std::uint8_t kRadioParity = 0;
+// A byte on that line: a start bit, 8 data bits and 2 stop bits.
+constexpr double kMsPerByte = 11 * 1000.0 / kRadioBaudRate;
+
+int FrameTimeoutMs() {
+    const char* given = std::getenv("VELMAR_FRAME_TIMEOUT_MS");
+    char* end = nullptr;
+    const long ms = given != nullptr ? std::strtol(given, &end, 10) : 0;
+    // Never at or below the longest pause the frame asks for: every Send would be called stalled.
+    return given != nullptr && *given != '\0' && *end == '\0' && ms >= kFrameTimeoutMinMs && ms <= kFrameTimeoutMaxMs
+               ? static_cast<int>(ms)
+               : kRadioFrameTimeoutMs;
+}
 
 CProgrammingSession::CProgrammingSession() = default;
 
@@ -203,10 +216,20 @@ void CProgrammingSession::Finish(bool stopped, const FinishedFn& finished) {
         r.end = m_link.LineHungUp() ? SendEnd::HungUp : SendEnd::WriteFailed;
     }
     r.seconds = static_cast<double>(NowNs() - m_startNs.load(std::memory_order_relaxed)) / 1e9;
+    // The writer's own trace says whether every pause held: one that ran past the radio's time-out (a stopped
+    // process, a machine that swaps) may have made it give the frame up, whatever the byte count says.
+    if (r.FrameSent()) {
+        if (const std::optional<PacedStall> stall = FindStall(m_writer.RunTrace(), FrameTimeoutMs(), kMsPerByte)) {
+            r.end = SendEnd::Stalled;
+            r.stall = {stall->quietMs, stall->afterByte};
+        }
+    }
     if (r.FrameSent() && !m_historyDir.empty()) {
-        // The radio has its setting either way: a history that cannot be written is told, not a failed Send.
-        if (FileFailure why; !RecordSentSetting(m_historyDir, m_sentSetting, r.checksum,
-                                                std::chrono::system_clock::now(), &why, &r.recordedIn)) {
+        // The radio has its setting either way: a history that cannot be written is told, not a failed Send. A
+        // stalled Send is kept marked so, never to be taken for what the radio got.
+        if (FileFailure why;
+            !RecordSentSetting(m_historyDir, m_sentSetting, r.checksum, std::chrono::system_clock::now(), &why,
+                               &r.recordedIn, r.end == SendEnd::Stalled)) {
             r.notRecorded = std::move(why);
         }
     }

@@ -45,10 +45,20 @@ struct SendResult {
     // kept and the frame went out whole).
     std::string recordedIn;
     std::optional<FileFailure> notRecorded;
+    SendStall stall; // with SendEnd::Stalled
     // True when all kFrameSize bytes left, also when a Stop came only during
     // the pause after the last byte.
     [[nodiscard]] bool FrameSent() const { return bytesWritten == kFrameSize; }
+    // The whole frame, with every pause short of the radio's time-out: what the radio could have taken.
+    [[nodiscard]] bool Taken() const { return FrameSent() && end != SendEnd::Stalled; }
 };
+
+// The frame time-out in force: VELMAR_FRAME_TIMEOUT_MS when it is a whole number of milliseconds from
+// kFrameTimeoutMinMs to kFrameTimeoutMaxMs, else kRadioFrameTimeoutMs. A Send with a quiet longer than it is
+// SendEnd::Stalled.
+inline constexpr int kFrameTimeoutMinMs = 150;
+inline constexpr int kFrameTimeoutMaxMs = 10000;
+int FrameTimeoutMs();
 
 struct SendProgress {
     int writesDone = 0;   // of kFrameWriteCount
@@ -130,6 +140,8 @@ public:
     // Notes each write of the next Sends in *trace (see CPacedWriter::SetTrace): for tests and benchmarks that
     // judge the pacing where it is made. Owning thread, while no Send runs.
     void SetTrace(PacedTrace* trace) { m_writer.SetTrace(trace); }
+    // For tests: holds the writer up before a write (see CPacedWriter::SetBeforeWrite).
+    void SetBeforeWrite(std::function<void(int index)> hook) { m_writer.SetBeforeWrite(std::move(hook)); }
 
     // How long the watch thread gets to notice a hang-up after a write failed,
     // before the failure is taken for a write that did not complete in time.

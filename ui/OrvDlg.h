@@ -97,6 +97,8 @@ public:
     CStatusLine* StatusLine() const { return m_pStatusLine; }
     // Notes the writes of the next Sends in *trace, for benchmarks that judge the pacing where it is made.
     void SetPacingTrace(PacedTrace* trace) { m_wiring.SetTrace(trace); }
+    // For tests: holds the writer up before a write, as a stopped or swapping machine would.
+    void SetBeforeWrite(std::function<void(int index)> hook) { m_wiring.SetBeforeWrite(std::move(hook)); }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -123,8 +123,9 @@ void CSessionWiring::EndSend(const SendResult& result) {
     m_sendTimer.stop();
     if (m_pStatusLine != nullptr) {
         // Only Disconnect stops a Send in the window: a close waits for the frame.
-        m_pStatusLine->ShowSent(result.bytesWritten, kFrameSize, result.checksum,
-                                Q(res::DescribeSendEnd(result.end, result.bytesWritten, SendStopper::Disconnect)));
+        m_pStatusLine->ShowSent(
+            result.bytesWritten, kFrameSize, result.checksum, result.Taken(),
+            Q(res::DescribeSendEnd(result.end, result.bytesWritten, SendStopper::Disconnect, result.stall)));
         if (result.notRecorded) {
             // The radio has its setting all the same: the Send is not undone by a history that cannot be kept.
             m_pStatusLine->ShowNote(Q(res::NotInHistory(*result.notRecorded)));

@@ -54,6 +54,7 @@ public:
     void ShowLink(const PortInForce& port);
 
     void SetTrace(PacedTrace* trace) { m_session.SetTrace(trace); }
+    void SetBeforeWrite(std::function<void(int index)> hook) { m_session.SetBeforeWrite(std::move(hook)); }
 
 private:
     void ShowMessage(const LinkMessage& message);

@@ -183,7 +183,8 @@ void CSettingDocument::OnCompareWith() {
 }
 
 void CSettingDocument::OnCompareWithLastSent() {
-    const std::vector<std::string> newest = NewestSentFiles(SentHistoryDir(), 1);
+    // What the radio could have taken: a Send whose line stalled is no measure of that.
+    const std::vector<std::string> newest = NewestSentFiles(SentHistoryDir(), 1, true);
     if (newest.empty()) {
         m_view.Ask(FromUtf8(res::kNoSendKept));
         return;

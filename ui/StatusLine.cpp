@@ -107,10 +107,11 @@ void CStatusLine::ShowSending(int bytesSent, int total, int msLeft) {
     SetText(m_pSend, QString::fromStdString(res::Sending(bytesSent, total, msLeft)));
 }
 
-void CStatusLine::ShowSent(int bytesTaken, int frameBytes, std::uint8_t checksum, const QString& why) {
+void CStatusLine::ShowSent(int bytesTaken, int frameBytes, std::uint8_t checksum, bool taken, const QString& why) {
     m_pProgress->hide();
-    SetText(m_pSend, QString::fromStdString(bytesTaken == frameBytes
-                                                ? res::Sent(frameBytes, checksum)
+    SetText(m_pSend, QString::fromStdString(taken ? res::Sent(frameBytes, checksum)
+                                            : bytesTaken == frameBytes
+                                                ? res::SentStalled(frameBytes, checksum, why.toStdString())
                                                 : res::SentPart(bytesTaken, frameBytes, why.toStdString())));
 }
 

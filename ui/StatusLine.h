@@ -23,7 +23,8 @@ public:
     void ShowSending(int bytesSent, int total, int msLeft);
     // After a Send: how many bytes the line took of the frame's and the frame's checksum byte; `why` says what
     // ended a Send that fell short. Shown whole, never elided.
-    void ShowSent(int bytesTaken, int frameBytes, std::uint8_t checksum, const QString& why);
+    // `taken`: the whole frame with every pause kept; a whole frame that is not taken stalled (`why` says where).
+    void ShowSent(int bytesTaken, int frameBytes, std::uint8_t checksum, bool taken, const QString& why);
     // Which device COM1 is, why, and its state: "COM1 = /dev/ttyUSB0 (remembered), open".
     void ShowLink(const QString& text);
     // Bytes received since start and the last of them as "%02X" pairs.

@@ -198,5 +198,24 @@ TEST_F(SendProgram, SecondCtrlCStopsAtOnceNamesThePartialFrameAndRestoresTheLine
     EXPECT_EQ(after, before);
 }
 
+// velmar-send stopped in mid-frame for longer than the radio waits (SIGSTOP, as a suspend or a swapping machine
+// does): every byte goes out, but the port is told stalled, in the line and the JSON, and the exit status is 3.
+TEST_F(SendProgram, AStalledSendIsToldAndExitsThree) {
+    PtyRadio radio;
+    SendProcess send({"--json", "--port", radio.Device(), file}, Env());
+    Bytes got = radio.Receive(60);
+    ASSERT_EQ(got.size(), 60u);
+    send.Signal(SIGSTOP);
+    std::this_thread::sleep_for(std::chrono::milliseconds(kRadioFrameTimeoutMs + 400));
+    send.Signal(SIGCONT);
+    const Bytes rest = radio.Receive(kFrameSize - got.size(), std::chrono::seconds(20));
+    EXPECT_EQ(send.Wait(), 3) << send.out << send.err;
+    EXPECT_EQ(got.size() + rest.size(), std::size_t(kFrameSize));
+    const nlohmann::json j = nlohmann::json::parse(send.out);
+    EXPECT_EQ(j["bytes"], kFrameSize);
+    EXPECT_EQ(j["stalled"], true);
+    EXPECT_TRUE(j["error"].get<std::string>().starts_with("the line stalled for ")) << send.out;
+}
+
 } // namespace
 } // namespace velmar

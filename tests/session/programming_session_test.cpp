@@ -6,6 +6,7 @@
 #include "PacingCheck.h"
 #include "ProgrammingSession.h"
 #include "PtyRadio.h"
+#include "SentHistory.h"
 #include "SettingFile.h"
 
 #include <gtest/gtest.h>
@@ -153,6 +154,58 @@ TEST(ProgrammingSession, HangUpAndStopEndTheSendAtOnceWithAnHonestCount) {
         EXPECT_EQ(finishedCalls.load(), 1);
         EXPECT_FALSE(session.Sending());
     }
+}
+
+// The writer held up past the radio's time-out in mid-frame (a stopped process, a machine that swaps): every byte
+// goes out, yet the Send is not taken, says where the line stalled, and its record is kept marked, never to be
+// taken for the last Send; the trace judge finds the same, and nothing in a Send whose pauses held.
+TEST(ProgrammingSession, AStallPastTheRadiosTimeOutIsNoSend) {
+    const std::vector<PacedWrite> writes = BuildProgrammingFrame(SomeSettings()).writes;
+    int before60 = 0;
+    const auto traceHeldUp = [&](std::chrono::milliseconds heldUp) {
+        PacedTrace trace;
+        Clock::time_point t{};
+        before60 = 0;
+        for (std::size_t i = 0; i < writes.size(); ++i) {
+            t += i == 60 ? heldUp : std::chrono::milliseconds(0);
+            trace.push_back({t, t + std::chrono::milliseconds(1), static_cast<std::uint32_t>(writes[i].bytes.size())});
+            t += std::chrono::milliseconds(writes[i].pauseAfterMs);
+            before60 += i < 60 ? static_cast<int>(writes[i].bytes.size()) : 0;
+        }
+        return trace;
+    };
+    constexpr double kMsPerByte = 11 * 1000.0 / 4800;
+    const std::optional<PacedStall> judged =
+        FindStall(traceHeldUp(std::chrono::milliseconds(kRadioFrameTimeoutMs + 300)), kRadioFrameTimeoutMs, kMsPerByte);
+    ASSERT_TRUE(judged);
+    EXPECT_EQ(judged->afterByte, before60);
+    EXPECT_GT(judged->quietMs, kRadioFrameTimeoutMs);
+    EXPECT_FALSE(FindStall(traceHeldUp(std::chrono::milliseconds(0)), kRadioFrameTimeoutMs, kMsPerByte));
+
+    PtyRadio pty;
+    const std::string history = testing::TempDir() + "velmar-stall-history-" + std::to_string(::getpid());
+    CProgrammingSession session;
+    session.KeepHistory(history);
+    session.SetBeforeWrite([](int index) {
+        if (index == 60) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(kRadioFrameTimeoutMs + 300));
+        }
+    });
+    ASSERT_TRUE(session.Open(pty.Device())) << session.LastFailure().reason;
+    std::promise<SendResult> done;
+    std::jthread radio(
+        [&] { EXPECT_EQ(pty.Receive(kFrameSize, std::chrono::seconds(20)).size(), std::size_t(kFrameSize)); });
+    ASSERT_TRUE(session.StartSend(SomeSettings(), {}, [&](const SendResult& r) { done.set_value(r); }));
+    const SendResult r = done.get_future().get();
+    EXPECT_TRUE(r.FrameSent() && !r.Taken());
+    EXPECT_EQ(r.end, SendEnd::Stalled);
+    EXPECT_EQ(r.stall.afterByte, before60);
+    ASSERT_FALSE(r.recordedIn.empty());
+    const auto record = ParseSentRecordName(std::filesystem::path(r.recordedIn).filename().string());
+    EXPECT_TRUE(record && record->stalled);
+    EXPECT_EQ(NewestSentFiles(history, 1), std::vector<std::string>{r.recordedIn});
+    EXPECT_TRUE(NewestSentFiles(history, 1, true).empty());
+    std::filesystem::remove_all(history);
 }
 
 } // namespace

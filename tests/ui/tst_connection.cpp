@@ -13,6 +13,7 @@
 #include <QProgressBar>
 
 #include <numeric>
+#include <thread>
 
 using namespace velmar;
 using namespace velmar::test;
@@ -225,6 +226,20 @@ private slots:
         QVERIFY(dlg->IsSending());
         QVERIFY(QTest::qWaitFor([&] { return !dlg->IsSending(); }, 15000));
         QCOMPARE(radio->Received(), FrameOf({}));
+
+        // Held up in mid-frame past the radio's time-out: every byte went out, yet it is not called sent.
+        dlg->SetBeforeWrite([](int index) {
+            if (index == 60) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(kRadioFrameTimeoutMs + 300));
+            }
+        });
+        Click(*dlg, IDC_SEND);
+        QVERIFY(QTest::qWaitFor([&] { return !dlg->IsSending(); }, 15000));
+        dlg->SetBeforeWrite({});
+        QVERIFY2(dlg->StatusLine()->SendText().startsWith("Sent 258 bytes, checksum 0x") &&
+                     dlg->StatusLine()->SendText().contains(", but the line stalled for ") &&
+                     dlg->StatusLine()->SendText().endsWith("it may not have taken the frame; send again"),
+                 qPrintable(dlg->StatusLine()->SendText()));
     }
 
     // A text too long for an edit arrives whole while the radio talks: one box, no stale Send.

@@ -10,6 +10,7 @@
 
 #include "FrameCheck.h"
 #include "FramePacing.h"
+#include "ProgrammingFrame.h"
 
 #include <cstdint>
 #include <optional>
@@ -21,7 +22,8 @@ namespace velmar::radio {
 
 // Well above the longest pause inside a frame (120 ms before the checksum) and
 // well below the 2000 ms the sender keeps after it, so two frames never merge.
-inline constexpr Micros kDefaultSilence{500'000};
+// The radio's frame time-out as the sender assumes it: a Send held up longer is reported stalled there.
+inline constexpr Micros kDefaultSilence{kRadioFrameTimeoutMs * 1000LL};
 
 // How many skipped or surplus bytes a report shows; it counts them all.
 inline constexpr std::size_t kShownStrayBytes = 32;

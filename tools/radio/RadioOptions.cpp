@@ -17,7 +17,9 @@ programming frame it receives and measures its pacing.
   --reply HEX    bytes to send back after each frame, e.g. "06" or "4F 4B"
   --json         one JSON object per frame on stdout; other messages go to stderr
   --count N      exit after N frames
-  --silence MS   a pause this long ends a frame (150..1999, default 500)
+  --silence MS   a pause this long ends a frame, the radio's frame time-out
+                 (150..1999, default 500: what the senders assume, so a Send
+                 they report as stalled is one this radio gave up)
   --help         this text
 
 Stops cleanly on Ctrl-C (SIGINT), SIGTERM or SIGHUP.
