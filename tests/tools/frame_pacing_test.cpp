@@ -74,8 +74,8 @@ TEST(FramePacing, LateDeliveriesAreToldApartFromEarlyWrites) {
         EXPECT_TRUE(GapAfter(r, "Group A CH1").lateDelivery && GapAfter(r, "Group D CH1").lateDelivery);
         EXPECT_EQ(r.minOvershoot, microseconds(300));
     }
-    // A pause cut by 8 ms is caught wherever it is, late deliveries or not.
-    for (std::size_t write = 1; write < 140; write += 23) {
+    // A pause cut by 8 ms is caught wherever it is after the first gap, late deliveries or not.
+    for (std::size_t write = 2; write < 140; write += 23) {
         auto arrivals = test::PacedArrivals(microseconds(0), microseconds(300));
         arrivals[groupD] += microseconds(3000);
         const auto from = static_cast<std::size_t>(kWriteSchedule[write].offset);
@@ -85,7 +85,34 @@ TEST(FramePacing, LateDeliveriesAreToldApartFromEarlyWrites) {
         const PacingReport r = AnalysePacing(arrivals);
         EXPECT_FALSE(r.everyGapHeld) << write;
         EXPECT_EQ(r.shortGaps, 1) << write;
+        EXPECT_EQ(r.gaps[write - 1].verdict, GapVerdict::Short) << write;
     }
+}
+
+// Arrival traces as a loaded machine makes them: a start byte handed over late, and a burst of six writes handed
+// over together. Neither is the sender's doing; only the first cannot be proven either way.
+TEST(FramePacing, ALateStartByteIsUnprovenAndABurstOfAnyLengthIsALateDelivery) {
+    auto arrivals = test::PacedArrivals(microseconds(0), microseconds(300));
+    arrivals[0] += microseconds(12'000); // the start byte, 12 ms late: the first gap looks 38 ms of 50
+    PacingReport r = AnalysePacing(arrivals);
+    EXPECT_EQ(r.gaps[0].verdict, GapVerdict::Unproven);
+    EXPECT_TRUE(r.everyGapHeld);
+    EXPECT_EQ(r.unprovenGaps, 1);
+    EXPECT_EQ(r.shortGaps, 0);
+
+    arrivals = test::PacedArrivals(microseconds(0), microseconds(300));
+    const int first = 20; // writes 20 to 25 arrive together with the last of them
+    const auto at = arrivals[static_cast<std::size_t>(kWriteSchedule[first + 5].offset)];
+    for (int w = first; w < first + 6; ++w) {
+        for (int b = 0; b < kWriteSchedule[w].size; ++b) {
+            arrivals[static_cast<std::size_t>(kWriteSchedule[w].offset + b)] = at;
+        }
+    }
+    r = AnalysePacing(arrivals);
+    EXPECT_TRUE(r.everyGapHeld);
+    EXPECT_EQ(r.shortGaps, 0);
+    EXPECT_EQ(r.lateDeliveries, 5);
+    EXPECT_EQ(r.unprovenGaps, 0);
 }
 
 } // namespace

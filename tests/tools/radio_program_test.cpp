@@ -76,10 +76,13 @@ TEST(RadioProgram, ShortFrameThenGoodOneEachAnswered) {
         << radio.Text();
     // Written in one go, not one write per field with its pause.
     ASSERT_EQ(::write(fd, frame.data(), frame.size()), 258);
-    ASSERT_TRUE(radio.WaitFor("    and 135 more\n  Replied: 4f 4b\n")) << radio.Text();
+    // The gaps up to 500 ms of pauses after the start byte could be a start byte handed over late: unproven.
+    ASSERT_TRUE(radio.WaitFor("    and 119 more\n    16 short gaps right after the start byte cannot be judged (the "
+                              "start byte itself may have come late): unproven\n  Replied: 4f 4b\n"))
+        << radio.Text();
     for (const char* part :
          {"Frame 2: OK, 258 bytes, checksum 0x69\n", "\n  Group A  12.5Khz  446.00625 -", "\n  Mode Select: GRUOP\n",
-          "140 writes came early, their gaps shorter than their pause"}) {
+          "124 writes came early, their gaps shorter than their pause"}) {
         EXPECT_NE(radio.Text().find(part), std::string::npos) << part << " in " << radio.Text();
     }
     // One reply after each frame, the short one too; the last one outlives the program's --count exit.

@@ -63,16 +63,35 @@ PacingReport AnalysePacing(std::span<const Micros> arrivals) {
         const Micros pause = std::chrono::milliseconds(slot.pauseAfterMs);
         const Micros span = arrivals[slot.offset + slot.size - 1] - arrivals[slot.offset];
         beyond.push_back(g.measured - pause - span);
-        Micros best = beyond.back();
-        Micros sum{0};
-        for (int back = 0; back <= kLateDeliveriesInARow && back <= w; ++back) {
-            sum += beyond[static_cast<std::size_t>(w - back)];
-            best = std::max(best, sum);
+        const auto isShort = [&](int k) { return beyond[static_cast<std::size_t>(k)] + kJitterAllowance < Micros(0); };
+        g.verdict = GapVerdict::Held;
+        if (isShort(w)) {
+            // Back through the run of short gaps, and the gap before it that was not: a late delivery explains
+            // them when the writes still came no sooner than the schedule allows after that gap's start.
+            g.verdict = GapVerdict::Unproven;
+            Micros sum = beyond.back();
+            for (int k = w - 1; k >= 0; --k) {
+                sum += beyond[static_cast<std::size_t>(k)];
+                if (sum + kJitterAllowance >= Micros(0)) {
+                    g.verdict = GapVerdict::LateDelivery;
+                    break;
+                }
+                if (!isShort(k)) {
+                    g.verdict = GapVerdict::Short;
+                    break;
+                }
+            }
+            // Back at the start byte: only its own lateness could explain the run, and a start byte later than
+            // the radio's frame time-out would have been a frame of its own.
+            if (g.verdict == GapVerdict::Unproven &&
+                sum + std::chrono::milliseconds(kRadioFrameTimeoutMs) < Micros(0)) {
+                g.verdict = GapVerdict::Short;
+            }
         }
-        g.held = best + kJitterAllowance >= Micros(0);
-        g.lateDelivery = g.held && g.measured + kJitterAllowance < pause;
-        if (!g.lateDelivery) {
-            // A late delivery's gap tells of the system, not of the sender.
+        g.held = g.verdict != GapVerdict::Short;
+        g.lateDelivery = g.verdict == GapVerdict::LateDelivery;
+        if (g.verdict == GapVerdict::Held || g.verdict == GapVerdict::Short) {
+            // A late delivery's gap, or one that cannot be judged, tells of the system, not of the sender.
             const Micros overshoot = g.measured - pause;
             r.minOvershoot = first ? overshoot : std::min(r.minOvershoot, overshoot);
             first = false;
@@ -82,6 +101,7 @@ PacingReport AnalysePacing(std::span<const Micros> arrivals) {
             ++r.shortGaps;
         }
         r.lateDeliveries += g.lateDelivery ? 1 : 0;
+        r.unprovenGaps += g.verdict == GapVerdict::Unproven ? 1 : 0;
         r.gaps.push_back(g);
     }
     if (!r.gaps.empty()) {

@@ -74,20 +74,25 @@ std::string WriteLabel(int write);
 // The write that carries the byte at `offset` (0 .. kFrameSize - 1).
 int WriteAt(int offset);
 
-// A gap that looks short says little by itself: the kernel may hand a write
-// (or two or three in a row) over late, and the gap after it then looks short
-// by as much, although the sender kept its pause. A write came early only when
-// it came sooner after each of the last few writes before it than the pauses
-// and writes in between allow (less kJitterAllowance): deliveries are never
-// early, so that is the sender's doing. A short gap that is no early write is
-// a late delivery.
-inline constexpr int kLateDeliveriesInARow = 3;
+// A gap that looks short says little by itself: the system may hand a write
+// (or a burst of any length) over late, which makes the gap before it long and
+// the gaps after it short by as much, although the sender kept its pauses.
+// Deliveries are never early. So a short gap is judged against the writes
+// before it, back through the short gaps of the same run to the first gap that
+// was not short: when the pauses and writes in between fit into that span, less
+// kJitterAllowance, the short gap was a late delivery; otherwise the write came
+// early, the sender's doing. A run of short gaps that reaches back to the start
+// byte has nothing to be judged against: the start byte itself may have come
+// late, so its verdict is "unproven", neither held nor short, unless the start
+// byte would have had to come later than the radio's frame time-out.
+enum class GapVerdict { Held, LateDelivery, Short, Unproven };
 struct Gap {
     int write = 0; // the gap runs from this write's first byte to the next write's first byte
     Micros measured{0};
-    int pauseMs = 0;           // the pause the sender keeps after `write`
-    bool held = false;         // the next write did not come early: the sender kept its pause
-    bool lateDelivery = false; // held, yet measured shorter than the pause, less kJitterAllowance
+    int pauseMs = 0; // the pause the sender keeps after `write`
+    GapVerdict verdict = GapVerdict::Held;
+    bool held = false;         // not Short: no write is proven early here
+    bool lateDelivery = false; // LateDelivery: measured shorter than the pause, the system's lateness
 };
 
 struct PacingReport {
@@ -98,6 +103,7 @@ struct PacingReport {
     bool everyGapHeld = true; // the verdict on the sender: no write came early
     int shortGaps = 0;        // gaps whose next write came early
     int lateDeliveries = 0;   // gaps that only looked short
+    int unprovenGaps = 0;     // short gaps with nothing before them to judge them by
 };
 
 // `arrivals` holds the arrival time of each received byte, the start byte

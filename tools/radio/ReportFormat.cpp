@@ -59,12 +59,27 @@ std::string Padded(std::string text, std::size_t width) {
     return text;
 }
 
+std::string VerdictName(GapVerdict v) {
+    switch (v) {
+    case GapVerdict::Held:
+        return "held";
+    case GapVerdict::LateDelivery:
+        return "late_delivery";
+    case GapVerdict::Short:
+        return "short";
+    case GapVerdict::Unproven:
+        break;
+    }
+    return "unproven";
+}
+
 std::string PacingJson(const PacingReport& p) {
     std::string s = "{\"gaps\":" + Array(p.gaps, [](const Gap& g) {
                         return "{\"after\":" + Quoted(WriteLabel(g.write)) + ",\"gap_ms\":" + Ms(g.measured) +
                                ",\"pause_ms\":" + std::to_string(g.pauseMs) +
                                ",\"held\":" + (g.held ? "true" : "false") +
-                               ",\"late_delivery\":" + (g.lateDelivery ? "true" : "false") + "}";
+                               ",\"late_delivery\":" + (g.lateDelivery ? "true" : "false") +
+                               ",\"verdict\":" + Quoted(VerdictName(g.verdict)) + "}";
                     });
     s += ",\"total_ms\":" + Ms(p.total);
     s += ",\"pauses_ms\":" + std::to_string(p.pausesMs);
@@ -72,6 +87,7 @@ std::string PacingJson(const PacingReport& p) {
     s += ",\"every_gap_held\":" + std::string(p.everyGapHeld ? "true" : "false");
     s += ",\"short_gaps\":" + std::to_string(p.shortGaps);
     s += ",\"late_deliveries\":" + std::to_string(p.lateDeliveries);
+    s += ",\"unproven_gaps\":" + std::to_string(p.unprovenGaps);
     s += ",\"jitter_allowance_ms\":" + Ms(kJitterAllowance) + "}";
     return s;
 }
@@ -125,8 +141,14 @@ std::string PacingText(const FrameReport& r) {
                   (p.lateDeliveries == 1 ? std::string("1 write was")
                                          : std::to_string(p.lateDeliveries) + " writes were") +
                   " handed over late by the system here, so the gap after looked short; the sender kept its pause";
+    const std::string unproven =
+        p.unprovenGaps == 0
+            ? std::string()
+            : "\n    " + std::to_string(p.unprovenGaps) + (p.unprovenGaps == 1 ? " short gap" : " short gaps") +
+                  " right after the start byte cannot be judged (the start byte itself may have come late): unproven";
     if (p.everyGapHeld) {
-        return s + "every gap held its pause, the closest by " + Ms(p.minOvershoot) + " ms" + allowance + late + "\n";
+        return s + "every gap held its pause, the closest by " + Ms(p.minOvershoot) + " ms" + allowance + late +
+               unproven + "\n";
     }
     s += std::to_string(p.shortGaps) +
          (p.shortGaps == 1 ? " write came early, its gap shorter than its pause"
@@ -143,7 +165,7 @@ std::string PacingText(const FrameReport& r) {
     if (p.shortGaps > kShown) {
         s += "    and " + std::to_string(p.shortGaps - kShown) + " more\n";
     }
-    return late.empty() ? s : s + late.substr(1) + "\n";
+    return s + (late.empty() ? "" : late.substr(1) + "\n") + (unproven.empty() ? "" : unproven.substr(1) + "\n");
 }
 
 } // namespace
