@@ -1,10 +1,12 @@
 // The window's cost while the radio talks without a pause: a peer process writes 480 bytes a second, one byte
 // at a time as a 4800-baud line delivers them, for 20 s; the window is connected and handles every notification
-// as usual. Prints the window process's CPU use and whether every byte arrived.
+// as usual. Prints the window process's CPU use and whether every byte arrived. With a rate above 480 bytes/s it
+// is a flood (50000: what a misbehaving radio or adapter may pour out), judged per Send rather than per second.
 // Usage: bench_receive [seconds=20] [bytes_per_second=480]
 
 #include "MessageBoxes.h"
 #include "OrvDlg.h"
+#include "ProgrammingFrame.h"
 #include "PseudoTerminal.h"
 #include "Resource.h"
 #include "StatusLine.h"
@@ -158,12 +160,20 @@ int main(int argc, char** argv) {
     ::waitpid(peer, &status, 0);
 
     const double percent = 100.0 * cpu / elapsed;
+    // At line rate: at most 1% of a core. A flood (faster than a 4800-baud line can carry): at most 0.2 s of CPU
+    // in the time of one Send.
+    const bool flood = rate > 480;
+    const double perSend = cpu / elapsed * (kFramePauseTotalMs / 1000.0);
+    const bool met = (flood ? perSend <= 0.2 : percent <= 1.0) && dlg.m_nRxCount == expected;
     std::printf("peer: %ld bytes at %d bytes/s, one byte per write, over %d s\n", expected, rate, seconds);
     std::printf("window: received %d bytes, %s\n", dlg.m_nRxCount,
                 dlg.m_nRxCount == expected ? "none lost" : "BYTES LOST");
-    std::printf("window process CPU: %.3f s in %.2f s = %.2f%% of a core (target under 3%%)\n", cpu, elapsed, percent);
+    std::printf(
+        "window process CPU: %.3f s in %.2f s = %.2f%% of a core, %.3f s in the %.1f s of a Send (target: %s)\n", cpu,
+        elapsed, percent, perSend, kFramePauseTotalMs / 1000.0,
+        flood ? "at most 0.2 s a Send under a flood" : "at most 1% of a core at line rate");
     std::printf("by thread (whole run):%s\n", ThreadTimes().c_str());
     std::printf("status line: %s\n", qPrintable(dlg.StatusLine()->ReceivedText()));
-    std::printf("%s\n", percent < 3.0 && dlg.m_nRxCount == expected ? "target met" : "TARGET MISSED");
+    std::printf("%s\n", met ? "target met" : "TARGET MISSED");
     return 0;
 }

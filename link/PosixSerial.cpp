@@ -629,16 +629,20 @@ bool CPosixSerial::PrepareWait() const {
     return IsOpen() && ::fcntl(m_fd, F_GETFD) != -1 && ::fcntl(m_wakeFd, F_GETFD) != -1;
 }
 
-unsigned CPosixSerial::WaitForInput(bool watchPort) {
+unsigned CPosixSerial::WaitForInput(bool watchPort, int timeoutMs) {
     pollfd p[2] = {{m_wakeFd, POLLIN, 0}, {m_fd, POLLIN, 0}};
     const nfds_t count = watchPort ? 2 : 1;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
     for (;;) {
-        const int ready = ::poll(p, count, -1);
+        const int ready = ::poll(p, count, MillisecondsLeft(timeoutMs >= 0, deadline));
         if (ready < 0) {
             if (errno == EINTR) {
                 continue;
             }
             return kWaitHangUp;
+        }
+        if (ready == 0) {
+            return 0;
         }
         if (p[0].revents != 0) {
             return kWaitWoken;

@@ -88,8 +88,9 @@ public:
 
     // Blocks until bytes are waiting, Wake is called or the line hangs up, without polling. With `watchPort`
     // false only Wake ends it (used after a hang-up, when the port would report itself ready for ever).
-    // Returns WaitEvents bits; kWaitWoken wins: a woken wait reports no received bytes.
-    unsigned WaitForInput(bool watchPort);
+    // Returns WaitEvents bits; kWaitWoken wins: a woken wait reports no received bytes. With `timeoutMs` >= 0
+    // it returns 0 once that much time passed without an event.
+    unsigned WaitForInput(bool watchPort, int timeoutMs = -1);
 
     // Ends a WaitForInput in progress and every later one until Close. Safe from any thread while open.
     void Wake();

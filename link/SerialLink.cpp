@@ -176,6 +176,12 @@ std::uint32_t CSerialLink::ThreadWatchComm(CSerialLink* link) {
             if (link->m_notify) {
                 link->m_notify();
             }
+            // Let the next bytes gather in the driver before waiting again: a radio talking at line rate, or a
+            // flood, then costs a read and a notification every kGatherMs, not one per byte. Close still ends
+            // this at once.
+            if ((events & kWaitHangUp) == 0) {
+                port.WaitForInput(false, kGatherMs);
+            }
         }
         if ((events & kWaitHangUp) != 0) {
             // A hung-up line reports itself readable for ever and nothing more will come: from now on wait

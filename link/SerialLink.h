@@ -32,6 +32,9 @@ namespace velmar {
 
 // The watch thread's read buffer.
 inline constexpr std::uint32_t READ_CHUNK_SIZE = 2048;
+// How long received bytes gather in the driver between two reads: at 4800 baud about ten bytes, far below what it
+// holds (4 KiB), and too short for anyone watching the count to notice.
+inline constexpr int kGatherMs = 25;
 
 // What the link has to tell its user; the program words it (the window shows a message box, OK button, on its
 // own thread).

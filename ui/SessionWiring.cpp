@@ -16,6 +16,13 @@
 namespace velmar {
 
 namespace {
+// While a radio talks, the window fetches what the link queued at most every kFetchMs, often enough that a flood
+// never fills the queue (4 KiB, 80 kB/s), and repaints the count at most every kDisplayMs.
+constexpr int kFetchMs = 50;
+constexpr int kDisplayMs = 200;
+} // namespace
+
+namespace {
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -39,7 +46,7 @@ CSessionWiring::CSessionWiring(CDialog& dialog, std::function<void()> received,
     m_receivedTimer.setSingleShot(true);
     QObject::connect(&m_receivedTimer, &QTimer::timeout, this, [this] { ShowReceivedNow(); });
     m_readQuiet.setSingleShot(true);
-    m_readQuiet.setInterval(50);
+    m_readQuiet.setInterval(kFetchMs);
     QObject::connect(&m_readQuiet, &QTimer::timeout, this, [this] {
         // Paired with the exchange in the notification: either the watch thread notifies again, or this sees
         // the bytes it queued.
@@ -144,12 +151,12 @@ std::size_t CSessionWiring::TakeReceived(std::vector<std::uint8_t>* out) {
 void CSessionWiring::ShowReceived(int count, const std::string& lastBytesHex, bool now) {
     m_nShownCount = count;
     m_strShownHex = lastBytesHex;
-    // Repainted at most 20 times a second: a radio talking at line rate must not cost the window a core.
-    constexpr int kRepaintMs = 50;
-    if (now || !m_receivedShown.isValid() || m_receivedShown.elapsed() >= kRepaintMs) {
+    // Repainted a few times a second at most: a radio talking at line rate, or flooding, must cost the window
+    // next to nothing.
+    if (now || !m_receivedShown.isValid() || m_receivedShown.elapsed() >= kDisplayMs) {
         ShowReceivedNow();
     } else if (!m_receivedTimer.isActive()) {
-        m_receivedTimer.start(kRepaintMs - static_cast<int>(m_receivedShown.elapsed()));
+        m_receivedTimer.start(kDisplayMs - static_cast<int>(m_receivedShown.elapsed()));
     }
 }
 
