@@ -314,8 +314,26 @@ void ReleasePort(int fd) {
     }
 }
 
+// The index of the pseudo-terminal whose master the descriptor `name` of the process `fds` stands for, from the
+// kernel's "tty-index" line; -1 for any other descriptor.
+int MasterIndex(const std::string& fds, const char* name) {
+    std::FILE* info = std::fopen((fds.substr(0, fds.size() - 2) + "fdinfo/" + name).c_str(), "r");
+    int index = -1;
+    char line[128];
+    while (info != nullptr && std::fgets(line, sizeof line, info) != nullptr) {
+        if (std::sscanf(line, "tty-index: %d", &index) == 1) {
+            break;
+        }
+    }
+    if (info != nullptr) {
+        std::fclose(info);
+    }
+    return index;
+}
+
 // True when any descriptor but `fd` has its device open, in any process (this one too), or when that cannot be
-// known for a process.
+// known for a process. A process that holds the master of a pseudo-terminal is its far end (a simulated radio
+// keeps the line's own end open too), not a program that took the line; this process is never taken for one.
 bool OpenElsewhere(int fd) {
     struct stat own {};
     if (::fstat(fd, &own) != 0) {
@@ -327,6 +345,10 @@ bool OpenElsewhere(int fd) {
     }
     bool found = false;
     const std::string self = std::to_string(::getpid());
+    // Unix 98 pseudo-terminals: majors 136 to 143, the index across them.
+    const int ptyMajor = static_cast<int>(major(own.st_rdev));
+    const int ptyIndex =
+        ptyMajor >= 136 && ptyMajor <= 143 ? (ptyMajor - 136) * 256 + static_cast<int>(minor(own.st_rdev)) : -1;
     while (const dirent* process = ::readdir(proc)) {
         const std::string pid = process->d_name;
         if (pid.find_first_not_of("0123456789") != std::string::npos) {
@@ -339,15 +361,20 @@ bool OpenElsewhere(int fd) {
             found = found || errno != ENOENT;
             continue;
         }
+        bool holds = false, farEnd = false;
         while (const dirent* entry = ::readdir(dir)) {
             struct stat st {};
             const bool ours = pid == self && entry->d_name == std::to_string(fd);
-            if (entry->d_name[0] != '.' && !ours && ::fstatat(::dirfd(dir), entry->d_name, &st, 0) == 0 &&
-                S_ISCHR(st.st_mode) && st.st_rdev == own.st_rdev) {
-                found = true;
+            if (entry->d_name[0] == '.' || ours || ::fstatat(::dirfd(dir), entry->d_name, &st, 0) != 0 ||
+                !S_ISCHR(st.st_mode)) {
+                continue;
             }
+            holds = holds || st.st_rdev == own.st_rdev;
+            farEnd = farEnd || (pid != self && ptyIndex >= 0 && major(st.st_rdev) == 5 && minor(st.st_rdev) == 2 &&
+                                MasterIndex(fds, entry->d_name) == ptyIndex);
         }
         ::closedir(dir);
+        found = found || (holds && !farEnd);
     }
     ::closedir(proc);
     return found;

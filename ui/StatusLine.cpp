@@ -73,6 +73,8 @@ CStatusLine::CStatusLine(QWidget* parent)
     m_pProgress->hide();
     m_pSend->setAccessibleName(FromUtf8(res::kSendName));
     m_pSend->setTextFormat(Qt::PlainText);
+    // A long outcome (a stall, a hang-up) takes a second line rather than being cut at the window's edge.
+    m_pSend->setWordWrap(true);
     sendRow->addWidget(m_pProgress);
     sendRow->addWidget(m_pSend, 1);
 

@@ -1,3 +1,4 @@
+#include "PseudoTerminal.h"
 #include "PtyRadio.h"
 #include "SerialLink.h"
 
@@ -36,15 +37,38 @@ TEST(FailureFacts, ThePseudoTerminalMultiplexerIsNoLine) {
 }
 
 // A program killed outright leaves its exclusive mark on the device: with no process holding it and no lock on
-// it, the next open clears the mark and goes on; while a process holds it, the open is refused.
+// it, the next open clears the mark and goes on; while a process holds it, the open is refused. The far end of a
+// pseudo-terminal that keeps the line's own end open, as the simulated radio does, holds nothing.
 TEST(StaleHold, AMarkNoProcessKeepsIsClearedOneThatIsKeptIsNot) {
     if (::geteuid() != 0) {
         GTEST_SKIP() << "only root can open a device marked exclusive";
     }
-    PtyRadio pty(false);
+    // The simulated radio: a process of its own that holds the master and the line's own end.
+    int pathPipe[2];
+    ASSERT_EQ(::pipe(pathPipe), 0);
+    const pid_t radio = ::fork();
+    if (radio == 0) {
+        CPseudoTerminal line;
+        std::string error;
+        const std::string path = line.Open({true, false}, &error) ? line.SlavePath() : std::string();
+        [[maybe_unused]] const ssize_t n = ::write(pathPipe[1], path.c_str(), path.size() + 1);
+        ::pause();
+        ::_exit(0);
+    }
+    // Ended however the test ends.
+    struct Reaper {
+        pid_t pid;
+        ~Reaper() {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+    } reapRadio{radio};
+    char received[128] = {};
+    ASSERT_GT(::read(pathPipe[0], received, sizeof received - 1), 1);
+    const std::string device = received;
     const pid_t holder = ::fork();
     if (holder == 0) {
-        const int fd = ::open(pty.Device().c_str(), O_RDWR | O_NOCTTY);
+        const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY);
         ::ioctl(fd, TIOCEXCL);
         ::pause();
         ::_exit(0);
@@ -53,7 +77,7 @@ TEST(StaleHold, AMarkNoProcessKeepsIsClearedOneThatIsKeptIsNot) {
     SerialFailure failure;
     for (int tries = 0; tries < 200 && !port.IsOpen(); ++tries) {
         int held = 0;
-        const int fd = ::open(pty.Device().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         ::ioctl(fd, TIOCGEXCL, &held);
         ::close(fd);
         if (held != 0) {
@@ -61,14 +85,14 @@ TEST(StaleHold, AMarkNoProcessKeepsIsClearedOneThatIsKeptIsNot) {
         }
         ::usleep(5000);
     }
-    EXPECT_FALSE(port.Open(pty.Device(), &failure));
+    EXPECT_FALSE(port.Open(device, &failure));
     EXPECT_EQ(failure.problem, SerialProblem::HeldElsewhere);
     ::kill(holder, SIGKILL);
     ::waitpid(holder, nullptr, 0);
-    ASSERT_TRUE(port.Open(pty.Device(), &failure)) << failure.reason;
+    ASSERT_TRUE(port.Open(device, &failure)) << failure.reason;
     EXPECT_TRUE(port.StaleHoldCleared());
     port.Close();
-    ASSERT_TRUE(port.Open(pty.Device(), &failure));
+    ASSERT_TRUE(port.Open(device, &failure));
     EXPECT_FALSE(port.StaleHoldCleared());
 }
 
