@@ -158,8 +158,7 @@ std::string Com1Text(const PortInForce& port) {
 }
 
 std::string StaleHoldCleared(const std::string& device) {
-    return device + " was still marked as held by a program that ended without letting it go; no program holds "
-                    "it now, so the mark was cleared.";
+    return device + " was still marked as held by a program that had ended; the mark was cleared.";
 }
 
 std::string PortUnreadable(const FileFailure& why) {

@@ -97,7 +97,8 @@ CStatusLine::CStatusLine(QWidget* parent)
     rows->addWidget(m_pHint);
     // A line each, also while empty, so that the window never changes its size while it is used.
     const int line = fontMetrics().lineSpacing();
-    m_pSend->setMinimumHeight(line);
+    m_pSend->setMinimumHeight(2 * line); // room for an outcome that takes two lines
+    m_pSend->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_pNote->setMinimumHeight(line);
     m_pHint->setMinimumHeight(line);
 }
