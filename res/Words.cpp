@@ -215,6 +215,46 @@ std::string DescribeDuplicates(int group, std::span<const DuplicateChannels> fou
     return first ? std::string() : line;
 }
 
+namespace {
+
+// "CH1", "CH1 and CH3", "CH1, CH2 and CH3".
+std::string ChannelList(const std::vector<int>& channels) {
+    std::string text;
+    for (std::size_t k = 0; k < channels.size(); ++k) {
+        text += (k == 0 ? "" : k + 1 == channels.size() ? " and " : ", ") + Ch(channels[k]);
+    }
+    return text;
+}
+
+} // namespace
+
+std::string CheckFound(std::size_t count) {
+    return count == 1 ? std::string("1 thing to look at before a Send; it does not stop it:")
+                      : std::to_string(count) + " things to look at before a Send; they do not stop it:";
+}
+
+std::string DescribeSettingWarning(const SettingWarning& w) {
+    const std::string group = GroupName(w.group);
+    const std::string which = ChannelList(w.channels);
+    const bool one = w.channels.size() == 1;
+    switch (w.kind) {
+    case SettingWarning::Kind::PlanInOtherSpacing: {
+        const std::string wide = w.fixSpacing == 0 ? "12.5 kHz" : "25 kHz";
+        const std::string fix = w.fixSpacing == 0 ? "12.5Khz" : "25Khz";
+        const std::string other = w.fixSpacing == 0 ? "25Khz" : "12.5Khz";
+        return group + ": " + which + (one ? " is a " + w.plan + " channel" : " are " + w.plan + " channels") +
+               ", which are " + wide + " wide, in a " + other + " group: set " + group + " to " + fix + ".";
+    }
+    case SettingWarning::Kind::OutsideLicenceFree:
+        return group + ": " + which + (one ? " is" : " are") +
+               " outside the licence-free channels (PMR446: 446.00625 to 446.19375 MHz; LPD433: 433.07500 to "
+               "434.77500 MHz), for information.";
+    case SettingWarning::Kind::SameFrequency:
+        break;
+    }
+    return group + ": " + which + (w.channels.size() == 2 ? " are both " : " are all ") + w.frequency + ".";
+}
+
 std::string ChangeName(const SettingChange& c) {
     const std::string group = c.group >= 0 ? std::string(1, static_cast<char>('A' + c.group)) : std::string();
     switch (c.kind) {

@@ -8,6 +8,7 @@
 #include "ChannelPlans.h"
 #include "FileFailure.h"
 #include "SentHistory.h"
+#include "SettingCheck.h"
 #include "SettingEditor.h"
 #include "SettingHistory.h"
 #include "SettingLabels.h"
@@ -160,6 +161,18 @@ inline constexpr const char* kColumnPlan = "Plan";
 inline constexpr const char* kColumnSameAs = "Same as";
 std::string ChannelLabel(int group, int channel); // "A3"
 std::string PlanLabel(const PlanChannel& plan);   // "PMR446 3"
+
+// Edit > Check Setting.
+inline constexpr const char* kMenuCheckSetting = "Chec&k Setting";
+inline constexpr const char* kCheckTitle = "Check Setting";
+inline constexpr const char* kCheckClean =
+    "Nothing to warn of: every channel is a PMR446 or LPD433 channel in a group of its spacing, and no group holds "
+    "a frequency twice.";
+inline constexpr const char* kCheckOwnChannels =
+    "Nothing to check: in this mode the radio uses its own channels, not the groups.";
+// "2 things to look at before a Send; they do not stop it:" and one line each.
+std::string CheckFound(std::size_t count);
+std::string DescribeSettingWarning(const SettingWarning& warning);
 
 // Compare.
 inline constexpr const char* kCompareTitle = "Compare With";

@@ -8,6 +8,7 @@
 
 #include "ChannelPlans.h"
 #include "ResourceLoader.h"
+#include "SettingCheck.h"
 #include "Words.h"
 
 #include <QApplication>
@@ -49,8 +50,22 @@ void COrvDlg::BuildEditAndViewMenus() {
         addAction(action);
         m_channelCommands << action;
     }
+    edit->addSeparator();
+    edit->addAction(FromUtf8(res::kMenuCheckSetting), this, [this] { OnCheckSetting(); });
     QMenu* view = m_pMenuBar->addMenu(FromUtf8(res::kMenuView));
     view->addAction(FromUtf8(res::kMenuAllChannels), this, [this] { OpenChannelTable(); });
+}
+
+void COrvDlg::OnCheckSetting() {
+    const RadioSettings& setting = m_editor.Setting();
+    const std::vector<SettingWarning> warnings = CheckSetting(setting);
+    std::string text = setting.m_nMode != kGroupMode ? res::kCheckOwnChannels
+                       : warnings.empty()            ? res::kCheckClean
+                                                     : res::CheckFound(warnings.size());
+    for (const SettingWarning& w : warnings) {
+        text += "\n\u2022 " + res::DescribeSettingWarning(w);
+    }
+    MessageBox(QString::fromStdString(text), FromUtf8(res::kCheckTitle));
 }
 
 void COrvDlg::CopyGroup() {

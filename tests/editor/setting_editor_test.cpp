@@ -1,8 +1,11 @@
+#include "SettingCheck.h"
 #include "SettingEditor.h"
 
 #include "ProgrammingFrame.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include <random>
 
@@ -174,6 +177,42 @@ TEST(SettingEditor, ImportNamesWhatItReplacesKeepsAndRespaces) {
     EXPECT_EQ(e.History().UndoChange().command, SettingChange::Command::ImportChannels);
     e.Undo();
     EXPECT_EQ(e.Setting().m_strGroupChannel[2][0], "446.00625");
+}
+
+// The setting check: each rule on a setting made for it, and nothing outside "GRUOP" or for a clean setting.
+TEST(SettingCheck, EachRuleNamesItsGroupChannelsAndFix) {
+    using Kind = SettingWarning::Kind;
+    const struct {
+        const char* name;
+        std::vector<std::pair<int, const char*>> channels; // group A
+        int spacing;
+        std::vector<std::tuple<Kind, std::vector<int>, int>> expected; // kind, channels, fix spacing
+    } kCases[] = {
+        {"PMR446 in a 12.5 kHz group", {{0, "446.00625"}, {1, "446.01875"}}, 0, {}},
+        {"PMR446 in a 25 kHz group", {{0, "446.00625"}, {3, "446.01875"}}, 1, {{Kind::PlanInOtherSpacing, {0, 3}, 0}}},
+        {"LPD433 in a 12.5 kHz group", {{2, "433.07500"}}, 0, {{Kind::PlanInOtherSpacing, {2}, 1}}},
+        {"outside the plans", {{1, "446.21250"}, {4, "460.00000"}}, 0, {{Kind::OutsideLicenceFree, {1, 4}, 0}}},
+        {"the same twice", {{0, "446.00625"}, {5, "446.00625"}}, 0, {{Kind::SameFrequency, {0, 5}, 0}}},
+    };
+    for (const auto& c : kCases) {
+        RadioSettings s;
+        s.m_nMode = kGroupMode;
+        s.m_nGroupSpacing[0] = c.spacing;
+        for (const auto& [channel, text] : c.channels) {
+            s.m_strGroupChannel[0][static_cast<std::size_t>(channel)] = text;
+        }
+        const std::vector<SettingWarning> found = CheckSetting(s);
+        ASSERT_EQ(found.size(), c.expected.size()) << c.name;
+        for (std::size_t k = 0; k < found.size(); ++k) {
+            const auto& [kind, channels, fix] = c.expected[k];
+            EXPECT_TRUE(found[k].kind == kind && found[k].group == 0 && found[k].channels == channels) << c.name;
+            if (kind == Kind::PlanInOtherSpacing) {
+                EXPECT_EQ(found[k].fixSpacing, fix) << c.name;
+            }
+        }
+        s.m_nMode = 0;
+        EXPECT_TRUE(CheckSetting(s).empty()) << c.name;
+    }
 }
 
 } // namespace
