@@ -193,10 +193,61 @@ void COrvDlg::BuildMenus() {
     m_document.FillFileMenu(m_pFileMenu, [this] { close(); });
     BuildEditAndViewMenus();
     m_ports.Attach(m_pMenuBar->addMenu(FromUtf8(res::kMenuPort)));
+    BuildRadioMenu();
     BuildChannelsMenu();
     QMenu* help = m_pMenuBar->addMenu(FromUtf8(res::kMenuHelp));
     help->addAction(LoadString(IDS_ABOUTBOX), this, [this] { OnSysCommand(IDM_ABOUTBOX, 0); });
     SetMenuBar(m_pMenuBar);
+}
+
+namespace {
+
+// Keeps a menu entry enabled exactly when its button is, whoever enables the button.
+class CFollowEnabled : public QObject {
+public:
+    CFollowEnabled(QAbstractButton* button, QAction* action) : QObject(button), m_pAction(action) {
+        action->setEnabled(button->isEnabled());
+        button->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::EnabledChange) {
+            m_pAction->setEnabled(static_cast<QWidget*>(watched)->isEnabled());
+        }
+        return false;
+    }
+
+private:
+    QPointer<QAction> m_pAction;
+};
+
+} // namespace
+
+void COrvDlg::BuildRadioMenu() {
+    // The buttons' own commands, by menu and by keys that no text edit takes: a click on the button it stands for.
+    QMenu* radio = m_pMenuBar->addMenu(FromUtf8(res::kMenuRadio));
+    const struct {
+        const char* text;
+        CButton& button;
+        QKeySequence keys;
+    } kEntries[] = {
+        {res::kMenuConnect, m_btnConnect, QKeySequence(Qt::Key_F5)},
+        {res::kMenuDisconnect, m_btnDisconnect, QKeySequence(Qt::SHIFT | Qt::Key_F5)},
+        {res::kMenuSend, m_btnSend, QKeySequence(Qt::CTRL | Qt::Key_Return)},
+    };
+    for (const auto& entry : kEntries) {
+        QAbstractButton* button = entry.button.widget();
+        QAction* action = radio->addAction(FromUtf8(entry.text), this, [button] {
+            if (button != nullptr && button->isEnabled()) {
+                button->click();
+            }
+        });
+        action->setShortcut(entry.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        if (button != nullptr) {
+            new CFollowEnabled(button, action);
+        }
+    }
 }
 
 void COrvDlg::OnSysCommand(UINT nID, LPARAM lParam) {

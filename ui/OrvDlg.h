@@ -83,6 +83,8 @@ public:
     // Edit > Copy Group and Paste Group: the current group's eight channels as eight lines of text, and up to
     // eight lines entered by the entry rules, one step of the history.
     void CopyGroup();
+    // Radio > Connect, Disconnect, Send: the buttons' commands by menu and keys, enabled exactly as the buttons.
+    void BuildRadioMenu();
     // Edit > Check Setting: what may surprise on the air, in one box; never blocks a Send.
     void OnCheckSetting();
     bool PasteGroup(const QString& text);

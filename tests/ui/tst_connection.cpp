@@ -157,6 +157,30 @@ private slots:
         QVERIFY(boxes->boxes.empty());
     }
 
+    // Radio > Connect, Disconnect and Send are the buttons by menu and keys: enabled exactly as they are, through a
+    // connection and a Send, and doing what a click does.
+    void theRadioMenuFollowsTheButtons() {
+        QMenu* menu = MenuNamed(*dlg, "&Radio");
+        QVERIFY(menu != nullptr);
+        const QList<QAction*> entries = menu->actions();
+        QCOMPARE(entries.size(), 3);
+        const auto same = [&] {
+            return entries[0]->isEnabled() == dlg->IsWindowEnabled(IDC_CONNECT) &&
+                   entries[1]->isEnabled() == dlg->IsWindowEnabled(IDC_DISCONNECT) &&
+                   entries[2]->isEnabled() == dlg->IsWindowEnabled(IDC_SEND);
+        };
+        QVERIFY(same() && entries[0]->isEnabled() && !entries[2]->isEnabled());
+        QTest::keyClick(Edit(*dlg, 0), Qt::Key_F5); // Connect, with the focus in a channel edit
+        QVERIFY(ButtonsAre(*dlg, false, true, true) && same());
+        boxes->clear();
+        entries[2]->trigger();
+        QVERIFY(dlg->IsSending() && same() && !entries[2]->isEnabled());
+        QVERIFY(QTest::qWaitFor([&] { return !dlg->IsSending(); }, 15000));
+        QVERIFY(same() && entries[2]->isEnabled());
+        entries[1]->trigger();
+        QVERIFY(ButtonsAre(*dlg, true, false, false) && same());
+    }
+
     // Escape and a close during a Send never cut the frame; a signal closes the same way.
     void aCloseOrASignalWaitsForTheWholeFrameAndGivesThePortBack() {
         Connect();
