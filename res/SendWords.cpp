@@ -117,10 +117,6 @@ std::string SendOptionsRefused(const CommandLineRefusal& r) {
     return kProgram + CommandLineRefused(r) + "\n" + kSendUsage;
 }
 
-std::string SendFileRefused(const FileFailure& failure) {
-    return DescribeFileFailure(failure);
-}
-
 std::string SendVersion(const char* version) {
     return std::string("velmar-send ") + version;
 }

@@ -17,8 +17,6 @@ extern const char* const kSendHelp;  // the whole --help text, for a terminal an
 
 // "velmar-send: unknown option: --bogus", followed by the synopsis.
 std::string SendOptionsRefused(const CommandLineRefusal& refusal);
-// A setting file velmar-send will not send, as the window would refuse it.
-std::string SendFileRefused(const FileFailure& failure);
 std::string SendVersion(const char* version);
 std::string SendNoSignals(int err);
 std::string SendCannotWriteResults(int err);

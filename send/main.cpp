@@ -6,6 +6,7 @@
 #include "SendWords.h"
 #include "Sender.h"
 #include "SettingFile.h"
+#include "Strings.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -48,7 +49,7 @@ int Run(int argc, char** argv, Events& events) {
     RadioSettings settings;
     FileFailure error;
     if (!ReadSettingFile(options.file, &settings, &error)) {
-        std::fprintf(stderr, "%s\n", res::SendFileRefused(error).c_str());
+        std::fprintf(stderr, "%s\n", res::DescribeFileFailure(error).c_str());
         return 2;
     }
     if (options.ports.empty()) {
