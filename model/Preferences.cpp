@@ -5,6 +5,7 @@
 #include "UserDirs.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <string_view>
 #include <sys/stat.h>
@@ -16,6 +17,7 @@ namespace {
 const char* const kSection = "General";
 const char* const kPortKey = "port";
 const char* const kRecentKey = "recentFiles";
+const char* const kAllChannelsKey = "allChannelsPlace";
 
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
@@ -204,6 +206,30 @@ std::string PreferencesPath() {
     return ConfigDir() + "/" + kPreferencesFileName;
 }
 
+namespace {
+
+// A place is four whole numbers, of a size some screen could have; anything else is no place.
+std::optional<std::array<int, 4>> ReadPlace(const std::vector<std::string>& items) {
+    constexpr long kMost = 100000;
+    if (items.size() != 4) {
+        return std::nullopt;
+    }
+    std::array<int, 4> place{};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const std::string t(Trim(items[i]));
+        char* end = nullptr;
+        errno = 0;
+        const long v = std::strtol(t.c_str(), &end, 10);
+        if (t.empty() || *end != '\0' || errno != 0 || v < -kMost || v > kMost || (i >= 2 && v <= 0)) {
+            return std::nullopt;
+        }
+        place[i] = static_cast<int>(v);
+    }
+    return place;
+}
+
+} // namespace
+
 bool ReadPreferences(const std::string& path, Preferences* out, FileFailure* error) {
     if (Missing(path)) {
         *out = {};
@@ -227,6 +253,8 @@ bool ReadPreferences(const std::string& path, Preferences* out, FileFailure* err
         } else if (l.key == kRecentKey) {
             prefs.recentFiles = DecodeValue(l.value);
             std::erase(prefs.recentFiles, std::string());
+        } else if (l.key == kAllChannelsKey) {
+            prefs.allChannelsPlace = ReadPlace(DecodeValue(l.value));
         }
     });
     *out = std::move(prefs);
@@ -248,13 +276,19 @@ bool WritePreferences(const std::string& path, const Preferences& prefs, FileFai
     if (!prefs.recentFiles.empty()) {
         ours += std::string(kRecentKey) + "=" + EncodeValue(prefs.recentFiles) + "\n";
     }
+    if (const auto& p = prefs.allChannelsPlace) {
+        ours += std::string(kAllChannelsKey) + "=" +
+                EncodeValue({std::to_string((*p)[0]), std::to_string((*p)[1]), std::to_string((*p)[2]),
+                             std::to_string((*p)[3])}) +
+                "\n";
+    }
     // Our section first, with its other keys as they were, then every other section as it was.
     std::string others;
     ForEachLine(old, [&](std::string_view line, const IniLine& l) {
         if (l.section != kSection) {
             others += std::string(line) + "\n";
         } else if (!Trim(line).starts_with('[') && (l.key != kPortKey || keepPort) && l.key != kRecentKey &&
-                   !Trim(line).empty()) {
+                   l.key != kAllChannelsKey && !Trim(line).empty()) {
             ours += std::string(line) + "\n";
         }
     });

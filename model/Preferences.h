@@ -6,7 +6,9 @@
 
 #include "FileFailure.h"
 
+#include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,8 @@ struct Preferences {
     bool portUnreadable = false;          // a "port" is there, but no one device (a list, a NUL); written back as it
                                           // was while `port` is empty
     std::vector<std::string> recentFiles; // absolute paths, newest first
+    // Where View > All Channels was last: x, y, width, height on the screen; nullopt for nowhere yet.
+    std::optional<std::array<int, 4>> allChannelsPlace;
 };
 
 // ConfigDir()/velmar.ini.

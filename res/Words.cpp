@@ -242,7 +242,9 @@ std::string DescribeSettingWarning(const SettingWarning& w) {
         const std::string wide = w.fixSpacing == 0 ? "12.5 kHz" : "25 kHz";
         const std::string fix = w.fixSpacing == 0 ? "12.5Khz" : "25Khz";
         const std::string other = w.fixSpacing == 0 ? "25Khz" : "12.5Khz";
-        return group + ": " + which + (one ? " is a " + w.plan + " channel" : " are " + w.plan + " channels") +
+        return group + ": " + which +
+               (one ? (w.plan.starts_with("LPD") ? " is an " : " is a ") + w.plan + " channel"
+                    : " are " + w.plan + " channels") +
                ", which are " + wide + " wide, in a " + other + " group: set " + group + " to " + fix + ".";
     }
     case SettingWarning::Kind::OutsideLicenceFree:
@@ -253,6 +255,12 @@ std::string DescribeSettingWarning(const SettingWarning& w) {
         break;
     }
     return group + ": " + which + (w.channels.size() == 2 ? " are both " : " are all ") + w.frequency + ".";
+}
+
+std::string CheckLine(std::size_t count, const SettingWarning& first) {
+    const std::string what = DescribeSettingWarning(first);
+    return count == 1 ? "Before a Send: " + what
+                      : "Before a Send (1 of " + std::to_string(count) + ", all in Edit > Check Setting): " + what;
 }
 
 std::string ChangeName(const SettingChange& c) {

@@ -55,6 +55,9 @@ inline constexpr const char* kMenuCopyGroup = "&Copy Group";
 inline constexpr const char* kMenuPasteGroup = "&Paste Group";
 inline constexpr const char* kMenuView = "&View";
 inline constexpr const char* kMenuAllChannels = "&All Channels";
+inline constexpr const char* kMenuMessages = "&Messages";
+inline constexpr const char* kMessagesTitle = "Messages";
+inline constexpr const char* kButtonCopyAll = "&Copy All";
 // "Undo CH3 of Group A", "Redo Fill Group C", "Undo Band Select".
 std::string UndoText(const SettingChange& change);
 std::string RedoText(const SettingChange& change);
@@ -177,6 +180,8 @@ inline constexpr const char* kCheckOwnChannels =
 // "2 things to look at before a Send; they do not stop it:" and one line each.
 std::string CheckFound(std::size_t count);
 std::string DescribeSettingWarning(const SettingWarning& warning);
+// The status area's line while something is found: the first warning, and how many there are.
+std::string CheckLine(std::size_t count, const SettingWarning& first);
 
 // Compare.
 inline constexpr const char* kCompareTitle = "Compare With";

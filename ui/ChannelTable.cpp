@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -56,8 +57,8 @@ public:
 
 } // namespace
 
-CChannelTable::CChannelTable(QWidget* parent, Apply apply)
-    : QDialog(parent), m_apply(std::move(apply)), m_pWhy(new QLabel(this)), m_pNote(new QLabel(this)),
+CChannelTable::CChannelTable(Apply apply)
+    : QWidget(nullptr, Qt::Window), m_apply(std::move(apply)), m_pWhy(new QLabel(this)), m_pNote(new QLabel(this)),
       m_pTable(new QTableWidget(kRows, 7, this)) {
     setWindowTitle(FromUtf8(res::kAllChannelsTitle));
     auto* layout = new QVBoxLayout(this);
@@ -88,6 +89,13 @@ CChannelTable::CChannelTable(QWidget* parent, Apply apply)
                                              3 * metrics.averageCharWidth());
     }
     m_pTable->horizontalHeader()->setStretchLastSection(true);
+    int columns = 0;
+    for (int column = 0; column < m_pTable->columnCount(); ++column) {
+        columns += m_pTable->columnWidth(column);
+    }
+    // Every column in view at any scale: the window is as wide as they are, with room for the scroll bar.
+    m_nFitWidth = columns + m_pTable->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * m_pTable->frameWidth() +
+                  layout->contentsMargins().left() + layout->contentsMargins().right() + 4;
     m_pTable->setItemDelegate(new CellEditing(m_pTable));
     m_pTable->setSelectionMode(QAbstractItemView::ContiguousSelection);
     m_pTable->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -137,7 +145,7 @@ CChannelTable::CChannelTable(QWidget* parent, Apply apply)
     key(QKeySequence::Paste, [this] { Paste(); });
     key(QKeySequence::Delete, [this] { Delete(); });
     key(QKeySequence(Qt::Key_Backspace), [this] { Delete(); });
-    resize(560, 640);
+    resize(m_nFitWidth, 24 * m_pTable->verticalHeader()->defaultSectionSize());
 }
 
 void CChannelTable::Show(const RadioSettings& s, bool editable) {

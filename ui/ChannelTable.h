@@ -9,7 +9,7 @@
 #include "SettingEditor.h"
 #include "SettingHistory.h"
 
-#include <QDialog>
+#include <QWidget>
 
 #include <functional>
 #include <string>
@@ -20,10 +20,13 @@ class QTableWidget;
 
 namespace velmar {
 
-class CChannelTable : public QDialog {
+// A window of its own, not kept above the settings, so that both are seen side by side.
+class CChannelTable : public QWidget {
 public:
     using Apply = std::function<void(const std::vector<ChannelEdit>& edits, const SettingChange& name)>;
-    CChannelTable(QWidget* parent, Apply apply);
+    explicit CChannelTable(Apply apply);
+    // As wide as the columns need, at the scale in use.
+    int FitWidth() const { return m_nFitWidth; }
 
     // Shows `s`; `editable` is false outside "GRUOP", where the table only shows and says why.
     void Show(const RadioSettings& s, bool editable);
@@ -48,6 +51,7 @@ private:
     QTableWidget* m_pTable;
     bool m_bFilling = false;
     bool m_bEditable = false;
+    int m_nFitWidth = 0;
 };
 
 } // namespace velmar

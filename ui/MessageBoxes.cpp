@@ -1,4 +1,5 @@
 #include "MessageBoxes.h"
+#include "MessageLog.h"
 
 #include "ResourceLoader.h"
 #include "Words.h"
@@ -98,11 +99,12 @@ int ShowMessageBox(QWidget* owner, const QString& text, const QString& caption, 
     box.setProperty(kTypeProperty, type);
     // A detail of many lines goes into the box's scrolling details, so that no box grows past the screen.
     constexpr int kInlineDetailLines = 12;
-    if (detail.count('\n') >= kInlineDetailLines) {
+    if (!detail.isEmpty() && ((type & MB_DETAILS) != 0 || detail.count('\n') >= kInlineDetailLines)) {
         box.setDetailedText(detail);
     } else if (!detail.isEmpty()) {
         box.setInformativeText(detail);
     }
+    MessageLog().Add(detail.isEmpty() ? text : text + '\n' + detail);
     const UINT buttons = type & 0x0F;
     if (buttons == MB_OKCANCEL || buttons == MB_REPLACECANCEL || buttons == MB_IMPORTCANCEL) {
         box.setDefaultButton(QMessageBox::Ok);
@@ -157,6 +159,7 @@ MessageBoxRecorder::MessageBoxRecorder() {
         seen.detail = box.detailedText().isEmpty() ? box.informativeText() : box.detailedText();
         seen.owner = box.parentWidget();
         seen.hasIcon = box.icon() != QMessageBox::NoIcon;
+        seen.detailBehindButton = !box.detailedText().isEmpty();
         const auto buttons = box.buttons();
         for (QAbstractButton* b : buttons) {
             seen.buttons << StripAmpersand(b->text());

@@ -54,6 +54,7 @@ public:
         QPointer<QWidget> owner;
         QStringList buttons; // texts of the box's buttons, '&' removed
         bool hasIcon = false;
+        bool detailBehindButton = false; // the detail waits behind "Show Details"
     };
 
     MessageBoxRecorder();

@@ -47,7 +47,11 @@ COrvDlg::COrvDlg(QWidget* parent)
       m_ports(
           *this, [this] { return m_wiring.IsOpen(); }, [this] { m_wiring.ShowLink(m_ports.InForce()); },
           [this](const QString& note) { Say(note); }),
-      m_document(*this, m_editor) {
+      m_document(*this, m_editor),
+      m_side(
+          *this,
+          [this](const std::vector<ChannelEdit>& edits, const SettingChange& name) { EnterChannels(edits, name); },
+          [this](QWidget* window) { m_document.ShareShortcuts(window); }) {
     m_record = m_editor.Setting();
     // Message map: a control's notification and the handler it runs.
     MapCommandRange(EN_CHANGE, IDC_CH1, IDC_CH8, &COrvDlg::OnChangeChannel);
@@ -66,6 +70,8 @@ COrvDlg::COrvDlg(QWidget* parent)
 }
 
 COrvDlg::~COrvDlg() {
+    // The other windows go first: a cell left in mid-edit enters its text through this window.
+    m_side.CloseAll();
     // The controls go after the editor: what they send while they are taken down (a focus leaving an edit) must
     // find no handler.
     for (const res::ControlTemplate& row : Template().controls) {
@@ -158,7 +164,7 @@ bool COrvDlg::OnInitDialog() {
     // makes them (an exchange writes them, it does not change them).
     m_document.Start();
     m_document.OnChanged([this] { ShowChannelTable(); });
-    m_pStatusLine->ShowHint(FromUtf8(res::kModeOwnChannels));
+    ShowStanding();
     for (const int id : {IDC_BCLO, IDC_BUTTON_LONG, IDC_PTT_FP, IDC_POWER_SAVE, IDC_SCAN_DELAY, IDC_PTT_TOT,
                          IDC_VOX_ATTACK, IDC_VOX_RELEASE, IDC_BAND}) {
         QObject::connect(GetDlgItemAs<QComboBox>(id), &QComboBox::currentIndexChanged, this,
@@ -309,9 +315,7 @@ void COrvDlg::ApplyEnabling() {
         action->setEnabled(mode.group);
         action->setToolTip(mode.group ? QString() : FromUtf8(res::kChannelCommandsWhy));
     }
-    if (m_pStatusLine != nullptr) {
-        m_pStatusLine->ShowHint(mode.group ? QString() : FromUtf8(res::kModeOwnChannels));
-    }
+    ShowStanding();
 }
 
 void COrvDlg::OnChangeChannel(int id) {

@@ -9,6 +9,7 @@
 #include "Resource.h"
 #include "SessionWiring.h"
 #include "SettingDocument.h"
+#include "SideWindows.h"
 
 #include "ChannelEntry.h"
 #include "RadioSettings.h"
@@ -21,6 +22,7 @@ class QMenu;
 class QMenuBar;
 class QMimeData;
 
+#include <memory>
 #include <string>
 
 namespace velmar {
@@ -90,6 +92,8 @@ public:
     bool PasteGroup(const QString& text);
     // View > All Channels, made when first opened.
     CChannelTable* OpenChannelTable();
+    // View > Messages, made when first opened.
+    CMessagesWindow* MessagesWindow() const { return m_side.Messages(); }
     // Enters channels typed elsewhere than the edits (a paste, the channel table) by the entry rules, as one
     // step of the history named `name` (or by what changed); says what was completed, moved or refused.
     void EnterChannels(const std::vector<ChannelEdit>& edits, const SettingChange& name);
@@ -137,6 +141,9 @@ private:
     void BuildChannelsMenu();
     void BuildEditAndViewMenus();
     void ShowChannelTable();
+    // What stands while the window is so, in the status area: why the channels are closed, or the first thing
+    // the setting check finds.
+    void ShowStanding();
 
     CSettingEditor m_editor;
     CStatusLine* m_pStatusLine = nullptr;
@@ -149,8 +156,8 @@ private:
     QMenu* m_pFileMenu = nullptr;
     QMenu* m_pChannelsMenu = nullptr;
     QList<QAction*> m_channelCommands; // open in "GRUOP" only
-    CChannelTable* m_pChannelTable = nullptr;
-    std::string m_strRxText; // the last received bytes as "%02X" pairs
+    std::string m_strRxText;           // the last received bytes as "%02X" pairs
+    CSideWindows m_side;               // after the document, whose keys it shares
 };
 
 } // namespace velmar

@@ -54,6 +54,7 @@ void COrvDlg::BuildEditAndViewMenus() {
     edit->addAction(FromUtf8(res::kMenuCheckSetting), this, [this] { OnCheckSetting(); });
     QMenu* view = m_pMenuBar->addMenu(FromUtf8(res::kMenuView));
     view->addAction(FromUtf8(res::kMenuAllChannels), this, [this] { OpenChannelTable(); });
+    view->addAction(FromUtf8(res::kMenuMessages), this, [this] { m_side.OpenMessages(); });
 }
 
 void COrvDlg::OnCheckSetting() {
@@ -66,6 +67,19 @@ void COrvDlg::OnCheckSetting() {
         text += "\n\u2022 " + res::DescribeSettingWarning(w);
     }
     MessageBox(QString::fromStdString(text), FromUtf8(res::kCheckTitle));
+}
+
+void COrvDlg::ShowStanding() {
+    if (m_pStatusLine == nullptr) {
+        return;
+    }
+    if (!m_editor.ChannelsOpen()) {
+        m_pStatusLine->ShowHint(FromUtf8(res::kModeOwnChannels));
+        return;
+    }
+    const std::vector<SettingWarning> warnings = CheckSetting(m_editor.Setting());
+    m_pStatusLine->ShowHint(warnings.empty() ? QString()
+                                             : QString::fromStdString(res::CheckLine(warnings.size(), warnings[0])));
 }
 
 void COrvDlg::CopyGroup() {
@@ -95,26 +109,20 @@ bool COrvDlg::PasteGroup(const QString& text) {
 void COrvDlg::EnterChannels(const std::vector<ChannelEdit>& edits, const SettingChange& name) {
     const EditResult result = m_editor.EnterChannels(edits, name);
     ShowEdited(result);
-    if (m_pChannelTable != nullptr) {
-        m_pChannelTable->ShowNote(QString::fromStdString(res::EditNote(result)));
+    if (CChannelTable* table = m_side.ChannelTable()) {
+        table->ShowNote(QString::fromStdString(res::EditNote(result)));
     }
 }
 
 CChannelTable* COrvDlg::OpenChannelTable() {
-    if (m_pChannelTable == nullptr) {
-        m_pChannelTable = new CChannelTable(this, [this](const std::vector<ChannelEdit>& edits,
-                                                         const SettingChange& name) { EnterChannels(edits, name); });
-        m_document.ShareEditShortcuts(m_pChannelTable);
-    }
-    m_pChannelTable->show();
-    m_pChannelTable->raise();
+    CChannelTable* table = m_side.OpenChannelTable();
     ShowChannelTable();
-    return m_pChannelTable;
+    return table;
 }
 
 void COrvDlg::ShowChannelTable() {
-    if (m_pChannelTable != nullptr && m_pChannelTable->isVisible()) {
-        m_pChannelTable->Show(m_editor.Setting(), m_editor.ChannelsOpen());
+    if (CChannelTable* table = m_side.ChannelTable(); table != nullptr && table->isVisible()) {
+        table->Show(m_editor.Setting(), m_editor.ChannelsOpen());
     }
 }
 

@@ -97,6 +97,7 @@ void CSettingDocument::FillFileMenu(QMenu* menu, const std::function<void()>& qu
     for (QAction* action : {create, open, save, saveAs, quitAction}) {
         action->setShortcutContext(Qt::WindowShortcut);
         window->addAction(action);
+        m_shortcuts << action;
     }
 }
 
@@ -108,14 +109,13 @@ void CSettingDocument::FillEditMenu(QMenu* menu) {
     for (QAction* action : {m_pUndo, m_pRedo}) {
         action->setShortcutContext(Qt::WindowShortcut);
         m_view.Window()->addAction(action);
+        m_shortcuts << action;
     }
     UpdateEditMenu();
 }
 
-void CSettingDocument::ShareEditShortcuts(QWidget* window) const {
-    if (m_pUndo != nullptr) {
-        window->addActions({m_pUndo, m_pRedo});
-    }
+void CSettingDocument::ShareShortcuts(QWidget* window) const {
+    window->addActions(m_shortcuts);
 }
 
 void CSettingDocument::UpdateEditMenu() {
@@ -170,7 +170,7 @@ bool CSettingDocument::CompareWith(const QString& path) {
     for (const SettingDifference& d : found) {
         lines << Q(res::DescribeDifference(d));
     }
-    m_view.Ask(Q(res::Differences(found.size(), name)), MB_OK, lines.join('\n'));
+    m_view.Ask(Q(res::Differences(found.size(), name)), MB_OK | MB_DETAILS, lines.join('\n'));
     return true;
 }
 

@@ -48,8 +48,9 @@ public:
     // the window.
     void FillFileMenu(QMenu* menu, const std::function<void()>& quit);
     void FillEditMenu(QMenu* menu);
-    // Undo and Redo work by their shortcuts in `window` too (a second window on the same setting).
-    void ShareEditShortcuts(QWidget* window) const;
+    // The File and Edit menus' keys (Ctrl+S, Ctrl+Z, Ctrl+Shift+Z, ...) work in `window` too (a second window
+    // on the same setting).
+    void ShareShortcuts(QWidget* window) const;
 
     // The Edit menu and the title as the setting stands at start.
     void Start();
@@ -124,6 +125,7 @@ private:
     bool m_bEndedUnsaved = false; // ended by a second signal: the kept changes outlive the window
     QAction* m_pUndo = nullptr;
     QAction* m_pRedo = nullptr;
+    QList<QAction*> m_shortcuts; // the File and Edit menus' entries with keys
 };
 
 } // namespace velmar

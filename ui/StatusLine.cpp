@@ -1,5 +1,6 @@
 #include "StatusLine.h"
 
+#include "MessageLog.h"
 #include "ResourceLoader.h"
 #include "Words.h"
 
@@ -11,8 +12,8 @@
 
 namespace velmar {
 
-// A label that gives up width gracefully: what does not fit is elided (the
-// whole text stays in its tooltip and its accessible description).
+// A label that gives up width gracefully: what does not fit is elided with "…" (the whole text stays in
+// its tooltip and its accessible description). Cut at the end, it cuts between words, never in one.
 class CElidedLabel : public QLabel {
 public:
     CElidedLabel(Qt::TextElideMode mode, QWidget* parent) : QLabel(parent), m_mode(mode) {
@@ -36,8 +37,27 @@ protected:
         QPainter painter(this);
         painter.setPen(palette().color(foregroundRole()));
         const QRect area = contentsRect();
-        painter.drawText(area, Qt::AlignVCenter | Qt::AlignLeft,
-                         fontMetrics().elidedText(m_full, m_mode, area.width()));
+        painter.drawText(area, Qt::AlignVCenter | Qt::AlignLeft, Shown(area.width()));
+    }
+
+public:
+    // What fits in `width`: the whole text, or as much as fits with "…" where the rest is.
+    QString Shown(int width) const {
+        const QFontMetrics metrics = fontMetrics();
+        if (metrics.horizontalAdvance(m_full) <= width || m_mode != Qt::ElideRight) {
+            return metrics.elidedText(m_full, m_mode, width);
+        }
+        const QString ellipsis(QChar(0x2026));
+        QString cut = metrics.elidedText(m_full, Qt::ElideRight, width);
+        cut.chop(1);
+        const bool atSpace = cut.size() < m_full.size() && m_full[cut.size()].isSpace();
+        if (const qsizetype space = cut.lastIndexOf(' '); !atSpace && space > 0) {
+            cut.truncate(space);
+        }
+        while (!cut.isEmpty() && (cut.back().isSpace() || cut.back() == ',' || cut.back() == ';')) {
+            cut.chop(1);
+        }
+        return cut + ellipsis;
     }
 
 private:
@@ -55,9 +75,9 @@ void SetText(QLabel* label, const QString& text) {
 } // namespace
 
 CStatusLine::CStatusLine(QWidget* parent)
-    : QWidget(parent), m_pProgress(new QProgressBar(this)), m_pSend(new QLabel(this)), m_pNote(new QLabel(this)),
-      m_pHint(new QLabel(this)), m_pLink(new CElidedLabel(Qt::ElideMiddle, this)),
-      m_pReceived(new CElidedLabel(Qt::ElideLeft, this)) {
+    : QWidget(parent), m_pProgress(new QProgressBar(this)), m_pSend(new QLabel(this)),
+      m_pNote(new CElidedLabel(Qt::ElideRight, this)), m_pHint(new CElidedLabel(Qt::ElideRight, this)),
+      m_pLink(new CElidedLabel(Qt::ElideMiddle, this)), m_pReceived(new CElidedLabel(Qt::ElideLeft, this)) {
     setObjectName("statusLine");
     setAccessibleName(FromUtf8(res::kStatusName));
     auto* rows = new QVBoxLayout(this);
@@ -87,13 +107,11 @@ CStatusLine::CStatusLine(QWidget* parent)
     linkRow->addWidget(m_pReceived, 2);
 
     m_pNote->setAccessibleName(FromUtf8(res::kNoteName));
-    m_pNote->setTextFormat(Qt::PlainText);
 
     rows->addLayout(sendRow);
     rows->addLayout(linkRow);
     rows->addWidget(m_pNote);
     m_pHint->setAccessibleName(FromUtf8(res::kHintName));
-    m_pHint->setTextFormat(Qt::PlainText);
     rows->addWidget(m_pHint);
     // A line each, also while empty, so that the window never changes its size while it is used.
     const int line = fontMetrics().lineSpacing();
@@ -112,25 +130,39 @@ void CStatusLine::ShowSending(int bytesSent, int total, int msLeft) {
 
 void CStatusLine::ShowSent(int bytesTaken, int frameBytes, std::uint8_t checksum, bool taken, const QString& why) {
     m_pProgress->hide();
-    SetText(m_pSend, QString::fromStdString(taken ? res::Sent(frameBytes, checksum)
-                                            : bytesTaken == frameBytes
-                                                ? res::SentStalled(frameBytes, checksum, why.toStdString())
-                                                : res::SentPart(bytesTaken, frameBytes, why.toStdString())));
+    const QString outcome =
+        QString::fromStdString(taken                      ? res::Sent(frameBytes, checksum)
+                               : bytesTaken == frameBytes ? res::SentStalled(frameBytes, checksum, why.toStdString())
+                                                          : res::SentPart(bytesTaken, frameBytes, why.toStdString()));
+    SetText(m_pSend, outcome);
+    MessageLog().Add(outcome);
 }
 
 void CStatusLine::ShowHint(const QString& hint) {
-    SetText(m_pHint, hint);
+    // A hint stands while the window is so: it goes into the log when it first shows, not at each repeat.
+    if (hint != m_pHint->FullText()) {
+        MessageLog().Add(hint);
+    }
+    m_pHint->SetFullText(hint);
 }
 
 QString CStatusLine::HintText() const {
-    return m_pHint->text();
+    return m_pHint->FullText();
 }
 
 void CStatusLine::ShowNote(const QString& note) {
-    SetText(m_pNote, note);
+    m_pNote->SetFullText(note);
+    MessageLog().Add(note);
+}
+
+QString CStatusLine::NoteShown() const {
+    return m_pNote->Shown(m_pNote->contentsRect().width());
 }
 
 void CStatusLine::ShowLink(const QString& text) {
+    if (text != m_pLink->FullText()) {
+        MessageLog().Add(text);
+    }
     m_pLink->SetFullText(text);
 }
 
@@ -142,7 +174,7 @@ QString CStatusLine::SendText() const {
     return m_pSend->text();
 }
 QString CStatusLine::NoteText() const {
-    return m_pNote->text();
+    return m_pNote->FullText();
 }
 QString CStatusLine::LinkText() const {
     return m_pLink->FullText();

@@ -39,14 +39,16 @@ public:
     // channels ..."); empty for none.
     void ShowHint(const QString& hint);
     QString NoteText() const;
+    // The note as it is painted now: whole, or cut between words with "…".
+    QString NoteShown() const;
     QString HintText() const;
     const QProgressBar* Progress() const { return m_pProgress; }
 
 private:
     QProgressBar* m_pProgress;
     QLabel* m_pSend;
-    QLabel* m_pNote;
-    QLabel* m_pHint;
+    CElidedLabel* m_pNote;
+    CElidedLabel* m_pHint;
     CElidedLabel* m_pLink;
     CElidedLabel* m_pReceived;
 };

@@ -20,7 +20,8 @@ TEST_F(PreferencesFile, ReadsWhatQSettingsWroteAndKeepsTheOtherKeys) {
                                     "[Other]\nport=/dev/elsewhere\n[General]\nother=3\n"
                                     "port=\"/dev/serial/by-id/usb-Prolific, Inc.-port0\"\n"
                                     "recentFiles=/home/u/club.velmar, \"/home/u/a, \\\"b\\\".velmar\", "
-                                    "/home/\xC3\xBC/@x\\\\y.velmar, /home/u/\\tz, /\\x1f\\x30\n",
+                                    "/home/\xC3\xBC/@x\\\\y.velmar, /home/u/\\tz, /\\x1f\\x30\n"
+                                    "allChannelsPlace=10, 20, 0, 400\n",
                                     &error));
     ASSERT_TRUE(ReadPreferences(path, &prefs, &error)) << error;
     EXPECT_EQ(prefs.port, "/dev/serial/by-id/usb-Prolific, Inc.-port0");
@@ -29,15 +30,18 @@ TEST_F(PreferencesFile, ReadsWhatQSettingsWroteAndKeepsTheOtherKeys) {
                                           "/\x1f"
                                           "0"};
     EXPECT_EQ(prefs.recentFiles, recent);
+    EXPECT_EQ(prefs.allChannelsPlace, std::nullopt) << "a window without width is no place";
 
     // Odd names go out and come back unchanged; keys and sections that are not ours stay.
     prefs.port = "@odd \"port\"\n, name ";
     prefs.recentFiles = {"/a;b=c", "/d#e", "@@f"};
+    prefs.allChannelsPlace = {{-1280, 0, 700, 640}};
     ASSERT_TRUE(WritePreferences(path, prefs, &error)) << error;
     Preferences back;
     ASSERT_TRUE(ReadPreferences(path, &back, &error)) << error;
     EXPECT_EQ(back.port, prefs.port);
     EXPECT_EQ(back.recentFiles, prefs.recentFiles);
+    EXPECT_EQ(back.allChannelsPlace, prefs.allChannelsPlace);
     std::string text;
     ASSERT_TRUE(ReadTextFile(path, &text, &error, kPreferencesMaxBytes));
     EXPECT_NE(text.find("[General]\nport="), std::string::npos) << text;

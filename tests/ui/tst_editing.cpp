@@ -4,10 +4,13 @@
 #include "UiTestSupport.h"
 
 #include "ChannelTable.h"
+#include "MessagesWindow.h"
 #include "ProgrammingFrame.h"
 #include "SentHistory.h"
 #include "SettingFile.h"
 
+#include <QLabel>
+#include <QRegularExpression>
 #include <QTableWidget>
 
 using namespace velmar;
@@ -120,6 +123,25 @@ private slots:
         QVERIFY2(note.contains("CH1: 446.1 completed to 446.10000") && note.contains("moved down to 446.00625") &&
                      note.contains("CH3: abc is not a frequency, not taken"),
                  qPrintable(note));
+        // Too long for the line, it is cut between two words, says so with "…" and is whole in its tooltip, in
+        // the log and in View > Messages.
+        const QString shown = dlg->StatusLine()->NoteShown();
+        QVERIFY2(shown.endsWith(u'\u2026') && note.startsWith(shown.chopped(1)), qPrintable(shown));
+        QVERIFY2(!note.at(shown.size() - 1).isLetterOrNumber() || !note.at(shown.size() - 2).isLetterOrNumber(),
+                 qPrintable(shown));
+        for (const QLabel* label : dlg->StatusLine()->findChildren<QLabel*>()) {
+            QVERIFY(label->accessibleName() != "Note" || label->toolTip() == note);
+        }
+        QCOMPARE(dlg->StatusLine()->HintText(),
+                 QString("Before a Send (1 of 2, all in Edit > Check Setting): Group A: CH5 is an LPD433 channel, "
+                         "which are 25 kHz wide, in a 12.5Khz group: set Group A to 25Khz."));
+        MenuNamed(*dlg, "&View")->actions()[1]->trigger();
+        QVERIFY(dlg->MessagesWindow() != nullptr && dlg->MessagesWindow()->isVisible());
+        QVERIFY(dlg->MessagesWindow()->Text().contains(
+            QRegularExpression("\\d\\d:\\d\\d:\\d\\d  " + QRegularExpression::escape(note))));
+        QTest::keyClicks(Edit(*dlg, 5), "446.00625"); // while the Messages window is open, it grows
+        Settle();
+        QVERIFY(dlg->MessagesWindow()->Text().endsWith("Group A: CH2 and CH6 are both 446.00625"));
         // Outside "GRUOP" the channel commands are closed and say why.
         Click(*dlg, IDC_MODE_PMR);
         QAction* paste = MenuNamed(*dlg, "&Edit")->actions()[4];
@@ -183,6 +205,15 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(dlg->m_record.m_strGroupChannel[2][4], std::string("433.20000"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        // The File menu's keys work here too; the table is a window of its own, not held above the settings.
+        QTemporaryDir dir;
+        QVERIFY(dlg->Document().Save(dir.filePath("table.velmar")));
+        cells->item(30, CChannelTable::kNameColumn)->setText("Gate");
+        Settle();
+        QVERIFY(dlg->Document().IsModified());
+        QTest::keyClick(cells, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!dlg->Document().IsModified());
+        QVERIFY(table->windowHandle()->transientParent() == nullptr && table->width() >= table->FitWidth());
 
         // Outside "GRUOP" the table only shows.
         Click(*dlg, IDC_MODE_LPD);
@@ -207,6 +238,7 @@ private slots:
         QCOMPARE(boxes->texts(), QStringList{"3 differences from club.velmar to the setting shown: see the details."});
         QCOMPARE(boxes->boxes[0].detail, QString("Group A CH3: 433.10000 \u2192 empty\nBand Select: 410Mhz \u2192 "
                                                  "440Mhz\nTitle: none \u2192 \u201cCamp\u201d"));
+        QVERIFY(boxes->boxes[0].detailBehindButton); // "see the details": there is a button to see them
         FileFailure error;
         std::string record;
         QVERIFY(dlg->UpdateData(true));
