@@ -2,9 +2,11 @@
 
 #include "AboutDlg.h"
 #include "MessageBoxes.h"
+#include "OptionHelpView.h"
 #include "ResourceLoader.h"
 #include "StatusLine.h"
 
+#include "OptionHelp.h"
 #include "Strings.h"
 #include "Words.h"
 
@@ -151,6 +153,7 @@ bool COrvDlg::OnInitDialog() {
         }
         menu->insertSeparator(first);
     }
+    ExplainOptions(*this);
     m_pStatusLine = new CStatusLine(this);
     AddBelowTemplate(m_pStatusLine);
     m_wiring.SetStatusLine(m_pStatusLine);
@@ -202,6 +205,7 @@ void COrvDlg::BuildMenus() {
     BuildRadioMenu();
     BuildChannelsMenu();
     QMenu* help = m_pMenuBar->addMenu(FromUtf8(res::kMenuHelp));
+    help->addAction(FromUtf8(res::kMenuRadioOptions), this, [this] { ShowRadioOptions(this); });
     help->addAction(LoadString(IDS_ABOUTBOX), this, [this] { OnSysCommand(IDM_ABOUTBOX, 0); });
     SetMenuBar(m_pMenuBar);
 }

@@ -5,6 +5,8 @@
 
 #include "UiTestSupport.h"
 
+#include <QTextBrowser>
+
 #include "AboutDlg.h"
 #include "CodeTables.h"
 #include "DialogTemplate.h"
@@ -181,6 +183,25 @@ private slots:
                 QCOMPARE(LabelOf(box->child(i)), Q(group.label));
             }
         }
+        // Every option is explained where it is: each combo and radio carries what its group or label is, to the
+        // eye and to a screen reader, and Help > Radio Options lists them all under the dialog's own labels.
+        for (const res::ControlTemplate& row : res::FindDialog(IDD_ORV_DIALOG)->controls) {
+            if (row.kind == res::Kind::ComboBox || row.kind == res::Kind::RadioButton) {
+                QWidget* control = dlg->GetDlgItem(row.id);
+                QVERIFY2(!control->toolTip().isEmpty(), row.text.data());
+                QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Description),
+                         control->toolTip());
+            }
+        }
+        WhenModal([](QWidget* page) {
+            const QString text = page->findChild<QTextBrowser*>("radioOptions")->toPlainText();
+            for (const char* label : {"Mode Select", "Channel Spacing", "BCLO", "PTT FP", "PTT TOT", "Power Save Ratio",
+                                      "Band Select", "Self Tone Test", "Button long Time"}) {
+                QVERIFY2(text.contains(label), label);
+            }
+            page->close();
+        });
+        MenuNamed(*dlg, "&Help")->actions()[0]->trigger();
         // Working a radio through its accessible action runs its handler.
         QAccessibleInterface* gruop = FindAccessible(dlg.get(), QAccessible::RadioButton, "GRUOP");
         gruop->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
