@@ -328,11 +328,42 @@ EditResult CSettingEditor::ClearGroup() {
     return Done(Commit(SettingChange::Of(SettingChange::Command::ClearGroup, Group())));
 }
 
-ImportFacts CSettingEditor::ImportWouldDo(const CsvImport& list) const {
-    ImportFacts facts;
+namespace {
+
+void EmptyAllChannels(RadioSettings& s) {
     for (int g = 0; g < kGroupCount; ++g) {
         for (int c = 0; c < kChannelCount; ++c) {
+            s.m_strGroupChannel[At(g)][At(c)].clear();
+            s.m_strGroupCode[At(g)][At(c)].clear();
+            s.m_strGroupName[At(g)][At(c)].clear();
+        }
+    }
+}
+
+} // namespace
+
+ImportFacts CSettingEditor::ImportWouldDo(const CsvImport& list) const {
+    ImportFacts facts;
+    RadioSettings merged = m_setting;
+    ApplyCsvImport(merged, list);
+    RadioSettings replaced = m_setting;
+    EmptyAllChannels(replaced);
+    ApplyCsvImport(replaced, list);
+    for (int g = 0; g < kGroupCount; ++g) {
+        for (int c = 0; c < kChannelCount; ++c) {
+            const std::string& now = m_setting.m_strGroupChannel[At(g)][At(c)];
+            const std::string& name = m_setting.m_strGroupName[At(g)][At(c)];
+            const std::string& to = merged.m_strGroupChannel[At(g)][At(c)];
+            const std::string& toName = merged.m_strGroupName[At(g)][At(c)];
+            const std::string& toAll = replaced.m_strGroupChannel[At(g)][At(c)];
+            const std::string& toAllName = replaced.m_strGroupName[At(g)][At(c)];
             facts.replaced += list.channels[At(g)][At(c)].has_value() ? 1 : 0;
+            if (to != now || toName != name) {
+                facts.changed.push_back({g, c, now, to, name, toName});
+            }
+            if (toAll != to || toAllName != toName) {
+                facts.emptied.push_back({g, c, to, toAll, toName, toAllName});
+            }
         }
         const int from = m_setting.m_nGroupSpacing[At(g)];
         if (const std::optional<int> to = list.spacing[At(g)]; to && *to != from) {
@@ -350,7 +381,10 @@ ImportFacts CSettingEditor::ImportWouldDo(const CsvImport& list) const {
     return facts;
 }
 
-EditResult CSettingEditor::Import(const CsvImport& list) {
+EditResult CSettingEditor::Import(const CsvImport& list, ImportWay way) {
+    if (way == ImportWay::ReplaceAll) {
+        EmptyAllChannels(m_setting);
+    }
     ApplyCsvImport(m_setting, list);
     ShowGroup(Group());
     EditResult r = Done(Commit(SettingChange::Of(SettingChange::Command::ImportChannels)));

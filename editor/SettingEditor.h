@@ -84,9 +84,24 @@ struct ImportFacts {
         int nfm = 0; // the group's rows that said NFM and FM
         int fm = 0;
     };
+    // A channel whose frequency or name changes; "" for none.
+    struct ChannelChange {
+        int group = -1;
+        int channel = -1;
+        std::string from, to;
+        std::string fromName, toName;
+    };
     std::vector<SpacingChange> spacing;
-    int replaced = 0; // channels the list names
-    int kept = 0;     // channels left as they were
+    std::vector<ChannelChange> changed; // by the list's rows, either way
+    std::vector<ChannelChange> emptied; // what replacing all channels does beyond a merge: from the merge's result
+    int replaced = 0;                   // channels the list names
+    int kept = 0;                       // channels left as they were
+};
+
+// How a list's rows go into the setting.
+enum class ImportWay {
+    Merge,      // the rows replace the channels they name; the rest stay
+    ReplaceAll, // the channels (and names) the list does not name are emptied
 };
 
 // The title or the notes refused by File > Properties.
@@ -149,8 +164,8 @@ public:
     EditResult ClearGroup();
     // What an import of `list` would do.
     [[nodiscard]] ImportFacts ImportWouldDo(const CsvImport& list) const;
-    // The list's rows replace the channels they name, the rest stay: one step of the history.
-    EditResult Import(const CsvImport& list);
+    // The list's rows go in `way`: one step of the history.
+    EditResult Import(const CsvImport& list, ImportWay way);
     // File > Properties; nullopt when taken (or nothing changed), else what is in the way.
     std::optional<LabelRefusal> SetProperties(const std::string& title, const std::string& notes,
                                               EditResult* result = nullptr);

@@ -242,32 +242,62 @@ std::string DescribeCsvRefusal(CsvRefusal refusal, int line) {
     return {};
 }
 
-std::string CsvImportSummary(const CsvImport& in, const std::string& fileName, const ImportFacts& facts) {
-    const int changes = static_cast<int>(in.notes.size() + facts.spacing.size()) - in.refused;
-    std::string text = Plural(in.taken, "channel", "channels") + " taken from " + fileName + "; " +
-                       Plural(facts.kept, "channel", "channels") + " left as they were";
-    if (in.refused > 0) {
-        text += "; " + Plural(in.refused, "row", "rows") + " not taken";
-    }
-    if (changes > 0) {
-        text += "; " + Plural(changes, "change", "changes");
-    }
-    return text + (changes + in.refused == 0 ? "." : ": see the details.");
+namespace {
+
+std::string ShownChannel(const std::string& text, const std::string& name) {
+    return (text.empty() ? std::string("empty") : text) + (name.empty() ? "" : " \u201c" + name + "\u201d");
 }
 
-std::string CsvImportDetail(const CsvImport& in, const ImportFacts& facts, std::size_t limit) {
-    std::string text;
+std::string ChannelChangeText(const ImportFacts::ChannelChange& c) {
+    return ChannelName(c.group, c.channel) + ": " + ShownChannel(c.from, c.fromName) + " \u2192 " +
+           ShownChannel(c.to, c.toName);
+}
+
+} // namespace
+
+std::string ImportPreview(const CsvImport& in, const std::string& fileName, const ImportFacts& facts) {
+    const int merged = static_cast<int>(facts.changed.size());
+    const int all = merged + static_cast<int>(facts.emptied.size());
+    std::string text = "The rows of " + fileName + " name " + Plural(facts.replaced, "channel", "channels") + ".";
+    if (in.refused > 0) {
+        text += " " + Plural(in.refused, "row is", "rows are") + " not taken.";
+    }
+    text += "\nMerge into the file's Locations: " + Plural(merged, "channel changes", "channels change") +
+            "; the channels the rows do not name stay as they are.";
+    text += "\nReplace all channels: " + Plural(all, "channel changes", "channels change") +
+            "; the channels the rows do not name are emptied.";
     for (const ImportFacts::SpacingChange& change : facts.spacing) {
-        text += (text.empty() ? "" : "\n") + SpacingChangeText(change);
-    }
-    for (std::size_t i = 0; i < in.notes.size() && i < limit; ++i) {
-        text += text.empty() ? "" : "\n";
-        text += DescribeCsvNote(in.notes[i]);
-    }
-    if (in.notes.size() > limit) {
-        text += "\n... and " + std::to_string(in.notes.size() - limit) + " more";
+        text += "\n" + SpacingChangeText(change);
     }
     return text;
+}
+
+std::string ImportPreviewDetail(const CsvImport& in, const ImportFacts& facts) {
+    std::string text;
+    const auto section = [&text](const char* heading, const std::vector<ImportFacts::ChannelChange>& changes) {
+        if (!changes.empty()) {
+            text += (text.empty() ? "" : "\n\n") + std::string(heading);
+            for (const ImportFacts::ChannelChange& c : changes) {
+                text += "\n" + ChannelChangeText(c);
+            }
+        }
+    };
+    section("Channels the rows change:", facts.changed);
+    section("Replace all channels also changes:", facts.emptied);
+    if (!in.notes.empty()) {
+        text += (text.empty() ? "" : "\n\n") + std::string("Rows not taken, and what the entry made of others:");
+        for (const CsvNote& note : in.notes) {
+            text += "\n" + DescribeCsvNote(note);
+        }
+    }
+    return text;
+}
+
+std::string Imported(const std::string& fileName, ImportWay way, std::size_t changes) {
+    const int n = static_cast<int>(changes);
+    return way == ImportWay::Merge
+               ? "Merged " + fileName + " into its Locations: " + Plural(n, "channel", "channels") + " changed."
+               : "Replaced all channels with " + fileName + ": " + Plural(n, "channel", "channels") + " changed.";
 }
 
 std::string DescribeBuffFull(std::uint32_t dropped, int held, int capacity) {

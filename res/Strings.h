@@ -32,13 +32,13 @@ std::string Com1Text(const PortInForce& port);
 std::string PortUnreadable(const FileFailure& why);
 
 // A channel list's import: a note as one line ("line 7: Group A CH3: 446.00624 moved to 446.00000 ..."), a
-// refusal of the whole list, and the box's short summary ("12 channels taken from club.csv; 2 rows not taken,
-// 3 changes: see the details").
+// refusal of the whole list, the preview that asks how the rows go in (merged or replacing all channels), its
+// detail (the channels each way changes, then the notes) and the note on what was done.
 std::string DescribeCsvNote(const CsvNote& note);
 std::string DescribeCsvRefusal(CsvRefusal refusal, int line);
-std::string CsvImportSummary(const CsvImport& in, const std::string& fileName, const ImportFacts& facts);
-// The groups whose spacing changed, then the notes one per line, at most `limit` of them and then how many more.
-std::string CsvImportDetail(const CsvImport& in, const ImportFacts& facts, std::size_t limit = 1000);
+std::string ImportPreview(const CsvImport& in, const std::string& fileName, const ImportFacts& facts);
+std::string ImportPreviewDetail(const CsvImport& in, const ImportFacts& facts);
+std::string Imported(const std::string& fileName, ImportWay way, std::size_t changes);
 
 // A file that could not be read, written or taken as a setting: "club.velmar: cannot read: Permission denied",
 // "club.velmar: groups[1].channels[4]: is \"446.0062\", must be a frequency ...", "cannot keep the sent setting in

@@ -404,15 +404,6 @@ std::string SpacingChangeText(const ImportFacts::SpacingChange& c) {
     return change + ": its rows say " + (c.to == 1 ? "FM." : "NFM.");
 }
 
-std::string ImportAsk(std::string_view file, const ImportFacts& facts) {
-    std::string text = "The rows of " + S(file) + " replace the " + std::to_string(facts.replaced) +
-                       " channels they name; the other " + std::to_string(facts.kept) + " channels stay as they are.";
-    for (const ImportFacts::SpacingChange& change : facts.spacing) {
-        text += "\n" + SpacingChangeText(change);
-    }
-    return text + "\nImport the list?";
-}
-
 std::string ChannelLabel(int group, int channel) {
     return std::string(1, static_cast<char>('A' + group)) + std::to_string(channel + 1);
 }

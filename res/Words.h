@@ -69,6 +69,8 @@ inline constexpr const char* kButtonImport = "&Import";
 inline constexpr const char* kButtonRestore = "&Restore";
 inline constexpr const char* kButtonLater = "&Later";
 inline constexpr const char* kButtonOverwrite = "&Overwrite";
+inline constexpr const char* kButtonMerge = "&Merge into the file's Locations";
+inline constexpr const char* kButtonReplaceAll = "Replace &all channels";
 
 // File dialogs.
 inline constexpr const char* kSettingFilter = "Velmar settings (*.velmar)";
@@ -212,8 +214,6 @@ std::string Unsaved(std::string_view fileOrEmpty);
 // The file to be saved over was written by another program since it was opened or saved here.
 std::string ChangedOnDisk(std::string_view file);
 std::string ChannelListOffer(std::string_view file);
-// Before a channel list is imported: which channels its rows replace, which stay, which groups change spacing.
-std::string ImportAsk(std::string_view file, const ImportFacts& facts);
 // "Group A changes from 12.5Khz to 25Khz: its rows say FM."
 std::string SpacingChangeText(const ImportFacts::SpacingChange& change);
 std::string NotRemembered(const FileFailure& failure);

@@ -29,6 +29,7 @@ inline constexpr UINT MB_REPLACECANCEL = 0x09;     // Replace (IDOK), Cancel (ID
 inline constexpr UINT MB_IMPORTCANCEL = 0x0A;      // Import (IDOK), Cancel (IDCANCEL)
 inline constexpr UINT MB_RESTOREDISCARD = 0x0B;    // Restore (IDYES), Discard (IDNO), Later (IDCANCEL)
 inline constexpr UINT MB_OVERWRITESAVEAS = 0x0C;   // Overwrite (IDYES), Save As (IDNO), Cancel (IDCANCEL)
+inline constexpr UINT MB_IMPORTWAY = 0x0D;         // Merge (IDYES), Replace all channels (IDNO), Cancel (IDCANCEL)
 // With any of the above: the text sends the reader to its detail, which stays behind "Show Details".
 inline constexpr UINT MB_DETAILS = 0x1000;
 inline constexpr int IDYES = 6;

@@ -39,6 +39,7 @@ QMessageBox::StandardButtons ButtonsOf(UINT type) {
     case MB_RESTOREDISCARD:
         return QMessageBox::Yes | QMessageBox::Discard | QMessageBox::Cancel;
     case MB_OVERWRITESAVEAS:
+    case MB_IMPORTWAY:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     default:
         return QMessageBox::Ok;
@@ -122,6 +123,17 @@ int ShowMessageBox(QWidget* owner, const QString& text, const QString& caption, 
         box.button(QMessageBox::No)->setText(FromUtf8(res::kMenuSaveAs));
         box.setDefaultButton(QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
+    } else if (buttons == MB_IMPORTWAY) {
+        // The way that loses nothing the list does not name is the default; what changes stays in view.
+        box.button(QMessageBox::Yes)->setText(FromUtf8(res::kButtonMerge));
+        box.button(QMessageBox::No)->setText(FromUtf8(res::kButtonReplaceAll));
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        for (QAbstractButton* b : box.findChildren<QAbstractButton*>()) {
+            if (box.buttonRole(b) == QMessageBox::ActionRole && !box.detailedText().isEmpty()) {
+                b->click(); // "Show Details": open from the start
+            }
+        }
     } else if (buttons == MB_RESTOREDISCARD) {
         // Only Discard discards: a box closed by Escape, a signal or logout keeps the work for later.
         box.button(QMessageBox::Yes)->setText(FromUtf8(res::kButtonRestore));

@@ -406,14 +406,18 @@ bool CSettingDocument::Import(const QString& path) {
         m_view.Ask(path + ": " + Q(res::DescribeCsvRefusal(refusal, line)));
         return false;
     }
-    // The rows merge into the setting: what they replace and what stays is said before anything changes.
+    // Before anything changes, the person sees what each way changes and picks one; the import is one step.
     const std::string name = Local(FileName(path));
     const ImportFacts facts = m_editor.ImportWouldDo(imported);
-    if (m_view.Ask(Q(res::ImportAsk(name, facts)), MB_IMPORTCANCEL) != IDOK) {
+    const int answer = m_view.Ask(Q(res::ImportPreview(imported, name, facts)), MB_IMPORTWAY | MB_DETAILS,
+                                  Q(res::ImportPreviewDetail(imported, facts)));
+    if (answer != IDYES && answer != IDNO) {
         return false;
     }
-    m_view.Show(m_editor.Import(imported));
-    m_view.Ask(Q(res::CsvImportSummary(imported, name, facts)), MB_OK, Q(res::CsvImportDetail(imported, facts)));
+    const ImportWay way = answer == IDYES ? ImportWay::Merge : ImportWay::ReplaceAll;
+    m_view.Show(m_editor.Import(imported, way));
+    m_view.Say(
+        Q(res::Imported(name, way, facts.changed.size() + (way == ImportWay::Merge ? 0 : facts.emptied.size()))));
     return true;
 }
 

@@ -154,29 +154,42 @@ TEST(SettingEditor, PastedLinesEndInAnyLineEnd) {
     EXPECT_EQ(PastedLines("a\r\rb"), (std::vector<std::string>{"a", "", "b"}));
 }
 
-// An import says before it happens what its rows replace, what stays and which groups change spacing, and is
-// then one step of the history.
-TEST(SettingEditor, ImportNamesWhatItReplacesKeepsAndRespaces) {
-    CSettingEditor e;
-    e.SetMode(kGroupMode);
-    e.SelectGroup(2);
-    e.FillGroup(PlanSlices()[0]); // 12.5 kHz, 8 channels
-    CsvImport list;
-    ASSERT_EQ(ImportChannelsCsv("Location,Frequency,Mode\n17,446.5,FM\n18,446.6,FM\n33,433.1,FM\n", &list),
-              CsvRefusal::None);
-    const ImportFacts facts = e.ImportWouldDo(list);
-    EXPECT_EQ(facts.replaced, 3);
-    EXPECT_EQ(facts.kept, 61);
-    ASSERT_EQ(facts.spacing.size(), 2u); // group C was 12.5 kHz; group E was 12.5 kHz by default
-    EXPECT_EQ(facts.spacing[0].group, 2);
-    EXPECT_TRUE(facts.spacing[0].from == 0 && facts.spacing[0].to == 1 && facts.spacing[0].fm == 1);
-    e.Import(list);
-    EXPECT_EQ(e.Setting().m_strGroupChannel[2][0], "446.50000");
-    EXPECT_EQ(e.Setting().m_strGroupChannel[2][2], "446.03125"); // a channel the list does not name stays
-    EXPECT_EQ(e.Setting().m_nSpacing, 1);
-    EXPECT_EQ(e.History().UndoChange().command, SettingChange::Command::ImportChannels);
-    e.Undo();
-    EXPECT_EQ(e.Setting().m_strGroupChannel[2][0], "446.00625");
+// An import says before it happens what each way changes (the rows' channels, and what replacing all channels
+// empties besides) and which groups change spacing; either way is then one step of the history.
+TEST(SettingEditor, ImportMergesOrReplacesAllAsOneStep) {
+    for (const ImportWay way : {ImportWay::Merge, ImportWay::ReplaceAll}) {
+        CSettingEditor e;
+        e.SetMode(kGroupMode);
+        e.SelectGroup(2);
+        e.FillGroup(PlanSlices()[0]); // 12.5 kHz, 8 channels
+        e.EnterChannels({{0, 0, "Gate", true}}, {});
+        CsvImport list;
+        ASSERT_EQ(ImportChannelsCsv("Location,Frequency,Mode\n17,446.5,FM\n18,446.6,FM\n33,433.1,FM\n", &list),
+                  CsvRefusal::None);
+        const ImportFacts facts = e.ImportWouldDo(list);
+        EXPECT_EQ(facts.replaced, 3);
+        ASSERT_EQ(facts.changed.size(), 3u);
+        EXPECT_TRUE(facts.changed[0].group == 2 && facts.changed[0].from == "446.00625" &&
+                    facts.changed[0].to == "446.50000");
+        ASSERT_EQ(facts.emptied.size(), 7u); // A1's name and C3..C8
+        EXPECT_TRUE(facts.emptied[0].fromName == "Gate" && facts.emptied[0].toName.empty());
+        ASSERT_EQ(facts.spacing.size(), 2u); // group C was 12.5 kHz; group E was 12.5 kHz by default
+        EXPECT_TRUE(facts.spacing[0].group == 2 && facts.spacing[0].to == 1 && facts.spacing[0].fm == 1);
+
+        e.Import(list, way);
+        const RadioSettings& s = e.Setting();
+        EXPECT_EQ(s.m_strGroupChannel[2][0], "446.50000");
+        EXPECT_EQ(s.m_nSpacing, 1);
+        // What the list does not name: kept by a merge, emptied (with its code and name) by replacing all.
+        const bool merged = way == ImportWay::Merge;
+        EXPECT_EQ(s.m_strGroupChannel[2][2], merged ? "446.03125" : "");
+        EXPECT_EQ(s.m_strGroupCode[2][2].empty(), !merged);
+        EXPECT_EQ(s.m_strGroupName[0][0], merged ? "Gate" : "");
+        EXPECT_EQ(e.History().UndoChange().command, SettingChange::Command::ImportChannels);
+        e.Undo();
+        EXPECT_TRUE(e.Setting().m_strGroupChannel[2][0] == "446.00625" &&
+                    e.Setting().m_strGroupChannel[2][2] == "446.03125" && e.Setting().m_strGroupName[0][0] == "Gate");
+    }
 }
 
 // The setting check: each rule on a setting made for it, and nothing outside "GRUOP" or for a clean setting.

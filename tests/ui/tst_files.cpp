@@ -390,13 +390,22 @@ private slots:
         // Opened by mistake, a list says what it is and offers to import it.
         QVERIFY(dlg->Document().Load(Write("in.csv", csv)));
         QCOMPARE(boxes->boxes.front().type, MB_IMPORTCANCEL);
-        // Before anything changes, the list says what it replaces and keeps, and the spacing its rows decide.
-        QCOMPARE(boxes->texts()[1], QString("The rows of in.csv replace the 2 channels they name; the other 62 "
-                                            "channels stay as they are.\nGroup B changes from 12.5Khz to 25Khz: "
-                                            "its rows say FM.\nImport the list?"));
-        QCOMPARE(boxes->texts().back(), QString("2 channels taken from in.csv; 62 channels left as they were; 2 rows "
-                                                "not taken; 2 changes: see the details."));
-        QCOMPARE(boxes->boxes.back().detail.count('\n'), 3);
+        // Before anything changes, a preview says what each way changes, with the channels and notes in view.
+        QCOMPARE(boxes->boxes[1].type, MB_IMPORTWAY | MB_DETAILS);
+        QStringList buttons = boxes->boxes[1].buttons;
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{"Cancel", "Hide Details...", "Merge into the file's Locations",
+                                       "Replace all channels"})); // the detail open from the start
+        QCOMPARE(boxes->texts()[1], QString("The rows of in.csv name 2 channels. 2 rows are not taken.\n"
+                                            "Merge into the file's Locations: 2 channels change; the channels the "
+                                            "rows do not name stay as they are.\nReplace all channels: 2 channels "
+                                            "change; the channels the rows do not name are emptied.\nGroup B "
+                                            "changes from 12.5Khz to 25Khz: its rows say FM."));
+        QVERIFY2(boxes->boxes[1].detail.startsWith("Channels the rows change:\nGroup A CH2: empty \u2192 "
+                                                   "446.00625\nGroup B CH1: empty \u2192 433.07500\n\nRows not "
+                                                   "taken"),
+                 qPrintable(boxes->boxes[1].detail));
+        QCOMPARE(dlg->StatusLine()->NoteText(), QString("Merged in.csv into its Locations: 2 channels changed."));
         QVERIFY(dlg->m_record.m_strGroupChannel[0][1] == "446.00625" && Code(*dlg, 1, 0) == "14ac");
         QCOMPARE(dlg->m_record.m_nGroupSpacing[1], 1);
         Click(*dlg, IDC_MODE_GROUP);
@@ -408,6 +417,17 @@ private slots:
         QFile f(out);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll().toStdString(), ExportChannelsCsv(dlg->m_record));
+
+        // Replacing all channels empties what the list does not name; Cancel changes nothing.
+        QVERIFY(dlg->PasteGroup("446.1\n"));
+        boxes->answer = IDCANCEL;
+        QVERIFY(!dlg->Document().Import(out));
+        QCOMPARE(dlg->m_record.m_strGroupChannel[0][0], std::string("446.10000"));
+        boxes->answer = IDNO;
+        QVERIFY(dlg->Document().Import(Write("b.csv", "Location,Frequency\n9,433.1\n")));
+        QVERIFY(dlg->m_record.m_strGroupChannel[0][0].empty() && dlg->m_record.m_strGroupChannel[0][1].empty());
+        QCOMPARE(dlg->m_record.m_strGroupChannel[1][0], std::string("433.10000"));
+        QCOMPARE(dlg->StatusLine()->NoteText(), QString("Replaced all channels with b.csv: 3 channels changed."));
     }
 };
 
