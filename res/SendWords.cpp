@@ -1,4 +1,5 @@
 #include "SendWords.h"
+#include "HexText.h"
 
 #include "Preferences.h"
 #include "ProgrammingFrame.h"
@@ -101,12 +102,6 @@ namespace {
 
 const std::string kProgram = "velmar-send: ";
 
-std::string Hex2(std::uint8_t b) {
-    char text[3];
-    std::snprintf(text, sizeof text, "%02x", b);
-    return text;
-}
-
 std::string Radios(int n) {
     return std::to_string(n) + (n == 1 ? " radio" : " radios");
 }
@@ -185,23 +180,19 @@ std::string PortOutcomeError(const PortOutcome& o) {
 
 std::string HexBytes(const std::vector<std::uint8_t>& bytes) {
     std::string text;
-    for (std::size_t i = 0; i < bytes.size() && i < kShownReplyBytes; ++i) {
-        text += text.empty() ? "" : " ";
-        text += Hex2(bytes[i]);
-    }
-    return text;
+    return HexRun(std::span(bytes).first(std::min(bytes.size(), kShownReplyBytes)));
 }
 
 std::string ResultLine(const PortOutcome& o) {
     if (o.end == SendEnd::Stalled) {
-        return o.port + ": sent " + std::to_string(o.bytes) + " bytes, checksum 0x" + Hex2(o.checksum) + ", but " +
+        return o.port + ": sent " + std::to_string(o.bytes) + " bytes, checksum " + HexValue(o.checksum) + ", but " +
                PortOutcomeError(o);
     }
     if (!o.Sent()) {
         return o.port + ": failed after " + std::to_string(o.bytes) + " of " + std::to_string(kFrameSize) +
                " bytes: " + PortOutcomeError(o);
     }
-    return o.port + ": sent " + std::to_string(o.bytes) + " bytes, checksum 0x" + Hex2(o.checksum) + ", " +
+    return o.port + ": sent " + std::to_string(o.bytes) + " bytes, checksum " + HexValue(o.checksum) + ", " +
            (o.reply.empty()
                 ? "no reply"
                 : "reply " + HexBytes(o.reply) +

@@ -1,4 +1,5 @@
 #include "Words.h"
+#include "HexText.h"
 
 #include "CodeTables.h"
 #include "Preferences.h"
@@ -79,10 +80,10 @@ std::string Title(std::string_view file, bool modified) {
 
 std::string RecordTitle(const SentRecordName& r, bool modified) {
     char text[96];
-    std::snprintf(text, sizeof text, " - record of the Send of %04d-%02d-%02d %02d:%02d:%02d, checksum 0x%02X", r.year,
-                  r.month, r.day, r.hour, r.minute, r.second, r.checksum);
-    return kAppTitle + std::string(text) + (r.stalled ? " (stalled: the radio may not have it)" : "") +
-           (modified ? " *" : "");
+    std::snprintf(text, sizeof text, " - record of the Send of %04d-%02d-%02d %02d:%02d:%02d, checksum ", r.year,
+                  r.month, r.day, r.hour, r.minute, r.second);
+    return kAppTitle + std::string(text) + HexValue(r.checksum) +
+           (r.stalled ? " (stalled: the radio may not have it)" : "") + (modified ? " *" : "");
 }
 
 std::string FindCablePrompt(int seconds) {
@@ -127,9 +128,7 @@ std::string Sending(int bytes, int total, int msLeft) {
 }
 
 std::string Sent(int bytes, std::uint8_t checksum) {
-    char sum[8];
-    std::snprintf(sum, sizeof sum, "%02X", checksum);
-    return "Sent " + std::to_string(bytes) + " bytes, checksum 0x" + sum;
+    return "Sent " + std::to_string(bytes) + " bytes, checksum " + HexValue(checksum);
 }
 
 std::string SentStalled(int bytes, std::uint8_t checksum, std::string_view why) {

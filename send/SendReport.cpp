@@ -1,4 +1,5 @@
 #include "SendReport.h"
+#include "HexText.h"
 
 #include "SendWords.h"
 
@@ -48,9 +49,7 @@ std::string ResultJson(const PortOutcome& o, int round) {
         j["round"] = round;
     }
     j["bytes"] = o.bytes;
-    char checksum[8];
-    std::snprintf(checksum, sizeof checksum, "0x%02x", o.checksum);
-    j["checksum"] = checksum;
+    j["checksum"] = HexValue(o.checksum);
     j["reply"] = o.reply.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(res::HexBytes(o.reply));
     j["reply_bytes"] = o.replyBytes;
     j["error"] = o.Sent() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(res::PortOutcomeError(o));

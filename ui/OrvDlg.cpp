@@ -1,4 +1,5 @@
 #include "OrvDlg.h"
+#include "HexText.h"
 
 #include "AboutDlg.h"
 #include "MessageBoxes.h"
@@ -472,13 +473,11 @@ LRESULT COrvDlg::OnCommRead(WPARAM, LPARAM) {
     m_wiring.TakeReceived(&bytes);
     for (const std::uint8_t byte : bytes) {
         ++m_nRxCount;
-        char hex[3];
-        std::snprintf(hex, sizeof hex, "%02X", byte);
-        m_strRxText += hex;
+        m_strRxText += (m_strRxText.empty() ? "" : " ") + HexDigits(byte);
     }
-    constexpr std::size_t kShownBytes = 16;
-    if (m_strRxText.size() > 2 * kShownBytes) {
-        m_strRxText.erase(0, m_strRxText.size() - 2 * kShownBytes);
+    constexpr std::size_t kShownChars = 16 * 3 - 1; // the last 16 bytes, a space between two
+    if (m_strRxText.size() > kShownChars) {
+        m_strRxText.erase(0, m_strRxText.size() - kShownChars);
     }
     m_wiring.ShowReceived(m_nRxCount, m_strRxText);
     return 1;

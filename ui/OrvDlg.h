@@ -156,7 +156,7 @@ private:
     QMenu* m_pFileMenu = nullptr;
     QMenu* m_pChannelsMenu = nullptr;
     QList<QAction*> m_channelCommands; // open in "GRUOP" only
-    std::string m_strRxText;           // the last received bytes as "%02X" pairs
+    std::string m_strRxText;           // the last received bytes, as HexRun shows them
     CSideWindows m_side;               // after the document, whose keys it shares
 };
 

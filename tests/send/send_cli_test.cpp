@@ -43,8 +43,8 @@ TEST(SendReport, LinesAndJsonTellSentOrFailedWithTheReply) {
         PortOutcome outcome;
         std::string line, json;
     } kCases[] = {
-        {OutcomeOf("/dev/a", sent, {0x06, 0x4f}, 2), "/dev/a: sent 258 bytes, checksum 0x57, reply 06 4f",
-         R"({"port":"/dev/a","bytes":258,"checksum":"0x57","reply":"06 4f","reply_bytes":2,"error":null,)"
+        {OutcomeOf("/dev/a", sent, {0x06, 0x4f}, 2), "/dev/a: sent 258 bytes, checksum 0x57, reply 06 4F",
+         R"({"port":"/dev/a","bytes":258,"checksum":"0x57","reply":"06 4F","reply_bytes":2,"error":null,)"
          R"("stalled":false,"seconds":5.71})"},
         {OutcomeOf("/dev/b", cut, {0x06}, 1),
          "/dev/b: failed after 17 of 258 bytes: the line hung up (the cable or adapter was disconnected, or the other "

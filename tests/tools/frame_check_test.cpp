@@ -61,10 +61,10 @@ TEST(FrameCheck, FixedFramesDecodeWithTheSendersChecksum) {
 TEST(FrameCheck, EachFaultIsNamed) {
     const std::vector<std::tuple<int, std::vector<std::uint8_t>, std::string>> cases{
         {257, {0x89}, "checksum 0x89, expected 0x88"},
-        {0, {0xF2}, "start byte 0xf2"},
+        {0, {0xF2}, "start byte 0xF2"},
         {1, {0x3E, 0x81}, "Group A CH1: code 3e81 is above 500.00000 MHz"},
         {131, {0x02}, "Group C spacing: 0x02"},
-        {145, {0x0A}, "Scan Delay Time: 0x0a codes none of its items"}, // hex digit, not a decimal index
+        {145, {0x0A}, "Scan Delay Time: 0x0A codes none of its items"}, // hex digit, not a decimal index
         {145, {0x11}, "Scan Delay Time: 0x11"},                         // index 11, past "60 Sec"
         {142, {0x09}, "Button long Time: 0x09"},
         {150, {0x01}, "option end 0x01"},

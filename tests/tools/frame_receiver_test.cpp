@@ -78,7 +78,7 @@ TEST(FrameReceiver, StrayBytesAreSkippedOrMakeTheFrameLong) {
     bytes.insert(bytes.end(), frame.begin(), frame.end());
     const FrameReport skipped = ReceiveAtOnce(bytes);
     EXPECT_TRUE(skipped.Ok()) << skipped.errors.front();
-    EXPECT_EQ(skipped.warnings, std::vector<std::string>{"skipped 3 bytes before the start byte (00 12 ff)"});
+    EXPECT_EQ(skipped.warnings, std::vector<std::string>{"skipped 3 bytes before the start byte (00 12 FF)"});
     EXPECT_EQ(skipped.bytes, frame);
 
     // Bytes after the 258th, up to the silence, belong to the frame.
@@ -98,7 +98,7 @@ TEST(FrameReceiver, StrayBytesAreSkippedOrMakeTheFrameLong) {
     EXPECT_FALSE(rx.Feed(std::span(bytes).subspan(3), milliseconds(3000)).has_value());
     const auto none = rx.Finish();
     ASSERT_TRUE(none && none->errors.size() == 1u);
-    EXPECT_EQ(none->errors[0].rfind("no start byte 0xf3 in 258 bytes (f2 ff ff", 0), 0u) << none->errors[0];
+    EXPECT_EQ(none->errors[0].rfind("no start byte 0xF3 in 258 bytes (F2 FF FF", 0), 0u) << none->errors[0];
     EXPECT_NE(none->errors[0].find(" ...), then the input ended"), std::string::npos) << none->errors[0];
     EXPECT_FALSE(none->pacing.has_value());
 }

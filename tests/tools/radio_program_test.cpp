@@ -78,7 +78,7 @@ TEST(RadioProgram, ShortFrameThenGoodOneEachAnswered) {
     ASSERT_EQ(::write(fd, frame.data(), frame.size()), 258);
     // The gaps up to 500 ms of pauses after the start byte could be a start byte handed over late: unproven.
     ASSERT_TRUE(radio.WaitFor("    and 119 more\n    16 short gaps right after the start byte cannot be judged (the "
-                              "start byte itself may have come late): unproven\n  Replied: 4f 4b\n"))
+                              "start byte itself may have come late): unproven\n  Replied: 4F 4B\n"))
         << radio.Text();
     for (const char* part :
          {"Frame 2: OK, 258 bytes, checksum 0x69\n", "\n  Group A  12.5Khz  446.00625 -", "\n  Mode Select: GRUOP\n",

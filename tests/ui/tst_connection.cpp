@@ -114,7 +114,10 @@ private slots:
         QVERIFY(radio->Send(reply));
         QVERIFY(QTest::qWaitFor([&] { return dlg->m_nRxCount == 30; }, 5000));
         QVERIFY(QTest::qWaitFor(
-            [&] { return dlg->StatusLine()->ReceivedText() == "Received 30: A4A5A6A7A8A9AAABACADAEAFB0B1B2B3"; },
+            [&] {
+                return dlg->StatusLine()->ReceivedText() ==
+                       "Received 30: A4 A5 A6 A7 A8 A9 AA AB AC AD AE AF B0 B1 B2 B3";
+            },
             1000));
         // Counting goes on across Disconnect and Connect.
         Click(*dlg, IDC_DISCONNECT);
@@ -151,7 +154,7 @@ private slots:
         QTest::qWait(200);
         const Bytes expected = FrameOf(sent);
         QCOMPARE(radio->Received(), expected);
-        QCOMPARE(dlg->StatusLine()->SendText(), QString("Sent 258 bytes, checksum 0x%1").arg(expected.back(), 2, 16));
+        QCOMPARE(dlg->StatusLine()->SendText(), QString::asprintf("Sent 258 bytes, checksum 0x%02X", expected.back()));
         QVERIFY(!dlg->StatusLine()->Progress()->isVisible());
 
         QVERIFY(boxes->boxes.empty());

@@ -1,4 +1,5 @@
 #include "FrameCheck.h"
+#include "HexText.h"
 
 #include "ChannelEntry.h"
 
@@ -19,7 +20,7 @@ std::string Hex(unsigned value, int digits) {
 }
 
 std::string ByteText(std::uint8_t b) {
-    return "0x" + Hex(b, 2);
+    return HexValue(b);
 }
 
 } // namespace

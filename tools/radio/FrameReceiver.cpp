@@ -1,4 +1,5 @@
 #include "FrameReceiver.h"
+#include "HexText.h"
 
 #include <cstdio>
 
@@ -7,12 +8,7 @@ namespace velmar::radio {
 namespace {
 
 std::string HexBytes(const std::vector<std::uint8_t>& bytes, std::size_t total) {
-    std::string s;
-    for (std::uint8_t b : bytes) {
-        char buf[4];
-        std::snprintf(buf, sizeof buf, "%s%02x", s.empty() ? "" : " ", b);
-        s += buf;
-    }
+    std::string s = HexRun(bytes);
     if (total > bytes.size()) {
         s += " ...";
     }
@@ -103,8 +99,8 @@ FrameReport FrameReceiver::Close(bool bySilence) {
 
     const std::string ending = bySilence ? "then a silence of " + Ms(m_silence) : "then the input ended";
     if (state == State::Skipping) {
-        r.errors.push_back("no start byte 0xf3 in " + std::to_string(r.skippedCount) + " bytes (" +
-                           HexBytes(r.skipped, r.skippedCount) + "), " + ending);
+        r.errors.push_back("no start byte " + HexValue(kFrameStartByte) + " in " + std::to_string(r.skippedCount) +
+                           " bytes (" + HexBytes(r.skipped, r.skippedCount) + "), " + ending);
         return r;
     }
     if (r.skippedCount > 0) {

@@ -1,4 +1,5 @@
 #include "ReportFormat.h"
+#include "HexText.h"
 
 #include <cstdio>
 
@@ -19,11 +20,7 @@ std::string Hex2(unsigned b) {
 }
 
 std::string HexList(const std::vector<std::uint8_t>& bytes) {
-    std::string s;
-    for (std::uint8_t b : bytes) {
-        s += (s.empty() ? "" : " ") + Hex2(b);
-    }
-    return s;
+    return HexRun(bytes);
 }
 
 std::string Quoted(std::string_view text) {
@@ -174,7 +171,7 @@ std::string FormatText(const FrameReport& r) {
     std::string s = "Frame " + std::to_string(r.number) + ": " + (r.Ok() ? "OK" : "BAD") + ", " +
                     std::to_string(r.bytes.size()) + " bytes";
     if (r.decoded) {
-        s += ", checksum 0x" + Hex2(static_cast<unsigned>(r.decoded->receivedChecksum));
+        s += ", checksum " + HexValue(static_cast<std::uint8_t>(r.decoded->receivedChecksum));
     }
     s += "\n";
     for (const std::string& e : r.errors) {

@@ -1,6 +1,7 @@
 // velmar-radio: the radio's end of the serial line, on a pseudo-terminal.
 
 #include "FrameReceiver.h"
+#include "HexText.h"
 #include "PseudoTerminal.h"
 #include "RadioOptions.h"
 #include "ReportFormat.h"
@@ -110,13 +111,7 @@ public:
         } else {
             text = FormatText(r);
             if (replied) {
-                text += "  Replied:";
-                for (std::uint8_t b : m_options.reply) {
-                    char hex[4];
-                    std::snprintf(hex, sizeof hex, " %02x", b);
-                    text += hex;
-                }
-                text += "\n";
+                text += "  Replied: " + velmar::HexRun(m_options.reply) + "\n";
             }
             text += "\n";
         }
