@@ -443,7 +443,9 @@ EditResult CSettingEditor::Replace(const RadioSettings& setting) {
     ShowGroup(setting.m_nGroup);
     m_saved = Settled();
     m_history.Reset(m_saved);
-    return Done(true);
+    EditResult r = Done(true);
+    r.replaced = true;
+    return r;
 }
 
 EditResult CSettingEditor::Restore(const RadioSettings& work, const RadioSettings& saved) {
@@ -454,7 +456,9 @@ EditResult CSettingEditor::Restore(const RadioSettings& work, const RadioSetting
     }
     m_saved = saved;
     m_history.Reset(Settled());
-    return Done(true);
+    EditResult r = Done(true);
+    r.replaced = true;
+    return r;
 }
 
 void CSettingEditor::MarkSaved() {

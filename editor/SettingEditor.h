@@ -62,6 +62,7 @@ struct EditResult {
     bool refused = false;          // nothing done: the command is not open now (outside "GRUOP", no group)
     bool invalidCharacter = false; // a typed character failed its check: "Please Input Integer"
     bool showAgain = false;        // the views show the setting anew; when false an edit keeps what was typed
+    bool replaced = false;         // another setting took the place of this one: what was said of it is stale
     int group = -1;                // the group in view afterwards
     std::vector<EntryNote> notes;
     // The frequencies that stand twice in the group in view, after a change of its channels without a note.

@@ -72,4 +72,16 @@ bool SameLabels(const RadioSettings& a, const RadioSettings& b) {
     return a.m_strTitle == b.m_strTitle && a.m_strNotes == b.m_strNotes && a.m_strGroupName == b.m_strGroupName;
 }
 
+std::string FileStemOfTitle(std::string_view title) {
+    std::string stem;
+    for (const char c : title) {
+        const bool refused =
+            std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos || static_cast<unsigned char>(c) < 0x20;
+        stem += refused ? '-' : c;
+    }
+    const std::size_t first = stem.find_first_not_of(" .-");
+    const std::size_t last = stem.find_last_not_of(" .");
+    return first == std::string::npos ? std::string() : stem.substr(first, last - first + 1);
+}
+
 } // namespace velmar

@@ -36,6 +36,11 @@ inline LabelProblem CheckName(std::string_view name) {
     return CheckLabel(name, kNameMaxCharacters);
 }
 
+// A setting's title as the start of a file name offered for it ("Camp 2026" for "Camp 2026", "Club-Hall" for
+// "Club/Hall"): characters no file name may hold, or that other systems refuse, become "-"; a leading dot or
+// blank goes. Empty when nothing is left.
+std::string FileStemOfTitle(std::string_view title);
+
 // True when `s` has a title, notes or any channel name.
 bool HasLabels(const RadioSettings& s);
 bool SameLabels(const RadioSettings& a, const RadioSettings& b);

@@ -74,8 +74,16 @@ Examples:
   velmar --port /dev/ttyUSB0            use a USB programming cable as COM1
 )";
 
-std::string Title(std::string_view file, bool modified) {
-    return std::string(kAppTitle) + (file.empty() ? "" : " - " + S(file)) + (modified ? " *" : "");
+std::string RecentEntry(int number, std::string_view path) {
+    const std::string n = std::to_string(number);
+    return (number < 10 ? "&" + n : n) + " " + S(path);
+}
+
+std::string Title(std::string_view settingTitle, std::string_view file, bool modified) {
+    const std::string shown = settingTitle.empty() ? S(file)
+                              : file.empty()       ? S(settingTitle)
+                                                   : S(settingTitle) + " (" + S(file) + ")";
+    return std::string(kAppTitle) + (shown.empty() ? "" : " - " + shown) + (modified ? " *" : "");
 }
 
 std::string RecordTitle(const SentRecordName& r, bool modified) {

@@ -24,6 +24,8 @@ namespace velmar::res {
 inline constexpr const char* kMenuFile = "&File";
 inline constexpr const char* kMenuOpen = "&Open\u2026";
 inline constexpr const char* kMenuOpenRecent = "Open &Recent";
+// "&1 /home/u/club.velmar": an entry of Open Recent, the first nine keyed by their number.
+std::string RecentEntry(int number, std::string_view path);
 inline constexpr const char* kMenuSent = "Sent\u2026";
 inline constexpr const char* kMenuSave = "&Save";
 inline constexpr const char* kMenuSaveAs = "Save &As\u2026";
@@ -108,9 +110,9 @@ std::string CardNotWritten(std::string_view why);
 // "no font to write the card in: install DejaVu Sans (the fonts-dejavu-core package)".
 std::string CardNoFont(std::string_view family);
 
-// The window's title: "Velmar", "Velmar - club.velmar *".
+// The window's title: "Velmar", "Velmar - club.velmar *", "Velmar - Camp (club.velmar)", "Velmar - Camp *".
 inline constexpr const char* kAppTitle = "Velmar";
-std::string Title(std::string_view file, bool modified);
+std::string Title(std::string_view settingTitle, std::string_view file, bool modified);
 std::string RecordTitle(const SentRecordName& record, bool modified);
 
 // The Port menu.

@@ -296,6 +296,12 @@ void COrvDlg::EnableGroupControls(bool enable) {
 
 void COrvDlg::ShowEdited(const EditResult& result) {
     m_record = m_editor.Setting();
+    if (result.replaced) {
+        Say({});
+        if (CChannelTable* table = m_side.ChannelTable()) {
+            table->ShowNote({});
+        }
+    }
     if (result.showAgain) {
         UpdateData(false);
     }

@@ -199,13 +199,16 @@ void CSettingDocument::FillRecentMenu(QMenu* menu) {
     if (!ReadPreferences(PreferencesPath(), &prefs, &error)) {
         m_view.Say(Q(res::NoRecentFiles(error)));
     }
+    int number = 0;
     for (const std::string& file : prefs.recentFiles) {
         // Records of Sends are reached under Sent…; an earlier Velmar listed them here too.
         if (ParseSentRecordName(std::filesystem::path(file).filename().string())) {
             continue;
         }
         const QString path = QFile::decodeName(QByteArray::fromStdString(file));
-        menu->addAction(QDir::toNativeSeparators(path), this, [this, path] {
+        // Numbered, the first nine by their digit as a key; an "&" in a path is the path's own.
+        const QString label = QDir::toNativeSeparators(path).replace('&', "&&");
+        menu->addAction(QString::fromStdString(res::RecentEntry(++number, label.toStdString())), this, [this, path] {
             if (MaybeSave()) {
                 Load(path);
             }
@@ -249,8 +252,9 @@ void CSettingDocument::Changed() {
         m_unsavedTimer.stop();
         ForgetUnsaved();
     }
-    const std::string title =
-        m_shownRecord ? res::RecordTitle(*m_shownRecord, modified) : res::Title(Local(FileName(m_strFile)), modified);
+    const std::string title = m_shownRecord
+                                  ? res::RecordTitle(*m_shownRecord, modified)
+                                  : res::Title(m_editor.Setting().m_strTitle, Local(FileName(m_strFile)), modified);
     if (m_view.Window()->windowTitle() != Q(title)) {
         m_view.Window()->setWindowTitle(Q(title));
     }
@@ -452,8 +456,8 @@ bool CSettingDocument::OnSave() {
 }
 
 bool CSettingDocument::OnSaveAs() {
-    const QString start = m_strFile.isEmpty() ? QDir::home().filePath(FromUtf8(res::kNewSettingName)) : m_strFile;
-    const QString path = QFileDialog::getSaveFileName(m_view.Window(), FromUtf8(res::kSaveSettingTitle), start,
+    const QString path = QFileDialog::getSaveFileName(m_view.Window(), FromUtf8(res::kSaveSettingTitle),
+                                                      SuggestedPath(res::kNewSettingName, kSettingFileSuffix),
                                                       FromUtf8(res::kSettingFilter));
     return !path.isEmpty() && Save(WithSuffix(path, kSettingFileSuffix));
 }
@@ -469,7 +473,7 @@ void CSettingDocument::OnImport() {
 void CSettingDocument::OnExport() {
     const QString path =
         QFileDialog::getSaveFileName(m_view.Window(), FromUtf8(res::kExportTitle),
-                                     QDir::home().filePath(FromUtf8(res::kNewListName)), FromUtf8(res::kCsvFilter));
+                                     SuggestedPath(res::kNewListName, kChannelCsvSuffix), FromUtf8(res::kCsvFilter));
     if (!path.isEmpty()) {
         Export(WithSuffix(path, kChannelCsvSuffix));
     }
@@ -497,6 +501,18 @@ void CSettingDocument::OnProperties() {
     }
 }
 
+QString CSettingDocument::SuggestedPath(const char* generic, const QString& suffix) const {
+    // Next to the setting's file, named by its title, else by its file, else by what it is; a record of a Send
+    // lives in the history, where nothing of a person's is kept.
+    const bool ownFile = !m_strFile.isEmpty() && !m_shownRecord;
+    const QString dir = ownFile ? QFileInfo(m_strFile).path() : QDir::homePath();
+    const std::string stem = FileStemOfTitle(m_editor.Setting().m_strTitle);
+    const QString name = !stem.empty() ? Q(stem) + suffix
+                         : ownFile     ? QFileInfo(m_strFile).completeBaseName() + suffix
+                                       : FromUtf8(generic);
+    return QDir(dir).filePath(name);
+}
+
 QString CSettingDocument::CardTitle(const RadioSettings& setting) const {
     if (!setting.m_strTitle.empty()) {
         return Q(setting.m_strTitle);
@@ -519,10 +535,9 @@ bool CSettingDocument::ExportCard(const QString& path) {
 }
 
 void CSettingDocument::OnExportCard() {
-    const QString dir = m_strFile.isEmpty() ? QDir::homePath() : QFileInfo(m_strFile).path();
     const QString path =
         QFileDialog::getSaveFileName(m_view.Window(), FromUtf8(res::kExportCardTitle),
-                                     QDir(dir).filePath(FromUtf8(res::kNewCardName)), FromUtf8(res::kPdfFilter));
+                                     SuggestedPath(res::kNewCardName, ".pdf"), FromUtf8(res::kPdfFilter));
     if (!path.isEmpty()) {
         ExportCard(WithSuffix(path, QStringLiteral(".pdf")));
     }

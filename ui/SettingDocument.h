@@ -81,6 +81,9 @@ public:
     bool ExportCard(const QString& path);
     // The name a card of the shown setting goes by: its title, else its file's name.
     QString CardTitle(const RadioSettings& setting) const;
+    // Where Save As, Export and Export Card start: `generic` ("setting.velmar") only for a setting with neither
+    // title nor file of its own.
+    QString SuggestedPath(const char* generic, const QString& suffix) const;
     // The one setting file among dropped things, if there is exactly one.
     static QString DroppedSettingFile(const QMimeData* data);
 

@@ -54,6 +54,19 @@ TEST(SettingFile, VersionOneStaysVersionOneAndLabelsMakeVersionTwo) {
     EXPECT_EQ(SettingToJson(s), v1);
 }
 
+// A title offered as a file name: what no file name may hold, or other systems refuse, becomes "-".
+TEST(SettingFile, ATitleMakesAFileNameOnEverySystem) {
+    const std::pair<const char*, const char*> kCases[] = {
+        {"Camp 2026", "Camp 2026"},         {"Club/Hall", "Club-Hall"},
+        {"a:b?<c>|\"d\\", "a-b--c---d-"},   {"../up", "up"},
+        {" .hidden. ", "hidden"},           {"...", ""},
+        {"Zelt \xC3\x9C", "Zelt \xC3\x9C"},
+    };
+    for (const auto& [title, stem] : kCases) {
+        EXPECT_EQ(FileStemOfTitle(title), stem) << title;
+    }
+}
+
 class SettingFileOnDisk : public ScratchFolder {};
 
 TEST_F(SettingFileOnDisk, WritesOverAnOldFileAndReadsItBack) {

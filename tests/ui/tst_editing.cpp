@@ -105,13 +105,14 @@ private slots:
     }
 
     void newCopyAndPasteGroup() {
-        QTest::keyClicks(Edit(*dlg, 0), "446.00625");
-        Settle();
+        QVERIFY(dlg->PasteGroup("abc\n446.00625\n"));
+        QVERIFY(!dlg->StatusLine()->NoteText().isEmpty());
         // New asks about the changes first; the default setting then, with a history of its own.
         boxes->answer = IDNO;
         QTest::keyClick(dlg.get(), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(boxes->boxes.back().type, MB_SAVEDISCARDCANCEL);
         QVERIFY(Checked(*dlg, IDC_MODE_PMR) && !dlg->Document().History().CanUndo());
+        QVERIFY(dlg->StatusLine()->NoteText().isEmpty()); // what was said of the old setting went with it
         Click(*dlg, IDC_MODE_GROUP);
         Settle();
 
@@ -233,6 +234,9 @@ private slots:
         QVERIFY(!dlg->Document().SetProperties(QString(61, 'T'), {}));
         QVERIFY(dlg->Document().SetProperties("Camp", {}));
         QCOMPARE(UndoText(), QString("&Undo Title"));
+        // The title names the window and the files offered for it.
+        QCOMPARE(dlg->windowTitle(), QString("Velmar - Camp (club.velmar) *"));
+        QCOMPARE(dlg->Document().SuggestedPath("channels.csv", ".csv"), dir.filePath("Camp.csv"));
         boxes->clear();
         QVERIFY(dlg->Document().CompareWith(file));
         QCOMPARE(boxes->texts(), QStringList{"3 differences from club.velmar to the setting shown: see the details."});

@@ -119,6 +119,9 @@ private slots:
         QCOMPARE(Combo(*dlg, IDC_BCLO)->currentText(), QString("CT On"));
         QVERIFY(!dlg->Document().IsModified());
         QCOMPARE(RecentFiles().value(0), club);
+        QMenu* recent = MenuNamed(*dlg, "&File")->actions()[2]->menu();
+        emit recent->aboutToShow();
+        QCOMPARE(recent->actions()[0]->text(), "&1 " + club); // numbered, the newest first
         const RadioSettings expected = ClubSetting();
 
         PtyRadio radio;
