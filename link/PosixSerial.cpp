@@ -314,6 +314,12 @@ void ReleasePort(int fd) {
     }
 }
 
+// Unix 98 pseudo-terminals: majors 136 to 143, the index across them; -1 for any other device.
+int PtyIndex(dev_t device) {
+    const int m = static_cast<int>(major(device));
+    return m >= 136 && m <= 143 ? (m - 136) * 256 + static_cast<int>(minor(device)) : -1;
+}
+
 // The index of the pseudo-terminal whose master the descriptor `name` of the process `fds` stands for, from the
 // kernel's "tty-index" line; -1 for any other descriptor.
 int MasterIndex(const std::string& fds, const char* name) {
@@ -345,10 +351,7 @@ bool OpenElsewhere(int fd) {
     }
     bool found = false;
     const std::string self = std::to_string(::getpid());
-    // Unix 98 pseudo-terminals: majors 136 to 143, the index across them.
-    const int ptyMajor = static_cast<int>(major(own.st_rdev));
-    const int ptyIndex =
-        ptyMajor >= 136 && ptyMajor <= 143 ? (ptyMajor - 136) * 256 + static_cast<int>(minor(own.st_rdev)) : -1;
+    const int ptyIndex = PtyIndex(own.st_rdev);
     while (const dirent* process = ::readdir(proc)) {
         const std::string pid = process->d_name;
         if (pid.find_first_not_of("0123456789") != std::string::npos) {
@@ -381,6 +384,62 @@ bool OpenElsewhere(int fd) {
 }
 
 } // namespace
+
+namespace {
+
+int PtyIndexOf(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISCHR(st.st_mode) ? PtyIndex(st.st_rdev) : -1;
+}
+
+} // namespace
+
+bool IsPseudoTerminal(const std::string& path) {
+    return PtyIndexOf(path) >= 0;
+}
+
+std::string FarEndProgram(const std::string& path) {
+    const int index = PtyIndexOf(path);
+    DIR* proc = index >= 0 ? ::opendir("/proc") : nullptr;
+    if (proc == nullptr) {
+        return {};
+    }
+    std::string program;
+    while (const dirent* process = ::readdir(proc)) {
+        const std::string pid = process->d_name;
+        if (!program.empty() || pid.find_first_not_of("0123456789") != std::string::npos) {
+            continue;
+        }
+        const std::string fds = "/proc/" + pid + "/fd";
+        DIR* dir = ::opendir(fds.c_str());
+        bool master = false;
+        while (dir != nullptr && !master) {
+            const dirent* entry = ::readdir(dir);
+            if (entry == nullptr) {
+                break;
+            }
+            struct stat st {};
+            master = entry->d_name[0] != '.' && ::fstatat(::dirfd(dir), entry->d_name, &st, 0) == 0 &&
+                     S_ISCHR(st.st_mode) && major(st.st_rdev) == 5 && minor(st.st_rdev) == 2 &&
+                     MasterIndex(fds, entry->d_name) == index;
+        }
+        if (dir != nullptr) {
+            ::closedir(dir);
+        }
+        if (master) {
+            char name[64] = {};
+            if (std::FILE* comm = std::fopen(("/proc/" + pid + "/comm").c_str(), "r")) {
+                if (std::fgets(name, sizeof name, comm) != nullptr) {
+                    program = name;
+                    program.erase(program.find_last_not_of('\n') + 1);
+                }
+                std::fclose(comm);
+            }
+        }
+    }
+    ::closedir(proc);
+    return program;
+}
 
 std::string DeviceKernelName(const std::string& path) {
     char resolved[PATH_MAX];

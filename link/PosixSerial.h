@@ -24,6 +24,11 @@ namespace velmar {
 // The device's own name in /dev after following links ("ttyUSB0" for a /dev/serial/by-id path).
 std::string DeviceKernelName(const std::string& path);
 
+// For a pseudo-terminal (also through links): whether it is one, and the program name of a process holding its
+// far end (its master), empty for none or none that may be looked into.
+bool IsPseudoTerminal(const std::string& path);
+std::string FarEndProgram(const std::string& path);
+
 // The name of the group owning `path`, from stat(); empty when it cannot be found.
 std::string DeviceGroupName(const std::string& path);
 

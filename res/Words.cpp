@@ -100,8 +100,18 @@ std::string FindCablePrompt(int seconds) {
            std::to_string(seconds) + " seconds.";
 }
 
-std::string NotPresentNow(std::string_view device) {
-    return S(device) + " (not among the serial ports present now)";
+std::string UnlistedPort(std::string_view device, DeviceKind kind) {
+    switch (kind) {
+    case DeviceKind::Missing:
+        return S(device) + " (not present now)";
+    case DeviceKind::PseudoTerminal:
+        return S(device) + " (a pseudo-terminal)";
+    case DeviceKind::SimulatedRadio:
+        return S(device) + " (the simulated radio)";
+    case DeviceKind::Other:
+        break;
+    }
+    return S(device);
 }
 
 std::string CableFound(std::string_view device) {

@@ -7,6 +7,7 @@
 #include "ChannelEntry.h"
 #include "ChannelPlans.h"
 #include "FileFailure.h"
+#include "SendResults.h"
 #include "SentHistory.h"
 #include "SettingCheck.h"
 #include "SettingEditor.h"
@@ -123,7 +124,8 @@ inline constexpr const char* kOtherDevicePrompt =
 inline constexpr const char* kFindCableTitle = "Find My Cable";
 inline constexpr const char* kBuiltIn = "built-in";
 std::string FindCablePrompt(int seconds);
-std::string NotPresentNow(std::string_view device);
+// A port in force that is not among the serial ports listed, named by what it is.
+std::string UnlistedPort(std::string_view device, DeviceKind kind);
 std::string CableFound(std::string_view device);
 std::string NothingChanged(int seconds, std::string_view com1);
 std::string CableGone(std::string_view gone, int seconds, std::string_view com1);

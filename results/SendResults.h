@@ -34,6 +34,14 @@ enum class SendStopper { Disconnect, Interrupt };
 // Unreadable: a port is remembered but cannot be read, so COM1 stands for no device until one is given or chosen.
 enum class PortReason { CommandLine, Environment, Remembered, Default, Chosen, Unreadable };
 
+// What a device path is now, to name it as such in the Port menu.
+enum class DeviceKind {
+    Missing,        // nothing there (an unplugged cable, a link left behind)
+    PseudoTerminal, // a pseudo-terminal, with some program at its far end
+    SimulatedRadio, // a pseudo-terminal whose far end is the simulated radio, velmar-radio
+    Other,          // something else that is there
+};
+
 struct PortInForce {
     std::string device;
     PortReason reason = PortReason::Default;

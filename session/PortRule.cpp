@@ -1,9 +1,11 @@
 #include "PortRule.h"
 
+#include "PosixSerial.h"
 #include "Preferences.h"
 
 #include <cctype>
 #include <cstdlib>
+#include <sys/stat.h>
 
 namespace velmar {
 
@@ -83,6 +85,17 @@ PortInForce DeviceForPortName(const std::string& portName, std::optional<FileFai
         return {value, PortReason::Environment};
     }
     return {"/dev/ttyS" + std::to_string(n - 1), PortReason::Default};
+}
+
+DeviceKind KindOfDevice(const std::string& device) {
+    struct stat st {};
+    if (::stat(device.c_str(), &st) != 0) {
+        return DeviceKind::Missing;
+    }
+    if (!IsPseudoTerminal(device)) {
+        return DeviceKind::Other;
+    }
+    return FarEndProgram(device) == kSimulatedRadioProgram ? DeviceKind::SimulatedRadio : DeviceKind::PseudoTerminal;
 }
 
 } // namespace velmar

@@ -12,6 +12,8 @@
 namespace velmar {
 
 inline constexpr const char* kDefaultCom1Device = "/dev/ttyS0";
+// The simulated radio's program, as the system names its process.
+inline constexpr const char* kSimulatedRadioProgram = "velmar-radio";
 
 // The first that is set of: `commandLine` (--port DEV), `environment` (VELMAR_COM1), `remembered()` (the port
 // chosen in the window's Port menu); else /dev/ttyS0. `remembered` is asked only when the first two are empty;
@@ -24,6 +26,9 @@ PortInForce ResolveCom1(const std::string& commandLine, const std::string& envir
 // (read only when it decides). A preferences file that cannot be read, or a port in it that cannot, is
 // Unreadable; *warning, when not null, then says which file and why.
 PortInForce ResolveCom1(const std::string& commandLine, std::optional<FileFailure>* warning = nullptr);
+
+// What `device` is now: gone, a pseudo-terminal, the simulated radio's, or something else.
+DeviceKind KindOfDevice(const std::string& device);
 
 // The n of a port name "COMn": any letter case, n from 1 to 9999, leading zeros allowed ("COM01" is COM1); 0 for
 // any other name.

@@ -2,6 +2,7 @@
 
 #include "Dialog.h"
 #include "PortChoice.h"
+#include "PortRule.h"
 #include "ResourceLoader.h"
 
 #include "Preferences.h"
@@ -84,8 +85,8 @@ void CPortMenu::Fill() {
         add(entry.path, entry.label);
     }
     if (!listed && !m_port.device.empty()) {
-        // A pseudo-terminal, a link or an unplugged cable: still the port in force.
-        add(Device(), Q(res::NotPresentNow(m_port.device)));
+        // A pseudo-terminal, a link or an unplugged cable: still the port in force, named by what it is.
+        add(Device(), Q(res::UnlistedPort(m_port.device, KindOfDevice(m_port.device))));
     }
     m_pMenu->addSeparator();
     m_pMenu->addAction(FromUtf8(res::kMenuOtherDevice), this, [this] { OnOtherDevice(); });

@@ -1,8 +1,11 @@
 #include "PortRule.h"
+#include "PosixSerial.h"
 #include "Preferences.h"
+#include "PseudoTerminal.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -91,6 +94,23 @@ TEST(PortRule, AnUnreadableRememberedPortIsNoDevice) {
     ASSERT_TRUE(UpdatePreferences([](Preferences& p) { p.port = "/dev/ttyUSB3"; }, &error));
     EXPECT_EQ(ResolveCom1("", nullptr).device, "/dev/ttyUSB3");
     std::filesystem::remove_all(dir);
+}
+
+// A port in force is named by what it is: gone, a pseudo-terminal (through a link too) whose far end is this
+// test, or something else that is there.
+TEST(PortRule, APortIsKnownForWhatItIs) {
+    CPseudoTerminal pty;
+    std::string error;
+    ASSERT_TRUE(pty.Open({}, &error)) << error;
+    const std::string link = std::filesystem::temp_directory_path() / ("velmar-kind-" + std::to_string(::getpid()));
+    std::filesystem::remove(link);
+    std::filesystem::create_symlink(pty.SlavePath(), link);
+    EXPECT_EQ(KindOfDevice(pty.SlavePath()), DeviceKind::PseudoTerminal);
+    EXPECT_EQ(KindOfDevice(link), DeviceKind::PseudoTerminal);
+    EXPECT_EQ(FarEndProgram(link), std::string(program_invocation_short_name).substr(0, 15));
+    EXPECT_EQ(KindOfDevice("/dev/null"), DeviceKind::Other);
+    std::filesystem::remove(link);
+    EXPECT_EQ(KindOfDevice(link), DeviceKind::Missing);
 }
 
 } // namespace
