@@ -45,14 +45,14 @@ are kept in setting files (FILE.velmar), and every complete Send is kept in the
 history of sent settings.
 
 Options:
-  FILE.velmar      open this setting file at start
-      --port DEV   use the serial device DEV as COM1 for this run (a USB
-                   cable such as /dev/ttyUSB0, or a pseudo-terminal)
-      --card OUT.pdf  write the channel card of FILE.velmar to OUT.pdf and
-                   exit, without a window: 0 when written, 2 when the file
-                   is refused, 1 when the card cannot be written
-  -h, --help       display this help and exit
-      --version    output version information and exit
+  FILE.velmar          open this setting file at start
+      --port DEV       use the serial device DEV as COM1 for this run (a USB
+                       cable such as /dev/ttyUSB0, or a pseudo-terminal)
+      --card OUT.pdf   write the channel card of FILE.velmar to OUT.pdf and
+                       exit, without a window: 0 when written, 2 when the
+                       file is refused, 1 when the card cannot be written
+  -h, --help           display this help and exit
+      --version        output version information and exit
 
 COM1 is the first of: --port DEV, the environment's VELMAR_COM1, the port
 chosen last time in the window's Port menu, /dev/ttyS0. The status line says
