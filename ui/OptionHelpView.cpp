@@ -15,9 +15,11 @@ namespace velmar {
 void ExplainOptions(CDialog& dialog) {
     for (const res::OptionHelp& help : res::OptionHelpTable()) {
         const QString text = FromUtf8(help.text);
+        // As a paragraph, so that the tooltip wraps instead of running off the screen.
+        const QString tip = "<p>" + text.toHtmlEscaped() + "</p>";
         for (const int id : help.ids) {
             if (QWidget* control = dialog.GetDlgItem(id)) {
-                control->setToolTip(text);
+                control->setToolTip(tip);
                 control->setAccessibleDescription(text);
             }
         }

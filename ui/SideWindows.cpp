@@ -10,17 +10,26 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <optional>
 
 namespace velmar {
 
 namespace {
 
-// A place remembered from a screen that is gone is no place: the window would open where no one sees it.
-bool OnSomeScreen(const std::array<int, 4>& place) {
-    const QRect r(place[0], place[1], place[2], place[3]);
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    return std::any_of(screens.begin(), screens.end(),
-                       [&r](const QScreen* s) { return s->availableGeometry().intersects(r); });
+// A remembered place on the screen it is on, moved and shrunk to lie wholly on it (the screen, or the scale,
+// may have changed since); nullopt when it is on no screen now, where no one would see the window.
+std::optional<QRect> OnSomeScreen(const std::array<int, 4>& place, int leastWidth) {
+    QRect r(place[0], place[1], std::max(place[2], leastWidth), place[3]);
+    for (const QScreen* s : QGuiApplication::screens()) {
+        const QRect room = s->availableGeometry();
+        if (room.intersects(r)) {
+            r.setSize(r.size().boundedTo(room.size()));
+            r.moveTo(std::clamp(r.x(), room.left(), room.right() + 1 - r.width()),
+                     std::clamp(r.y(), room.top(), room.bottom() + 1 - r.height()));
+            return r;
+        }
+    }
+    return std::nullopt;
 }
 
 void Bring(QWidget* window) {
@@ -57,10 +66,12 @@ CChannelTable* CSideWindows::OpenChannelTable() {
         m_table->installEventFilter(this);
         Preferences prefs;
         FileFailure ignored;
-        if (ReadPreferences(PreferencesPath(), &prefs, &ignored) && prefs.allChannelsPlace &&
-            OnSomeScreen(*prefs.allChannelsPlace)) {
-            const auto& p = *prefs.allChannelsPlace;
-            m_table->setGeometry(p[0], p[1], std::max(p[2], m_table->FitWidth()), p[3]);
+        std::optional<QRect> place;
+        if (ReadPreferences(PreferencesPath(), &prefs, &ignored) && prefs.allChannelsPlace) {
+            place = OnSomeScreen(*prefs.allChannelsPlace, m_table->FitWidth());
+        }
+        if (place) {
+            m_table->setGeometry(*place);
         } else {
             PlaceBeside(m_table.get());
         }

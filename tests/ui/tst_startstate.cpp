@@ -188,9 +188,8 @@ private slots:
         for (const res::ControlTemplate& row : res::FindDialog(IDD_ORV_DIALOG)->controls) {
             if (row.kind == res::Kind::ComboBox || row.kind == res::Kind::RadioButton) {
                 QWidget* control = dlg->GetDlgItem(row.id);
-                QVERIFY2(!control->toolTip().isEmpty(), row.text.data());
-                QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Description),
-                         control->toolTip());
+                const QString said = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Description);
+                QVERIFY2(!said.isEmpty() && control->toolTip().contains(said.toHtmlEscaped()), row.text.data());
             }
         }
         WhenModal([](QWidget* page) {
