@@ -2,6 +2,8 @@
 // What each of the radio's options is, for its controls' tooltips and Help > Radio Options. Only what is known
 // of the radio is said: where what an option does is not known, the text gives its values and says so.
 
+#include "Translate.h"
+
 #include <span>
 
 namespace velmar::res {
@@ -14,10 +16,11 @@ struct OptionHelp {
 
 std::span<const OptionHelp> OptionHelpTable();
 
-inline constexpr const char* kMenuRadioOptions = "Radio &Options";
-inline constexpr const char* kRadioOptionsTitle = "Radio Options";
-inline constexpr const char* kRadioOptionsIntro =
+inline constexpr const char* kMenuRadioOptions = VELMAR_WORD("Velmar", "Radio &Options");
+inline constexpr const char* kRadioOptionsTitle = VELMAR_WORD("Velmar", "Radio Options");
+inline constexpr const char* kRadioOptionsIntro = VELMAR_WORD(
+    "Velmar",
     "What each option of the radio is. The texts in quotes are the dialog's own; the radio stores each choice "
-    "as one code.";
+    "as one code.");
 
 } // namespace velmar::res

@@ -97,7 +97,7 @@ public:
         const double pad = cell.averageCharWidth() * 2.5;
         // A column is as wide as its header, its widest text and a sample of what it holds.
         const auto widest = [&](const char* title, const QString& sample, auto field) {
-            double w = std::max(header.horizontalAdvance(FromUtf8(title)), cell.horizontalAdvance(sample));
+            double w = std::max(header.horizontalAdvance(Word(title)), cell.horizontalAdvance(sample));
             for (const Block& b : m_blocks) {
                 for (const Row& r : b.rows) {
                     w = std::max(w, cell.horizontalAdvance(field(r)));
@@ -208,10 +208,10 @@ private:
                                 {Font(m_points * 0.9), Made(), false, m_rowHeight * 0.4},
                                 {Font(m_points), OptionsLine(m_s), true}};
         if (m_s.m_nMode != kGroupMode) {
-            lines.push_back({Font(m_points), FromUtf8(res::kCardModeOwnChannels), true});
+            lines.push_back({Font(m_points), Word(res::kCardModeOwnChannels), true});
         }
         if (m_blocks.empty()) {
-            lines.push_back({Font(m_points, true), FromUtf8(res::kCardNoChannels)});
+            lines.push_back({Font(m_points, true), Word(res::kCardNoChannels)});
         }
         lines.back().gapAfter = m_rowHeight * 0.6;
         return lines;
@@ -221,7 +221,7 @@ private:
         if (m_s.m_strNotes.empty()) {
             return {};
         }
-        return {{Font(m_points * 1.15, true), FromUtf8(res::kCardNotes)}, {Font(m_points), Q(m_s.m_strNotes), true}};
+        return {{Font(m_points * 1.15, true), Word(res::kCardNotes)}, {Font(m_points), Q(m_s.m_strNotes), true}};
     }
 
     double Height(const std::vector<Line>& lines) const {
@@ -279,8 +279,7 @@ private:
             y += m_rowHeight;
             p.drawLine(QPointF(x, y), QPointF(at, y));
         };
-        row({FromUtf8(res::kColumnChannel), FromUtf8(res::kColumnFrequency), FromUtf8(res::kColumnName),
-             FromUtf8(res::kColumnPlan)},
+        row({Word(res::kColumnChannel), Word(res::kColumnFrequency), Word(res::kColumnName), Word(res::kColumnPlan)},
             true);
         for (const Row& r : b.rows) {
             row({r.ch, r.frequency, r.name, r.plan}, false);

@@ -60,21 +60,20 @@ public:
 CChannelTable::CChannelTable(Apply apply)
     : QWidget(nullptr, Qt::Window), m_apply(std::move(apply)), m_pWhy(new QLabel(this)), m_pNote(new QLabel(this)),
       m_pTable(new QTableWidget(kRows, 7, this)) {
-    setWindowTitle(FromUtf8(res::kAllChannelsTitle));
+    setWindowTitle(Word(res::kAllChannelsTitle));
     auto* layout = new QVBoxLayout(this);
-    m_pWhy->setText(FromUtf8(res::kChannelCommandsWhy));
+    m_pWhy->setText(Word(res::kChannelCommandsWhy));
     m_pWhy->setWordWrap(true);
     layout->addWidget(m_pWhy);
     layout->addWidget(m_pTable);
-    m_pNote->setAccessibleName(FromUtf8(res::kNoteName));
+    m_pNote->setAccessibleName(Word(res::kNoteName));
     m_pNote->setTextFormat(Qt::PlainText);
     m_pNote->setWordWrap(true);
     layout->addWidget(m_pNote);
-    m_pTable->setAccessibleName(FromUtf8(res::kAllChannelsTitle));
-    m_pTable->setHorizontalHeaderLabels({FromUtf8(res::kColumnGroup), FromUtf8(res::kColumnChannel),
-                                         FromUtf8(res::kColumnFrequency), FromUtf8(res::kColumnName),
-                                         FromUtf8(res::kColumnSpacing), FromUtf8(res::kColumnPlan),
-                                         FromUtf8(res::kColumnSameAs)});
+    m_pTable->setAccessibleName(Word(res::kAllChannelsTitle));
+    m_pTable->setHorizontalHeaderLabels({Word(res::kColumnGroup), Word(res::kColumnChannel),
+                                         Word(res::kColumnFrequency), Word(res::kColumnName), Word(res::kColumnSpacing),
+                                         Word(res::kColumnPlan), Word(res::kColumnSameAs)});
     m_pTable->verticalHeader()->hide();
     m_pTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_pTable->verticalHeader()->setDefaultSectionSize(m_pTable->fontMetrics().height() + 6);

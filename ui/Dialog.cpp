@@ -441,7 +441,7 @@ CMenu* CDialog::GetSystemMenu(bool revert) {
     if (revert || m_pSystemMenu == nullptr) {
         delete m_pSystemMenu;
         m_pSystemMenu = new CMenu(*this);
-        m_pSystemMenu->AppendMenu(MF_STRING, SC_CLOSE, FromUtf8(res::kMenuClose));
+        m_pSystemMenu->AppendMenu(MF_STRING, SC_CLOSE, Word(res::kMenuClose));
     }
     return m_pSystemMenu;
 }

@@ -112,21 +112,21 @@ int ShowMessageBox(QWidget* owner, const QString& text, const QString& caption, 
         box.setEscapeButton(QMessageBox::Cancel);
         if (buttons != MB_OKCANCEL) {
             box.button(QMessageBox::Ok)
-                ->setText(FromUtf8(buttons == MB_REPLACECANCEL ? res::kButtonReplace : res::kButtonImport));
+                ->setText(Word(buttons == MB_REPLACECANCEL ? res::kButtonReplace : res::kButtonImport));
         }
     } else if (buttons == MB_SAVEDISCARDCANCEL) {
         box.setDefaultButton(QMessageBox::Save);
         box.setEscapeButton(QMessageBox::Cancel);
     } else if (buttons == MB_OVERWRITESAVEAS) {
         // Nothing overwritten by a key pressed in passing: the safe answer is the default.
-        box.button(QMessageBox::Yes)->setText(FromUtf8(res::kButtonOverwrite));
-        box.button(QMessageBox::No)->setText(FromUtf8(res::kMenuSaveAs));
+        box.button(QMessageBox::Yes)->setText(Word(res::kButtonOverwrite));
+        box.button(QMessageBox::No)->setText(Word(res::kMenuSaveAs));
         box.setDefaultButton(QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
     } else if (buttons == MB_IMPORTWAY) {
         // The way that loses nothing the list does not name is the default; what changes stays in view.
-        box.button(QMessageBox::Yes)->setText(FromUtf8(res::kButtonMerge));
-        box.button(QMessageBox::No)->setText(FromUtf8(res::kButtonReplaceAll));
+        box.button(QMessageBox::Yes)->setText(Word(res::kButtonMerge));
+        box.button(QMessageBox::No)->setText(Word(res::kButtonReplaceAll));
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::Cancel);
         for (QAbstractButton* b : box.findChildren<QAbstractButton*>()) {
@@ -136,8 +136,8 @@ int ShowMessageBox(QWidget* owner, const QString& text, const QString& caption, 
         }
     } else if (buttons == MB_RESTOREDISCARD) {
         // Only Discard discards: a box closed by Escape, a signal or logout keeps the work for later.
-        box.button(QMessageBox::Yes)->setText(FromUtf8(res::kButtonRestore));
-        box.button(QMessageBox::Cancel)->setText(FromUtf8(res::kButtonLater));
+        box.button(QMessageBox::Yes)->setText(Word(res::kButtonRestore));
+        box.button(QMessageBox::Cancel)->setText(Word(res::kButtonLater));
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::Cancel);
     } else {

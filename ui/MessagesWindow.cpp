@@ -16,14 +16,14 @@ namespace velmar {
 
 CMessagesWindow::CMessagesWindow(CMessageLog& log) : QWidget(nullptr, Qt::Window), m_log(log) {
     setObjectName("messagesWindow");
-    setWindowTitle(FromUtf8(res::kMessagesTitle));
+    setWindowTitle(Word(res::kMessagesTitle));
     m_pText = new QPlainTextEdit(this);
     m_pText->setReadOnly(true);
-    m_pText->setAccessibleName(FromUtf8(res::kMessagesTitle));
+    m_pText->setAccessibleName(Word(res::kMessagesTitle));
     m_pText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_pText->setPlainText(log.AsText());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* copy = buttons->addButton(FromUtf8(res::kButtonCopyAll), QDialogButtonBox::ActionRole);
+    QPushButton* copy = buttons->addButton(Word(res::kButtonCopyAll), QDialogButtonBox::ActionRole);
     connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(Text()); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
     auto* layout = new QVBoxLayout(this);

@@ -28,8 +28,8 @@ void ExplainOptions(CDialog& dialog) {
 
 void ShowRadioOptions(QWidget* owner) {
     QDialog page(owner);
-    page.setWindowTitle(FromUtf8(res::kRadioOptionsTitle));
-    QString html = "<p>" + FromUtf8(res::kRadioOptionsIntro).toHtmlEscaped() + "</p><dl>";
+    page.setWindowTitle(Word(res::kRadioOptionsTitle));
+    QString html = "<p>" + Word(res::kRadioOptionsIntro).toHtmlEscaped() + "</p><dl>";
     for (const res::OptionHelp& help : res::OptionHelpTable()) {
         html += "<dt><b>" + FromUtf8(help.caption).toHtmlEscaped() + "</b></dt><dd>" +
                 FromUtf8(help.text).toHtmlEscaped() + "</dd>";

@@ -4,6 +4,7 @@
 #include "OrvDlg.h"
 #include "Resource.h"
 #include "Strings.h"
+#include "Translations.h"
 #include "Words.h"
 
 #include "SettingFile.h"
@@ -104,6 +105,7 @@ namespace {
 int MakeCard(int& argc, char** argv, const StartOptions& options) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    LoadTranslations(app);
     RadioSettings setting;
     FileFailure error;
     if (!ReadSettingFile(QFile::encodeName(options.file).toStdString(), &setting, &error)) {

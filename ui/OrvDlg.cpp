@@ -199,14 +199,14 @@ bool COrvDlg::OnInitDialog() {
 void COrvDlg::BuildMenus() {
     m_pMenuBar = new QMenuBar(this);
     m_pMenuBar->setNativeMenuBar(false);
-    m_pFileMenu = m_pMenuBar->addMenu(FromUtf8(res::kMenuFile));
+    m_pFileMenu = m_pMenuBar->addMenu(Word(res::kMenuFile));
     m_document.FillFileMenu(m_pFileMenu, [this] { close(); });
     BuildEditAndViewMenus();
-    m_ports.Attach(m_pMenuBar->addMenu(FromUtf8(res::kMenuPort)));
+    m_ports.Attach(m_pMenuBar->addMenu(Word(res::kMenuPort)));
     BuildRadioMenu();
     BuildChannelsMenu();
-    QMenu* help = m_pMenuBar->addMenu(FromUtf8(res::kMenuHelp));
-    help->addAction(FromUtf8(res::kMenuRadioOptions), this, [this] { ShowRadioOptions(this); });
+    QMenu* help = m_pMenuBar->addMenu(Word(res::kMenuHelp));
+    help->addAction(Word(res::kMenuRadioOptions), this, [this] { ShowRadioOptions(this); });
     help->addAction(LoadString(IDS_ABOUTBOX), this, [this] { OnSysCommand(IDM_ABOUTBOX, 0); });
     SetMenuBar(m_pMenuBar);
 }
@@ -235,7 +235,7 @@ private:
 
 void COrvDlg::BuildRadioMenu() {
     // The buttons' own commands, by menu and by keys that no text edit takes: a click on the button it stands for.
-    QMenu* radio = m_pMenuBar->addMenu(FromUtf8(res::kMenuRadio));
+    QMenu* radio = m_pMenuBar->addMenu(Word(res::kMenuRadio));
     const struct {
         const char* text;
         CButton& button;
@@ -324,7 +324,7 @@ void COrvDlg::ApplyEnabling() {
     // The channel commands fill the edits, which only "GRUOP" opens; until then the status line says why.
     for (QAction* action : m_channelCommands) {
         action->setEnabled(mode.group);
-        action->setToolTip(mode.group ? QString() : FromUtf8(res::kChannelCommandsWhy));
+        action->setToolTip(mode.group ? QString() : Word(res::kChannelCommandsWhy));
     }
     ShowStanding();
 }
@@ -528,7 +528,7 @@ void COrvDlg::OnCancel() {
 void COrvDlg::closeEvent(QCloseEvent* event) {
     if (IsSending()) {
         m_bCloseAfterSend = true;
-        Say(FromUtf8(res::kClosingAfterSend));
+        Say(Word(res::kClosingAfterSend));
         event->ignore();
         return;
     }

@@ -19,30 +19,30 @@
 namespace velmar {
 
 void COrvDlg::BuildChannelsMenu() {
-    m_pChannelsMenu = m_pMenuBar->addMenu(FromUtf8(res::kMenuChannels));
-    QMenu* fill = m_pChannelsMenu->addMenu(FromUtf8(res::kMenuFillGroup));
+    m_pChannelsMenu = m_pMenuBar->addMenu(Word(res::kMenuChannels));
+    QMenu* fill = m_pChannelsMenu->addMenu(Word(res::kMenuFillGroup));
     const std::vector<PlanSlice> slices = PlanSlices();
     for (std::size_t i = 0; i < slices.size(); ++i) {
         fill->addAction(QString::fromStdString(res::SliceLabel(slices[i])), this,
                         [this, i] { FillGroupWithPlan(static_cast<int>(i)); });
     }
-    m_pChannelsMenu->addAction(FromUtf8(res::kMenuClearGroup), this, [this] { ClearCurrentGroup(); });
+    m_pChannelsMenu->addAction(Word(res::kMenuClearGroup), this, [this] { ClearCurrentGroup(); });
     m_channelCommands << m_pChannelsMenu->actions();
     m_pChannelsMenu->setToolTipsVisible(true);
     for (QAction* action : m_channelCommands) {
         action->setEnabled(m_editor.ChannelsOpen());
-        action->setToolTip(m_editor.ChannelsOpen() ? QString() : FromUtf8(res::kChannelCommandsWhy));
+        action->setToolTip(m_editor.ChannelsOpen() ? QString() : Word(res::kChannelCommandsWhy));
     }
 }
 
 void COrvDlg::BuildEditAndViewMenus() {
-    QMenu* edit = m_pMenuBar->addMenu(FromUtf8(res::kMenuEdit));
+    QMenu* edit = m_pMenuBar->addMenu(Word(res::kMenuEdit));
     m_document.FillEditMenu(edit);
     edit->addSeparator();
-    QAction* copy = edit->addAction(FromUtf8(res::kMenuCopyGroup), this, [this] { CopyGroup(); });
+    QAction* copy = edit->addAction(Word(res::kMenuCopyGroup), this, [this] { CopyGroup(); });
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    QAction* paste = edit->addAction(FromUtf8(res::kMenuPasteGroup), this,
-                                     [this] { PasteGroup(QApplication::clipboard()->text()); });
+    QAction* paste =
+        edit->addAction(Word(res::kMenuPasteGroup), this, [this] { PasteGroup(QApplication::clipboard()->text()); });
     paste->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     edit->setToolTipsVisible(true);
     for (QAction* action : {copy, paste}) {
@@ -51,10 +51,10 @@ void COrvDlg::BuildEditAndViewMenus() {
         m_channelCommands << action;
     }
     edit->addSeparator();
-    edit->addAction(FromUtf8(res::kMenuCheckSetting), this, [this] { OnCheckSetting(); });
-    QMenu* view = m_pMenuBar->addMenu(FromUtf8(res::kMenuView));
-    view->addAction(FromUtf8(res::kMenuAllChannels), this, [this] { OpenChannelTable(); });
-    view->addAction(FromUtf8(res::kMenuMessages), this, [this] { m_side.OpenMessages(); });
+    edit->addAction(Word(res::kMenuCheckSetting), this, [this] { OnCheckSetting(); });
+    QMenu* view = m_pMenuBar->addMenu(Word(res::kMenuView));
+    view->addAction(Word(res::kMenuAllChannels), this, [this] { OpenChannelTable(); });
+    view->addAction(Word(res::kMenuMessages), this, [this] { m_side.OpenMessages(); });
 }
 
 void COrvDlg::OnCheckSetting() {
@@ -66,7 +66,7 @@ void COrvDlg::OnCheckSetting() {
     for (const SettingWarning& w : warnings) {
         text += "\n\u2022 " + res::DescribeSettingWarning(w);
     }
-    MessageBox(QString::fromStdString(text), FromUtf8(res::kCheckTitle));
+    MessageBox(QString::fromStdString(text), Word(res::kCheckTitle));
 }
 
 void COrvDlg::ShowStanding() {
@@ -74,7 +74,7 @@ void COrvDlg::ShowStanding() {
         return;
     }
     if (!m_editor.ChannelsOpen()) {
-        m_pStatusLine->ShowHint(FromUtf8(res::kModeOwnChannels));
+        m_pStatusLine->ShowHint(Word(res::kModeOwnChannels));
         return;
     }
     const std::vector<SettingWarning> warnings = CheckSetting(m_editor.Setting());

@@ -89,20 +89,20 @@ void CPortMenu::Fill() {
         add(Device(), Q(res::UnlistedPort(m_port.device, KindOfDevice(m_port.device))));
     }
     m_pMenu->addSeparator();
-    m_pMenu->addAction(FromUtf8(res::kMenuOtherDevice), this, [this] { OnOtherDevice(); });
-    m_pMenu->addAction(FromUtf8(res::kMenuFindCable), this, [this] { FindCable(20); });
+    m_pMenu->addAction(Word(res::kMenuOtherDevice), this, [this] { OnOtherDevice(); });
+    m_pMenu->addAction(Word(res::kMenuFindCable), this, [this] { FindCable(20); });
     for (QAction* action : m_pMenu->actions()) {
         if (!action->isSeparator()) {
             action->setEnabled(!connected);
-            action->setToolTip(connected ? FromUtf8(res::kDisconnectFirst) : QString());
+            action->setToolTip(connected ? Word(res::kDisconnectFirst) : QString());
         }
     }
 }
 
 void CPortMenu::OnOtherDevice() {
     bool ok = false;
-    const QString device = QInputDialog::getText(&m_dialog, FromUtf8(res::kOtherDeviceTitle),
-                                                 FromUtf8(res::kOtherDevicePrompt), QLineEdit::Normal, Device(), &ok);
+    const QString device = QInputDialog::getText(&m_dialog, Word(res::kOtherDeviceTitle), Word(res::kOtherDevicePrompt),
+                                                 QLineEdit::Normal, Device(), &ok);
     if (ok && !device.trimmed().isEmpty()) {
         Choose(device.trimmed());
     }
@@ -114,7 +114,7 @@ QString CPortMenu::FindCable(int seconds) {
     }
     CCableFinder finder(m_lister);
     QDialog watch(&m_dialog);
-    watch.setWindowTitle(FromUtf8(res::kFindCableTitle));
+    watch.setWindowTitle(Word(res::kFindCableTitle));
     auto* layout = new QVBoxLayout(&watch);
     auto* text = new QLabel(Q(res::FindCablePrompt(seconds)), &watch);
     text->setWordWrap(true);

@@ -16,13 +16,13 @@ namespace velmar {
 CPropertiesDlg::CPropertiesDlg(QWidget* parent, const QString& title, const QString& notes)
     : QDialog(parent), m_pTitle(new QLineEdit(title, this)), m_pNotes(new QPlainTextEdit(notes, this)),
       m_pRefusal(new QLabel(this)) {
-    setWindowTitle(FromUtf8(res::kPropertiesTitle));
+    setWindowTitle(Word(res::kPropertiesTitle));
     auto* form = new QFormLayout(this);
-    auto* what = new QLabel(FromUtf8(res::kPropertiesWhat), this);
+    auto* what = new QLabel(Word(res::kPropertiesWhat), this);
     what->setWordWrap(true);
     form->addRow(what);
-    form->addRow(FromUtf8(res::kPropertiesLabelTitle), m_pTitle);
-    form->addRow(FromUtf8(res::kPropertiesLabelNotes), m_pNotes);
+    form->addRow(Word(res::kPropertiesLabelTitle), m_pTitle);
+    form->addRow(Word(res::kPropertiesLabelNotes), m_pNotes);
     m_pRefusal->setWordWrap(true);
     m_pRefusal->setTextFormat(Qt::PlainText);
     form->addRow(m_pRefusal);

@@ -1,5 +1,9 @@
 #include "ResourceLoader.h"
 
+#include "Translate.h"
+
+#include <QCoreApplication>
+
 #include "DialogTemplate.h"
 
 #include <QImage>
@@ -50,6 +54,10 @@ QIcon LoadIcon(int id) {
 
 QString LoadString(int id) {
     return FromUtf8(res::LoadString(id));
+}
+
+QString Word(const char* source) {
+    return QCoreApplication::translate(res::kWordContext, source);
 }
 
 } // namespace velmar

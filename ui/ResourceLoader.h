@@ -16,5 +16,7 @@ QImage LoadIconImage(int id, int size);
 // A string of the string table; empty when there is none.
 QString LoadString(int id);
 QString FromUtf8(std::string_view text);
+// One of Velmar's marked words (res::k...) in the language of the translation loaded, else as written.
+QString Word(const char* source);
 
 } // namespace velmar

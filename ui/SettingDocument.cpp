@@ -69,29 +69,29 @@ CSettingDocument::~CSettingDocument() {
 
 void CSettingDocument::FillFileMenu(QMenu* menu, const std::function<void()>& quit) {
     QWidget* window = m_view.Window();
-    QAction* create = menu->addAction(FromUtf8(res::kMenuNew), this, [this] { New(); });
+    QAction* create = menu->addAction(Word(res::kMenuNew), this, [this] { New(); });
     create->setShortcut(QKeySequence::New);
-    QAction* open = menu->addAction(FromUtf8(res::kMenuOpen), this, [this] { OnOpen(); });
+    QAction* open = menu->addAction(Word(res::kMenuOpen), this, [this] { OnOpen(); });
     open->setShortcut(QKeySequence::Open);
     // Looked up as the menu opens: nothing the first paint does not need runs at start-up.
-    QMenu* recent = menu->addMenu(FromUtf8(res::kMenuOpenRecent));
+    QMenu* recent = menu->addMenu(Word(res::kMenuOpenRecent));
     QObject::connect(recent, &QMenu::aboutToShow, this, [this, recent] { FillRecentMenu(recent); });
-    QAction* save = menu->addAction(FromUtf8(res::kMenuSave), this, [this] { OnSave(); });
+    QAction* save = menu->addAction(Word(res::kMenuSave), this, [this] { OnSave(); });
     save->setShortcut(QKeySequence::Save);
-    QAction* saveAs = menu->addAction(FromUtf8(res::kMenuSaveAs), this, [this] { OnSaveAs(); });
+    QAction* saveAs = menu->addAction(Word(res::kMenuSaveAs), this, [this] { OnSaveAs(); });
     saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     menu->addSeparator();
-    menu->addAction(FromUtf8(res::kMenuCompareWith), this, [this] { OnCompareWith(); });
-    menu->addAction(FromUtf8(res::kMenuCompareLastSent), this, [this] { OnCompareWithLastSent(); });
+    menu->addAction(Word(res::kMenuCompareWith), this, [this] { OnCompareWith(); });
+    menu->addAction(Word(res::kMenuCompareLastSent), this, [this] { OnCompareWithLastSent(); });
     menu->addSeparator();
-    menu->addAction(FromUtf8(res::kMenuImport), this, [this] { OnImport(); });
-    menu->addAction(FromUtf8(res::kMenuExport), this, [this] { OnExport(); });
+    menu->addAction(Word(res::kMenuImport), this, [this] { OnImport(); });
+    menu->addAction(Word(res::kMenuExport), this, [this] { OnExport(); });
     menu->addSeparator();
-    menu->addAction(FromUtf8(res::kMenuProperties), this, [this] { OnProperties(); });
-    menu->addAction(FromUtf8(res::kMenuExportCard), this, [this] { OnExportCard(); });
-    menu->addAction(FromUtf8(res::kMenuPrintCard), this, [this] { OnPrintCard(); });
+    menu->addAction(Word(res::kMenuProperties), this, [this] { OnProperties(); });
+    menu->addAction(Word(res::kMenuExportCard), this, [this] { OnExportCard(); });
+    menu->addAction(Word(res::kMenuPrintCard), this, [this] { OnPrintCard(); });
     menu->addSeparator();
-    QAction* quitAction = menu->addAction(FromUtf8(res::kMenuQuit), this, quit);
+    QAction* quitAction = menu->addAction(Word(res::kMenuQuit), this, quit);
     quitAction->setShortcut(QKeySequence::Quit);
     // The shortcuts work wherever the focus is in the window, also with the menu bar's menus closed.
     for (QAction* action : {create, open, save, saveAs, quitAction}) {
@@ -102,9 +102,9 @@ void CSettingDocument::FillFileMenu(QMenu* menu, const std::function<void()>& qu
 }
 
 void CSettingDocument::FillEditMenu(QMenu* menu) {
-    m_pUndo = menu->addAction(FromUtf8(res::kMenuUndo), this, [this] { Undo(); });
+    m_pUndo = menu->addAction(Word(res::kMenuUndo), this, [this] { Undo(); });
     m_pUndo->setShortcut(QKeySequence::Undo);
-    m_pRedo = menu->addAction(FromUtf8(res::kMenuRedo), this, [this] { Redo(); });
+    m_pRedo = menu->addAction(Word(res::kMenuRedo), this, [this] { Redo(); });
     m_pRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     for (QAction* action : {m_pUndo, m_pRedo}) {
         action->setShortcutContext(Qt::WindowShortcut);
@@ -124,9 +124,9 @@ void CSettingDocument::UpdateEditMenu() {
     }
     const CSettingHistory& history = m_editor.History();
     m_pUndo->setEnabled(history.CanUndo());
-    m_pUndo->setText(history.CanUndo() ? Q(res::UndoText(history.UndoChange())) : FromUtf8(res::kMenuUndo));
+    m_pUndo->setText(history.CanUndo() ? Q(res::UndoText(history.UndoChange())) : Word(res::kMenuUndo));
     m_pRedo->setEnabled(history.CanRedo());
-    m_pRedo->setText(history.CanRedo() ? Q(res::RedoText(history.RedoChange())) : FromUtf8(res::kMenuRedo));
+    m_pRedo->setText(history.CanRedo() ? Q(res::RedoText(history.RedoChange())) : Word(res::kMenuRedo));
 }
 
 void CSettingDocument::Undo() {
@@ -175,8 +175,8 @@ bool CSettingDocument::CompareWith(const QString& path) {
 }
 
 void CSettingDocument::OnCompareWith() {
-    const QString path = QFileDialog::getOpenFileName(m_view.Window(), FromUtf8(res::kCompareTitle),
-                                                      QFileInfo(m_strFile).path(), FromUtf8(res::kSettingFilter));
+    const QString path = QFileDialog::getOpenFileName(m_view.Window(), Word(res::kCompareTitle),
+                                                      QFileInfo(m_strFile).path(), Word(res::kSettingFilter));
     if (!path.isEmpty()) {
         CompareWith(path);
     }
@@ -186,7 +186,7 @@ void CSettingDocument::OnCompareWithLastSent() {
     // What the radio could have taken: a Send whose line stalled is no measure of that.
     const std::vector<std::string> newest = NewestSentFiles(SentHistoryDir(), 1, true);
     if (newest.empty()) {
-        m_view.Ask(FromUtf8(res::kNoSendKept));
+        m_view.Ask(Word(res::kNoSendKept));
         return;
     }
     CompareWith(QString::fromStdString(newest.front()));
@@ -217,7 +217,7 @@ void CSettingDocument::FillRecentMenu(QMenu* menu) {
     if (!menu->isEmpty()) {
         menu->addSeparator();
     }
-    menu->addAction(FromUtf8(res::kMenuSent), this, [this] { OnOpenSent(); });
+    menu->addAction(Word(res::kMenuSent), this, [this] { OnOpenSent(); });
 }
 
 void CSettingDocument::AddRecentFile(const QString& path) {
@@ -443,8 +443,8 @@ void CSettingDocument::OnOpen() {
         return;
     }
     const QString path =
-        QFileDialog::getOpenFileName(m_view.Window(), FromUtf8(res::kOpenSettingTitle), QFileInfo(m_strFile).path(),
-                                     QString("%1;;%2").arg(FromUtf8(res::kSettingFilter), FromUtf8(res::kCsvFilter)));
+        QFileDialog::getOpenFileName(m_view.Window(), Word(res::kOpenSettingTitle), QFileInfo(m_strFile).path(),
+                                     QString("%1;;%2").arg(Word(res::kSettingFilter), Word(res::kCsvFilter)));
     if (!path.isEmpty()) {
         Load(path);
     }
@@ -456,15 +456,15 @@ bool CSettingDocument::OnSave() {
 }
 
 bool CSettingDocument::OnSaveAs() {
-    const QString path = QFileDialog::getSaveFileName(m_view.Window(), FromUtf8(res::kSaveSettingTitle),
+    const QString path = QFileDialog::getSaveFileName(m_view.Window(), Word(res::kSaveSettingTitle),
                                                       SuggestedPath(res::kNewSettingName, kSettingFileSuffix),
-                                                      FromUtf8(res::kSettingFilter));
+                                                      Word(res::kSettingFilter));
     return !path.isEmpty() && Save(WithSuffix(path, kSettingFileSuffix));
 }
 
 void CSettingDocument::OnImport() {
-    const QString path = QFileDialog::getOpenFileName(m_view.Window(), FromUtf8(res::kImportTitle), QString(),
-                                                      FromUtf8(res::kCsvFilter));
+    const QString path =
+        QFileDialog::getOpenFileName(m_view.Window(), Word(res::kImportTitle), QString(), Word(res::kCsvFilter));
     if (!path.isEmpty()) {
         Import(path);
     }
@@ -472,8 +472,8 @@ void CSettingDocument::OnImport() {
 
 void CSettingDocument::OnExport() {
     const QString path =
-        QFileDialog::getSaveFileName(m_view.Window(), FromUtf8(res::kExportTitle),
-                                     SuggestedPath(res::kNewListName, kChannelCsvSuffix), FromUtf8(res::kCsvFilter));
+        QFileDialog::getSaveFileName(m_view.Window(), Word(res::kExportTitle),
+                                     SuggestedPath(res::kNewListName, kChannelCsvSuffix), Word(res::kCsvFilter));
     if (!path.isEmpty()) {
         Export(WithSuffix(path, kChannelCsvSuffix));
     }
@@ -517,7 +517,7 @@ QString CSettingDocument::CardTitle(const RadioSettings& setting) const {
     if (!setting.m_strTitle.empty()) {
         return Q(setting.m_strTitle);
     }
-    return m_strFile.isEmpty() ? FromUtf8(res::kCardUntitled) : QFileInfo(m_strFile).completeBaseName();
+    return m_strFile.isEmpty() ? Word(res::kCardUntitled) : QFileInfo(m_strFile).completeBaseName();
 }
 
 bool CSettingDocument::ExportCard(const QString& path) {
@@ -535,9 +535,8 @@ bool CSettingDocument::ExportCard(const QString& path) {
 }
 
 void CSettingDocument::OnExportCard() {
-    const QString path =
-        QFileDialog::getSaveFileName(m_view.Window(), FromUtf8(res::kExportCardTitle),
-                                     SuggestedPath(res::kNewCardName, ".pdf"), FromUtf8(res::kPdfFilter));
+    const QString path = QFileDialog::getSaveFileName(m_view.Window(), Word(res::kExportCardTitle),
+                                                      SuggestedPath(res::kNewCardName, ".pdf"), Word(res::kPdfFilter));
     if (!path.isEmpty()) {
         ExportCard(WithSuffix(path, QStringLiteral(".pdf")));
     }
@@ -568,7 +567,7 @@ void CSettingDocument::OnOpenSent() {
     }
     const QString dir = QString::fromStdString(SentHistoryDir());
     QDir().mkpath(dir);
-    QFileDialog dialog(m_view.Window(), FromUtf8(res::kOpenSentTitle), dir, FromUtf8(res::kSettingFilter));
+    QFileDialog dialog(m_view.Window(), Word(res::kOpenSentTitle), dir, Word(res::kSettingFilter));
     dialog.setFileMode(QFileDialog::ExistingFile);
     // The newest first: the names begin with the time of the Send.
     const auto newest = NewestSentFiles(SentHistoryDir(), 1);

@@ -79,7 +79,7 @@ CStatusLine::CStatusLine(QWidget* parent)
       m_pNote(new CElidedLabel(Qt::ElideRight, this)), m_pHint(new CElidedLabel(Qt::ElideRight, this)),
       m_pLink(new CElidedLabel(Qt::ElideMiddle, this)), m_pReceived(new CElidedLabel(Qt::ElideLeft, this)) {
     setObjectName("statusLine");
-    setAccessibleName(FromUtf8(res::kStatusName));
+    setAccessibleName(Word(res::kStatusName));
     auto* rows = new QVBoxLayout(this);
     rows->setContentsMargins(8, 2, 8, 4);
     rows->setSpacing(2);
@@ -87,11 +87,11 @@ CStatusLine::CStatusLine(QWidget* parent)
     // The Send's own row: its outcome is what the operator must never miss, so it is never cut.
     auto* sendRow = new QHBoxLayout;
     sendRow->setSpacing(12);
-    m_pProgress->setAccessibleName(FromUtf8(res::kSendProgressName));
+    m_pProgress->setAccessibleName(Word(res::kSendProgressName));
     m_pProgress->setTextVisible(false);
     m_pProgress->setFixedSize(90, fontMetrics().height());
     m_pProgress->hide();
-    m_pSend->setAccessibleName(FromUtf8(res::kSendName));
+    m_pSend->setAccessibleName(Word(res::kSendName));
     m_pSend->setTextFormat(Qt::PlainText);
     // A long outcome (a stall, a hang-up) takes a second line rather than being cut at the window's edge.
     m_pSend->setWordWrap(true);
@@ -100,18 +100,18 @@ CStatusLine::CStatusLine(QWidget* parent)
 
     auto* linkRow = new QHBoxLayout;
     linkRow->setSpacing(12);
-    m_pLink->setAccessibleName(FromUtf8(res::kLinkName));
+    m_pLink->setAccessibleName(Word(res::kLinkName));
     // The newest bytes are at the end: when space is short the oldest go.
-    m_pReceived->setAccessibleName(FromUtf8(res::kReceivedName));
+    m_pReceived->setAccessibleName(Word(res::kReceivedName));
     linkRow->addWidget(m_pLink, 3);
     linkRow->addWidget(m_pReceived, 2);
 
-    m_pNote->setAccessibleName(FromUtf8(res::kNoteName));
+    m_pNote->setAccessibleName(Word(res::kNoteName));
 
     rows->addLayout(sendRow);
     rows->addLayout(linkRow);
     rows->addWidget(m_pNote);
-    m_pHint->setAccessibleName(FromUtf8(res::kHintName));
+    m_pHint->setAccessibleName(Word(res::kHintName));
     rows->addWidget(m_pHint);
     // A line each, also while empty, so that the window never changes its size while it is used.
     const int line = fontMetrics().lineSpacing();

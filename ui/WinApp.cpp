@@ -3,6 +3,8 @@
 #include "Resource.h"
 #include "ResourceLoader.h"
 
+#include "Translations.h"
+
 #include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
@@ -116,6 +118,7 @@ int CWinApp::Run(int& argc, char** argv) {
     // Before any widget exists, so nothing is polished twice.
     QApplication::setStyle(new CStartupStyle(QApplication::style()->name()));
     QApplication::setWindowIcon(LoadIcon(IDR_MAINFRAME));
+    LoadTranslations(app);
     // A signal closes the window as its close button does: a Send in progress completes its frame first, and
     // the port is given back with its settings restored.
     QGuiApplication::setDesktopFileName("velmar");

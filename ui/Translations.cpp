@@ -1,0 +1,32 @@
+#include "Translations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace velmar {
+
+void LoadTranslations(QCoreApplication& app) {
+    const QLocale locale;
+    auto* qt = new QTranslator(&app);
+    if (qt->load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt);
+    } else {
+        delete qt;
+    }
+    // Installed, the translations are in the data folder beside the program's; built, in the build tree.
+    const QString installed =
+        QDir(QCoreApplication::applicationDirPath() + "/..").filePath(VELMAR_TRANSLATIONS_INSTALLED);
+    auto* own = new QTranslator(&app);
+    for (const QString& folder : {installed, QStringLiteral(VELMAR_TRANSLATIONS_BUILT)}) {
+        if (own->load(locale, "velmar", "_", folder)) {
+            QCoreApplication::installTranslator(own);
+            return;
+        }
+    }
+    delete own;
+}
+
+} // namespace velmar
