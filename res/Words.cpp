@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "Translate.h"
+
 namespace velmar::res {
 
 namespace {
@@ -27,8 +29,12 @@ std::string GroupName(int group) {
     return "Group " + std::string(1, static_cast<char>('A' + group));
 }
 
-std::string SettingName(std::string_view fileOrEmpty) {
-    return fileOrEmpty.empty() ? std::string("a setting") : S(fileOrEmpty);
+std::string W(const char* source, std::initializer_list<std::string_view> args) {
+    return Arg(Tr(source), args);
+}
+
+std::string N(long long n) {
+    return Number(n);
 }
 
 } // namespace
@@ -87,27 +93,34 @@ std::string Title(std::string_view settingTitle, std::string_view file, bool mod
 }
 
 std::string RecordTitle(const SentRecordName& r, bool modified) {
-    char text[96];
-    std::snprintf(text, sizeof text, " - record of the Send of %04d-%02d-%02d %02d:%02d:%02d, checksum ", r.year,
-                  r.month, r.day, r.hour, r.minute, r.second);
-    return kAppTitle + std::string(text) + HexValue(r.checksum) +
-           (r.stalled ? " (stalled: the radio may not have it)" : "") + (modified ? " *" : "");
+    char when[32];
+    std::snprintf(when, sizeof when, "%04d-%02d-%02d %02d:%02d:%02d", r.year, r.month, r.day, r.hour, r.minute,
+                  r.second);
+    const std::string what =
+        r.stalled
+            ? W(VELMAR_WORD("Velmar", "record of the Send of %1, checksum %2 (stalled: the radio may not have it)"),
+                {when, HexValue(r.checksum)})
+            : W(VELMAR_WORD("Velmar", "record of the Send of %1, checksum %2"), {when, HexValue(r.checksum)});
+    return std::string(kAppTitle) + " - " + what + (modified ? " *" : "");
 }
 
 std::string FindCablePrompt(int seconds) {
-    return "Unplug the radio's programming cable now, or plug it in; if it was unplugged, plug it in again. Velmar "
-           "watches the serial ports for " +
-           std::to_string(seconds) + " seconds.";
+    return TrN(VELMAR_WORDS("Velmar",
+                            "Unplug the radio's programming cable now, or plug it in; if it was unplugged, plug it in "
+                            "again. Velmar watches the serial ports for %Ln seconds.",
+                            "Unplug the radio's programming cable now, or plug it in; if it was unplugged, plug it in "
+                            "again. Velmar watches the serial ports for %Ln second."),
+               seconds);
 }
 
 std::string UnlistedPort(std::string_view device, DeviceKind kind) {
     switch (kind) {
     case DeviceKind::Missing:
-        return S(device) + " (not present now)";
+        return W(VELMAR_WORD("Velmar", "%1 (not present now)"), {device});
     case DeviceKind::PseudoTerminal:
-        return S(device) + " (a pseudo-terminal)";
+        return W(VELMAR_WORD("Velmar", "%1 (a pseudo-terminal)"), {device});
     case DeviceKind::SimulatedRadio:
-        return S(device) + " (the simulated radio)";
+        return W(VELMAR_WORD("Velmar", "%1 (the simulated radio)"), {device});
     case DeviceKind::Other:
         break;
     }
@@ -115,24 +128,32 @@ std::string UnlistedPort(std::string_view device, DeviceKind kind) {
 }
 
 std::string CableFound(std::string_view device) {
-    return "Found the cable: COM1 is now " + S(device);
+    return W(VELMAR_WORD("Velmar", "Found the cable: COM1 is now %1"), {device});
 }
 
 std::string NothingChanged(int seconds, std::string_view com1) {
-    return "Nothing changed: no serial port appeared or came back in " + std::to_string(seconds) +
-           " seconds. COM1 stays " + S(com1) + ".";
+    return Arg(TrN(VELMAR_WORDS("Velmar",
+                                "Nothing changed: no serial port appeared or came back in %Ln seconds. COM1 stays %1.",
+                                "Nothing changed: no serial port appeared or came back in %Ln second. COM1 stays %1."),
+                   seconds),
+               {com1});
 }
 
 std::string CableGone(std::string_view gone, int seconds, std::string_view com1) {
-    return S(gone) + " went away and did not come back in " + std::to_string(seconds) +
-           " seconds. Plug the cable in and try again. COM1 stays " + S(com1) + ".";
+    return Arg(TrN(VELMAR_WORDS("Velmar",
+                                "%1 went away and did not come back in %Ln seconds. Plug the cable in and try again. "
+                                "COM1 stays %2.",
+                                "%1 went away and did not come back in %Ln second. Plug the cable in and try again. "
+                                "COM1 stays %2."),
+                   seconds),
+               {gone, com1});
 }
 
 std::string PortsPresent(std::span<const std::string> ports) {
     if (ports.empty()) {
-        return "\n\nNo serial ports are present now.";
+        return "\n\n" + Tr(VELMAR_WORD("Velmar", "No serial ports are present now."));
     }
-    std::string text = "\n\nSerial ports present now:";
+    std::string text = "\n\n" + Tr(VELMAR_WORD("Velmar", "Serial ports present now:"));
     for (const std::string& port : ports) {
         text += "\n" + port;
     }
@@ -142,41 +163,43 @@ std::string PortsPresent(std::span<const std::string> ports) {
 std::string Sending(int bytes, int total, int msLeft) {
     char left[32];
     std::snprintf(left, sizeof left, "%.1f", std::max(msLeft, 0) / 1000.0);
-    return std::to_string(bytes) + " of " + std::to_string(total) + " bytes, " + left + " s left";
+    return W(VELMAR_WORD("Velmar", "%1 of %2 bytes, %3 s left"), {N(bytes), N(total), left});
 }
 
 std::string Sent(int bytes, std::uint8_t checksum) {
-    return "Sent " + std::to_string(bytes) + " bytes, checksum " + HexValue(checksum);
+    return W(VELMAR_WORD("Velmar", "Sent %1 bytes, checksum %2"), {N(bytes), HexValue(checksum)});
 }
 
 std::string SentStalled(int bytes, std::uint8_t checksum, std::string_view why) {
-    return Sent(bytes, checksum) + ", but " + S(why);
+    return W(VELMAR_WORD("Velmar", "Sent %1 bytes, checksum %2, but %3"), {N(bytes), HexValue(checksum), why});
 }
 
 std::string SentPart(int bytes, int total, std::string_view why) {
-    return "Sent " + std::to_string(bytes) + " of " + std::to_string(total) + " bytes: " + S(why);
+    return W(VELMAR_WORD("Velmar", "Sent %1 of %2 bytes: %3"), {N(bytes), N(total), why});
 }
 
 std::string Received(int count, std::string_view lastBytesHex) {
-    return "Received " + std::to_string(count) + (lastBytesHex.empty() ? "" : ": " + S(lastBytesHex));
+    return lastBytesHex.empty() ? W(VELMAR_WORD("Velmar", "Received %1"), {N(count)})
+                                : W(VELMAR_WORD("Velmar", "Received %1: %2"), {N(count), lastBytesHex});
 }
 
-std::string LinkLine(std::string_view com1, std::string_view state) {
-    return S(com1) + ", " + S(state);
+std::string LinkLine(std::string_view com1, const char* state) {
+    return W(VELMAR_WORD("Velmar", "%1, %2"), {com1, Tr(state)});
 }
 
 std::string Completed(int channel, std::string_view typed, std::string_view completed) {
-    return Ch(channel) + ": " + S(typed) + " completed to " + S(completed);
+    return W(VELMAR_WORD("Velmar", "%1: %2 completed to %3"), {Ch(channel), typed, completed});
 }
 
 std::string Corrected(int channel, Correction correction, std::string_view entered, std::string_view shown) {
     switch (correction) {
     case Correction::OutOfRange:
-        return Ch(channel) + ": " + S(entered) + " is outside 400 to 500 MHz, cleared";
+        return W(VELMAR_WORD("Velmar", "%1: %2 is outside 400 to 500 MHz, cleared"), {Ch(channel), entered});
     case Correction::MovedDown:
-        return Ch(channel) + ": " + S(entered) + " moved down to " + S(shown) + " (6.25 kHz steps)";
+        return W(VELMAR_WORD("Velmar", "%1: %2 moved down to %3 (6.25 kHz steps)"), {Ch(channel), entered, shown});
     case Correction::NotAFrequency:
-        return Ch(channel) + ": " + S(entered) + " is not a frequency (three digits, a point, five digits), cleared";
+        return W(VELMAR_WORD("Velmar", "%1: %2 is not a frequency (three digits, a point, five digits), cleared"),
+                 {Ch(channel), entered});
     case Correction::None:
         break;
     }
@@ -184,18 +207,22 @@ std::string Corrected(int channel, Correction correction, std::string_view enter
 }
 
 std::string Unsettled(int group, int channel, std::string_view shown) {
-    return GroupName(group) + " " + Ch(channel) + " shows \"" + S(shown) +
-           "\", which is not a frequency that can be sent. Complete it (nine characters, such as 446.10000) or clear "
-           "it, then try again.";
+    return W(VELMAR_WORD("Velmar", "%1 %2 shows \"%3\", which is not a frequency that can be sent. Complete "
+                                   "it (nine characters, such as 446.10000) or clear it, then try again."),
+             {GroupName(group), Ch(channel), shown});
 }
 
 std::string TooManyCharacters(int count) {
-    return "Please enter no more than " + std::to_string(count) + " characters.";
+    return TrN(
+        VELMAR_WORDS("Velmar", "Please enter no more than %Ln characters.", "Please enter no more than %Ln character."),
+        count);
 }
 
 std::string FillAsk(int group, int filled, std::string_view plan) {
-    return GroupName(group) + " holds " + std::to_string(filled) + (filled == 1 ? " channel" : " channels") +
-           ". Replace " + (filled == 1 ? "it" : "them") + " with " + S(plan) + "?";
+    return Arg(TrN(VELMAR_WORDS("Velmar", "%1 holds %Ln channels. Replace them with %2?",
+                                "%1 holds %Ln channel. Replace it with %2?"),
+                   filled),
+               {GroupName(group), plan});
 }
 
 std::string Filled(int group, std::string_view plan) {
@@ -203,51 +230,54 @@ std::string Filled(int group, std::string_view plan) {
 }
 
 std::string SliceLabel(const PlanSlice& slice) {
-    std::string label(slice.plan.name);
     if (slice.count == 1) {
-        return label + " channel " + std::to_string(slice.firstChannel);
+        return W(VELMAR_WORD("Velmar", "%1 channel %2"), {slice.plan.name, std::to_string(slice.firstChannel)});
     }
-    return label + " channels " + std::to_string(slice.firstChannel) + kEnDash +
-           std::to_string(slice.firstChannel + slice.count - 1);
-}
-
-std::string DescribeDuplicates(int group, std::span<const DuplicateChannels> found) {
-    if (group < 0 || group >= kGroupCount) {
-        return {};
-    }
-    std::string line = GroupName(group) + ": ";
-    bool first = true;
-    for (const DuplicateChannels& same : found) {
-        const std::vector<int>& channels = same.channels;
-        if (channels.size() < 2) {
-            continue;
-        }
-        line += std::exchange(first, false) ? "" : "; ";
-        for (std::size_t k = 0; k + 1 < channels.size(); ++k) {
-            line += (k == 0 ? "" : ", ") + Ch(channels[k]);
-        }
-        line += " and " + Ch(channels.back());
-        line += (channels.size() == 2 ? " are both " : " are all ") + same.text;
-    }
-    return first ? std::string() : line;
+    return W(VELMAR_WORD("Velmar", "%1 channels %2\u2013%3"), {slice.plan.name, std::to_string(slice.firstChannel),
+                                                               std::to_string(slice.firstChannel + slice.count - 1)});
 }
 
 namespace {
 
 // "CH1", "CH1 and CH3", "CH1, CH2 and CH3".
 std::string ChannelList(const std::vector<int>& channels) {
-    std::string text;
-    for (std::size_t k = 0; k < channels.size(); ++k) {
-        text += (k == 0 ? "" : k + 1 == channels.size() ? " and " : ", ") + Ch(channels[k]);
+    if (channels.empty()) {
+        return {};
+    }
+    std::string text = Ch(channels.back());
+    for (std::size_t k = channels.size() - 1; k-- > 0;) {
+        text = k + 2 == channels.size() ? W(VELMAR_WORD("Velmar", "%1 and %2"), {Ch(channels[k]), text})
+                                        : W(VELMAR_WORD("Velmar", "%1, %2"), {Ch(channels[k]), text});
     }
     return text;
 }
 
+// "CH1 and CH6 are both 446.00625", "CH1, CH2 and CH6 are all 446.00625".
+std::string SameFrequency(const std::vector<int>& channels, std::string_view frequency) {
+    return channels.size() == 2 ? W(VELMAR_WORD("Velmar", "%1 are both %2"), {ChannelList(channels), frequency})
+                                : W(VELMAR_WORD("Velmar", "%1 are all %2"), {ChannelList(channels), frequency});
+}
+
 } // namespace
 
+std::string DescribeDuplicates(int group, std::span<const DuplicateChannels> found) {
+    if (group < 0 || group >= kGroupCount) {
+        return {};
+    }
+    std::string said;
+    for (const DuplicateChannels& same : found) {
+        if (same.channels.size() >= 2) {
+            const std::string one = SameFrequency(same.channels, same.text);
+            said = said.empty() ? one : W(VELMAR_WORD("Velmar", "%1; %2"), {said, one});
+        }
+    }
+    return said.empty() ? std::string() : W(VELMAR_WORD("Velmar", "%1: %2"), {GroupName(group), said});
+}
+
 std::string CheckFound(std::size_t count) {
-    return count == 1 ? std::string("1 thing to look at before a Send; it does not stop it:")
-                      : std::to_string(count) + " things to look at before a Send; they do not stop it:";
+    return TrN(VELMAR_WORDS("Velmar", "%Ln things to look at before a Send; they do not stop it:",
+                            "%Ln thing to look at before a Send; it does not stop it:"),
+               static_cast<long long>(count));
 }
 
 std::string DescribeSettingWarning(const SettingWarning& w) {
@@ -255,64 +285,74 @@ std::string DescribeSettingWarning(const SettingWarning& w) {
     const std::string which = ChannelList(w.channels);
     const bool one = w.channels.size() == 1;
     switch (w.kind) {
-    case SettingWarning::Kind::PlanInOtherSpacing: {
-        const std::string wide = w.fixSpacing == 0 ? "12.5 kHz" : "25 kHz";
-        const std::string fix = w.fixSpacing == 0 ? "12.5Khz" : "25Khz";
-        const std::string other = w.fixSpacing == 0 ? "25Khz" : "12.5Khz";
-        return group + ": " + which +
-               (one ? (w.plan.starts_with("LPD") ? " is an " : " is a ") + w.plan + " channel"
-                    : " are " + w.plan + " channels") +
-               ", which are " + wide + " wide, in a " + other + " group: set " + group + " to " + fix + ".";
-    }
+    case SettingWarning::Kind::PlanInOtherSpacing:
+        if (w.fixSpacing == 0) {
+            return one ? W(VELMAR_WORD("Velmar", "%1: %2 is a PMR446 channel, which are 12.5 kHz wide, in a 25Khz "
+                                                 "group: set %1 to 12.5Khz."),
+                           {group, which})
+                       : W(VELMAR_WORD("Velmar", "%1: %2 are PMR446 channels, which are 12.5 kHz wide, in a 25Khz "
+                                                 "group: set %1 to 12.5Khz."),
+                           {group, which});
+        }
+        return one ? W(VELMAR_WORD("Velmar", "%1: %2 is an LPD433 channel, which are 25 kHz wide, in a 12.5Khz "
+                                             "group: set %1 to 25Khz."),
+                       {group, which})
+                   : W(VELMAR_WORD("Velmar", "%1: %2 are LPD433 channels, which are 25 kHz wide, in a 12.5Khz "
+                                             "group: set %1 to 25Khz."),
+                       {group, which});
     case SettingWarning::Kind::OutsideLicenceFree:
-        return group + ": " + which + (one ? " is" : " are") +
-               " outside the licence-free channels (PMR446: 446.00625 to 446.19375 MHz; LPD433: 433.07500 to "
-               "434.77500 MHz), for information.";
+        return one ? W(VELMAR_WORD("Velmar", "%1: %2 is outside the licence-free channels (PMR446: 446.00625 to "
+                                             "446.19375 MHz; LPD433: 433.07500 to 434.77500 MHz), for information."),
+                       {group, which})
+                   : W(VELMAR_WORD("Velmar", "%1: %2 are outside the licence-free channels (PMR446: 446.00625 to "
+                                             "446.19375 MHz; LPD433: 433.07500 to 434.77500 MHz), for information."),
+                       {group, which});
     case SettingWarning::Kind::SameFrequency:
         break;
     }
-    return group + ": " + which + (w.channels.size() == 2 ? " are both " : " are all ") + w.frequency + ".";
+    return W(VELMAR_WORD("Velmar", "%1: %2."), {group, SameFrequency(w.channels, w.frequency)});
 }
 
 std::string CheckLine(std::size_t count, const SettingWarning& first) {
     const std::string what = DescribeSettingWarning(first);
-    return count == 1 ? "Before a Send: " + what
-                      : "Before a Send (1 of " + std::to_string(count) + ", all in Edit > Check Setting): " + what;
+    return count == 1 ? W(VELMAR_WORD("Velmar", "Before a Send: %1"), {what})
+                      : W(VELMAR_WORD("Velmar", "Before a Send (1 of %1, all in Edit > Check Setting): %2"),
+                          {N(static_cast<long long>(count)), what});
 }
 
 std::string ChangeName(const SettingChange& c) {
     const std::string group = c.group >= 0 ? std::string(1, static_cast<char>('A' + c.group)) : std::string();
     switch (c.kind) {
     case SettingChange::Kind::Channel:
-        return Ch(c.channel) + " of " + GroupName(c.group);
+        return W(VELMAR_WORD("Velmar", "%1 of %2"), {Ch(c.channel), GroupName(c.group)});
     case SettingChange::Kind::Spacing:
-        return "Channel Spacing of " + GroupName(c.group);
+        return W(VELMAR_WORD("Velmar", "Channel Spacing of %1"), {GroupName(c.group)});
     case SettingChange::Kind::Option:
         return c.option;
     case SettingChange::Kind::Name:
-        return "Name of " + Ch(c.channel) + " of " + GroupName(c.group);
+        return W(VELMAR_WORD("Velmar", "Name of %1 of %2"), {Ch(c.channel), GroupName(c.group)});
     case SettingChange::Kind::Title:
-        return "Title";
+        return Tr(VELMAR_WORD("Velmar", "Title"));
     case SettingChange::Kind::Notes:
-        return "Notes";
+        return Tr(VELMAR_WORD("Velmar", "Notes"));
     case SettingChange::Kind::Several:
-        return "Changes";
+        return Tr(VELMAR_WORD("Velmar", "Changes"));
     case SettingChange::Kind::Command:
         switch (c.command) {
         case SettingChange::Command::FillGroup:
-            return "Fill Group " + group;
+            return W(VELMAR_WORD("Velmar", "Fill Group %1"), {group});
         case SettingChange::Command::ClearGroup:
-            return "Clear Group " + group;
+            return W(VELMAR_WORD("Velmar", "Clear Group %1"), {group});
         case SettingChange::Command::ImportChannels:
-            return "Import Channels";
+            return Tr(VELMAR_WORD("Velmar", "Import Channels"));
         case SettingChange::Command::PasteGroup:
-            return "Paste Group " + group;
+            return W(VELMAR_WORD("Velmar", "Paste Group %1"), {group});
         case SettingChange::Command::PasteChannels:
-            return "Paste";
+            return Tr(VELMAR_WORD("Velmar", "Paste"));
         case SettingChange::Command::DeleteChannels:
-            return "Delete";
+            return Tr(VELMAR_WORD("Velmar", "Delete"));
         case SettingChange::Command::Properties:
-            return "Properties";
+            return Tr(VELMAR_WORD("Velmar", "Properties"));
         case SettingChange::Command::None:
             break;
         }
@@ -325,38 +365,43 @@ std::string ChangeName(const SettingChange& c) {
 
 std::string UndoText(const SettingChange& change) {
     const std::string name = ChangeName(change);
-    return name.empty() ? std::string(kMenuUndo) : "&Undo " + name;
+    return name.empty() ? Tr(kMenuUndo) : W(VELMAR_WORD("Velmar", "&Undo %1"), {name});
 }
 
 std::string RedoText(const SettingChange& change) {
     const std::string name = ChangeName(change);
-    return name.empty() ? std::string(kMenuRedo) : "&Redo " + name;
+    return name.empty() ? Tr(kMenuRedo) : W(VELMAR_WORD("Velmar", "&Redo %1"), {name});
 }
 
 std::string TypedNote(int group, int channel, const TypedChannel& t) {
-    const std::string where = GroupName(group) + " " + Ch(channel) + ": ";
+    const std::string g = GroupName(group), ch = Ch(channel);
     if (t.refused) {
-        return where + S(t.typed) +
-               (t.correction == Correction::OutOfRange ? " is outside 400 to 500 MHz, not taken"
-                                                       : " is not a frequency, not taken");
+        return t.correction == Correction::OutOfRange
+                   ? W(VELMAR_WORD("Velmar", "%1 %2: %3 is outside 400 to 500 MHz, not taken"), {g, ch, t.typed})
+                   : W(VELMAR_WORD("Velmar", "%1 %2: %3 is not a frequency, not taken"), {g, ch, t.typed});
     }
     if (t.correction == Correction::MovedDown) {
-        return where + S(t.typed) + " moved down to " + t.stored.text + " (6.25 kHz steps)";
+        return W(VELMAR_WORD("Velmar", "%1 %2: %3 moved down to %4 (6.25 kHz steps)"), {g, ch, t.typed, t.stored.text});
     }
     if (t.completed) {
-        return where + S(t.typed) + " completed to " + t.stored.text;
+        return W(VELMAR_WORD("Velmar", "%1 %2: %3 completed to %4"), {g, ch, t.typed, t.stored.text});
     }
     return {};
 }
 
 std::string LabelRefused(const LabelRefusal& refusal) {
     if (refusal.problem == LabelProblem::TooLong) {
-        return std::string(refusal.title ? "The title has more than " : "The notes have more than ") +
-               std::to_string(refusal.most) + " characters: shorten " + (refusal.title ? "it" : "them") + " to keep " +
-               (refusal.title ? "it." : "them.");
+        const auto most = static_cast<long long>(refusal.most);
+        return refusal.title
+                   ? TrN(VELMAR_WORDS("Velmar", "The title has more than %Ln characters: shorten it to keep it.",
+                                      "The title has more than %Ln character: shorten it to keep it."),
+                         most)
+                   : TrN(VELMAR_WORDS("Velmar", "The notes have more than %Ln characters: shorten them to keep them.",
+                                      "The notes have more than %Ln character: shorten them to keep them."),
+                         most);
     }
-    return refusal.title ? "The title holds a control character: take it out to keep it."
-                         : "The notes hold a control character: take it out to keep them.";
+    return refusal.title ? Tr(VELMAR_WORD("Velmar", "The title holds a control character: take it out to keep it."))
+                         : Tr(VELMAR_WORD("Velmar", "The notes hold a control character: take it out to keep them."));
 }
 
 std::string CardGroupHeading(int group, std::string_view spacing) {
@@ -364,27 +409,31 @@ std::string CardGroupHeading(int group, std::string_view spacing) {
 }
 
 std::string CardMade(std::string_view date) {
-    return "Made " + S(date) + " with Velmar";
+    return W(VELMAR_WORD("Velmar", "Made %1 with Velmar"), {date});
 }
 
 std::string CardWritten(std::string_view file) {
-    return "Channel card written to " + S(file);
+    return W(VELMAR_WORD("Velmar", "Channel card written to %1"), {file});
 }
 
 std::string CardNoFont(std::string_view family) {
-    return "there is no font to write it in: install " + S(family) + " (the fonts-dejavu-core package)";
+    return W(VELMAR_WORD("Velmar", "there is no font to write it in: install %1 (the fonts-dejavu-core package)"),
+             {family});
 }
 
 std::string CardNotWritten(std::string_view why) {
-    return "The channel card was not written: " + S(why);
+    return W(VELMAR_WORD("Velmar", "The channel card was not written: %1"), {why});
 }
 
 std::string NameNote(int group, int channel, LabelProblem problem) {
-    const std::string where = GroupName(group) + " " + Ch(channel) + ": ";
     if (problem == LabelProblem::TooLong) {
-        return where + "a name has up to " + std::to_string(kNameMaxCharacters) + " characters, not taken";
+        return Arg(TrN(VELMAR_WORDS("Velmar", "%1 %2: a name has up to %Ln characters, not taken",
+                                    "%1 %2: a name has up to %Ln character, not taken"),
+                       static_cast<long long>(kNameMaxCharacters)),
+                   {GroupName(group), Ch(channel)});
     }
-    return where + "a name holds no control characters, not taken";
+    return W(VELMAR_WORD("Velmar", "%1 %2: a name holds no control characters, not taken"),
+             {GroupName(group), Ch(channel)});
 }
 
 std::string EditNote(const EditResult& result) {
@@ -406,7 +455,7 @@ std::string EditNote(const EditResult& result) {
             break;
         }
         if (!said.empty()) {
-            note += (note.empty() ? "" : "; ") + said;
+            note = note.empty() ? said : W(VELMAR_WORD("Velmar", "%1; %2"), {note, said});
         }
     }
     return note;
@@ -414,11 +463,13 @@ std::string EditNote(const EditResult& result) {
 
 std::string SpacingChangeText(const ImportFacts::SpacingChange& c) {
     const auto spacing = [](int index) { return S(kSpacingItems[static_cast<std::size_t>(index == 1)]); };
-    const std::string change = GroupName(c.group) + " changes from " + spacing(c.from) + " to " + spacing(c.to);
+    const std::string group = GroupName(c.group), from = spacing(c.from), to = spacing(c.to);
     if (c.nfm > 0 && c.fm > 0) {
-        return change + ": " + std::to_string(c.fm) + " of its rows say FM, " + std::to_string(c.nfm) + " say NFM.";
+        return W(VELMAR_WORD("Velmar", "%1 changes from %2 to %3: %4 of its rows say FM, %5 say NFM."),
+                 {group, from, to, N(c.fm), N(c.nfm)});
     }
-    return change + ": its rows say " + (c.to == 1 ? "FM." : "NFM.");
+    return c.to == 1 ? W(VELMAR_WORD("Velmar", "%1 changes from %2 to %3: its rows say FM."), {group, from, to})
+                     : W(VELMAR_WORD("Velmar", "%1 changes from %2 to %3: its rows say NFM."), {group, from, to});
 }
 
 std::string ChannelLabel(int group, int channel) {
@@ -433,14 +484,16 @@ std::string Identical(std::string_view file, const std::optional<SentRecordName>
     if (r) {
         char when[32];
         std::snprintf(when, sizeof when, "%04d-%02d-%02d %02d:%02d", r->year, r->month, r->day, r->hour, r->minute);
-        return "identical: this is what the radio got at " + std::string(when);
+        return W(VELMAR_WORD("Velmar", "identical: this is what the radio got at %1"), {when});
     }
-    return "identical: the setting shown is " + S(file);
+    return W(VELMAR_WORD("Velmar", "identical: the setting shown is %1"), {file});
 }
 
 std::string Differences(std::size_t count, std::string_view file) {
-    return std::to_string(count) + (count == 1 ? " difference" : " differences") + " from " + S(file) +
-           " to the setting shown: see the details.";
+    return Arg(TrN(VELMAR_WORDS("Velmar", "%Ln differences from %1 to the setting shown: see the details.",
+                                "%Ln difference from %1 to the setting shown: see the details."),
+                   static_cast<long long>(count)),
+               {file});
 }
 
 namespace {
@@ -448,7 +501,7 @@ namespace {
 // A label in a line of its own kind: quoted, on one line, long notes cut short (the file holds them whole).
 std::string QuotedLabel(const std::string& text) {
     if (text.empty()) {
-        return "none";
+        return Tr(VELMAR_WORD("Velmar", "none"));
     }
     std::string line;
     std::size_t characters = 0;
@@ -463,72 +516,80 @@ std::string QuotedLabel(const std::string& text) {
     return "\u201c" + line + "\u201d";
 }
 
+std::string Change(std::string_view what, std::string_view from, std::string_view to) {
+    return W(VELMAR_WORD("Velmar", "%1: %2 \u2192 %3"), {what, from, to});
+}
+
 } // namespace
 
 std::string DescribeDifference(const SettingDifference& d) {
-    const auto shown = [](const std::string& text) { return text.empty() ? std::string("empty") : text; };
+    const auto shown = [](const std::string& text) { return text.empty() ? Tr(VELMAR_WORD("Velmar", "empty")) : text; };
     switch (d.kind) {
     case SettingDifference::Kind::Channel:
-        return GroupName(d.group) + " " + Ch(d.channel) + ": " + shown(d.from) + " \u2192 " + shown(d.to);
+        return Change(GroupName(d.group) + " " + Ch(d.channel), shown(d.from), shown(d.to));
     case SettingDifference::Kind::Spacing:
-        return GroupName(d.group) + " " + d.label + ": " + d.from + " \u2192 " + d.to;
+        return Change(GroupName(d.group) + " " + d.label, d.from, d.to);
     case SettingDifference::Kind::Option:
         break;
     case SettingDifference::Kind::Name:
-        return GroupName(d.group) + " " + Ch(d.channel) + " name: " + QuotedLabel(d.from) + " \u2192 " +
-               QuotedLabel(d.to);
+        return Change(W(VELMAR_WORD("Velmar", "%1 %2 name"), {GroupName(d.group), Ch(d.channel)}), QuotedLabel(d.from),
+                      QuotedLabel(d.to));
     case SettingDifference::Kind::Title:
-        return "Title: " + QuotedLabel(d.from) + " \u2192 " + QuotedLabel(d.to);
+        return Change(Tr(VELMAR_WORD("Velmar", "Title")), QuotedLabel(d.from), QuotedLabel(d.to));
     case SettingDifference::Kind::Notes:
-        return "Notes: " + QuotedLabel(d.from) + " \u2192 " + QuotedLabel(d.to);
+        return Change(Tr(VELMAR_WORD("Velmar", "Notes")), QuotedLabel(d.from), QuotedLabel(d.to));
     }
-    return d.label + ": " + d.from + " \u2192 " + d.to;
+    return Change(d.label, d.from, d.to);
 }
 
 std::string Opened(std::string_view file) {
-    return "Opened " + S(file);
+    return W(VELMAR_WORD("Velmar", "Opened %1"), {file});
 }
 
 std::string OpenedRecord(std::string_view file) {
-    return "Opened a copy of " + S(file) + ": Save asks for a new file";
+    return W(VELMAR_WORD("Velmar", "Opened a copy of %1: Save asks for a new file"), {file});
 }
 
 std::string Saved(std::string_view file) {
-    return "Saved " + S(file);
+    return W(VELMAR_WORD("Velmar", "Saved %1"), {file});
 }
 
 std::string Exported(std::string_view file) {
-    return "Channels exported to " + S(file);
+    return W(VELMAR_WORD("Velmar", "Channels exported to %1"), {file});
 }
 
 std::string Unsaved(std::string_view fileOrEmpty) {
-    return (fileOrEmpty.empty() ? std::string("The setting") : S(fileOrEmpty)) +
-           " has changes that are not saved. Save them?";
+    return fileOrEmpty.empty()
+               ? Tr(VELMAR_WORD("Velmar", "The setting has changes that are not saved. Save them?"))
+               : W(VELMAR_WORD("Velmar", "%1 has changes that are not saved. Save them?"), {fileOrEmpty});
 }
 
 std::string ChangedOnDisk(std::string_view file) {
-    return S(file) + " was changed by another program since Velmar opened or saved it. Overwrite those changes "
-                     "with the setting shown, or save it as another file?";
+    return W(VELMAR_WORD("Velmar", "%1 was changed by another program since Velmar opened or saved it. Overwrite "
+                                   "those changes with the setting shown, or save it as another file?"),
+             {file});
 }
 
 std::string ChannelListOffer(std::string_view file) {
-    return S(file) + " is a channel list (CSV), not a setting file. Import its channels into the setting shown?";
+    return W(VELMAR_WORD("Velmar",
+                         "%1 is a channel list (CSV), not a setting file. Import its channels into the setting shown?"),
+             {file});
 }
 
 std::string NotRemembered(const FileFailure& failure) {
-    return "Not remembered: " + DescribeFileFailure(failure);
+    return W(VELMAR_WORD("Velmar", "Not remembered: %1"), {DescribeFileFailure(failure)});
 }
 
 std::string NoRecentFiles(const FileFailure& failure) {
-    return "No recent files: " + DescribeFileFailure(failure);
+    return W(VELMAR_WORD("Velmar", "No recent files: %1"), {DescribeFileFailure(failure)});
 }
 
 std::string NotInHistory(const FileFailure& failure) {
-    return "Not kept in the history of sent settings: " + DescribeFileFailure(failure);
+    return W(VELMAR_WORD("Velmar", "Not kept in the history of sent settings: %1"), {DescribeFileFailure(failure)});
 }
 
 std::string NotKeptAgainstCrash(const FileFailure& failure) {
-    return "Unsaved changes not kept against a crash: " + DescribeFileFailure(failure);
+    return W(VELMAR_WORD("Velmar", "Unsaved changes not kept against a crash: %1"), {DescribeFileFailure(failure)});
 }
 
 std::string RestoreOffer(std::string_view when, std::string_view fileOrEmpty, const RadioSettings& holds, int index,
@@ -539,19 +600,24 @@ std::string RestoreOffer(std::string_view when, std::string_view fileOrEmpty, co
         channels += static_cast<int>(filled);
         groups += filled > 0 ? 1 : 0;
     }
-    const std::string holding = channels == 0   ? std::string("no channels")
-                                : channels == 1 ? std::string("1 channel")
-                                : groups == 1
-                                    ? std::to_string(channels) + " channels in 1 group"
-                                    : std::to_string(channels) + " channels in " + std::to_string(groups) + " groups";
-    const std::string which =
-        count > 1 ? "(" + std::to_string(index) + " of " + std::to_string(count) + " windows) " : std::string();
-    return which + "Velmar ended at " + S(when) + " without saving the changes to " + SettingName(fileOrEmpty) + " (" +
-           holding + "). Restore them?";
+    const std::string holding =
+        channels == 0 ? Tr(VELMAR_WORD("Velmar", "no channels"))
+        : groups == 1
+            ? TrN(VELMAR_WORDS("Velmar", "%Ln channels in 1 group", "%Ln channel in 1 group"), channels)
+            : Arg(TrN(VELMAR_WORDS("Velmar", "%Ln channels in %1 groups", "%Ln channel in %1 groups"), channels),
+                  {N(groups)});
+    const std::string offer =
+        fileOrEmpty.empty()
+            ? W(VELMAR_WORD("Velmar", "Velmar ended at %1 without saving the changes to a setting (%2). Restore them?"),
+                {when, holding})
+            : W(VELMAR_WORD("Velmar", "Velmar ended at %1 without saving the changes to %2 (%3). Restore them?"),
+                {when, fileOrEmpty, holding});
+    return count > 1 ? W(VELMAR_WORD("Velmar", "(%1 of %2 windows) %3"), {N(index), N(count), offer}) : offer;
 }
 
 std::string Restored(std::string_view fileOrEmpty) {
-    return "Restored the unsaved changes to " + SettingName(fileOrEmpty);
+    return fileOrEmpty.empty() ? Tr(VELMAR_WORD("Velmar", "Restored the unsaved changes to a setting"))
+                               : W(VELMAR_WORD("Velmar", "Restored the unsaved changes to %1"), {fileOrEmpty});
 }
 
 } // namespace velmar::res

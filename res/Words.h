@@ -151,7 +151,7 @@ std::string SentPart(int bytes, int total, std::string_view why);
 // "Sent 258 bytes, checksum 0x57, but the line stalled for ...".
 std::string SentStalled(int bytes, std::uint8_t checksum, std::string_view why);
 std::string Received(int count, std::string_view lastBytesHex);
-std::string LinkLine(std::string_view com1, std::string_view state);
+std::string LinkLine(std::string_view com1, const char* state); // state: kLinkOpen, kLinkClosed, kLinkHungUp
 
 inline constexpr const char* kClosingAfterSend = VELMAR_WORD("Velmar", "Closing after the Send\u2026");
 

@@ -387,5 +387,505 @@
         <source>No Send the radio could have taken has been kept yet: the history of sent settings holds none.</source>
         <translation>Noch keine Sendung aufbewahrt, die das Funkgerät hätte übernehmen können: Der Verlauf gesendeter Einstellungen ist leer.</translation>
     </message>
+    <message>
+        <source>Which channels the radio uses. &quot;PMR&quot;, &quot;LPD&quot; and &quot;PMR + LPD&quot; use the radio&apos;s own PMR446 channels, LPD433 channels or both; &quot;GRUOP&quot; (group) uses the eight groups of eight channels programmed here, and only it opens the channel edits.</source>
+        <translation>Welche Kanäle das Funkgerät nutzt. „PMR“, „LPD“ und „PMR + LPD“ nutzen die eigenen PMR446-Kanäle, LPD433-Kanäle oder beide des Funkgeräts; „GRUOP“ (Gruppe) nutzt die hier programmierten acht Gruppen zu je acht Kanälen, und nur dieser Modus öffnet die Kanalfelder.</translation>
+    </message>
+    <message>
+        <source>The group shown in CH1 to CH8. The radio holds eight groups, A to H, of eight channels each; every group is sent, not only the one shown.</source>
+        <translation>Die in CH1 bis CH8 gezeigte Gruppe. Das Funkgerät hat acht Gruppen, A bis H, zu je acht Kanälen; gesendet werden alle Gruppen, nicht nur die gezeigte.</translation>
+    </message>
+    <message>
+        <source>The channel spacing of the group shown, each group its own: &quot;12.5Khz&quot; (narrow, as PMR446 channels are) or &quot;25Khz&quot; (wide, as LPD433 channels are spaced).</source>
+        <translation>Der Kanalabstand der gezeigten Gruppe, für jede Gruppe eigens: „12.5Khz“ (schmal, wie PMR446-Kanäle) oder „25Khz“ (breit, wie der Abstand der LPD433-Kanäle).</translation>
+    </message>
+    <message>
+        <source>Scan delay: in the usual radio term, how long a scan stays on a busy channel before it goes on. &quot;OFF&quot;, or 1 to 60 seconds.</source>
+        <translation>Suchlauf-Verzögerung: im üblichen Funkbegriff, wie lange ein Suchlauf auf einem belegten Kanal bleibt, bevor er weitersucht. „OFF“ oder 1 bis 60 Sekunden.</translation>
+    </message>
+    <message>
+        <source>A time for the PTT (push-to-talk) key: &quot;OFF&quot;, or 5 to 60 seconds. What the radio times with it is not documented.</source>
+        <translation>Eine Zeit für die Sendetaste (PTT): „OFF“ oder 5 bis 60 Sekunden. Was das Funkgerät damit zeitlich begrenzt, ist nicht dokumentiert.</translation>
+    </message>
+    <message>
+        <source>Busy channel lock-out, in the usual radio term: the radio does not transmit on a channel in use. &quot;OFF&quot;, &quot;CA On&quot;, &quot;CT On&quot; or &quot;DT On&quot;; what each of the last three judges a channel busy by is not documented.</source>
+        <translation>Sendesperre bei belegtem Kanal (BCLO), im üblichen Funkbegriff: Das Funkgerät sendet nicht auf einem Kanal, der belegt ist. „OFF“, „CA On“, „CT On“ oder „DT On“; woran die letzten drei einen belegten Kanal erkennen, ist nicht dokumentiert.</translation>
+    </message>
+    <message>
+        <source>Transmit time-out timer (TOT): the longest the radio transmits for one press of the PTT key. &quot;OFF&quot;, or 15 to 240 seconds.</source>
+        <translation>Sendezeitbegrenzung (TOT): wie lange das Funkgerät bei einem Druck auf die Sendetaste höchstens sendet. „OFF“ oder 15 bis 240 Sekunden.</translation>
+    </message>
+    <message>
+        <source>VOX (voice-operated transmit): how long a voice must be heard before the radio starts to transmit. 0 to 200 milliseconds.</source>
+        <translation>VOX (Sprachsteuerung): wie lange eine Stimme zu hören sein muss, bevor das Funkgerät zu senden beginnt. 0 bis 200 Millisekunden.</translation>
+    </message>
+    <message>
+        <source>VOX (voice-operated transmit): how long the radio goes on transmitting after the voice stops. 0.5 to 2.0 seconds.</source>
+        <translation>VOX (Sprachsteuerung): wie lange das Funkgerät weitersendet, nachdem die Stimme verstummt ist. 0,5 bis 2,0 Sekunden.</translation>
+    </message>
+    <message>
+        <source>How long a key is held to count as a long press: 0.5, 1.0 or 2.0 seconds.</source>
+        <translation>Wie lange eine Taste gehalten werden muss, damit es als langer Druck zählt: 0,5, 1,0 oder 2,0 Sekunden.</translation>
+    </message>
+    <message>
+        <source>Battery saving (power save): while the channel is quiet the radio listens only part of the time. The values are the ratios &quot;0.0 : 0.0&quot;, &quot;1.0 : 1.0&quot;, &quot;1.5 : 1.0&quot; and &quot;2.0 : 1.0&quot;; which side of a ratio is the sleep is not documented.</source>
+        <translation>Stromsparen (Power Save): Während der Kanal ruhig ist, hört das Funkgerät nur einen Teil der Zeit. Die Werte sind die Verhältnisse „0.0 : 0.0“, „1.0 : 1.0“, „1.5 : 1.0“ und „2.0 : 1.0“; welche Seite eines Verhältnisses die Ruhezeit ist, ist nicht dokumentiert.</translation>
+    </message>
+    <message>
+        <source>CTCSS, the sub-audible tones PMR446 radios call privacy codes: the set of tones the radio offers. &quot;Disable&quot;, codes &quot;1 - 38&quot; or codes &quot;1 - 50&quot;.</source>
+        <translation>CTCSS, die unterhörbaren Töne, die bei PMR446-Geräten Privatcodes heißen: die Menge der Töne, die das Funkgerät anbietet. „Disable“, Codes „1 - 38“ oder Codes „1 - 50“.</translation>
+    </message>
+    <message>
+        <source>DCS (digital coded squelch): the set of codes the radio offers. &quot;Disable&quot;, codes &quot;1 - 83&quot; or codes &quot;1 - 104&quot;.</source>
+        <translation>DCS (digitale Rauschsperre): die Menge der Codes, die das Funkgerät anbietet. „Disable“, Codes „1 - 83“ oder Codes „1 - 104“.</translation>
+    </message>
+    <message>
+        <source>&quot;On&quot; or &quot;Off&quot;. What the radio does with it is not documented.</source>
+        <translation>„On“ oder „Off“. Was das Funkgerät damit tut, ist nicht dokumentiert.</translation>
+    </message>
+    <message>
+        <source>&quot;410Mhz&quot; to &quot;490Mhz&quot;, in steps of 10 MHz. What the radio does with this choice is not documented, so Velmar does not judge the channels by it; the channels themselves may be anywhere from 400 to 500 MHz.</source>
+        <translation>„410Mhz“ bis „490Mhz“ in Schritten von 10 MHz. Was das Funkgerät mit dieser Wahl tut, ist nicht dokumentiert, daher beurteilt Velmar die Kanäle nicht danach; die Kanäle selbst dürfen irgendwo zwischen 400 und 500 MHz liegen.</translation>
+    </message>
+    <message>
+        <source>record of the Send of %1, checksum %2 (stalled: the radio may not have it)</source>
+        <translation>Aufzeichnung der Sendung vom %1, Prüfsumme %2 (ins Stocken geraten: das Funkgerät hat sie womöglich nicht)</translation>
+    </message>
+    <message>
+        <source>record of the Send of %1, checksum %2</source>
+        <translation>Aufzeichnung der Sendung vom %1, Prüfsumme %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Unplug the radio&apos;s programming cable now, or plug it in; if it was unplugged, plug it in again. Velmar watches the serial ports for %Ln seconds.</source>
+        <comment>Unplug the radio&apos;s programming cable now, or plug it in; if it was unplugged, plug it in again. Velmar watches the serial ports for %Ln second.</comment>
+        <translation>
+            <numerusform>Ziehen Sie jetzt das Programmierkabel des Funkgeräts ab oder stecken Sie es ein; war es abgezogen, stecken Sie es wieder ein. Velmar beobachtet die seriellen Ports %Ln Sekunde lang.</numerusform>
+            <numerusform>Ziehen Sie jetzt das Programmierkabel des Funkgeräts ab oder stecken Sie es ein; war es abgezogen, stecken Sie es wieder ein. Velmar beobachtet die seriellen Ports %Ln Sekunden lang.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (not present now)</source>
+        <translation>%1 (jetzt nicht vorhanden)</translation>
+    </message>
+    <message>
+        <source>%1 (a pseudo-terminal)</source>
+        <translation>%1 (ein Pseudo-Terminal)</translation>
+    </message>
+    <message>
+        <source>%1 (the simulated radio)</source>
+        <translation>%1 (das simulierte Funkgerät)</translation>
+    </message>
+    <message>
+        <source>Found the cable: COM1 is now %1</source>
+        <translation>Kabel gefunden: COM1 ist jetzt %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing changed: no serial port appeared or came back in %Ln seconds. COM1 stays %1.</source>
+        <comment>Nothing changed: no serial port appeared or came back in %Ln second. COM1 stays %1.</comment>
+        <translation>
+            <numerusform>Nichts hat sich geändert: In %Ln Sekunde ist kein serieller Port erschienen oder zurückgekehrt. COM1 bleibt %1.</numerusform>
+            <numerusform>Nichts hat sich geändert: In %Ln Sekunden ist kein serieller Port erschienen oder zurückgekehrt. COM1 bleibt %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 went away and did not come back in %Ln seconds. Plug the cable in and try again. COM1 stays %2.</source>
+        <comment>%1 went away and did not come back in %Ln second. Plug the cable in and try again. COM1 stays %2.</comment>
+        <translation>
+            <numerusform>%1 ist verschwunden und in %Ln Sekunde nicht zurückgekehrt. Stecken Sie das Kabel ein und versuchen Sie es erneut. COM1 bleibt %2.</numerusform>
+            <numerusform>%1 ist verschwunden und in %Ln Sekunden nicht zurückgekehrt. Stecken Sie das Kabel ein und versuchen Sie es erneut. COM1 bleibt %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No serial ports are present now.</source>
+        <translation>Jetzt sind keine seriellen Ports vorhanden.</translation>
+    </message>
+    <message>
+        <source>Serial ports present now:</source>
+        <translation>Jetzt vorhandene serielle Ports:</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes, %3 s left</source>
+        <translation>%1 von %2 Bytes, noch %3 s</translation>
+    </message>
+    <message>
+        <source>Sent %1 bytes, checksum %2</source>
+        <translation>%1 Bytes gesendet, Prüfsumme %2</translation>
+    </message>
+    <message>
+        <source>Sent %1 bytes, checksum %2, but %3</source>
+        <translation>%1 Bytes gesendet, Prüfsumme %2, aber %3</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 bytes: %3</source>
+        <translation>%1 von %2 Bytes gesendet: %3</translation>
+    </message>
+    <message>
+        <source>Received %1</source>
+        <translation>Empfangen: %1</translation>
+    </message>
+    <message>
+        <source>Received %1: %2</source>
+        <translation>Empfangen: %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 completed to %3</source>
+        <translation>%1: %2 ergänzt zu %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside 400 to 500 MHz, cleared</source>
+        <translation>%1: %2 liegt außerhalb von 400 bis 500 MHz, gelöscht</translation>
+    </message>
+    <message>
+        <source>%1: %2 moved down to %3 (6.25 kHz steps)</source>
+        <translation>%1: %2 abgerundet auf %3 (6,25-kHz-Raster)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a frequency (three digits, a point, five digits), cleared</source>
+        <translation>%1: %2 ist keine Frequenz (drei Ziffern, ein Punkt, fünf Ziffern), gelöscht</translation>
+    </message>
+    <message>
+        <source>%1 %2 shows &quot;%3&quot;, which is not a frequency that can be sent. Complete it (nine characters, such as 446.10000) or clear it, then try again.</source>
+        <translation>%1 %2 zeigt „%3“, das ist keine Frequenz, die gesendet werden kann. Vervollständigen Sie sie (neun Zeichen, etwa 446.10000) oder löschen Sie sie und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Please enter no more than %Ln characters.</source>
+        <comment>Please enter no more than %Ln character.</comment>
+        <translation>
+            <numerusform>Bitte geben Sie höchstens %Ln Zeichen ein.</numerusform>
+            <numerusform>Bitte geben Sie höchstens %Ln Zeichen ein.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 holds %Ln channels. Replace them with %2?</source>
+        <comment>%1 holds %Ln channel. Replace it with %2?</comment>
+        <translation>
+            <numerusform>%1 enthält %Ln Kanal. Durch %2 ersetzen?</numerusform>
+            <numerusform>%1 enthält %Ln Kanäle. Durch %2 ersetzen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel %2</source>
+        <translation>%1 Kanal %2</translation>
+    </message>
+    <message>
+        <source>%1 channels %2–%3</source>
+        <translation>%1 Kanäle %2–%3</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 are both %2</source>
+        <translation>%1 sind beide %2</translation>
+    </message>
+    <message>
+        <source>%1 are all %2</source>
+        <translation>%1 sind alle %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln things to look at before a Send; they do not stop it:</source>
+        <comment>%Ln thing to look at before a Send; it does not stop it:</comment>
+        <translation>
+            <numerusform>%Ln Punkt vor dem Senden zu beachten; er hält das Senden nicht auf:</numerusform>
+            <numerusform>%Ln Punkte vor dem Senden zu beachten; sie halten das Senden nicht auf:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 is a PMR446 channel, which are 12.5 kHz wide, in a 25Khz group: set %1 to 12.5Khz.</source>
+        <translation>%1: %2 ist ein PMR446-Kanal (12,5 kHz breit) in einer 25Khz-Gruppe: Stellen Sie %1 auf 12.5Khz.</translation>
+    </message>
+    <message>
+        <source>%1: %2 are PMR446 channels, which are 12.5 kHz wide, in a 25Khz group: set %1 to 12.5Khz.</source>
+        <translation>%1: %2 sind PMR446-Kanäle (12,5 kHz breit) in einer 25Khz-Gruppe: Stellen Sie %1 auf 12.5Khz.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is an LPD433 channel, which are 25 kHz wide, in a 12.5Khz group: set %1 to 25Khz.</source>
+        <translation>%1: %2 ist ein LPD433-Kanal (25 kHz breit) in einer 12.5Khz-Gruppe: Stellen Sie %1 auf 25Khz.</translation>
+    </message>
+    <message>
+        <source>%1: %2 are LPD433 channels, which are 25 kHz wide, in a 12.5Khz group: set %1 to 25Khz.</source>
+        <translation>%1: %2 sind LPD433-Kanäle (25 kHz breit) in einer 12.5Khz-Gruppe: Stellen Sie %1 auf 25Khz.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the licence-free channels (PMR446: 446.00625 to 446.19375 MHz; LPD433: 433.07500 to 434.77500 MHz), for information.</source>
+        <translation>%1: %2 liegt außerhalb der anmeldefreien Kanäle (PMR446: 446.00625 bis 446.19375 MHz; LPD433: 433.07500 bis 434.77500 MHz), zur Information.</translation>
+    </message>
+    <message>
+        <source>%1: %2 are outside the licence-free channels (PMR446: 446.00625 to 446.19375 MHz; LPD433: 433.07500 to 434.77500 MHz), for information.</source>
+        <translation>%1: %2 liegen außerhalb der anmeldefreien Kanäle (PMR446: 446.00625 bis 446.19375 MHz; LPD433: 433.07500 bis 434.77500 MHz), zur Information.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Before a Send: %1</source>
+        <translation>Vor dem Senden: %1</translation>
+    </message>
+    <message>
+        <source>Before a Send (1 of %1, all in Edit &gt; Check Setting): %2</source>
+        <translation>Vor dem Senden (1 von %1, alle unter Bearbeiten &gt; Einstellung prüfen): %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Channel Spacing of %1</source>
+        <translation>Kanalabstand von %1</translation>
+    </message>
+    <message>
+        <source>Name of %1 of %2</source>
+        <translation>Name von %1 von %2</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>Fill Group %1</source>
+        <translation>Gruppe %1 füllen</translation>
+    </message>
+    <message>
+        <source>Clear Group %1</source>
+        <translation>Gruppe %1 leeren</translation>
+    </message>
+    <message>
+        <source>Paste Group %1</source>
+        <translation>Gruppe %1 einfügen</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 is outside 400 to 500 MHz, not taken</source>
+        <translation>%1 %2: %3 liegt außerhalb von 400 bis 500 MHz, nicht übernommen</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 is not a frequency, not taken</source>
+        <translation>%1 %2: %3 ist keine Frequenz, nicht übernommen</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 moved down to %4 (6.25 kHz steps)</source>
+        <translation>%1 %2: %3 abgerundet auf %4 (6,25-kHz-Raster)</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 completed to %4</source>
+        <translation>%1 %2: %3 ergänzt zu %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>The title has more than %Ln characters: shorten it to keep it.</source>
+        <comment>The title has more than %Ln character: shorten it to keep it.</comment>
+        <translation>
+            <numerusform>Der Titel hat mehr als %Ln Zeichen: Kürzen Sie ihn, um ihn zu behalten.</numerusform>
+            <numerusform>Der Titel hat mehr als %Ln Zeichen: Kürzen Sie ihn, um ihn zu behalten.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The notes have more than %Ln characters: shorten them to keep them.</source>
+        <comment>The notes have more than %Ln character: shorten them to keep them.</comment>
+        <translation>
+            <numerusform>Die Notizen haben mehr als %Ln Zeichen: Kürzen Sie sie, um sie zu behalten.</numerusform>
+            <numerusform>Die Notizen haben mehr als %Ln Zeichen: Kürzen Sie sie, um sie zu behalten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The title holds a control character: take it out to keep it.</source>
+        <translation>Der Titel enthält ein Steuerzeichen: Entfernen Sie es, um den Titel zu behalten.</translation>
+    </message>
+    <message>
+        <source>The notes hold a control character: take it out to keep them.</source>
+        <translation>Die Notizen enthalten ein Steuerzeichen: Entfernen Sie es, um die Notizen zu behalten.</translation>
+    </message>
+    <message>
+        <source>Made %1 with Velmar</source>
+        <translation>Erstellt am %1 mit Velmar</translation>
+    </message>
+    <message>
+        <source>Channel card written to %1</source>
+        <translation>Kanalkarte geschrieben nach %1</translation>
+    </message>
+    <message>
+        <source>there is no font to write it in: install %1 (the fonts-dejavu-core package)</source>
+        <translation>es gibt keine Schrift, um sie zu schreiben: Installieren Sie %1 (das Paket fonts-dejavu-core)</translation>
+    </message>
+    <message>
+        <source>The channel card was not written: %1</source>
+        <translation>Die Kanalkarte wurde nicht geschrieben: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %2: a name has up to %Ln characters, not taken</source>
+        <comment>%1 %2: a name has up to %Ln character, not taken</comment>
+        <translation>
+            <numerusform>%1 %2: Ein Name hat höchstens %Ln Zeichen, nicht übernommen</numerusform>
+            <numerusform>%1 %2: Ein Name hat höchstens %Ln Zeichen, nicht übernommen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2: a name holds no control characters, not taken</source>
+        <translation>%1 %2: Ein Name enthält keine Steuerzeichen, nicht übernommen</translation>
+    </message>
+    <message>
+        <source>%1 changes from %2 to %3: %4 of its rows say FM, %5 say NFM.</source>
+        <translation>%1 wechselt von %2 zu %3: %4 seiner Zeilen sagen FM, %5 sagen NFM.</translation>
+    </message>
+    <message>
+        <source>%1 changes from %2 to %3: its rows say FM.</source>
+        <translation>%1 wechselt von %2 zu %3: Seine Zeilen sagen FM.</translation>
+    </message>
+    <message>
+        <source>%1 changes from %2 to %3: its rows say NFM.</source>
+        <translation>%1 wechselt von %2 zu %3: Seine Zeilen sagen NFM.</translation>
+    </message>
+    <message>
+        <source>identical: this is what the radio got at %1</source>
+        <translation>identisch: Das hat das Funkgerät am %1 erhalten</translation>
+    </message>
+    <message>
+        <source>identical: the setting shown is %1</source>
+        <translation>identisch: Die gezeigte Einstellung ist %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln differences from %1 to the setting shown: see the details.</source>
+        <comment>%Ln difference from %1 to the setting shown: see the details.</comment>
+        <translation>
+            <numerusform>%Ln Unterschied von %1 zur gezeigten Einstellung: siehe die Details.</numerusform>
+            <numerusform>%Ln Unterschiede von %1 zur gezeigten Einstellung: siehe die Details.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>%1 %2 name</source>
+        <translation>%1 %2 Name</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 geöffnet</translation>
+    </message>
+    <message>
+        <source>Opened a copy of %1: Save asks for a new file</source>
+        <translation>Kopie von %1 geöffnet: Speichern fragt nach einer neuen Datei</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Channels exported to %1</source>
+        <translation>Kanäle exportiert nach %1</translation>
+    </message>
+    <message>
+        <source>The setting has changes that are not saved. Save them?</source>
+        <translation>Die Einstellung hat Änderungen, die nicht gespeichert sind. Speichern?</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved. Save them?</source>
+        <translation>%1 hat Änderungen, die nicht gespeichert sind. Speichern?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since Velmar opened or saved it. Overwrite those changes with the setting shown, or save it as another file?</source>
+        <translation>%1 wurde von einem anderen Programm geändert, seit Velmar die Datei geöffnet oder gespeichert hat. Diese Änderungen mit der gezeigten Einstellung überschreiben oder sie als andere Datei speichern?</translation>
+    </message>
+    <message>
+        <source>%1 is a channel list (CSV), not a setting file. Import its channels into the setting shown?</source>
+        <translation>%1 ist eine Kanalliste (CSV), keine Einstellungsdatei. Ihre Kanäle in die gezeigte Einstellung importieren?</translation>
+    </message>
+    <message>
+        <source>Not remembered: %1</source>
+        <translation>Nicht gemerkt: %1</translation>
+    </message>
+    <message>
+        <source>No recent files: %1</source>
+        <translation>Keine zuletzt geöffneten Dateien: %1</translation>
+    </message>
+    <message>
+        <source>Not kept in the history of sent settings: %1</source>
+        <translation>Nicht im Verlauf gesendeter Einstellungen aufbewahrt: %1</translation>
+    </message>
+    <message>
+        <source>Unsaved changes not kept against a crash: %1</source>
+        <translation>Ungespeicherte Änderungen nicht gegen einen Absturz gesichert: %1</translation>
+    </message>
+    <message>
+        <source>no channels</source>
+        <translation>keine Kanäle</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln channels in 1 group</source>
+        <comment>%Ln channel in 1 group</comment>
+        <translation>
+            <numerusform>%Ln Kanal in 1 Gruppe</numerusform>
+            <numerusform>%Ln Kanäle in 1 Gruppe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln channels in %1 groups</source>
+        <comment>%Ln channel in %1 groups</comment>
+        <translation>
+            <numerusform>%Ln Kanal in %1 Gruppen</numerusform>
+            <numerusform>%Ln Kanäle in %1 Gruppen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Velmar ended at %1 without saving the changes to a setting (%2). Restore them?</source>
+        <translation>Velmar wurde um %1 beendet, ohne die Änderungen an einer Einstellung zu speichern (%2). Wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Velmar ended at %1 without saving the changes to %2 (%3). Restore them?</source>
+        <translation>Velmar wurde um %1 beendet, ohne die Änderungen an %2 zu speichern (%3). Wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>(%1 of %2 windows) %3</source>
+        <translation>(%1 von %2 Fenstern) %3</translation>
+    </message>
+    <message>
+        <source>Restored the unsaved changes to a setting</source>
+        <translation>Die ungespeicherten Änderungen an einer Einstellung wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Restored the unsaved changes to %1</source>
+        <translation>Die ungespeicherten Änderungen an %1 wiederhergestellt</translation>
+    </message>
 </context>
 </TS>

@@ -387,5 +387,505 @@
         <source>No Send the radio could have taken has been kept yet: the history of sent settings holds none.</source>
         <translation>Aún no se ha guardado ningún envío que la radio pudiera haber recibido: el historial de ajustes enviados está vacío.</translation>
     </message>
+    <message>
+        <source>Which channels the radio uses. &quot;PMR&quot;, &quot;LPD&quot; and &quot;PMR + LPD&quot; use the radio&apos;s own PMR446 channels, LPD433 channels or both; &quot;GRUOP&quot; (group) uses the eight groups of eight channels programmed here, and only it opens the channel edits.</source>
+        <translation>Qué canales usa la radio. «PMR», «LPD» y «PMR + LPD» usan los canales PMR446, los canales LPD433 o ambos propios de la radio; «GRUOP» (grupo) usa los ocho grupos de ocho canales programados aquí, y solo este modo abre los campos de canal.</translation>
+    </message>
+    <message>
+        <source>The group shown in CH1 to CH8. The radio holds eight groups, A to H, of eight channels each; every group is sent, not only the one shown.</source>
+        <translation>El grupo que se muestra en CH1 a CH8. La radio tiene ocho grupos, de la A a la H, de ocho canales cada uno; se envían todos los grupos, no solo el que se muestra.</translation>
+    </message>
+    <message>
+        <source>The channel spacing of the group shown, each group its own: &quot;12.5Khz&quot; (narrow, as PMR446 channels are) or &quot;25Khz&quot; (wide, as LPD433 channels are spaced).</source>
+        <translation>La separación de canales del grupo mostrado, propia de cada grupo: «12.5Khz» (estrecha, como los canales PMR446) o «25Khz» (ancha, como la separación de los canales LPD433).</translation>
+    </message>
+    <message>
+        <source>Scan delay: in the usual radio term, how long a scan stays on a busy channel before it goes on. &quot;OFF&quot;, or 1 to 60 seconds.</source>
+        <translation>Retardo de exploración: en el término habitual de radio, cuánto tiempo se queda una exploración en un canal ocupado antes de seguir. «OFF», o de 1 a 60 segundos.</translation>
+    </message>
+    <message>
+        <source>A time for the PTT (push-to-talk) key: &quot;OFF&quot;, or 5 to 60 seconds. What the radio times with it is not documented.</source>
+        <translation>Un tiempo para la tecla de transmisión (PTT): «OFF», o de 5 a 60 segundos. Lo que la radio temporiza con él no está documentado.</translation>
+    </message>
+    <message>
+        <source>Busy channel lock-out, in the usual radio term: the radio does not transmit on a channel in use. &quot;OFF&quot;, &quot;CA On&quot;, &quot;CT On&quot; or &quot;DT On&quot;; what each of the last three judges a channel busy by is not documented.</source>
+        <translation>Bloqueo de canal ocupado (BCLO), en el término habitual de radio: la radio no transmite en un canal en uso. «OFF», «CA On», «CT On» o «DT On»; en qué se basa cada uno de los tres últimos para considerar ocupado un canal no está documentado.</translation>
+    </message>
+    <message>
+        <source>Transmit time-out timer (TOT): the longest the radio transmits for one press of the PTT key. &quot;OFF&quot;, or 15 to 240 seconds.</source>
+        <translation>Temporizador de transmisión (TOT): el tiempo máximo que la radio transmite por una pulsación de la tecla PTT. «OFF», o de 15 a 240 segundos.</translation>
+    </message>
+    <message>
+        <source>VOX (voice-operated transmit): how long a voice must be heard before the radio starts to transmit. 0 to 200 milliseconds.</source>
+        <translation>VOX (transmisión activada por voz): cuánto tiempo debe oírse una voz antes de que la radio empiece a transmitir. De 0 a 200 milisegundos.</translation>
+    </message>
+    <message>
+        <source>VOX (voice-operated transmit): how long the radio goes on transmitting after the voice stops. 0.5 to 2.0 seconds.</source>
+        <translation>VOX (transmisión activada por voz): cuánto tiempo sigue transmitiendo la radio después de que la voz se detiene. De 0,5 a 2,0 segundos.</translation>
+    </message>
+    <message>
+        <source>How long a key is held to count as a long press: 0.5, 1.0 or 2.0 seconds.</source>
+        <translation>Cuánto tiempo hay que mantener una tecla para que cuente como pulsación larga: 0,5, 1,0 o 2,0 segundos.</translation>
+    </message>
+    <message>
+        <source>Battery saving (power save): while the channel is quiet the radio listens only part of the time. The values are the ratios &quot;0.0 : 0.0&quot;, &quot;1.0 : 1.0&quot;, &quot;1.5 : 1.0&quot; and &quot;2.0 : 1.0&quot;; which side of a ratio is the sleep is not documented.</source>
+        <translation>Ahorro de batería (power save): mientras el canal está en silencio, la radio solo escucha parte del tiempo. Los valores son las proporciones «0.0 : 0.0», «1.0 : 1.0», «1.5 : 1.0» y «2.0 : 1.0»; qué lado de una proporción es el reposo no está documentado.</translation>
+    </message>
+    <message>
+        <source>CTCSS, the sub-audible tones PMR446 radios call privacy codes: the set of tones the radio offers. &quot;Disable&quot;, codes &quot;1 - 38&quot; or codes &quot;1 - 50&quot;.</source>
+        <translation>CTCSS, los tonos subaudibles que las radios PMR446 llaman códigos de privacidad: el conjunto de tonos que ofrece la radio. «Disable», códigos «1 - 38» o códigos «1 - 50».</translation>
+    </message>
+    <message>
+        <source>DCS (digital coded squelch): the set of codes the radio offers. &quot;Disable&quot;, codes &quot;1 - 83&quot; or codes &quot;1 - 104&quot;.</source>
+        <translation>DCS (silenciador codificado digital): el conjunto de códigos que ofrece la radio. «Disable», códigos «1 - 83» o códigos «1 - 104».</translation>
+    </message>
+    <message>
+        <source>&quot;On&quot; or &quot;Off&quot;. What the radio does with it is not documented.</source>
+        <translation>«On» u «Off». Lo que la radio hace con ello no está documentado.</translation>
+    </message>
+    <message>
+        <source>&quot;410Mhz&quot; to &quot;490Mhz&quot;, in steps of 10 MHz. What the radio does with this choice is not documented, so Velmar does not judge the channels by it; the channels themselves may be anywhere from 400 to 500 MHz.</source>
+        <translation>De «410Mhz» a «490Mhz», en pasos de 10 MHz. Lo que la radio hace con esta elección no está documentado, así que Velmar no juzga los canales por ella; los canales pueden estar en cualquier punto entre 400 y 500 MHz.</translation>
+    </message>
+    <message>
+        <source>record of the Send of %1, checksum %2 (stalled: the radio may not have it)</source>
+        <translation>registro del envío del %1, suma de control %2 (atascado: puede que la radio no lo tenga)</translation>
+    </message>
+    <message>
+        <source>record of the Send of %1, checksum %2</source>
+        <translation>registro del envío del %1, suma de control %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Unplug the radio&apos;s programming cable now, or plug it in; if it was unplugged, plug it in again. Velmar watches the serial ports for %Ln seconds.</source>
+        <comment>Unplug the radio&apos;s programming cable now, or plug it in; if it was unplugged, plug it in again. Velmar watches the serial ports for %Ln second.</comment>
+        <translation>
+            <numerusform>Desconecte ahora el cable de programación de la radio, o conéctelo; si estaba desconectado, vuelva a conectarlo. Velmar vigila los puertos serie durante %Ln segundo.</numerusform>
+            <numerusform>Desconecte ahora el cable de programación de la radio, o conéctelo; si estaba desconectado, vuelva a conectarlo. Velmar vigila los puertos serie durante %Ln segundos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (not present now)</source>
+        <translation>%1 (no presente ahora)</translation>
+    </message>
+    <message>
+        <source>%1 (a pseudo-terminal)</source>
+        <translation>%1 (un pseudoterminal)</translation>
+    </message>
+    <message>
+        <source>%1 (the simulated radio)</source>
+        <translation>%1 (la radio simulada)</translation>
+    </message>
+    <message>
+        <source>Found the cable: COM1 is now %1</source>
+        <translation>Cable encontrado: COM1 es ahora %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing changed: no serial port appeared or came back in %Ln seconds. COM1 stays %1.</source>
+        <comment>Nothing changed: no serial port appeared or came back in %Ln second. COM1 stays %1.</comment>
+        <translation>
+            <numerusform>No ha cambiado nada: ningún puerto serie apareció ni volvió en %Ln segundo. COM1 sigue siendo %1.</numerusform>
+            <numerusform>No ha cambiado nada: ningún puerto serie apareció ni volvió en %Ln segundos. COM1 sigue siendo %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 went away and did not come back in %Ln seconds. Plug the cable in and try again. COM1 stays %2.</source>
+        <comment>%1 went away and did not come back in %Ln second. Plug the cable in and try again. COM1 stays %2.</comment>
+        <translation>
+            <numerusform>%1 desapareció y no volvió en %Ln segundo. Conecte el cable y vuelva a intentarlo. COM1 sigue siendo %2.</numerusform>
+            <numerusform>%1 desapareció y no volvió en %Ln segundos. Conecte el cable y vuelva a intentarlo. COM1 sigue siendo %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No serial ports are present now.</source>
+        <translation>No hay puertos serie presentes ahora.</translation>
+    </message>
+    <message>
+        <source>Serial ports present now:</source>
+        <translation>Puertos serie presentes ahora:</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes, %3 s left</source>
+        <translation>%1 de %2 bytes, quedan %3 s</translation>
+    </message>
+    <message>
+        <source>Sent %1 bytes, checksum %2</source>
+        <translation>Enviados %1 bytes, suma de control %2</translation>
+    </message>
+    <message>
+        <source>Sent %1 bytes, checksum %2, but %3</source>
+        <translation>Enviados %1 bytes, suma de control %2, pero %3</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 bytes: %3</source>
+        <translation>Enviados %1 de %2 bytes: %3</translation>
+    </message>
+    <message>
+        <source>Received %1</source>
+        <translation>Recibidos: %1</translation>
+    </message>
+    <message>
+        <source>Received %1: %2</source>
+        <translation>Recibidos: %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 completed to %3</source>
+        <translation>%1: %2 completado a %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside 400 to 500 MHz, cleared</source>
+        <translation>%1: %2 está fuera de 400 a 500 MHz, borrado</translation>
+    </message>
+    <message>
+        <source>%1: %2 moved down to %3 (6.25 kHz steps)</source>
+        <translation>%1: %2 bajado a %3 (pasos de 6,25 kHz)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a frequency (three digits, a point, five digits), cleared</source>
+        <translation>%1: %2 no es una frecuencia (tres cifras, un punto, cinco cifras), borrado</translation>
+    </message>
+    <message>
+        <source>%1 %2 shows &quot;%3&quot;, which is not a frequency that can be sent. Complete it (nine characters, such as 446.10000) or clear it, then try again.</source>
+        <translation>%1 %2 muestra «%3», que no es una frecuencia que se pueda enviar. Complétela (nueve caracteres, como 446.10000) o bórrela y vuelva a intentarlo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Please enter no more than %Ln characters.</source>
+        <comment>Please enter no more than %Ln character.</comment>
+        <translation>
+            <numerusform>Introduzca como máximo %Ln carácter.</numerusform>
+            <numerusform>Introduzca como máximo %Ln caracteres.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 holds %Ln channels. Replace them with %2?</source>
+        <comment>%1 holds %Ln channel. Replace it with %2?</comment>
+        <translation>
+            <numerusform>%1 tiene %Ln canal. ¿Reemplazarlo por %2?</numerusform>
+            <numerusform>%1 tiene %Ln canales. ¿Reemplazarlos por %2?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel %2</source>
+        <translation>%1 canal %2</translation>
+    </message>
+    <message>
+        <source>%1 channels %2–%3</source>
+        <translation>%1 canales %2–%3</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1 are both %2</source>
+        <translation>%1 son ambos %2</translation>
+    </message>
+    <message>
+        <source>%1 are all %2</source>
+        <translation>%1 son todos %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln things to look at before a Send; they do not stop it:</source>
+        <comment>%Ln thing to look at before a Send; it does not stop it:</comment>
+        <translation>
+            <numerusform>%Ln cosa que revisar antes de un envío; no lo impide:</numerusform>
+            <numerusform>%Ln cosas que revisar antes de un envío; no lo impiden:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 is a PMR446 channel, which are 12.5 kHz wide, in a 25Khz group: set %1 to 12.5Khz.</source>
+        <translation>%1: %2 es un canal PMR446 (de 12,5 kHz de ancho) en un grupo de 25Khz: ponga %1 en 12.5Khz.</translation>
+    </message>
+    <message>
+        <source>%1: %2 are PMR446 channels, which are 12.5 kHz wide, in a 25Khz group: set %1 to 12.5Khz.</source>
+        <translation>%1: %2 son canales PMR446 (de 12,5 kHz de ancho) en un grupo de 25Khz: ponga %1 en 12.5Khz.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is an LPD433 channel, which are 25 kHz wide, in a 12.5Khz group: set %1 to 25Khz.</source>
+        <translation>%1: %2 es un canal LPD433 (de 25 kHz de ancho) en un grupo de 12.5Khz: ponga %1 en 25Khz.</translation>
+    </message>
+    <message>
+        <source>%1: %2 are LPD433 channels, which are 25 kHz wide, in a 12.5Khz group: set %1 to 25Khz.</source>
+        <translation>%1: %2 son canales LPD433 (de 25 kHz de ancho) en un grupo de 12.5Khz: ponga %1 en 25Khz.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the licence-free channels (PMR446: 446.00625 to 446.19375 MHz; LPD433: 433.07500 to 434.77500 MHz), for information.</source>
+        <translation>%1: %2 está fuera de los canales de uso libre (PMR446: 446.00625 a 446.19375 MHz; LPD433: 433.07500 a 434.77500 MHz), a título informativo.</translation>
+    </message>
+    <message>
+        <source>%1: %2 are outside the licence-free channels (PMR446: 446.00625 to 446.19375 MHz; LPD433: 433.07500 to 434.77500 MHz), for information.</source>
+        <translation>%1: %2 están fuera de los canales de uso libre (PMR446: 446.00625 a 446.19375 MHz; LPD433: 433.07500 a 434.77500 MHz), a título informativo.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Before a Send: %1</source>
+        <translation>Antes de un envío: %1</translation>
+    </message>
+    <message>
+        <source>Before a Send (1 of %1, all in Edit &gt; Check Setting): %2</source>
+        <translation>Antes de un envío (1 de %1, todos en Editar &gt; Comprobar ajuste): %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Channel Spacing of %1</source>
+        <translation>Separación de canales de %1</translation>
+    </message>
+    <message>
+        <source>Name of %1 of %2</source>
+        <translation>Nombre de %1 de %2</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Cambios</translation>
+    </message>
+    <message>
+        <source>Fill Group %1</source>
+        <translation>Llenar el grupo %1</translation>
+    </message>
+    <message>
+        <source>Clear Group %1</source>
+        <translation>Vaciar el grupo %1</translation>
+    </message>
+    <message>
+        <source>Paste Group %1</source>
+        <translation>Pegar el grupo %1</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer %1</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 is outside 400 to 500 MHz, not taken</source>
+        <translation>%1 %2: %3 está fuera de 400 a 500 MHz, no aceptado</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 is not a frequency, not taken</source>
+        <translation>%1 %2: %3 no es una frecuencia, no aceptado</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 moved down to %4 (6.25 kHz steps)</source>
+        <translation>%1 %2: %3 bajado a %4 (pasos de 6,25 kHz)</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 completed to %4</source>
+        <translation>%1 %2: %3 completado a %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>The title has more than %Ln characters: shorten it to keep it.</source>
+        <comment>The title has more than %Ln character: shorten it to keep it.</comment>
+        <translation>
+            <numerusform>El título tiene más de %Ln carácter: acórtelo para conservarlo.</numerusform>
+            <numerusform>El título tiene más de %Ln caracteres: acórtelo para conservarlo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The notes have more than %Ln characters: shorten them to keep them.</source>
+        <comment>The notes have more than %Ln character: shorten them to keep them.</comment>
+        <translation>
+            <numerusform>Las notas tienen más de %Ln carácter: acórtelas para conservarlas.</numerusform>
+            <numerusform>Las notas tienen más de %Ln caracteres: acórtelas para conservarlas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The title holds a control character: take it out to keep it.</source>
+        <translation>El título contiene un carácter de control: quítelo para conservar el título.</translation>
+    </message>
+    <message>
+        <source>The notes hold a control character: take it out to keep them.</source>
+        <translation>Las notas contienen un carácter de control: quítelo para conservar las notas.</translation>
+    </message>
+    <message>
+        <source>Made %1 with Velmar</source>
+        <translation>Hecho el %1 con Velmar</translation>
+    </message>
+    <message>
+        <source>Channel card written to %1</source>
+        <translation>Ficha de canales escrita en %1</translation>
+    </message>
+    <message>
+        <source>there is no font to write it in: install %1 (the fonts-dejavu-core package)</source>
+        <translation>no hay ninguna fuente con la que escribirla: instale %1 (el paquete fonts-dejavu-core)</translation>
+    </message>
+    <message>
+        <source>The channel card was not written: %1</source>
+        <translation>La ficha de canales no se escribió: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %2: a name has up to %Ln characters, not taken</source>
+        <comment>%1 %2: a name has up to %Ln character, not taken</comment>
+        <translation>
+            <numerusform>%1 %2: un nombre tiene como máximo %Ln carácter, no aceptado</numerusform>
+            <numerusform>%1 %2: un nombre tiene como máximo %Ln caracteres, no aceptado</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2: a name holds no control characters, not taken</source>
+        <translation>%1 %2: un nombre no contiene caracteres de control, no aceptado</translation>
+    </message>
+    <message>
+        <source>%1 changes from %2 to %3: %4 of its rows say FM, %5 say NFM.</source>
+        <translation>%1 cambia de %2 a %3: %4 de sus filas dicen FM, %5 dicen NFM.</translation>
+    </message>
+    <message>
+        <source>%1 changes from %2 to %3: its rows say FM.</source>
+        <translation>%1 cambia de %2 a %3: sus filas dicen FM.</translation>
+    </message>
+    <message>
+        <source>%1 changes from %2 to %3: its rows say NFM.</source>
+        <translation>%1 cambia de %2 a %3: sus filas dicen NFM.</translation>
+    </message>
+    <message>
+        <source>identical: this is what the radio got at %1</source>
+        <translation>idéntico: esto es lo que recibió la radio el %1</translation>
+    </message>
+    <message>
+        <source>identical: the setting shown is %1</source>
+        <translation>idéntico: el ajuste mostrado es %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln differences from %1 to the setting shown: see the details.</source>
+        <comment>%Ln difference from %1 to the setting shown: see the details.</comment>
+        <translation>
+            <numerusform>%Ln diferencia de %1 al ajuste mostrado: vea los detalles.</numerusform>
+            <numerusform>%Ln diferencias de %1 al ajuste mostrado: vea los detalles.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>%1 %2 name</source>
+        <translation>%1 %2 nombre</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>Abierto %1</translation>
+    </message>
+    <message>
+        <source>Opened a copy of %1: Save asks for a new file</source>
+        <translation>Abierta una copia de %1: Guardar pide un archivo nuevo</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Guardado %1</translation>
+    </message>
+    <message>
+        <source>Channels exported to %1</source>
+        <translation>Canales exportados a %1</translation>
+    </message>
+    <message>
+        <source>The setting has changes that are not saved. Save them?</source>
+        <translation>El ajuste tiene cambios sin guardar. ¿Guardarlos?</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved. Save them?</source>
+        <translation>%1 tiene cambios sin guardar. ¿Guardarlos?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since Velmar opened or saved it. Overwrite those changes with the setting shown, or save it as another file?</source>
+        <translation>Otro programa ha cambiado %1 desde que Velmar lo abrió o guardó. ¿Sobrescribir esos cambios con el ajuste mostrado, o guardarlo como otro archivo?</translation>
+    </message>
+    <message>
+        <source>%1 is a channel list (CSV), not a setting file. Import its channels into the setting shown?</source>
+        <translation>%1 es una lista de canales (CSV), no un archivo de ajuste. ¿Importar sus canales al ajuste mostrado?</translation>
+    </message>
+    <message>
+        <source>Not remembered: %1</source>
+        <translation>No recordado: %1</translation>
+    </message>
+    <message>
+        <source>No recent files: %1</source>
+        <translation>No hay archivos recientes: %1</translation>
+    </message>
+    <message>
+        <source>Not kept in the history of sent settings: %1</source>
+        <translation>No guardado en el historial de ajustes enviados: %1</translation>
+    </message>
+    <message>
+        <source>Unsaved changes not kept against a crash: %1</source>
+        <translation>Cambios sin guardar no protegidos contra un cierre inesperado: %1</translation>
+    </message>
+    <message>
+        <source>no channels</source>
+        <translation>ningún canal</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln channels in 1 group</source>
+        <comment>%Ln channel in 1 group</comment>
+        <translation>
+            <numerusform>%Ln canal en 1 grupo</numerusform>
+            <numerusform>%Ln canales en 1 grupo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln channels in %1 groups</source>
+        <comment>%Ln channel in %1 groups</comment>
+        <translation>
+            <numerusform>%Ln canal en %1 grupos</numerusform>
+            <numerusform>%Ln canales en %1 grupos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Velmar ended at %1 without saving the changes to a setting (%2). Restore them?</source>
+        <translation>Velmar terminó a las %1 sin guardar los cambios de un ajuste (%2). ¿Restaurarlos?</translation>
+    </message>
+    <message>
+        <source>Velmar ended at %1 without saving the changes to %2 (%3). Restore them?</source>
+        <translation>Velmar terminó a las %1 sin guardar los cambios de %2 (%3). ¿Restaurarlos?</translation>
+    </message>
+    <message>
+        <source>(%1 of %2 windows) %3</source>
+        <translation>(%1 de %2 ventanas) %3</translation>
+    </message>
+    <message>
+        <source>Restored the unsaved changes to a setting</source>
+        <translation>Restaurados los cambios sin guardar de un ajuste</translation>
+    </message>
+    <message>
+        <source>Restored the unsaved changes to %1</source>
+        <translation>Restaurados los cambios sin guardar de %1</translation>
+    </message>
 </context>
 </TS>

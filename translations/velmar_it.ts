@@ -387,5 +387,505 @@
         <source>No Send the radio could have taken has been kept yet: the history of sent settings holds none.</source>
         <translation>Non è ancora stato conservato alcun invio che la radio potesse ricevere: la cronologia delle impostazioni inviate è vuota.</translation>
     </message>
+    <message>
+        <source>Which channels the radio uses. &quot;PMR&quot;, &quot;LPD&quot; and &quot;PMR + LPD&quot; use the radio&apos;s own PMR446 channels, LPD433 channels or both; &quot;GRUOP&quot; (group) uses the eight groups of eight channels programmed here, and only it opens the channel edits.</source>
+        <translation>Quali canali usa la radio. «PMR», «LPD» e «PMR + LPD» usano i canali PMR446, i canali LPD433 o entrambi propri della radio; «GRUOP» (gruppo) usa gli otto gruppi di otto canali programmati qui, e solo questa modalità apre i campi dei canali.</translation>
+    </message>
+    <message>
+        <source>The group shown in CH1 to CH8. The radio holds eight groups, A to H, of eight channels each; every group is sent, not only the one shown.</source>
+        <translation>Il gruppo mostrato in CH1–CH8. La radio ha otto gruppi, dalla A alla H, di otto canali ciascuno; vengono inviati tutti i gruppi, non solo quello mostrato.</translation>
+    </message>
+    <message>
+        <source>The channel spacing of the group shown, each group its own: &quot;12.5Khz&quot; (narrow, as PMR446 channels are) or &quot;25Khz&quot; (wide, as LPD433 channels are spaced).</source>
+        <translation>La spaziatura dei canali del gruppo mostrato, propria di ogni gruppo: «12.5Khz» (stretta, come i canali PMR446) o «25Khz» (larga, come la spaziatura dei canali LPD433).</translation>
+    </message>
+    <message>
+        <source>Scan delay: in the usual radio term, how long a scan stays on a busy channel before it goes on. &quot;OFF&quot;, or 1 to 60 seconds.</source>
+        <translation>Ritardo di scansione: nel termine radio consueto, quanto a lungo una scansione resta su un canale occupato prima di proseguire. «OFF», oppure da 1 a 60 secondi.</translation>
+    </message>
+    <message>
+        <source>A time for the PTT (push-to-talk) key: &quot;OFF&quot;, or 5 to 60 seconds. What the radio times with it is not documented.</source>
+        <translation>Un tempo per il tasto di trasmissione (PTT): «OFF», oppure da 5 a 60 secondi. Che cosa la radio temporizzi con esso non è documentato.</translation>
+    </message>
+    <message>
+        <source>Busy channel lock-out, in the usual radio term: the radio does not transmit on a channel in use. &quot;OFF&quot;, &quot;CA On&quot;, &quot;CT On&quot; or &quot;DT On&quot;; what each of the last three judges a channel busy by is not documented.</source>
+        <translation>Blocco su canale occupato (BCLO), nel termine radio consueto: la radio non trasmette su un canale in uso. «OFF», «CA On», «CT On» o «DT On»; in base a che cosa ciascuno degli ultimi tre giudichi occupato un canale non è documentato.</translation>
+    </message>
+    <message>
+        <source>Transmit time-out timer (TOT): the longest the radio transmits for one press of the PTT key. &quot;OFF&quot;, or 15 to 240 seconds.</source>
+        <translation>Timer di trasmissione (TOT): il tempo massimo di trasmissione per una pressione del tasto PTT. «OFF», oppure da 15 a 240 secondi.</translation>
+    </message>
+    <message>
+        <source>VOX (voice-operated transmit): how long a voice must be heard before the radio starts to transmit. 0 to 200 milliseconds.</source>
+        <translation>VOX (trasmissione attivata dalla voce): per quanto tempo una voce deve essere udita prima che la radio inizi a trasmettere. Da 0 a 200 millisecondi.</translation>
+    </message>
+    <message>
+        <source>VOX (voice-operated transmit): how long the radio goes on transmitting after the voice stops. 0.5 to 2.0 seconds.</source>
+        <translation>VOX (trasmissione attivata dalla voce): per quanto tempo la radio continua a trasmettere dopo che la voce si ferma. Da 0,5 a 2,0 secondi.</translation>
+    </message>
+    <message>
+        <source>How long a key is held to count as a long press: 0.5, 1.0 or 2.0 seconds.</source>
+        <translation>Per quanto tempo si tiene premuto un tasto perché conti come pressione lunga: 0,5, 1,0 o 2,0 secondi.</translation>
+    </message>
+    <message>
+        <source>Battery saving (power save): while the channel is quiet the radio listens only part of the time. The values are the ratios &quot;0.0 : 0.0&quot;, &quot;1.0 : 1.0&quot;, &quot;1.5 : 1.0&quot; and &quot;2.0 : 1.0&quot;; which side of a ratio is the sleep is not documented.</source>
+        <translation>Risparmio batteria (power save): mentre il canale è silenzioso la radio ascolta solo per parte del tempo. I valori sono i rapporti «0.0 : 0.0», «1.0 : 1.0», «1.5 : 1.0» e «2.0 : 1.0»; quale lato di un rapporto sia il riposo non è documentato.</translation>
+    </message>
+    <message>
+        <source>CTCSS, the sub-audible tones PMR446 radios call privacy codes: the set of tones the radio offers. &quot;Disable&quot;, codes &quot;1 - 38&quot; or codes &quot;1 - 50&quot;.</source>
+        <translation>CTCSS, i toni subaudio che le radio PMR446 chiamano codici privacy: l&apos;insieme dei toni che la radio offre. «Disable», codici «1 - 38» o codici «1 - 50».</translation>
+    </message>
+    <message>
+        <source>DCS (digital coded squelch): the set of codes the radio offers. &quot;Disable&quot;, codes &quot;1 - 83&quot; or codes &quot;1 - 104&quot;.</source>
+        <translation>DCS (squelch codificato digitale): l&apos;insieme dei codici che la radio offre. «Disable», codici «1 - 83» o codici «1 - 104».</translation>
+    </message>
+    <message>
+        <source>&quot;On&quot; or &quot;Off&quot;. What the radio does with it is not documented.</source>
+        <translation>«On» o «Off». Che cosa ne faccia la radio non è documentato.</translation>
+    </message>
+    <message>
+        <source>&quot;410Mhz&quot; to &quot;490Mhz&quot;, in steps of 10 MHz. What the radio does with this choice is not documented, so Velmar does not judge the channels by it; the channels themselves may be anywhere from 400 to 500 MHz.</source>
+        <translation>Da «410Mhz» a «490Mhz», a passi di 10 MHz. Che cosa faccia la radio con questa scelta non è documentato, quindi Velmar non giudica i canali in base a essa; i canali stessi possono trovarsi ovunque tra 400 e 500 MHz.</translation>
+    </message>
+    <message>
+        <source>record of the Send of %1, checksum %2 (stalled: the radio may not have it)</source>
+        <translation>registrazione dell&apos;invio del %1, checksum %2 (bloccato: la radio potrebbe non averlo)</translation>
+    </message>
+    <message>
+        <source>record of the Send of %1, checksum %2</source>
+        <translation>registrazione dell&apos;invio del %1, checksum %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Unplug the radio&apos;s programming cable now, or plug it in; if it was unplugged, plug it in again. Velmar watches the serial ports for %Ln seconds.</source>
+        <comment>Unplug the radio&apos;s programming cable now, or plug it in; if it was unplugged, plug it in again. Velmar watches the serial ports for %Ln second.</comment>
+        <translation>
+            <numerusform>Scollega ora il cavo di programmazione della radio, oppure collegalo; se era scollegato, ricollegalo. Velmar osserva le porte seriali per %Ln secondo.</numerusform>
+            <numerusform>Scollega ora il cavo di programmazione della radio, oppure collegalo; se era scollegato, ricollegalo. Velmar osserva le porte seriali per %Ln secondi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (not present now)</source>
+        <translation>%1 (non presente ora)</translation>
+    </message>
+    <message>
+        <source>%1 (a pseudo-terminal)</source>
+        <translation>%1 (uno pseudo-terminale)</translation>
+    </message>
+    <message>
+        <source>%1 (the simulated radio)</source>
+        <translation>%1 (la radio simulata)</translation>
+    </message>
+    <message>
+        <source>Found the cable: COM1 is now %1</source>
+        <translation>Cavo trovato: COM1 ora è %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing changed: no serial port appeared or came back in %Ln seconds. COM1 stays %1.</source>
+        <comment>Nothing changed: no serial port appeared or came back in %Ln second. COM1 stays %1.</comment>
+        <translation>
+            <numerusform>Nulla è cambiato: nessuna porta seriale è comparsa o tornata in %Ln secondo. COM1 resta %1.</numerusform>
+            <numerusform>Nulla è cambiato: nessuna porta seriale è comparsa o tornata in %Ln secondi. COM1 resta %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 went away and did not come back in %Ln seconds. Plug the cable in and try again. COM1 stays %2.</source>
+        <comment>%1 went away and did not come back in %Ln second. Plug the cable in and try again. COM1 stays %2.</comment>
+        <translation>
+            <numerusform>%1 è sparita e non è tornata in %Ln secondo. Collega il cavo e riprova. COM1 resta %2.</numerusform>
+            <numerusform>%1 è sparita e non è tornata in %Ln secondi. Collega il cavo e riprova. COM1 resta %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No serial ports are present now.</source>
+        <translation>Nessuna porta seriale è presente ora.</translation>
+    </message>
+    <message>
+        <source>Serial ports present now:</source>
+        <translation>Porte seriali presenti ora:</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes, %3 s left</source>
+        <translation>%1 di %2 byte, ancora %3 s</translation>
+    </message>
+    <message>
+        <source>Sent %1 bytes, checksum %2</source>
+        <translation>Inviati %1 byte, checksum %2</translation>
+    </message>
+    <message>
+        <source>Sent %1 bytes, checksum %2, but %3</source>
+        <translation>Inviati %1 byte, checksum %2, ma %3</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 bytes: %3</source>
+        <translation>Inviati %1 di %2 byte: %3</translation>
+    </message>
+    <message>
+        <source>Received %1</source>
+        <translation>Ricevuti: %1</translation>
+    </message>
+    <message>
+        <source>Received %1: %2</source>
+        <translation>Ricevuti: %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 completed to %3</source>
+        <translation>%1: %2 completato in %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside 400 to 500 MHz, cleared</source>
+        <translation>%1: %2 è fuori da 400–500 MHz, cancellato</translation>
+    </message>
+    <message>
+        <source>%1: %2 moved down to %3 (6.25 kHz steps)</source>
+        <translation>%1: %2 abbassato a %3 (passi di 6,25 kHz)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a frequency (three digits, a point, five digits), cleared</source>
+        <translation>%1: %2 non è una frequenza (tre cifre, un punto, cinque cifre), cancellato</translation>
+    </message>
+    <message>
+        <source>%1 %2 shows &quot;%3&quot;, which is not a frequency that can be sent. Complete it (nine characters, such as 446.10000) or clear it, then try again.</source>
+        <translation>%1 %2 mostra «%3», che non è una frequenza inviabile. Completala (nove caratteri, come 446.10000) o cancellala, poi riprova.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Please enter no more than %Ln characters.</source>
+        <comment>Please enter no more than %Ln character.</comment>
+        <translation>
+            <numerusform>Inserisci al massimo %Ln carattere.</numerusform>
+            <numerusform>Inserisci al massimo %Ln caratteri.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 holds %Ln channels. Replace them with %2?</source>
+        <comment>%1 holds %Ln channel. Replace it with %2?</comment>
+        <translation>
+            <numerusform>%1 contiene %Ln canale. Sostituirlo con %2?</numerusform>
+            <numerusform>%1 contiene %Ln canali. Sostituirli con %2?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel %2</source>
+        <translation>%1 canale %2</translation>
+    </message>
+    <message>
+        <source>%1 channels %2–%3</source>
+        <translation>%1 canali %2–%3</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1 are both %2</source>
+        <translation>%1 sono entrambi %2</translation>
+    </message>
+    <message>
+        <source>%1 are all %2</source>
+        <translation>%1 sono tutti %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln things to look at before a Send; they do not stop it:</source>
+        <comment>%Ln thing to look at before a Send; it does not stop it:</comment>
+        <translation>
+            <numerusform>%Ln cosa da guardare prima di un invio; non lo blocca:</numerusform>
+            <numerusform>%Ln cose da guardare prima di un invio; non lo bloccano:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 is a PMR446 channel, which are 12.5 kHz wide, in a 25Khz group: set %1 to 12.5Khz.</source>
+        <translation>%1: %2 è un canale PMR446 (largo 12,5 kHz) in un gruppo a 25Khz: imposta %1 a 12.5Khz.</translation>
+    </message>
+    <message>
+        <source>%1: %2 are PMR446 channels, which are 12.5 kHz wide, in a 25Khz group: set %1 to 12.5Khz.</source>
+        <translation>%1: %2 sono canali PMR446 (larghi 12,5 kHz) in un gruppo a 25Khz: imposta %1 a 12.5Khz.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is an LPD433 channel, which are 25 kHz wide, in a 12.5Khz group: set %1 to 25Khz.</source>
+        <translation>%1: %2 è un canale LPD433 (largo 25 kHz) in un gruppo a 12.5Khz: imposta %1 a 25Khz.</translation>
+    </message>
+    <message>
+        <source>%1: %2 are LPD433 channels, which are 25 kHz wide, in a 12.5Khz group: set %1 to 25Khz.</source>
+        <translation>%1: %2 sono canali LPD433 (larghi 25 kHz) in un gruppo a 12.5Khz: imposta %1 a 25Khz.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the licence-free channels (PMR446: 446.00625 to 446.19375 MHz; LPD433: 433.07500 to 434.77500 MHz), for information.</source>
+        <translation>%1: %2 è fuori dai canali liberi da licenza (PMR446: da 446.00625 a 446.19375 MHz; LPD433: da 433.07500 a 434.77500 MHz), per informazione.</translation>
+    </message>
+    <message>
+        <source>%1: %2 are outside the licence-free channels (PMR446: 446.00625 to 446.19375 MHz; LPD433: 433.07500 to 434.77500 MHz), for information.</source>
+        <translation>%1: %2 sono fuori dai canali liberi da licenza (PMR446: da 446.00625 a 446.19375 MHz; LPD433: da 433.07500 a 434.77500 MHz), per informazione.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Before a Send: %1</source>
+        <translation>Prima di un invio: %1</translation>
+    </message>
+    <message>
+        <source>Before a Send (1 of %1, all in Edit &gt; Check Setting): %2</source>
+        <translation>Prima di un invio (1 di %1, tutti in Modifica &gt; Controlla impostazione): %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>Channel Spacing of %1</source>
+        <translation>Spaziatura dei canali di %1</translation>
+    </message>
+    <message>
+        <source>Name of %1 of %2</source>
+        <translation>Nome di %1 di %2</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Modifiche</translation>
+    </message>
+    <message>
+        <source>Fill Group %1</source>
+        <translation>Riempi il gruppo %1</translation>
+    </message>
+    <message>
+        <source>Clear Group %1</source>
+        <translation>Svuota il gruppo %1</translation>
+    </message>
+    <message>
+        <source>Paste Group %1</source>
+        <translation>Incolla il gruppo %1</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annulla %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Ripeti %1</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 is outside 400 to 500 MHz, not taken</source>
+        <translation>%1 %2: %3 è fuori da 400–500 MHz, non accettato</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 is not a frequency, not taken</source>
+        <translation>%1 %2: %3 non è una frequenza, non accettato</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 moved down to %4 (6.25 kHz steps)</source>
+        <translation>%1 %2: %3 abbassato a %4 (passi di 6,25 kHz)</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 completed to %4</source>
+        <translation>%1 %2: %3 completato in %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>The title has more than %Ln characters: shorten it to keep it.</source>
+        <comment>The title has more than %Ln character: shorten it to keep it.</comment>
+        <translation>
+            <numerusform>Il titolo ha più di %Ln carattere: accorcialo per conservarlo.</numerusform>
+            <numerusform>Il titolo ha più di %Ln caratteri: accorcialo per conservarlo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The notes have more than %Ln characters: shorten them to keep them.</source>
+        <comment>The notes have more than %Ln character: shorten them to keep them.</comment>
+        <translation>
+            <numerusform>Le note hanno più di %Ln carattere: accorciale per conservarle.</numerusform>
+            <numerusform>Le note hanno più di %Ln caratteri: accorciale per conservarle.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The title holds a control character: take it out to keep it.</source>
+        <translation>Il titolo contiene un carattere di controllo: toglilo per conservare il titolo.</translation>
+    </message>
+    <message>
+        <source>The notes hold a control character: take it out to keep them.</source>
+        <translation>Le note contengono un carattere di controllo: toglilo per conservare le note.</translation>
+    </message>
+    <message>
+        <source>Made %1 with Velmar</source>
+        <translation>Creata il %1 con Velmar</translation>
+    </message>
+    <message>
+        <source>Channel card written to %1</source>
+        <translation>Scheda canali scritta in %1</translation>
+    </message>
+    <message>
+        <source>there is no font to write it in: install %1 (the fonts-dejavu-core package)</source>
+        <translation>non c&apos;è alcun carattere tipografico con cui scriverla: installa %1 (il pacchetto fonts-dejavu-core)</translation>
+    </message>
+    <message>
+        <source>The channel card was not written: %1</source>
+        <translation>La scheda canali non è stata scritta: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %2: a name has up to %Ln characters, not taken</source>
+        <comment>%1 %2: a name has up to %Ln character, not taken</comment>
+        <translation>
+            <numerusform>%1 %2: un nome ha al massimo %Ln carattere, non accettato</numerusform>
+            <numerusform>%1 %2: un nome ha al massimo %Ln caratteri, non accettato</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2: a name holds no control characters, not taken</source>
+        <translation>%1 %2: un nome non contiene caratteri di controllo, non accettato</translation>
+    </message>
+    <message>
+        <source>%1 changes from %2 to %3: %4 of its rows say FM, %5 say NFM.</source>
+        <translation>%1 passa da %2 a %3: %4 delle sue righe dicono FM, %5 dicono NFM.</translation>
+    </message>
+    <message>
+        <source>%1 changes from %2 to %3: its rows say FM.</source>
+        <translation>%1 passa da %2 a %3: le sue righe dicono FM.</translation>
+    </message>
+    <message>
+        <source>%1 changes from %2 to %3: its rows say NFM.</source>
+        <translation>%1 passa da %2 a %3: le sue righe dicono NFM.</translation>
+    </message>
+    <message>
+        <source>identical: this is what the radio got at %1</source>
+        <translation>identica: questo è ciò che la radio ha ricevuto il %1</translation>
+    </message>
+    <message>
+        <source>identical: the setting shown is %1</source>
+        <translation>identica: l&apos;impostazione mostrata è %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln differences from %1 to the setting shown: see the details.</source>
+        <comment>%Ln difference from %1 to the setting shown: see the details.</comment>
+        <translation>
+            <numerusform>%Ln differenza da %1 all&apos;impostazione mostrata: vedi i dettagli.</numerusform>
+            <numerusform>%Ln differenze da %1 all&apos;impostazione mostrata: vedi i dettagli.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuoto</translation>
+    </message>
+    <message>
+        <source>%1 %2 name</source>
+        <translation>%1 %2 nome</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>Aperto %1</translation>
+    </message>
+    <message>
+        <source>Opened a copy of %1: Save asks for a new file</source>
+        <translation>Aperta una copia di %1: Salva chiede un nuovo file</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Salvato %1</translation>
+    </message>
+    <message>
+        <source>Channels exported to %1</source>
+        <translation>Canali esportati in %1</translation>
+    </message>
+    <message>
+        <source>The setting has changes that are not saved. Save them?</source>
+        <translation>L&apos;impostazione ha modifiche non salvate. Salvarle?</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved. Save them?</source>
+        <translation>%1 ha modifiche non salvate. Salvarle?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since Velmar opened or saved it. Overwrite those changes with the setting shown, or save it as another file?</source>
+        <translation>%1 è stato modificato da un altro programma da quando Velmar lo ha aperto o salvato. Sovrascrivere quelle modifiche con l&apos;impostazione mostrata, o salvarla come un altro file?</translation>
+    </message>
+    <message>
+        <source>%1 is a channel list (CSV), not a setting file. Import its channels into the setting shown?</source>
+        <translation>%1 è un elenco di canali (CSV), non un file di impostazione. Importarne i canali nell&apos;impostazione mostrata?</translation>
+    </message>
+    <message>
+        <source>Not remembered: %1</source>
+        <translation>Non memorizzato: %1</translation>
+    </message>
+    <message>
+        <source>No recent files: %1</source>
+        <translation>Nessun file recente: %1</translation>
+    </message>
+    <message>
+        <source>Not kept in the history of sent settings: %1</source>
+        <translation>Non conservato nella cronologia delle impostazioni inviate: %1</translation>
+    </message>
+    <message>
+        <source>Unsaved changes not kept against a crash: %1</source>
+        <translation>Modifiche non salvate non protette da un arresto anomalo: %1</translation>
+    </message>
+    <message>
+        <source>no channels</source>
+        <translation>nessun canale</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln channels in 1 group</source>
+        <comment>%Ln channel in 1 group</comment>
+        <translation>
+            <numerusform>%Ln canale in 1 gruppo</numerusform>
+            <numerusform>%Ln canali in 1 gruppo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln channels in %1 groups</source>
+        <comment>%Ln channel in %1 groups</comment>
+        <translation>
+            <numerusform>%Ln canale in %1 gruppi</numerusform>
+            <numerusform>%Ln canali in %1 gruppi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Velmar ended at %1 without saving the changes to a setting (%2). Restore them?</source>
+        <translation>Velmar si è chiuso alle %1 senza salvare le modifiche a un&apos;impostazione (%2). Ripristinarle?</translation>
+    </message>
+    <message>
+        <source>Velmar ended at %1 without saving the changes to %2 (%3). Restore them?</source>
+        <translation>Velmar si è chiuso alle %1 senza salvare le modifiche a %2 (%3). Ripristinarle?</translation>
+    </message>
+    <message>
+        <source>(%1 of %2 windows) %3</source>
+        <translation>(%1 di %2 finestre) %3</translation>
+    </message>
+    <message>
+        <source>Restored the unsaved changes to a setting</source>
+        <translation>Ripristinate le modifiche non salvate a un&apos;impostazione</translation>
+    </message>
+    <message>
+        <source>Restored the unsaved changes to %1</source>
+        <translation>Ripristinate le modifiche non salvate a %1</translation>
+    </message>
 </context>
 </TS>

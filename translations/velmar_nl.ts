@@ -387,5 +387,505 @@
         <source>No Send the radio could have taken has been kept yet: the history of sent settings holds none.</source>
         <translation>Er is nog geen verzending bewaard die de radio had kunnen ontvangen: de geschiedenis van verzonden instellingen is leeg.</translation>
     </message>
+    <message>
+        <source>Which channels the radio uses. &quot;PMR&quot;, &quot;LPD&quot; and &quot;PMR + LPD&quot; use the radio&apos;s own PMR446 channels, LPD433 channels or both; &quot;GRUOP&quot; (group) uses the eight groups of eight channels programmed here, and only it opens the channel edits.</source>
+        <translation>Welke kanalen de radio gebruikt. &quot;PMR&quot;, &quot;LPD&quot; en &quot;PMR + LPD&quot; gebruiken de eigen PMR446-kanalen, LPD433-kanalen of beide van de radio; &quot;GRUOP&quot; (groep) gebruikt de acht hier geprogrammeerde groepen van acht kanalen, en alleen deze modus opent de kanaalvelden.</translation>
+    </message>
+    <message>
+        <source>The group shown in CH1 to CH8. The radio holds eight groups, A to H, of eight channels each; every group is sent, not only the one shown.</source>
+        <translation>De groep die in CH1 tot CH8 wordt getoond. De radio heeft acht groepen, A tot H, van elk acht kanalen; alle groepen worden verzonden, niet alleen de getoonde.</translation>
+    </message>
+    <message>
+        <source>The channel spacing of the group shown, each group its own: &quot;12.5Khz&quot; (narrow, as PMR446 channels are) or &quot;25Khz&quot; (wide, as LPD433 channels are spaced).</source>
+        <translation>De kanaalafstand van de getoonde groep, voor elke groep apart: &quot;12.5Khz&quot; (smal, zoals PMR446-kanalen) of &quot;25Khz&quot; (breed, zoals de afstand van LPD433-kanalen).</translation>
+    </message>
+    <message>
+        <source>Scan delay: in the usual radio term, how long a scan stays on a busy channel before it goes on. &quot;OFF&quot;, or 1 to 60 seconds.</source>
+        <translation>Scanvertraging: in de gangbare radioterm, hoe lang een scan op een bezet kanaal blijft voordat hij verdergaat. &quot;OFF&quot;, of 1 tot 60 seconden.</translation>
+    </message>
+    <message>
+        <source>A time for the PTT (push-to-talk) key: &quot;OFF&quot;, or 5 to 60 seconds. What the radio times with it is not documented.</source>
+        <translation>Een tijd voor de zendtoets (PTT): &quot;OFF&quot;, of 5 tot 60 seconden. Wat de radio daarmee timet, is niet gedocumenteerd.</translation>
+    </message>
+    <message>
+        <source>Busy channel lock-out, in the usual radio term: the radio does not transmit on a channel in use. &quot;OFF&quot;, &quot;CA On&quot;, &quot;CT On&quot; or &quot;DT On&quot;; what each of the last three judges a channel busy by is not documented.</source>
+        <translation>Zendblokkering bij bezet kanaal (BCLO), in de gangbare radioterm: de radio zendt niet op een kanaal dat in gebruik is. &quot;OFF&quot;, &quot;CA On&quot;, &quot;CT On&quot; of &quot;DT On&quot;; waarop elk van de laatste drie een kanaal als bezet beoordeelt, is niet gedocumenteerd.</translation>
+    </message>
+    <message>
+        <source>Transmit time-out timer (TOT): the longest the radio transmits for one press of the PTT key. &quot;OFF&quot;, or 15 to 240 seconds.</source>
+        <translation>Zendtijdbegrenzing (TOT): hoe lang de radio ten hoogste zendt bij één druk op de PTT-toets. &quot;OFF&quot;, of 15 tot 240 seconden.</translation>
+    </message>
+    <message>
+        <source>VOX (voice-operated transmit): how long a voice must be heard before the radio starts to transmit. 0 to 200 milliseconds.</source>
+        <translation>VOX (spraakgestuurd zenden): hoe lang een stem te horen moet zijn voordat de radio begint te zenden. 0 tot 200 milliseconden.</translation>
+    </message>
+    <message>
+        <source>VOX (voice-operated transmit): how long the radio goes on transmitting after the voice stops. 0.5 to 2.0 seconds.</source>
+        <translation>VOX (spraakgestuurd zenden): hoe lang de radio blijft zenden nadat de stem stopt. 0,5 tot 2,0 seconden.</translation>
+    </message>
+    <message>
+        <source>How long a key is held to count as a long press: 0.5, 1.0 or 2.0 seconds.</source>
+        <translation>Hoe lang een toets ingedrukt moet blijven om als lange druk te tellen: 0,5, 1,0 of 2,0 seconden.</translation>
+    </message>
+    <message>
+        <source>Battery saving (power save): while the channel is quiet the radio listens only part of the time. The values are the ratios &quot;0.0 : 0.0&quot;, &quot;1.0 : 1.0&quot;, &quot;1.5 : 1.0&quot; and &quot;2.0 : 1.0&quot;; which side of a ratio is the sleep is not documented.</source>
+        <translation>Batterijbesparing (power save): zolang het kanaal stil is, luistert de radio slechts een deel van de tijd. De waarden zijn de verhoudingen &quot;0.0 : 0.0&quot;, &quot;1.0 : 1.0&quot;, &quot;1.5 : 1.0&quot; en &quot;2.0 : 1.0&quot;; welke kant van een verhouding de slaap is, is niet gedocumenteerd.</translation>
+    </message>
+    <message>
+        <source>CTCSS, the sub-audible tones PMR446 radios call privacy codes: the set of tones the radio offers. &quot;Disable&quot;, codes &quot;1 - 38&quot; or codes &quot;1 - 50&quot;.</source>
+        <translation>CTCSS, de subaudiotonen die PMR446-radio&apos;s privacycodes noemen: de reeks tonen die de radio aanbiedt. &quot;Disable&quot;, codes &quot;1 - 38&quot; of codes &quot;1 - 50&quot;.</translation>
+    </message>
+    <message>
+        <source>DCS (digital coded squelch): the set of codes the radio offers. &quot;Disable&quot;, codes &quot;1 - 83&quot; or codes &quot;1 - 104&quot;.</source>
+        <translation>DCS (digitaal gecodeerde squelch): de reeks codes die de radio aanbiedt. &quot;Disable&quot;, codes &quot;1 - 83&quot; of codes &quot;1 - 104&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;On&quot; or &quot;Off&quot;. What the radio does with it is not documented.</source>
+        <translation>&quot;On&quot; of &quot;Off&quot;. Wat de radio ermee doet, is niet gedocumenteerd.</translation>
+    </message>
+    <message>
+        <source>&quot;410Mhz&quot; to &quot;490Mhz&quot;, in steps of 10 MHz. What the radio does with this choice is not documented, so Velmar does not judge the channels by it; the channels themselves may be anywhere from 400 to 500 MHz.</source>
+        <translation>&quot;410Mhz&quot; tot &quot;490Mhz&quot;, in stappen van 10 MHz. Wat de radio met deze keuze doet, is niet gedocumenteerd, dus Velmar beoordeelt de kanalen er niet op; de kanalen zelf mogen overal tussen 400 en 500 MHz liggen.</translation>
+    </message>
+    <message>
+        <source>record of the Send of %1, checksum %2 (stalled: the radio may not have it)</source>
+        <translation>vastlegging van de verzending van %1, controlesom %2 (gehaperd: de radio heeft haar misschien niet)</translation>
+    </message>
+    <message>
+        <source>record of the Send of %1, checksum %2</source>
+        <translation>vastlegging van de verzending van %1, controlesom %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Unplug the radio&apos;s programming cable now, or plug it in; if it was unplugged, plug it in again. Velmar watches the serial ports for %Ln seconds.</source>
+        <comment>Unplug the radio&apos;s programming cable now, or plug it in; if it was unplugged, plug it in again. Velmar watches the serial ports for %Ln second.</comment>
+        <translation>
+            <numerusform>Trek nu de programmeerkabel van de radio los, of steek hem in; als hij los was, steek hem er weer in. Velmar houdt de seriële poorten %Ln seconde in de gaten.</numerusform>
+            <numerusform>Trek nu de programmeerkabel van de radio los, of steek hem in; als hij los was, steek hem er weer in. Velmar houdt de seriële poorten %Ln seconden in de gaten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (not present now)</source>
+        <translation>%1 (nu niet aanwezig)</translation>
+    </message>
+    <message>
+        <source>%1 (a pseudo-terminal)</source>
+        <translation>%1 (een pseudoterminal)</translation>
+    </message>
+    <message>
+        <source>%1 (the simulated radio)</source>
+        <translation>%1 (de gesimuleerde radio)</translation>
+    </message>
+    <message>
+        <source>Found the cable: COM1 is now %1</source>
+        <translation>Kabel gevonden: COM1 is nu %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing changed: no serial port appeared or came back in %Ln seconds. COM1 stays %1.</source>
+        <comment>Nothing changed: no serial port appeared or came back in %Ln second. COM1 stays %1.</comment>
+        <translation>
+            <numerusform>Er is niets veranderd: geen seriële poort verscheen of kwam terug binnen %Ln seconde. COM1 blijft %1.</numerusform>
+            <numerusform>Er is niets veranderd: geen seriële poort verscheen of kwam terug binnen %Ln seconden. COM1 blijft %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 went away and did not come back in %Ln seconds. Plug the cable in and try again. COM1 stays %2.</source>
+        <comment>%1 went away and did not come back in %Ln second. Plug the cable in and try again. COM1 stays %2.</comment>
+        <translation>
+            <numerusform>%1 verdween en kwam niet terug binnen %Ln seconde. Steek de kabel in en probeer het opnieuw. COM1 blijft %2.</numerusform>
+            <numerusform>%1 verdween en kwam niet terug binnen %Ln seconden. Steek de kabel in en probeer het opnieuw. COM1 blijft %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No serial ports are present now.</source>
+        <translation>Er zijn nu geen seriële poorten aanwezig.</translation>
+    </message>
+    <message>
+        <source>Serial ports present now:</source>
+        <translation>Nu aanwezige seriële poorten:</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes, %3 s left</source>
+        <translation>%1 van %2 bytes, nog %3 s</translation>
+    </message>
+    <message>
+        <source>Sent %1 bytes, checksum %2</source>
+        <translation>%1 bytes verzonden, controlesom %2</translation>
+    </message>
+    <message>
+        <source>Sent %1 bytes, checksum %2, but %3</source>
+        <translation>%1 bytes verzonden, controlesom %2, maar %3</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 bytes: %3</source>
+        <translation>%1 van %2 bytes verzonden: %3</translation>
+    </message>
+    <message>
+        <source>Received %1</source>
+        <translation>Ontvangen: %1</translation>
+    </message>
+    <message>
+        <source>Received %1: %2</source>
+        <translation>Ontvangen: %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 completed to %3</source>
+        <translation>%1: %2 aangevuld tot %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside 400 to 500 MHz, cleared</source>
+        <translation>%1: %2 ligt buiten 400 tot 500 MHz, gewist</translation>
+    </message>
+    <message>
+        <source>%1: %2 moved down to %3 (6.25 kHz steps)</source>
+        <translation>%1: %2 omlaag afgerond naar %3 (stappen van 6,25 kHz)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a frequency (three digits, a point, five digits), cleared</source>
+        <translation>%1: %2 is geen frequentie (drie cijfers, een punt, vijf cijfers), gewist</translation>
+    </message>
+    <message>
+        <source>%1 %2 shows &quot;%3&quot;, which is not a frequency that can be sent. Complete it (nine characters, such as 446.10000) or clear it, then try again.</source>
+        <translation>%1 %2 toont &quot;%3&quot;, wat geen frequentie is die verzonden kan worden. Vul haar aan (negen tekens, zoals 446.10000) of wis haar en probeer het dan opnieuw.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Please enter no more than %Ln characters.</source>
+        <comment>Please enter no more than %Ln character.</comment>
+        <translation>
+            <numerusform>Voer ten hoogste %Ln teken in.</numerusform>
+            <numerusform>Voer ten hoogste %Ln tekens in.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 holds %Ln channels. Replace them with %2?</source>
+        <comment>%1 holds %Ln channel. Replace it with %2?</comment>
+        <translation>
+            <numerusform>%1 bevat %Ln kanaal. Vervangen door %2?</numerusform>
+            <numerusform>%1 bevat %Ln kanalen. Vervangen door %2?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel %2</source>
+        <translation>%1 kanaal %2</translation>
+    </message>
+    <message>
+        <source>%1 channels %2–%3</source>
+        <translation>%1 kanalen %2–%3</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 are both %2</source>
+        <translation>%1 zijn allebei %2</translation>
+    </message>
+    <message>
+        <source>%1 are all %2</source>
+        <translation>%1 zijn allemaal %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln things to look at before a Send; they do not stop it:</source>
+        <comment>%Ln thing to look at before a Send; it does not stop it:</comment>
+        <translation>
+            <numerusform>%Ln punt om na te kijken voor het zenden; het houdt het zenden niet tegen:</numerusform>
+            <numerusform>%Ln punten om na te kijken voor het zenden; ze houden het zenden niet tegen:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 is a PMR446 channel, which are 12.5 kHz wide, in a 25Khz group: set %1 to 12.5Khz.</source>
+        <translation>%1: %2 is een PMR446-kanaal (12,5 kHz breed) in een 25Khz-groep: zet %1 op 12.5Khz.</translation>
+    </message>
+    <message>
+        <source>%1: %2 are PMR446 channels, which are 12.5 kHz wide, in a 25Khz group: set %1 to 12.5Khz.</source>
+        <translation>%1: %2 zijn PMR446-kanalen (12,5 kHz breed) in een 25Khz-groep: zet %1 op 12.5Khz.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is an LPD433 channel, which are 25 kHz wide, in a 12.5Khz group: set %1 to 25Khz.</source>
+        <translation>%1: %2 is een LPD433-kanaal (25 kHz breed) in een 12.5Khz-groep: zet %1 op 25Khz.</translation>
+    </message>
+    <message>
+        <source>%1: %2 are LPD433 channels, which are 25 kHz wide, in a 12.5Khz group: set %1 to 25Khz.</source>
+        <translation>%1: %2 zijn LPD433-kanalen (25 kHz breed) in een 12.5Khz-groep: zet %1 op 25Khz.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the licence-free channels (PMR446: 446.00625 to 446.19375 MHz; LPD433: 433.07500 to 434.77500 MHz), for information.</source>
+        <translation>%1: %2 ligt buiten de vergunningvrije kanalen (PMR446: 446.00625 tot 446.19375 MHz; LPD433: 433.07500 tot 434.77500 MHz), ter informatie.</translation>
+    </message>
+    <message>
+        <source>%1: %2 are outside the licence-free channels (PMR446: 446.00625 to 446.19375 MHz; LPD433: 433.07500 to 434.77500 MHz), for information.</source>
+        <translation>%1: %2 liggen buiten de vergunningvrije kanalen (PMR446: 446.00625 tot 446.19375 MHz; LPD433: 433.07500 tot 434.77500 MHz), ter informatie.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Before a Send: %1</source>
+        <translation>Voor het zenden: %1</translation>
+    </message>
+    <message>
+        <source>Before a Send (1 of %1, all in Edit &gt; Check Setting): %2</source>
+        <translation>Voor het zenden (1 van %1, alle in Bewerken &gt; Instelling controleren): %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 van %2</translation>
+    </message>
+    <message>
+        <source>Channel Spacing of %1</source>
+        <translation>Kanaalafstand van %1</translation>
+    </message>
+    <message>
+        <source>Name of %1 of %2</source>
+        <translation>Naam van %1 van %2</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Wijzigingen</translation>
+    </message>
+    <message>
+        <source>Fill Group %1</source>
+        <translation>Groep %1 vullen</translation>
+    </message>
+    <message>
+        <source>Clear Group %1</source>
+        <translation>Groep %1 leegmaken</translation>
+    </message>
+    <message>
+        <source>Paste Group %1</source>
+        <translation>Groep %1 plakken</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Plakken</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Ongedaan maken: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>Op&amp;nieuw: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 is outside 400 to 500 MHz, not taken</source>
+        <translation>%1 %2: %3 ligt buiten 400 tot 500 MHz, niet overgenomen</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 is not a frequency, not taken</source>
+        <translation>%1 %2: %3 is geen frequentie, niet overgenomen</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 moved down to %4 (6.25 kHz steps)</source>
+        <translation>%1 %2: %3 omlaag afgerond naar %4 (stappen van 6,25 kHz)</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 completed to %4</source>
+        <translation>%1 %2: %3 aangevuld tot %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>The title has more than %Ln characters: shorten it to keep it.</source>
+        <comment>The title has more than %Ln character: shorten it to keep it.</comment>
+        <translation>
+            <numerusform>De titel heeft meer dan %Ln teken: maak hem korter om hem te bewaren.</numerusform>
+            <numerusform>De titel heeft meer dan %Ln tekens: maak hem korter om hem te bewaren.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The notes have more than %Ln characters: shorten them to keep them.</source>
+        <comment>The notes have more than %Ln character: shorten them to keep them.</comment>
+        <translation>
+            <numerusform>De notities hebben meer dan %Ln teken: maak ze korter om ze te bewaren.</numerusform>
+            <numerusform>De notities hebben meer dan %Ln tekens: maak ze korter om ze te bewaren.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The title holds a control character: take it out to keep it.</source>
+        <translation>De titel bevat een stuurteken: haal het weg om de titel te bewaren.</translation>
+    </message>
+    <message>
+        <source>The notes hold a control character: take it out to keep them.</source>
+        <translation>De notities bevatten een stuurteken: haal het weg om de notities te bewaren.</translation>
+    </message>
+    <message>
+        <source>Made %1 with Velmar</source>
+        <translation>Gemaakt op %1 met Velmar</translation>
+    </message>
+    <message>
+        <source>Channel card written to %1</source>
+        <translation>Kanaalkaart geschreven naar %1</translation>
+    </message>
+    <message>
+        <source>there is no font to write it in: install %1 (the fonts-dejavu-core package)</source>
+        <translation>er is geen lettertype om haar in te schrijven: installeer %1 (het pakket fonts-dejavu-core)</translation>
+    </message>
+    <message>
+        <source>The channel card was not written: %1</source>
+        <translation>De kanaalkaart is niet geschreven: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %2: a name has up to %Ln characters, not taken</source>
+        <comment>%1 %2: a name has up to %Ln character, not taken</comment>
+        <translation>
+            <numerusform>%1 %2: een naam heeft ten hoogste %Ln teken, niet overgenomen</numerusform>
+            <numerusform>%1 %2: een naam heeft ten hoogste %Ln tekens, niet overgenomen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2: a name holds no control characters, not taken</source>
+        <translation>%1 %2: een naam bevat geen stuurtekens, niet overgenomen</translation>
+    </message>
+    <message>
+        <source>%1 changes from %2 to %3: %4 of its rows say FM, %5 say NFM.</source>
+        <translation>%1 gaat van %2 naar %3: %4 van zijn regels zeggen FM, %5 zeggen NFM.</translation>
+    </message>
+    <message>
+        <source>%1 changes from %2 to %3: its rows say FM.</source>
+        <translation>%1 gaat van %2 naar %3: zijn regels zeggen FM.</translation>
+    </message>
+    <message>
+        <source>%1 changes from %2 to %3: its rows say NFM.</source>
+        <translation>%1 gaat van %2 naar %3: zijn regels zeggen NFM.</translation>
+    </message>
+    <message>
+        <source>identical: this is what the radio got at %1</source>
+        <translation>identiek: dit heeft de radio op %1 ontvangen</translation>
+    </message>
+    <message>
+        <source>identical: the setting shown is %1</source>
+        <translation>identiek: de getoonde instelling is %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln differences from %1 to the setting shown: see the details.</source>
+        <comment>%Ln difference from %1 to the setting shown: see the details.</comment>
+        <translation>
+            <numerusform>%Ln verschil van %1 met de getoonde instelling: zie de details.</numerusform>
+            <numerusform>%Ln verschillen van %1 met de getoonde instelling: zie de details.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>%1 %2 name</source>
+        <translation>%1 %2 naam</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 geopend</translation>
+    </message>
+    <message>
+        <source>Opened a copy of %1: Save asks for a new file</source>
+        <translation>Een kopie van %1 geopend: Opslaan vraagt om een nieuw bestand</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 opgeslagen</translation>
+    </message>
+    <message>
+        <source>Channels exported to %1</source>
+        <translation>Kanalen geëxporteerd naar %1</translation>
+    </message>
+    <message>
+        <source>The setting has changes that are not saved. Save them?</source>
+        <translation>De instelling heeft wijzigingen die niet zijn opgeslagen. Opslaan?</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved. Save them?</source>
+        <translation>%1 heeft wijzigingen die niet zijn opgeslagen. Opslaan?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since Velmar opened or saved it. Overwrite those changes with the setting shown, or save it as another file?</source>
+        <translation>%1 is door een ander programma gewijzigd sinds Velmar het opende of opsloeg. Die wijzigingen overschrijven met de getoonde instelling, of haar als een ander bestand opslaan?</translation>
+    </message>
+    <message>
+        <source>%1 is a channel list (CSV), not a setting file. Import its channels into the setting shown?</source>
+        <translation>%1 is een kanaallijst (CSV), geen instellingenbestand. De kanalen ervan importeren in de getoonde instelling?</translation>
+    </message>
+    <message>
+        <source>Not remembered: %1</source>
+        <translation>Niet onthouden: %1</translation>
+    </message>
+    <message>
+        <source>No recent files: %1</source>
+        <translation>Geen recente bestanden: %1</translation>
+    </message>
+    <message>
+        <source>Not kept in the history of sent settings: %1</source>
+        <translation>Niet bewaard in de geschiedenis van verzonden instellingen: %1</translation>
+    </message>
+    <message>
+        <source>Unsaved changes not kept against a crash: %1</source>
+        <translation>Niet-opgeslagen wijzigingen niet beveiligd tegen een crash: %1</translation>
+    </message>
+    <message>
+        <source>no channels</source>
+        <translation>geen kanalen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln channels in 1 group</source>
+        <comment>%Ln channel in 1 group</comment>
+        <translation>
+            <numerusform>%Ln kanaal in 1 groep</numerusform>
+            <numerusform>%Ln kanalen in 1 groep</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln channels in %1 groups</source>
+        <comment>%Ln channel in %1 groups</comment>
+        <translation>
+            <numerusform>%Ln kanaal in %1 groepen</numerusform>
+            <numerusform>%Ln kanalen in %1 groepen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Velmar ended at %1 without saving the changes to a setting (%2). Restore them?</source>
+        <translation>Velmar stopte om %1 zonder de wijzigingen aan een instelling op te slaan (%2). Herstellen?</translation>
+    </message>
+    <message>
+        <source>Velmar ended at %1 without saving the changes to %2 (%3). Restore them?</source>
+        <translation>Velmar stopte om %1 zonder de wijzigingen aan %2 op te slaan (%3). Herstellen?</translation>
+    </message>
+    <message>
+        <source>(%1 of %2 windows) %3</source>
+        <translation>(%1 van %2 vensters) %3</translation>
+    </message>
+    <message>
+        <source>Restored the unsaved changes to a setting</source>
+        <translation>De niet-opgeslagen wijzigingen aan een instelling hersteld</translation>
+    </message>
+    <message>
+        <source>Restored the unsaved changes to %1</source>
+        <translation>De niet-opgeslagen wijzigingen aan %1 hersteld</translation>
+    </message>
 </context>
 </TS>

@@ -387,5 +387,517 @@
         <source>No Send the radio could have taken has been kept yet: the history of sent settings holds none.</source>
         <translation>Nie zachowano jeszcze żadnego wysłania, które radiotelefon mógłby przyjąć: historia wysłanych ustawień jest pusta.</translation>
     </message>
+    <message>
+        <source>Which channels the radio uses. &quot;PMR&quot;, &quot;LPD&quot; and &quot;PMR + LPD&quot; use the radio&apos;s own PMR446 channels, LPD433 channels or both; &quot;GRUOP&quot; (group) uses the eight groups of eight channels programmed here, and only it opens the channel edits.</source>
+        <translation>Których kanałów używa radiotelefon. „PMR”, „LPD” i „PMR + LPD” używają własnych kanałów PMR446, kanałów LPD433 lub obu rodzajów; „GRUOP” (grupa) używa zaprogramowanych tutaj ośmiu grup po osiem kanałów i tylko ten tryb otwiera pola kanałów.</translation>
+    </message>
+    <message>
+        <source>The group shown in CH1 to CH8. The radio holds eight groups, A to H, of eight channels each; every group is sent, not only the one shown.</source>
+        <translation>Grupa pokazana w polach CH1–CH8. Radiotelefon ma osiem grup, od A do H, po osiem kanałów każda; wysyłane są wszystkie grupy, nie tylko pokazana.</translation>
+    </message>
+    <message>
+        <source>The channel spacing of the group shown, each group its own: &quot;12.5Khz&quot; (narrow, as PMR446 channels are) or &quot;25Khz&quot; (wide, as LPD433 channels are spaced).</source>
+        <translation>Odstęp międzykanałowy pokazanej grupy, osobny dla każdej grupy: „12.5Khz” (wąski, jak kanały PMR446) lub „25Khz” (szeroki, jak odstęp kanałów LPD433).</translation>
+    </message>
+    <message>
+        <source>Scan delay: in the usual radio term, how long a scan stays on a busy channel before it goes on. &quot;OFF&quot;, or 1 to 60 seconds.</source>
+        <translation>Opóźnienie skanowania: w zwykłym znaczeniu tego terminu, jak długo skanowanie zatrzymuje się na zajętym kanale, zanim pójdzie dalej. „OFF” lub od 1 do 60 sekund.</translation>
+    </message>
+    <message>
+        <source>A time for the PTT (push-to-talk) key: &quot;OFF&quot;, or 5 to 60 seconds. What the radio times with it is not documented.</source>
+        <translation>Czas dla przycisku nadawania (PTT): „OFF” lub od 5 do 60 sekund. Co radiotelefon nim odmierza, nie jest udokumentowane.</translation>
+    </message>
+    <message>
+        <source>Busy channel lock-out, in the usual radio term: the radio does not transmit on a channel in use. &quot;OFF&quot;, &quot;CA On&quot;, &quot;CT On&quot; or &quot;DT On&quot;; what each of the last three judges a channel busy by is not documented.</source>
+        <translation>Blokada zajętego kanału (BCLO), w zwykłym znaczeniu tego terminu: radiotelefon nie nadaje na kanale, który jest zajęty. „OFF”, „CA On”, „CT On” lub „DT On”; po czym każdy z trzech ostatnich rozpoznaje zajęty kanał, nie jest udokumentowane.</translation>
+    </message>
+    <message>
+        <source>Transmit time-out timer (TOT): the longest the radio transmits for one press of the PTT key. &quot;OFF&quot;, or 15 to 240 seconds.</source>
+        <translation>Ogranicznik czasu nadawania (TOT): najdłuższy czas nadawania przy jednym naciśnięciu przycisku PTT. „OFF” lub od 15 do 240 sekund.</translation>
+    </message>
+    <message>
+        <source>VOX (voice-operated transmit): how long a voice must be heard before the radio starts to transmit. 0 to 200 milliseconds.</source>
+        <translation>VOX (nadawanie sterowane głosem): jak długo głos musi być słyszany, zanim radiotelefon zacznie nadawać. Od 0 do 200 milisekund.</translation>
+    </message>
+    <message>
+        <source>VOX (voice-operated transmit): how long the radio goes on transmitting after the voice stops. 0.5 to 2.0 seconds.</source>
+        <translation>VOX (nadawanie sterowane głosem): jak długo radiotelefon nadaje dalej po ucichnięciu głosu. Od 0,5 do 2,0 sekundy.</translation>
+    </message>
+    <message>
+        <source>How long a key is held to count as a long press: 0.5, 1.0 or 2.0 seconds.</source>
+        <translation>Jak długo trzeba przytrzymać przycisk, by liczyło się to jako długie naciśnięcie: 0,5, 1,0 lub 2,0 sekundy.</translation>
+    </message>
+    <message>
+        <source>Battery saving (power save): while the channel is quiet the radio listens only part of the time. The values are the ratios &quot;0.0 : 0.0&quot;, &quot;1.0 : 1.0&quot;, &quot;1.5 : 1.0&quot; and &quot;2.0 : 1.0&quot;; which side of a ratio is the sleep is not documented.</source>
+        <translation>Oszczędzanie baterii (power save): gdy kanał jest cichy, radiotelefon nasłuchuje tylko przez część czasu. Wartości to proporcje „0.0 : 0.0”, „1.0 : 1.0”, „1.5 : 1.0” i „2.0 : 1.0”; która strona proporcji oznacza uśpienie, nie jest udokumentowane.</translation>
+    </message>
+    <message>
+        <source>CTCSS, the sub-audible tones PMR446 radios call privacy codes: the set of tones the radio offers. &quot;Disable&quot;, codes &quot;1 - 38&quot; or codes &quot;1 - 50&quot;.</source>
+        <translation>CTCSS, podakustyczne tony, które radiotelefony PMR446 nazywają kodami prywatności: zestaw tonów oferowanych przez radiotelefon. „Disable”, kody „1 - 38” lub kody „1 - 50”.</translation>
+    </message>
+    <message>
+        <source>DCS (digital coded squelch): the set of codes the radio offers. &quot;Disable&quot;, codes &quot;1 - 83&quot; or codes &quot;1 - 104&quot;.</source>
+        <translation>DCS (cyfrowo kodowana blokada szumów): zestaw kodów oferowanych przez radiotelefon. „Disable”, kody „1 - 83” lub kody „1 - 104”.</translation>
+    </message>
+    <message>
+        <source>&quot;On&quot; or &quot;Off&quot;. What the radio does with it is not documented.</source>
+        <translation>„On” lub „Off”. Co radiotelefon z tym robi, nie jest udokumentowane.</translation>
+    </message>
+    <message>
+        <source>&quot;410Mhz&quot; to &quot;490Mhz&quot;, in steps of 10 MHz. What the radio does with this choice is not documented, so Velmar does not judge the channels by it; the channels themselves may be anywhere from 400 to 500 MHz.</source>
+        <translation>Od „410Mhz” do „490Mhz”, co 10 MHz. Co radiotelefon robi z tym wyborem, nie jest udokumentowane, dlatego Velmar nie ocenia według niego kanałów; same kanały mogą leżeć w dowolnym miejscu od 400 do 500 MHz.</translation>
+    </message>
+    <message>
+        <source>record of the Send of %1, checksum %2 (stalled: the radio may not have it)</source>
+        <translation>zapis wysłania z %1, suma kontrolna %2 (przestój: radiotelefon mógł go nie przyjąć)</translation>
+    </message>
+    <message>
+        <source>record of the Send of %1, checksum %2</source>
+        <translation>zapis wysłania z %1, suma kontrolna %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Unplug the radio&apos;s programming cable now, or plug it in; if it was unplugged, plug it in again. Velmar watches the serial ports for %Ln seconds.</source>
+        <comment>Unplug the radio&apos;s programming cable now, or plug it in; if it was unplugged, plug it in again. Velmar watches the serial ports for %Ln second.</comment>
+        <translation>
+            <numerusform>Odłącz teraz kabel programujący radiotelefonu albo go podłącz; jeśli był odłączony, podłącz go ponownie. Velmar obserwuje porty szeregowe przez %Ln sekundę.</numerusform>
+            <numerusform>Odłącz teraz kabel programujący radiotelefonu albo go podłącz; jeśli był odłączony, podłącz go ponownie. Velmar obserwuje porty szeregowe przez %Ln sekundy.</numerusform>
+            <numerusform>Odłącz teraz kabel programujący radiotelefonu albo go podłącz; jeśli był odłączony, podłącz go ponownie. Velmar obserwuje porty szeregowe przez %Ln sekund.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (not present now)</source>
+        <translation>%1 (teraz nieobecny)</translation>
+    </message>
+    <message>
+        <source>%1 (a pseudo-terminal)</source>
+        <translation>%1 (pseudoterminal)</translation>
+    </message>
+    <message>
+        <source>%1 (the simulated radio)</source>
+        <translation>%1 (symulowany radiotelefon)</translation>
+    </message>
+    <message>
+        <source>Found the cable: COM1 is now %1</source>
+        <translation>Znaleziono kabel: COM1 to teraz %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing changed: no serial port appeared or came back in %Ln seconds. COM1 stays %1.</source>
+        <comment>Nothing changed: no serial port appeared or came back in %Ln second. COM1 stays %1.</comment>
+        <translation>
+            <numerusform>Nic się nie zmieniło: w ciągu %Ln sekundy nie pojawił się ani nie wrócił żaden port szeregowy. COM1 pozostaje %1.</numerusform>
+            <numerusform>Nic się nie zmieniło: w ciągu %Ln sekund nie pojawił się ani nie wrócił żaden port szeregowy. COM1 pozostaje %1.</numerusform>
+            <numerusform>Nic się nie zmieniło: w ciągu %Ln sekund nie pojawił się ani nie wrócił żaden port szeregowy. COM1 pozostaje %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 went away and did not come back in %Ln seconds. Plug the cable in and try again. COM1 stays %2.</source>
+        <comment>%1 went away and did not come back in %Ln second. Plug the cable in and try again. COM1 stays %2.</comment>
+        <translation>
+            <numerusform>%1 zniknął i nie wrócił w ciągu %Ln sekundy. Podłącz kabel i spróbuj ponownie. COM1 pozostaje %2.</numerusform>
+            <numerusform>%1 zniknął i nie wrócił w ciągu %Ln sekund. Podłącz kabel i spróbuj ponownie. COM1 pozostaje %2.</numerusform>
+            <numerusform>%1 zniknął i nie wrócił w ciągu %Ln sekund. Podłącz kabel i spróbuj ponownie. COM1 pozostaje %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No serial ports are present now.</source>
+        <translation>Nie ma teraz żadnych portów szeregowych.</translation>
+    </message>
+    <message>
+        <source>Serial ports present now:</source>
+        <translation>Obecne porty szeregowe:</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes, %3 s left</source>
+        <translation>%1 z %2 bajtów, pozostało %3 s</translation>
+    </message>
+    <message>
+        <source>Sent %1 bytes, checksum %2</source>
+        <translation>Wysłano %1 bajtów, suma kontrolna %2</translation>
+    </message>
+    <message>
+        <source>Sent %1 bytes, checksum %2, but %3</source>
+        <translation>Wysłano %1 bajtów, suma kontrolna %2, ale %3</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 bytes: %3</source>
+        <translation>Wysłano %1 z %2 bajtów: %3</translation>
+    </message>
+    <message>
+        <source>Received %1</source>
+        <translation>Odebrano: %1</translation>
+    </message>
+    <message>
+        <source>Received %1: %2</source>
+        <translation>Odebrano: %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 completed to %3</source>
+        <translation>%1: %2 uzupełniono do %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside 400 to 500 MHz, cleared</source>
+        <translation>%1: %2 leży poza zakresem 400–500 MHz, wyczyszczono</translation>
+    </message>
+    <message>
+        <source>%1: %2 moved down to %3 (6.25 kHz steps)</source>
+        <translation>%1: %2 zaokrąglono w dół do %3 (kroki 6,25 kHz)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a frequency (three digits, a point, five digits), cleared</source>
+        <translation>%1: %2 nie jest częstotliwością (trzy cyfry, kropka, pięć cyfr), wyczyszczono</translation>
+    </message>
+    <message>
+        <source>%1 %2 shows &quot;%3&quot;, which is not a frequency that can be sent. Complete it (nine characters, such as 446.10000) or clear it, then try again.</source>
+        <translation>%1 %2 pokazuje „%3”, a to nie jest częstotliwość, którą można wysłać. Uzupełnij ją (dziewięć znaków, np. 446.10000) lub wyczyść, a potem spróbuj ponownie.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Please enter no more than %Ln characters.</source>
+        <comment>Please enter no more than %Ln character.</comment>
+        <translation>
+            <numerusform>Wpisz najwyżej %Ln znak.</numerusform>
+            <numerusform>Wpisz najwyżej %Ln znaki.</numerusform>
+            <numerusform>Wpisz najwyżej %Ln znaków.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 holds %Ln channels. Replace them with %2?</source>
+        <comment>%1 holds %Ln channel. Replace it with %2?</comment>
+        <translation>
+            <numerusform>%1 zawiera %Ln kanał. Zastąpić go przez %2?</numerusform>
+            <numerusform>%1 zawiera %Ln kanały. Zastąpić je przez %2?</numerusform>
+            <numerusform>%1 zawiera %Ln kanałów. Zastąpić je przez %2?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel %2</source>
+        <translation>%1 kanał %2</translation>
+    </message>
+    <message>
+        <source>%1 channels %2–%3</source>
+        <translation>%1 kanały %2–%3</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 i %2</translation>
+    </message>
+    <message>
+        <source>%1 are both %2</source>
+        <translation>%1 mają tę samą częstotliwość %2</translation>
+    </message>
+    <message>
+        <source>%1 are all %2</source>
+        <translation>%1 mają tę samą częstotliwość %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln things to look at before a Send; they do not stop it:</source>
+        <comment>%Ln thing to look at before a Send; it does not stop it:</comment>
+        <translation>
+            <numerusform>%Ln rzecz do sprawdzenia przed wysłaniem; nie wstrzymuje wysłania:</numerusform>
+            <numerusform>%Ln rzeczy do sprawdzenia przed wysłaniem; nie wstrzymują wysłania:</numerusform>
+            <numerusform>%Ln rzeczy do sprawdzenia przed wysłaniem; nie wstrzymują wysłania:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 is a PMR446 channel, which are 12.5 kHz wide, in a 25Khz group: set %1 to 12.5Khz.</source>
+        <translation>%1: %2 to kanał PMR446 (szerokość 12,5 kHz) w grupie 25Khz: ustaw %1 na 12.5Khz.</translation>
+    </message>
+    <message>
+        <source>%1: %2 are PMR446 channels, which are 12.5 kHz wide, in a 25Khz group: set %1 to 12.5Khz.</source>
+        <translation>%1: %2 to kanały PMR446 (szerokość 12,5 kHz) w grupie 25Khz: ustaw %1 na 12.5Khz.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is an LPD433 channel, which are 25 kHz wide, in a 12.5Khz group: set %1 to 25Khz.</source>
+        <translation>%1: %2 to kanał LPD433 (szerokość 25 kHz) w grupie 12.5Khz: ustaw %1 na 25Khz.</translation>
+    </message>
+    <message>
+        <source>%1: %2 are LPD433 channels, which are 25 kHz wide, in a 12.5Khz group: set %1 to 25Khz.</source>
+        <translation>%1: %2 to kanały LPD433 (szerokość 25 kHz) w grupie 12.5Khz: ustaw %1 na 25Khz.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the licence-free channels (PMR446: 446.00625 to 446.19375 MHz; LPD433: 433.07500 to 434.77500 MHz), for information.</source>
+        <translation>%1: %2 leży poza kanałami niewymagającymi zezwolenia (PMR446: 446.00625–446.19375 MHz; LPD433: 433.07500–434.77500 MHz), dla informacji.</translation>
+    </message>
+    <message>
+        <source>%1: %2 are outside the licence-free channels (PMR446: 446.00625 to 446.19375 MHz; LPD433: 433.07500 to 434.77500 MHz), for information.</source>
+        <translation>%1: %2 leżą poza kanałami niewymagającymi zezwolenia (PMR446: 446.00625–446.19375 MHz; LPD433: 433.07500–434.77500 MHz), dla informacji.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Before a Send: %1</source>
+        <translation>Przed wysłaniem: %1</translation>
+    </message>
+    <message>
+        <source>Before a Send (1 of %1, all in Edit &gt; Check Setting): %2</source>
+        <translation>Przed wysłaniem (1 z %1, wszystkie w Edycja &gt; Sprawdź ustawienie): %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>Channel Spacing of %1</source>
+        <translation>Odstęp kanałów %1</translation>
+    </message>
+    <message>
+        <source>Name of %1 of %2</source>
+        <translation>Nazwa %1 z %2</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Tytuł</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Zmiany</translation>
+    </message>
+    <message>
+        <source>Fill Group %1</source>
+        <translation>Wypełnij grupę %1</translation>
+    </message>
+    <message>
+        <source>Clear Group %1</source>
+        <translation>Wyczyść grupę %1</translation>
+    </message>
+    <message>
+        <source>Paste Group %1</source>
+        <translation>Wklej grupę %1</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Wklej</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Cofnij: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Ponów: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 is outside 400 to 500 MHz, not taken</source>
+        <translation>%1 %2: %3 leży poza zakresem 400–500 MHz, nie przyjęto</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 is not a frequency, not taken</source>
+        <translation>%1 %2: %3 nie jest częstotliwością, nie przyjęto</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 moved down to %4 (6.25 kHz steps)</source>
+        <translation>%1 %2: %3 zaokrąglono w dół do %4 (kroki 6,25 kHz)</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 completed to %4</source>
+        <translation>%1 %2: %3 uzupełniono do %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>The title has more than %Ln characters: shorten it to keep it.</source>
+        <comment>The title has more than %Ln character: shorten it to keep it.</comment>
+        <translation>
+            <numerusform>Tytuł ma więcej niż %Ln znak: skróć go, aby go zachować.</numerusform>
+            <numerusform>Tytuł ma więcej niż %Ln znaki: skróć go, aby go zachować.</numerusform>
+            <numerusform>Tytuł ma więcej niż %Ln znaków: skróć go, aby go zachować.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The notes have more than %Ln characters: shorten them to keep them.</source>
+        <comment>The notes have more than %Ln character: shorten them to keep them.</comment>
+        <translation>
+            <numerusform>Notatki mają więcej niż %Ln znak: skróć je, aby je zachować.</numerusform>
+            <numerusform>Notatki mają więcej niż %Ln znaki: skróć je, aby je zachować.</numerusform>
+            <numerusform>Notatki mają więcej niż %Ln znaków: skróć je, aby je zachować.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The title holds a control character: take it out to keep it.</source>
+        <translation>Tytuł zawiera znak sterujący: usuń go, aby zachować tytuł.</translation>
+    </message>
+    <message>
+        <source>The notes hold a control character: take it out to keep them.</source>
+        <translation>Notatki zawierają znak sterujący: usuń go, aby zachować notatki.</translation>
+    </message>
+    <message>
+        <source>Made %1 with Velmar</source>
+        <translation>Utworzono %1 w programie Velmar</translation>
+    </message>
+    <message>
+        <source>Channel card written to %1</source>
+        <translation>Kartę kanałów zapisano do %1</translation>
+    </message>
+    <message>
+        <source>there is no font to write it in: install %1 (the fonts-dejavu-core package)</source>
+        <translation>brak czcionki, którą można ją zapisać: zainstaluj %1 (pakiet fonts-dejavu-core)</translation>
+    </message>
+    <message>
+        <source>The channel card was not written: %1</source>
+        <translation>Karta kanałów nie została zapisana: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %2: a name has up to %Ln characters, not taken</source>
+        <comment>%1 %2: a name has up to %Ln character, not taken</comment>
+        <translation>
+            <numerusform>%1 %2: nazwa ma najwyżej %Ln znak, nie przyjęto</numerusform>
+            <numerusform>%1 %2: nazwa ma najwyżej %Ln znaki, nie przyjęto</numerusform>
+            <numerusform>%1 %2: nazwa ma najwyżej %Ln znaków, nie przyjęto</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2: a name holds no control characters, not taken</source>
+        <translation>%1 %2: nazwa nie może zawierać znaków sterujących, nie przyjęto</translation>
+    </message>
+    <message>
+        <source>%1 changes from %2 to %3: %4 of its rows say FM, %5 say NFM.</source>
+        <translation>%1 zmienia się z %2 na %3: %4 jej wierszy mówi FM, %5 mówi NFM.</translation>
+    </message>
+    <message>
+        <source>%1 changes from %2 to %3: its rows say FM.</source>
+        <translation>%1 zmienia się z %2 na %3: jej wiersze mówią FM.</translation>
+    </message>
+    <message>
+        <source>%1 changes from %2 to %3: its rows say NFM.</source>
+        <translation>%1 zmienia się z %2 na %3: jej wiersze mówią NFM.</translation>
+    </message>
+    <message>
+        <source>identical: this is what the radio got at %1</source>
+        <translation>identyczne: to otrzymał radiotelefon %1</translation>
+    </message>
+    <message>
+        <source>identical: the setting shown is %1</source>
+        <translation>identyczne: pokazane ustawienie to %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln differences from %1 to the setting shown: see the details.</source>
+        <comment>%Ln difference from %1 to the setting shown: see the details.</comment>
+        <translation>
+            <numerusform>%Ln różnica między %1 a pokazanym ustawieniem: zobacz szczegóły.</numerusform>
+            <numerusform>%Ln różnice między %1 a pokazanym ustawieniem: zobacz szczegóły.</numerusform>
+            <numerusform>%Ln różnic między %1 a pokazanym ustawieniem: zobacz szczegóły.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>puste</translation>
+    </message>
+    <message>
+        <source>%1 %2 name</source>
+        <translation>%1 %2 nazwa</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>Otwarto %1</translation>
+    </message>
+    <message>
+        <source>Opened a copy of %1: Save asks for a new file</source>
+        <translation>Otwarto kopię %1: Zapisz zapyta o nowy plik</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Zapisano %1</translation>
+    </message>
+    <message>
+        <source>Channels exported to %1</source>
+        <translation>Kanały wyeksportowano do %1</translation>
+    </message>
+    <message>
+        <source>The setting has changes that are not saved. Save them?</source>
+        <translation>Ustawienie ma niezapisane zmiany. Zapisać je?</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved. Save them?</source>
+        <translation>%1 ma niezapisane zmiany. Zapisać je?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since Velmar opened or saved it. Overwrite those changes with the setting shown, or save it as another file?</source>
+        <translation>Inny program zmienił %1, odkąd Velmar go otworzył lub zapisał. Nadpisać te zmiany pokazanym ustawieniem czy zapisać je jako inny plik?</translation>
+    </message>
+    <message>
+        <source>%1 is a channel list (CSV), not a setting file. Import its channels into the setting shown?</source>
+        <translation>%1 to lista kanałów (CSV), a nie plik ustawienia. Zaimportować jej kanały do pokazanego ustawienia?</translation>
+    </message>
+    <message>
+        <source>Not remembered: %1</source>
+        <translation>Nie zapamiętano: %1</translation>
+    </message>
+    <message>
+        <source>No recent files: %1</source>
+        <translation>Brak ostatnich plików: %1</translation>
+    </message>
+    <message>
+        <source>Not kept in the history of sent settings: %1</source>
+        <translation>Nie zachowano w historii wysłanych ustawień: %1</translation>
+    </message>
+    <message>
+        <source>Unsaved changes not kept against a crash: %1</source>
+        <translation>Niezapisane zmiany nie są zabezpieczone przed awarią: %1</translation>
+    </message>
+    <message>
+        <source>no channels</source>
+        <translation>brak kanałów</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln channels in 1 group</source>
+        <comment>%Ln channel in 1 group</comment>
+        <translation>
+            <numerusform>%Ln kanał w 1 grupie</numerusform>
+            <numerusform>%Ln kanały w 1 grupie</numerusform>
+            <numerusform>%Ln kanałów w 1 grupie</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln channels in %1 groups</source>
+        <comment>%Ln channel in %1 groups</comment>
+        <translation>
+            <numerusform>%Ln kanał w %1 grupach</numerusform>
+            <numerusform>%Ln kanały w %1 grupach</numerusform>
+            <numerusform>%Ln kanałów w %1 grupach</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Velmar ended at %1 without saving the changes to a setting (%2). Restore them?</source>
+        <translation>Velmar zakończył działanie o %1 bez zapisania zmian w ustawieniu (%2). Przywrócić je?</translation>
+    </message>
+    <message>
+        <source>Velmar ended at %1 without saving the changes to %2 (%3). Restore them?</source>
+        <translation>Velmar zakończył działanie o %1 bez zapisania zmian w %2 (%3). Przywrócić je?</translation>
+    </message>
+    <message>
+        <source>(%1 of %2 windows) %3</source>
+        <translation>(%1 z %2 okien) %3</translation>
+    </message>
+    <message>
+        <source>Restored the unsaved changes to a setting</source>
+        <translation>Przywrócono niezapisane zmiany w ustawieniu</translation>
+    </message>
+    <message>
+        <source>Restored the unsaved changes to %1</source>
+        <translation>Przywrócono niezapisane zmiany w %1</translation>
+    </message>
 </context>
 </TS>

@@ -155,7 +155,13 @@ public:
     }
 
 private:
-    QString Made() const { return Q(res::CardMade(m_facts.made.toString(Qt::ISODate).toStdString())); }
+    // The date in the locale's own form; in the C locale, which has none, as 2026-12-07.
+    QString Made() const {
+        const QLocale locale;
+        const QString date = locale.language() == QLocale::C ? m_facts.made.toString(Qt::ISODate)
+                                                             : locale.toString(m_facts.made, QLocale::LongFormat);
+        return Q(res::CardMade(date.toStdString()));
+    }
 
     double BlockHeight(const Block& b) const {
         return m_headingHeight + m_rowHeight * static_cast<double>(b.rows.size() + 1) + m_blockGap;

@@ -14,7 +14,7 @@ namespace velmar {
 
 void ExplainOptions(CDialog& dialog) {
     for (const res::OptionHelp& help : res::OptionHelpTable()) {
-        const QString text = FromUtf8(help.text);
+        const QString text = Word(help.text);
         // As a paragraph, so that the tooltip wraps instead of running off the screen.
         const QString tip = "<p>" + text.toHtmlEscaped() + "</p>";
         for (const int id : help.ids) {
@@ -31,8 +31,8 @@ void ShowRadioOptions(QWidget* owner) {
     page.setWindowTitle(Word(res::kRadioOptionsTitle));
     QString html = "<p>" + Word(res::kRadioOptionsIntro).toHtmlEscaped() + "</p><dl>";
     for (const res::OptionHelp& help : res::OptionHelpTable()) {
-        html += "<dt><b>" + FromUtf8(help.caption).toHtmlEscaped() + "</b></dt><dd>" +
-                FromUtf8(help.text).toHtmlEscaped() + "</dd>";
+        html += "<dt><b>" + FromUtf8(help.caption).toHtmlEscaped() + "</b></dt><dd>" + Word(help.text).toHtmlEscaped() +
+                "</dd>";
     }
     auto* text = new QTextBrowser(&page);
     text->setObjectName("radioOptions");

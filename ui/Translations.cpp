@@ -1,5 +1,7 @@
 #include "Translations.h"
 
+#include "Translate.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
@@ -8,7 +10,24 @@
 
 namespace velmar {
 
+namespace {
+
+std::string Translate(const char* source, const char* disambiguation, int n) {
+    // No translation for it: English, as written, with its own singular.
+    if (QCoreApplication::translate(res::kWordContext, source, disambiguation) == QString::fromUtf8(source)) {
+        return {};
+    }
+    return QCoreApplication::translate(res::kWordContext, source, disambiguation, n).toStdString();
+}
+
+std::string Number(long long value) {
+    return QLocale().toString(value).toStdString();
+}
+
+} // namespace
+
 void LoadTranslations(QCoreApplication& app) {
+    res::SetLanguage({&Translate, &Number});
     const QLocale locale;
     auto* qt = new QTranslator(&app);
     if (qt->load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -15,7 +15,8 @@
 namespace {
 
 struct Message {
-    QString context, source, translation;
+    QString context, source, comment;
+    QStringList forms; // one, or the numerus forms of the language
     bool finished = true;
 };
 
@@ -36,12 +37,27 @@ QList<Message> ReadTs(const QString& path) {
         if (xml.name() == u"name") {
             context = xml.readElementText();
         } else if (xml.name() == u"message") {
-            m = {context, {}, {}, true};
+            m = {context, {}, {}, {}, true};
         } else if (xml.name() == u"source") {
             m.source = xml.readElementText();
+        } else if (xml.name() == u"comment") {
+            m.comment = xml.readElementText();
         } else if (xml.name() == u"translation") {
             m.finished = xml.attributes().value("type").isEmpty();
-            m.translation = xml.readElementText();
+            QString text;
+            while (!xml.atEnd()) {
+                xml.readNext();
+                if (xml.isStartElement() && xml.name() == u"numerusform") {
+                    m.forms << xml.readElementText();
+                } else if (xml.isCharacters()) {
+                    text += xml.text();
+                } else if (xml.isEndElement() && xml.name() == u"translation") {
+                    break;
+                }
+            }
+            if (m.forms.isEmpty()) {
+                m.forms << text;
+            }
             out << m;
         }
     }
@@ -81,10 +97,15 @@ private slots:
         QVERIFY(qm.load(QString(VELMAR_BUILT "/translations/velmar_%1.qm").arg(language)));
         for (const Message& m : messages) {
             const QByteArray what = (language + ": " + m.source).toUtf8();
-            QVERIFY2(m.finished && !m.translation.isEmpty(), what);
-            QVERIFY2(Placeholders(m.translation) == Placeholders(m.source), what);
-            QVERIFY2(Mnemonics(m.translation) == Mnemonics(m.source), what);
-            QCOMPARE(qm.translate(m.context.toUtf8(), m.source.toUtf8()), m.translation);
+            QVERIFY2(m.finished, what);
+            for (const QString& form : m.forms) {
+                QVERIFY2(!form.trimmed().isEmpty(), what);
+                QVERIFY2(Placeholders(form) == Placeholders(m.source), what);
+                QVERIFY2(Mnemonics(form) == Mnemonics(m.source), what);
+            }
+            const QByteArray comment = m.comment.toUtf8();
+            QCOMPARE(qm.translate(m.context.toUtf8(), m.source.toUtf8(), comment.isEmpty() ? nullptr : comment.data()),
+                     m.forms.front());
         }
     }
 
@@ -96,7 +117,8 @@ private slots:
         QProcess lupdate;
         lupdate.setWorkingDirectory(VELMAR_SOURCE);
         lupdate.start(VELMAR_LUPDATE, {"-silent", "-no-obsolete", "-locations", "none", "-tr-function-alias",
-                                       "QT_TRANSLATE_NOOP+=VELMAR_WORD", "-extensions", "h,cpp", "res", "-ts", fresh});
+                                       "QT_TRANSLATE_NOOP+=VELMAR_WORD,QT_TRANSLATE_N_NOOP3+=VELMAR_WORDS",
+                                       "-extensions", "h,cpp", "res", "-ts", fresh});
         QVERIFY(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0);
         QSet<QString> inTree, marked;
         for (const Message& m : ReadTs(VELMAR_SOURCE "/translations/velmar_de.ts")) {
