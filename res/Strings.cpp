@@ -2,11 +2,13 @@
 
 #include "ProgrammingFrame.h"
 #include "SettingLabels.h"
+#include "Translate.h"
 #include "Words.h"
 
 #include <algorithm>
 #include <iterator>
 #include <string_view>
+#include <vector>
 
 namespace velmar::res {
 
@@ -20,25 +22,36 @@ bool Privileged(const std::string& group) {
     return std::find(std::begin(kPrivileged), std::end(kPrivileged), group) != std::end(kPrivileged);
 }
 
+std::string W(const char* source, std::initializer_list<std::string_view> args) {
+    return Arg(Tr(source), args);
+}
+
 std::string PermissionHint(const SerialFailure& failure) {
     const std::string& dev = failure.device;
     const std::string& group = failure.group;
     if (group.empty() || group == "dialout" || group == "uucp" || !Privileged(group)) {
         const std::string join = group.empty() ? std::string("dialout") : group;
-        return dev + ": permission denied. Your user must be in the group that owns the device, \"" + join +
-               "\" (for example: sudo usermod -aG " + join + " $USER), and log in again.";
+        return W(VELMAR_WORD("Velmar", "%1: permission denied. Your user must be in the group that owns the device, "
+                                       "\"%2\" (for example: sudo usermod -aG %2 $USER), and log in again."),
+                 {dev, join});
     }
     // The device should belong to dialout instead; joining its group would hand the user far more.
-    const std::string owner = group == "root" ? std::string("Only root may open this device.")
-                                              : "The device belongs to the group \"" + group +
-                                                    "\", which gives its members much more than this device: do "
-                                                    "not join it.";
-    return dev + ": permission denied. " + owner +
-           " Ask the administrator for a udev rule that gives it to the group \"dialout\" (for example a file "
-           "/etc/udev/rules.d/50-velmar.rules with the line SUBSYSTEM==\"tty\", KERNEL==\"" +
-           failure.kernelName +
-           "\", GROUP=\"dialout\", MODE=\"0660\"), join that group (sudo usermod -aG dialout $USER) and log in "
-           "again.";
+    const std::string rule =
+        "SUBSYSTEM==\"tty\", KERNEL==\"" + failure.kernelName + "\", GROUP=\"dialout\", MODE=\"0660\"";
+    return group == "root"
+               ? W(VELMAR_WORD("Velmar",
+                               "%1: permission denied. Only root may open this device. Ask the administrator for a "
+                               "udev rule that gives it to the group \"dialout\" (for example a file "
+                               "/etc/udev/rules.d/50-velmar.rules with the line %2), join that group (sudo usermod "
+                               "-aG dialout $USER) and log in again."),
+                   {dev, rule})
+               : W(VELMAR_WORD("Velmar",
+                               "%1: permission denied. The device belongs to the group \"%2\", which gives its "
+                               "members much more than this device: do not join it. Ask the administrator for a udev "
+                               "rule that gives it to the group \"dialout\" (for example a file "
+                               "/etc/udev/rules.d/50-velmar.rules with the line %3), join that group (sudo usermod "
+                               "-aG dialout $USER) and log in again."),
+                   {dev, group, rule});
 }
 
 } // namespace
@@ -49,37 +62,37 @@ std::string DescribeSerialProblem(const SerialFailure& f) {
     case SerialProblem::System:
         return f.reason;
     case SerialProblem::OpenHere:
-        return "it is open in this program";
+        return Tr(VELMAR_WORD("Velmar", "it is open in this program"));
     case SerialProblem::HeldElsewhere:
-        return "another program holds it";
+        return Tr(VELMAR_WORD("Velmar", "another program holds it"));
     case SerialProblem::NotOpen:
-        return "the port is not open";
+        return Tr(VELMAR_WORD("Velmar", "the port is not open"));
     case SerialProblem::ZeroBaud:
-        return "0 baud is not a speed";
+        return Tr(VELMAR_WORD("Velmar", "0 baud is not a speed"));
     case SerialProblem::BaudUnavailable:
-        return value + " baud is not a speed this system can set";
+        return W(VELMAR_WORD("Velmar", "%1 baud is not a speed this system can set"), {value});
     case SerialProblem::ByteSizeImpossible:
-        return value + " data bits are not possible (5 to 8 are)";
+        return W(VELMAR_WORD("Velmar", "%1 data bits are not possible (5 to 8 are)"), {value});
     case SerialProblem::OneAndAHalfStopBits:
-        return "one and a half stop bits are not available on this system";
+        return Tr(VELMAR_WORD("Velmar", "one and a half stop bits are not available on this system"));
     case SerialProblem::UnknownStopBits:
-        return "stop-bits code " + value + " is unknown (0 = one, 2 = two)";
+        return W(VELMAR_WORD("Velmar", "stop-bits code %1 is unknown (0 = one, 2 = two)"), {value});
     case SerialProblem::UnknownParity:
-        return "parity code " + value + " is unknown (0 to 4 are)";
+        return W(VELMAR_WORD("Velmar", "parity code %1 is unknown (0 to 4 are)"), {value});
     case SerialProblem::BaudNotKept:
-        return "the driver did not keep " + value + " baud";
+        return W(VELMAR_WORD("Velmar", "the driver did not keep %1 baud"), {value});
     case SerialProblem::ByteSizeNotKept:
-        return "the driver did not keep " + value + " data bits";
+        return W(VELMAR_WORD("Velmar", "the driver did not keep %1 data bits"), {value});
     case SerialProblem::StopBitsNotKept:
-        return "the driver did not keep the stop bits";
+        return Tr(VELMAR_WORD("Velmar", "the driver did not keep the stop bits"));
     case SerialProblem::ParityNotKept:
-        return "the driver did not keep parity code " + value;
+        return W(VELMAR_WORD("Velmar", "the driver did not keep parity code %1"), {value});
     case SerialProblem::FlowControlNotOff:
-        return "the driver did not turn flow control off";
+        return Tr(VELMAR_WORD("Velmar", "the driver did not turn flow control off"));
     case SerialProblem::RawModeNotKept:
-        return "the driver did not keep raw mode";
+        return Tr(VELMAR_WORD("Velmar", "the driver did not keep raw mode"));
     case SerialProblem::NoWatchThread:
-        return "no watch thread could be started";
+        return Tr(VELMAR_WORD("Velmar", "no watch thread could be started"));
     }
     return f.reason;
 }
@@ -91,43 +104,47 @@ std::string DescribeSerialFailure(const SerialFailure& failure) {
     case SerialFailureKind::None:
         return {};
     case SerialFailureKind::NoDevice:
-        return dev + ": no such device (" + why + ").";
+        return W(VELMAR_WORD("Velmar", "%1: no such device (%2)."), {dev, why});
     case SerialFailureKind::Busy:
         return failure.problem == SerialProblem::OpenHere
-                   ? dev + " is busy: " + why + "."
-                   : dev + " is busy: another program holds it. Close that program and connect again.";
+                   ? W(VELMAR_WORD("Velmar", "%1 is busy: %2."), {dev, why})
+                   : W(VELMAR_WORD("Velmar", "%1 is busy: another program holds it. Close that program and connect "
+                                             "again."),
+                       {dev});
     case SerialFailureKind::PermissionDenied:
         return PermissionHint(failure);
     case SerialFailureKind::NotSerial:
-        return dev + " is not a serial device.";
+        return W(VELMAR_WORD("Velmar", "%1 is not a serial device."), {dev});
     case SerialFailureKind::SettingRefused:
-        return dev + ": the line settings were refused: " + why + ".";
+        return W(VELMAR_WORD("Velmar", "%1: the line settings were refused: %2."), {dev, why});
     case SerialFailureKind::Resources:
-        return dev + " could not be opened: the system is out of resources (" + why + ").";
+        return W(VELMAR_WORD("Velmar", "%1 could not be opened: the system is out of resources (%2)."), {dev, why});
     case SerialFailureKind::Other:
         break;
     }
-    return dev + " could not be opened: " + why + ".";
+    return W(VELMAR_WORD("Velmar", "%1 could not be opened: %2."), {dev, why});
 }
 
 std::string DescribeSendEnd(SendEnd end, int bytes, SendStopper stopper, const SendStall& stall) {
     switch (end) {
     case SendEnd::Complete:
-        return "the whole frame was sent";
+        return Tr(VELMAR_WORD("Velmar", "the whole frame was sent"));
     case SendEnd::HungUp:
-        return "the line hung up (the cable or adapter was disconnected, or the other side closed)";
+        return Tr(VELMAR_WORD("Velmar",
+                              "the line hung up (the cable or adapter was disconnected, or the other side closed)"));
     case SendEnd::WriteFailed:
-        return "a write did not get its bytes out in time (the line is held up or the device failed)";
+        return Tr(VELMAR_WORD("Velmar",
+                              "a write did not get its bytes out in time (the line is held up or the device failed)"));
     case SendEnd::Stalled:
-        return "the line stalled for " + std::to_string(stall.quietMs) + " ms after byte " +
-               std::to_string(stall.afterByte) +
-               ", longer than the radio waits: it may not have taken the frame; "
-               "send again";
+        return W(VELMAR_WORD("Velmar", "the line stalled for %1 ms after byte %2, longer than the radio waits: it may "
+                                       "not have taken the frame; send again"),
+                 {Number(stall.quietMs), Number(stall.afterByte)});
     case SendEnd::Stopped:
         if (stopper == SendStopper::Disconnect) {
-            return "stopped by Disconnect";
+            return Tr(VELMAR_WORD("Velmar", "stopped by Disconnect"));
         }
-        return bytes == kFrameSize ? "stopped after the whole frame was sent" : "stopped before the frame was complete";
+        return bytes == kFrameSize ? Tr(VELMAR_WORD("Velmar", "stopped after the whole frame was sent"))
+                                   : Tr(VELMAR_WORD("Velmar", "stopped before the frame was complete"));
     }
     return {};
 }
@@ -135,35 +152,37 @@ std::string DescribeSendEnd(SendEnd end, int bytes, SendStopper stopper, const S
 std::string PortReasonText(PortReason reason) {
     switch (reason) {
     case PortReason::CommandLine:
-        return "command line";
+        return Tr(VELMAR_WORD("Velmar", "command line"));
     case PortReason::Environment:
         return "VELMAR_COM1";
     case PortReason::Remembered:
-        return "remembered";
+        return Tr(VELMAR_WORD("Velmar", "remembered"));
     case PortReason::Chosen:
-        return "chosen";
+        return Tr(VELMAR_WORD("Velmar", "chosen"));
     case PortReason::Unreadable:
-        return "remembered port unreadable";
+        return Tr(VELMAR_WORD("Velmar", "remembered port unreadable"));
     case PortReason::Default:
         break;
     }
-    return "default";
+    return Tr(VELMAR_WORD("Velmar", "default"));
 }
 
 std::string Com1Text(const PortInForce& port) {
     if (port.reason == PortReason::Unreadable) {
-        return "COM1 = no device (" + PortReasonText(port.reason) + ")";
+        return W(VELMAR_WORD("Velmar", "COM1 = no device (%1)"), {PortReasonText(port.reason)});
     }
-    return "COM1 = " + port.device + " (" + PortReasonText(port.reason) + ")";
+    return W(VELMAR_WORD("Velmar", "COM1 = %1 (%2)"), {port.device, PortReasonText(port.reason)});
 }
 
 std::string StaleHoldCleared(const std::string& device) {
-    return device + " was still marked as held by a program that had ended; the mark was cleared.";
+    return W(VELMAR_WORD("Velmar", "%1 was still marked as held by a program that had ended; the mark was cleared."),
+             {device});
 }
 
 std::string PortUnreadable(const FileFailure& why) {
-    return "COM1 stands for no device: the port chosen last cannot be read (" + DescribeFileFailure(why) +
-           "). Give the port with --port DEV, or choose one in the Port menu of Velmar's window.";
+    return W(VELMAR_WORD("Velmar", "COM1 stands for no device: the port chosen last cannot be read (%1). Give the port "
+                                   "with --port DEV, or choose one in the Port menu of Velmar's window."),
+             {DescribeFileFailure(why)});
 }
 
 namespace {
@@ -172,70 +191,90 @@ std::string ChannelName(int group, int channel) {
     return "Group " + std::string(1, static_cast<char>('A' + group)) + " CH" + std::to_string(channel + 1);
 }
 
-std::string Plural(int n, const char* one, const char* many) {
-    return std::to_string(n) + " " + (n == 1 ? one : many);
+std::string Rows(int n) {
+    return TrN(VELMAR_WORDS("Velmar", "%Ln rows say", "%Ln row says"), n);
 }
 
 } // namespace
 
 std::string DescribeCsvNote(const CsvNote& n) {
-    const std::string line = "line " + std::to_string(n.line) + ": ";
-    const std::string at = n.group >= 0 && n.channel >= 0 ? line + ChannelName(n.group, n.channel) + ": " : line;
+    const std::string line = std::to_string(n.line);
+    const std::string ch = n.group >= 0 && n.channel >= 0 ? ChannelName(n.group, n.channel) : std::string();
+    // A note of a channel names it after the line; the same sentence without a channel has a form of its own.
+    const auto at = [&](const char* withChannel, const char* without, const std::vector<std::string>& rest) {
+        std::vector<std::string> args{line};
+        if (!ch.empty()) {
+            args.push_back(ch);
+        }
+        args.insert(args.end(), rest.begin(), rest.end());
+        return ArgList(Tr(ch.empty() ? without : withChannel), args);
+    };
     switch (n.kind) {
     case CsvNoteKind::NoLocation:
-        return line + "no Location, not taken";
+        return W(VELMAR_WORD("Velmar", "line %1: no Location, not taken"), {line});
     case CsvNoteKind::LocationNotANumber:
-        return line + "Location \"" + n.value + "\" is not a number, not taken";
+        return W(VELMAR_WORD("Velmar", "line %1: Location \"%2\" is not a number, not taken"), {line, n.value});
     case CsvNoteKind::LocationOutOfRange:
-        return line + "Location " + n.value + " is beyond the 64 channels, not taken";
+        return W(VELMAR_WORD("Velmar", "line %1: Location %2 is beyond the 64 channels, not taken"), {line, n.value});
     case CsvNoteKind::NoFrequency:
-        return line + "no frequency, not taken";
+        return W(VELMAR_WORD("Velmar", "line %1: no frequency, not taken"), {line});
     case CsvNoteKind::FrequencyNotANumber:
-        return line + "Frequency \"" + n.value + "\" is not a number, not taken";
+        return W(VELMAR_WORD("Velmar", "line %1: Frequency \"%2\" is not a number, not taken"), {line, n.value});
     case CsvNoteKind::FrequencyOutOfRange:
-        return line + n.value + " MHz is outside 400 to 500 MHz, not taken";
+        return W(VELMAR_WORD("Velmar", "line %1: %2 MHz is outside 400 to 500 MHz, not taken"), {line, n.value});
     case CsvNoteKind::FrequencyDecimalComma:
-        return line + "Frequency " + n.value +
-               " has a decimal comma that splits it in two, not taken: write it with a point, or in quotes";
+        return W(VELMAR_WORD("Velmar", "line %1: Frequency %2 has a decimal comma that splits it in two, not taken: "
+                                       "write it with a point, or in quotes"),
+                 {line, n.value});
     case CsvNoteKind::MovedToGrid:
-        return at + n.value + " moved to " + n.other + " (6.25 kHz steps)";
+        return at(VELMAR_WORD("Velmar", "line %1: %2: %3 moved to %4 (6.25 kHz steps)"),
+                  VELMAR_WORD("Velmar", "line %1: %2 moved to %3 (6.25 kHz steps)"), {n.value, n.other});
     case CsvNoteKind::LocationTwice:
-        return at + "given on line " + std::to_string(n.otherLine) + " too; this later row is taken";
+        return at(VELMAR_WORD("Velmar", "line %1: %2: given on line %3 too; this later row is taken"),
+                  VELMAR_WORD("Velmar", "line %1: given on line %2 too; this later row is taken"),
+                  {std::to_string(n.otherLine)});
     case CsvNoteKind::NotKept:
-        return at + n.value + " not kept: this radio has no such setting";
+        return at(VELMAR_WORD("Velmar", "line %1: %2: %3 not kept: this radio has no such setting"),
+                  VELMAR_WORD("Velmar", "line %1: %2 not kept: this radio has no such setting"), {n.value});
     case CsvNoteKind::SameFrequency:
-        return at + n.value + " is the frequency of " + ChannelName(n.group, n.otherChannel) + " too";
+        return at(VELMAR_WORD("Velmar", "line %1: %2: %3 is the frequency of %4 too"),
+                  VELMAR_WORD("Velmar", "line %1: %2 is the frequency of %3 too"),
+                  {n.value, ChannelName(n.group, n.otherChannel)});
     case CsvNoteKind::NameCut:
-        return at + "the Name \"" + n.value + "\" has more than " + std::to_string(kNameMaxCharacters) +
-               " characters: \"" + n.other + "\" kept";
+        return at(VELMAR_WORD("Velmar", "line %1: %2: the Name \"%3\" has more than %4 characters: \"%5\" kept"),
+                  VELMAR_WORD("Velmar", "line %1: the Name \"%2\" has more than %3 characters: \"%4\" kept"),
+                  {n.value, std::to_string(kNameMaxCharacters), n.other});
     case CsvNoteKind::NameRefused:
         // The Name itself is not repeated: what it holds may not print.
-        return at + "the Name holds a control character or is not UTF-8 text, not kept";
+        return at(
+            VELMAR_WORD("Velmar", "line %1: %2: the Name holds a control character or is not UTF-8 text, not kept"),
+            VELMAR_WORD("Velmar", "line %1: the Name holds a control character or is not UTF-8 text, not kept"), {});
     case CsvNoteKind::FromZero:
-        return "The Locations start at 0: taken in order, Location 0 as Group A CH1";
+        return Tr(VELMAR_WORD("Velmar", "The Locations start at 0: taken in order, Location 0 as Group A CH1"));
     case CsvNoteKind::SpacingMajority:
-        return "Group " + std::string(1, static_cast<char>('A' + n.group)) + ": " +
-               Plural(n.nfm, "row says", "rows say") + " NFM (12.5 kHz), " + Plural(n.fm, "row says", "rows say") +
-               " FM (25 kHz): " + n.value + " taken";
+        return W(VELMAR_WORD("Velmar", "Group %1: %2 NFM (12.5 kHz), %3 FM (25 kHz): %4 taken"),
+                 {std::string(1, static_cast<char>('A' + n.group)), Rows(n.nfm), Rows(n.fm), n.value});
     }
-    return line;
+    return W(VELMAR_WORD("Velmar", "line %1: "), {line});
 }
 
 std::string DescribeCsvRefusal(CsvRefusal refusal, int line) {
     switch (refusal) {
     case CsvRefusal::NoHeader:
-        return "not a channel list: no header line with the columns Location and Frequency";
+        return Tr(VELMAR_WORD("Velmar", "not a channel list: no header line with the columns Location and Frequency"));
     case CsvRefusal::Semicolons:
-        return "not a channel list: its columns are separated by semicolons; save it with commas (CSV) and import "
-               "it again";
+        return Tr(VELMAR_WORD("Velmar", "not a channel list: its columns are separated by semicolons; save it with "
+                                        "commas (CSV) and import it again"));
     case CsvRefusal::TooManyColumns:
-        return "not a channel list: line " + std::to_string(line) + " has more than 256 columns";
+        return W(VELMAR_WORD("Velmar", "not a channel list: line %1 has more than 256 columns"),
+                 {std::to_string(line)});
     case CsvRefusal::UnclosedQuote:
-        return "not a channel list: the quote opened on line " + std::to_string(line) +
-               " is never closed, so the rest of the file would be one field";
+        return W(VELMAR_WORD("Velmar", "not a channel list: the quote opened on line %1 is never closed, so the rest "
+                                       "of the file would be one field"),
+                 {std::to_string(line)});
     case CsvRefusal::TooManyRows:
-        return "not a channel list for this radio: more than " + std::to_string(kChannelCsvMaxRows) +
-               " rows (it has 64 channels)";
+        return W(VELMAR_WORD("Velmar", "not a channel list for this radio: more than %1 rows (it has 64 channels)"),
+                 {std::to_string(kChannelCsvMaxRows)});
     case CsvRefusal::None:
         break;
     }
@@ -245,27 +284,39 @@ std::string DescribeCsvRefusal(CsvRefusal refusal, int line) {
 namespace {
 
 std::string ShownChannel(const std::string& text, const std::string& name) {
-    return (text.empty() ? std::string("empty") : text) + (name.empty() ? "" : " \u201c" + name + "\u201d");
+    const std::string frequency = text.empty() ? Tr(VELMAR_WORD("Velmar", "empty")) : text;
+    return name.empty() ? frequency : W(VELMAR_WORD("Velmar", "%1 \u201c%2\u201d"), {frequency, name});
 }
 
 std::string ChannelChangeText(const ImportFacts::ChannelChange& c) {
-    return ChannelName(c.group, c.channel) + ": " + ShownChannel(c.from, c.fromName) + " \u2192 " +
-           ShownChannel(c.to, c.toName);
+    return W(VELMAR_WORD("Velmar", "%1: %2 \u2192 %3"),
+             {ChannelName(c.group, c.channel), ShownChannel(c.from, c.fromName), ShownChannel(c.to, c.toName)});
 }
 
 } // namespace
 
 std::string ImportPreview(const CsvImport& in, const std::string& fileName, const ImportFacts& facts) {
-    const int merged = static_cast<int>(facts.changed.size());
-    const int all = merged + static_cast<int>(facts.emptied.size());
-    std::string text = "The rows of " + fileName + " name " + Plural(facts.replaced, "channel", "channels") + ".";
+    const auto merged = static_cast<long long>(facts.changed.size());
+    const long long all = merged + static_cast<long long>(facts.emptied.size());
+    std::string text =
+        Arg(TrN(VELMAR_WORDS("Velmar", "The rows of %1 name %Ln channels.", "The rows of %1 name %Ln channel."),
+                facts.replaced),
+            {fileName});
     if (in.refused > 0) {
-        text += " " + Plural(in.refused, "row is", "rows are") + " not taken.";
+        text += " " + TrN(VELMAR_WORDS("Velmar", "%Ln rows are not taken.", "%Ln row is not taken."), in.refused);
     }
-    text += "\nMerge into the file's Locations: " + Plural(merged, "channel changes", "channels change") +
-            "; the channels the rows do not name stay as they are.";
-    text += "\nReplace all channels: " + Plural(all, "channel changes", "channels change") +
-            "; the channels the rows do not name are emptied.";
+    text += "\n" + TrN(VELMAR_WORDS("Velmar",
+                                    "Merge into the file's Locations: %Ln channels change; the channels the rows do "
+                                    "not name stay as they are.",
+                                    "Merge into the file's Locations: %Ln channel changes; the channels the rows do "
+                                    "not name stay as they are."),
+                       merged);
+    text += "\n" + TrN(VELMAR_WORDS("Velmar",
+                                    "Replace all channels: %Ln channels change; the channels the rows do not name are "
+                                    "emptied.",
+                                    "Replace all channels: %Ln channel changes; the channels the rows do not name are "
+                                    "emptied."),
+                       all);
     for (const ImportFacts::SpacingChange& change : facts.spacing) {
         text += "\n" + SpacingChangeText(change);
     }
@@ -274,18 +325,19 @@ std::string ImportPreview(const CsvImport& in, const std::string& fileName, cons
 
 std::string ImportPreviewDetail(const CsvImport& in, const ImportFacts& facts) {
     std::string text;
-    const auto section = [&text](const char* heading, const std::vector<ImportFacts::ChannelChange>& changes) {
+    const auto section = [&text](const std::string& heading, const std::vector<ImportFacts::ChannelChange>& changes) {
         if (!changes.empty()) {
-            text += (text.empty() ? "" : "\n\n") + std::string(heading);
+            text += (text.empty() ? "" : "\n\n") + heading;
             for (const ImportFacts::ChannelChange& c : changes) {
                 text += "\n" + ChannelChangeText(c);
             }
         }
     };
-    section("Channels the rows change:", facts.changed);
-    section("Replace all channels also changes:", facts.emptied);
+    section(Tr(VELMAR_WORD("Velmar", "Channels the rows change:")), facts.changed);
+    section(Tr(VELMAR_WORD("Velmar", "Replace all channels also changes:")), facts.emptied);
     if (!in.notes.empty()) {
-        text += (text.empty() ? "" : "\n\n") + std::string("Rows not taken, and what the entry made of others:");
+        text += (text.empty() ? "" : "\n\n") + Tr(VELMAR_WORD("Velmar", "Rows not taken, and what the entry made of "
+                                                                        "others:"));
         for (const CsvNote& note : in.notes) {
             text += "\n" + DescribeCsvNote(note);
         }
@@ -294,15 +346,21 @@ std::string ImportPreviewDetail(const CsvImport& in, const ImportFacts& facts) {
 }
 
 std::string Imported(const std::string& fileName, ImportWay way, std::size_t changes) {
-    const int n = static_cast<int>(changes);
+    const auto n = static_cast<long long>(changes);
     return way == ImportWay::Merge
-               ? "Merged " + fileName + " into its Locations: " + Plural(n, "channel", "channels") + " changed."
-               : "Replaced all channels with " + fileName + ": " + Plural(n, "channel", "channels") + " changed.";
+               ? Arg(TrN(VELMAR_WORDS("Velmar", "Merged %1 into its Locations: %Ln channels changed.",
+                                      "Merged %1 into its Locations: %Ln channel changed."),
+                         n),
+                     {fileName})
+               : Arg(TrN(VELMAR_WORDS("Velmar", "Replaced all channels with %1: %Ln channels changed.",
+                                      "Replaced all channels with %1: %Ln channel changed."),
+                         n),
+                     {fileName});
 }
 
 std::string DescribeBuffFull(std::uint32_t dropped, int held, int capacity) {
-    return std::to_string(dropped) + " received bytes were dropped: the receive queue held " + std::to_string(held) +
-           " of " + std::to_string(capacity) + " bytes.";
+    return W(VELMAR_WORD("Velmar", "%1 received bytes were dropped: the receive queue held %2 of %3 bytes."),
+             {Number(dropped), Number(held), Number(capacity)});
 }
 
 std::string CommandLineRefused(const CommandLineRefusal& r) {

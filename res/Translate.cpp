@@ -1,7 +1,5 @@
 #include "Translate.h"
 
-#include <vector>
-
 namespace velmar::res {
 
 namespace {
@@ -44,7 +42,10 @@ std::string TrN(const char* plural, const char* singular, long long n) {
 }
 
 std::string Arg(std::string_view text, std::initializer_list<std::string_view> args) {
-    const std::vector<std::string_view> values(args);
+    return ArgList(text, std::vector<std::string>(args.begin(), args.end()));
+}
+
+std::string ArgList(std::string_view text, const std::vector<std::string>& values) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A word of context `scope`, as lupdate's QT_TRANSLATE_NOOP: the text itself, looked up where it is shown.
 #define VELMAR_WORD(scope, text) text
@@ -34,6 +35,7 @@ std::string Tr(const char* source);
 std::string TrN(const char* plural, const char* singular, long long n);
 // `text` with %1 to %9 replaced by `args`, in the order of their numbers wherever the translation puts them.
 std::string Arg(std::string_view text, std::initializer_list<std::string_view> args);
+std::string ArgList(std::string_view text, const std::vector<std::string>& args);
 // A count in the locale's form ("1.234" in German).
 std::string Number(long long value);
 

@@ -887,5 +887,357 @@
         <source>Restored the unsaved changes to %1</source>
         <translation>Die ungespeicherten Änderungen an %1 wiederhergestellt</translation>
     </message>
+    <message>
+        <source>%1: permission denied. Your user must be in the group that owns the device, &quot;%2&quot; (for example: sudo usermod -aG %2 $USER), and log in again.</source>
+        <translation>%1: Zugriff verweigert. Ihr Benutzer muss in der Gruppe sein, der das Gerät gehört, „%2“ (zum Beispiel: sudo usermod -aG %2 $USER), und sich neu anmelden.</translation>
+    </message>
+    <message>
+        <source>%1: permission denied. Only root may open this device. Ask the administrator for a udev rule that gives it to the group &quot;dialout&quot; (for example a file /etc/udev/rules.d/50-velmar.rules with the line %2), join that group (sudo usermod -aG dialout $USER) and log in again.</source>
+        <translation>%1: Zugriff verweigert. Nur root darf dieses Gerät öffnen. Bitten Sie die Administration um eine udev-Regel, die es der Gruppe „dialout“ gibt (zum Beispiel eine Datei /etc/udev/rules.d/50-velmar.rules mit der Zeile %2), treten Sie dieser Gruppe bei (sudo usermod -aG dialout $USER) und melden Sie sich neu an.</translation>
+    </message>
+    <message>
+        <source>%1: permission denied. The device belongs to the group &quot;%2&quot;, which gives its members much more than this device: do not join it. Ask the administrator for a udev rule that gives it to the group &quot;dialout&quot; (for example a file /etc/udev/rules.d/50-velmar.rules with the line %3), join that group (sudo usermod -aG dialout $USER) and log in again.</source>
+        <translation>%1: Zugriff verweigert. Das Gerät gehört der Gruppe „%2“, die ihren Mitgliedern viel mehr als dieses Gerät gibt: Treten Sie ihr nicht bei. Bitten Sie die Administration um eine udev-Regel, die es der Gruppe „dialout“ gibt (zum Beispiel eine Datei /etc/udev/rules.d/50-velmar.rules mit der Zeile %3), treten Sie dieser Gruppe bei (sudo usermod -aG dialout $USER) und melden Sie sich neu an.</translation>
+    </message>
+    <message>
+        <source>it is open in this program</source>
+        <translation>es ist in diesem Programm geöffnet</translation>
+    </message>
+    <message>
+        <source>another program holds it</source>
+        <translation>ein anderes Programm hält es</translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>der Port ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>0 baud is not a speed</source>
+        <translation>0 Baud ist keine Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>%1 baud is not a speed this system can set</source>
+        <translation>%1 Baud ist keine Geschwindigkeit, die dieses System einstellen kann</translation>
+    </message>
+    <message>
+        <source>%1 data bits are not possible (5 to 8 are)</source>
+        <translation>%1 Datenbits sind nicht möglich (5 bis 8 sind es)</translation>
+    </message>
+    <message>
+        <source>one and a half stop bits are not available on this system</source>
+        <translation>anderthalb Stoppbits gibt es auf diesem System nicht</translation>
+    </message>
+    <message>
+        <source>stop-bits code %1 is unknown (0 = one, 2 = two)</source>
+        <translation>Stoppbit-Code %1 ist unbekannt (0 = eins, 2 = zwei)</translation>
+    </message>
+    <message>
+        <source>parity code %1 is unknown (0 to 4 are)</source>
+        <translation>Paritätscode %1 ist unbekannt (0 bis 4 sind bekannt)</translation>
+    </message>
+    <message>
+        <source>the driver did not keep %1 baud</source>
+        <translation>der Treiber hat %1 Baud nicht beibehalten</translation>
+    </message>
+    <message>
+        <source>the driver did not keep %1 data bits</source>
+        <translation>der Treiber hat %1 Datenbits nicht beibehalten</translation>
+    </message>
+    <message>
+        <source>the driver did not keep the stop bits</source>
+        <translation>der Treiber hat die Stoppbits nicht beibehalten</translation>
+    </message>
+    <message>
+        <source>the driver did not keep parity code %1</source>
+        <translation>der Treiber hat den Paritätscode %1 nicht beibehalten</translation>
+    </message>
+    <message>
+        <source>the driver did not turn flow control off</source>
+        <translation>der Treiber hat die Flusssteuerung nicht abgeschaltet</translation>
+    </message>
+    <message>
+        <source>the driver did not keep raw mode</source>
+        <translation>der Treiber hat den Rohmodus nicht beibehalten</translation>
+    </message>
+    <message>
+        <source>no watch thread could be started</source>
+        <translation>es konnte kein Überwachungs-Thread gestartet werden</translation>
+    </message>
+    <message>
+        <source>%1: no such device (%2).</source>
+        <translation>%1: kein solches Gerät (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is busy: %2.</source>
+        <translation>%1 ist belegt: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is busy: another program holds it. Close that program and connect again.</source>
+        <translation>%1 ist belegt: Ein anderes Programm hält es. Schließen Sie dieses Programm und verbinden Sie erneut.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device.</source>
+        <translation>%1 ist kein serielles Gerät.</translation>
+    </message>
+    <message>
+        <source>%1: the line settings were refused: %2.</source>
+        <translation>%1: Die Leitungseinstellungen wurden abgelehnt: %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: the system is out of resources (%2).</source>
+        <translation>%1 konnte nicht geöffnet werden: Dem System fehlen Ressourcen (%2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>%1 konnte nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>the whole frame was sent</source>
+        <translation>der ganze Rahmen wurde gesendet</translation>
+    </message>
+    <message>
+        <source>the line hung up (the cable or adapter was disconnected, or the other side closed)</source>
+        <translation>die Leitung wurde getrennt (Kabel oder Adapter abgezogen, oder die Gegenseite hat geschlossen)</translation>
+    </message>
+    <message>
+        <source>a write did not get its bytes out in time (the line is held up or the device failed)</source>
+        <translation>ein Schreibvorgang hat seine Bytes nicht rechtzeitig hinausgebracht (die Leitung hängt oder das Gerät ist ausgefallen)</translation>
+    </message>
+    <message>
+        <source>the line stalled for %1 ms after byte %2, longer than the radio waits: it may not have taken the frame; send again</source>
+        <translation>die Leitung stockte %1 ms nach Byte %2, länger als das Funkgerät wartet: Es hat den Rahmen womöglich nicht übernommen; senden Sie erneut</translation>
+    </message>
+    <message>
+        <source>stopped by Disconnect</source>
+        <translation>durch Trennen angehalten</translation>
+    </message>
+    <message>
+        <source>stopped after the whole frame was sent</source>
+        <translation>angehalten, nachdem der ganze Rahmen gesendet war</translation>
+    </message>
+    <message>
+        <source>stopped before the frame was complete</source>
+        <translation>angehalten, bevor der Rahmen vollständig war</translation>
+    </message>
+    <message>
+        <source>command line</source>
+        <translation>Befehlszeile</translation>
+    </message>
+    <message>
+        <source>remembered</source>
+        <translation>gemerkt</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>gewählt</translation>
+    </message>
+    <message>
+        <source>remembered port unreadable</source>
+        <translation>gemerkter Port nicht lesbar</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>Vorgabe</translation>
+    </message>
+    <message>
+        <source>COM1 = no device (%1)</source>
+        <translation>COM1 = kein Gerät (%1)</translation>
+    </message>
+    <message>
+        <source>COM1 = %1 (%2)</source>
+        <translation>COM1 = %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was still marked as held by a program that had ended; the mark was cleared.</source>
+        <translation>%1 war noch als von einem beendeten Programm gehalten markiert; die Markierung wurde entfernt.</translation>
+    </message>
+    <message>
+        <source>COM1 stands for no device: the port chosen last cannot be read (%1). Give the port with --port DEV, or choose one in the Port menu of Velmar&apos;s window.</source>
+        <translation>COM1 steht für kein Gerät: Der zuletzt gewählte Port kann nicht gelesen werden (%1). Geben Sie den Port mit --port DEV an oder wählen Sie einen im Menü Port des Velmar-Fensters.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln rows say</source>
+        <comment>%Ln row says</comment>
+        <translation>
+            <numerusform>%Ln Zeile sagt</numerusform>
+            <numerusform>%Ln Zeilen sagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: no Location, not taken</source>
+        <translation>Zeile %1: kein Speicherplatz (Location), nicht übernommen</translation>
+    </message>
+    <message>
+        <source>line %1: Location &quot;%2&quot; is not a number, not taken</source>
+        <translation>Zeile %1: Location „%2“ ist keine Zahl, nicht übernommen</translation>
+    </message>
+    <message>
+        <source>line %1: Location %2 is beyond the 64 channels, not taken</source>
+        <translation>Zeile %1: Location %2 liegt jenseits der 64 Kanäle, nicht übernommen</translation>
+    </message>
+    <message>
+        <source>line %1: no frequency, not taken</source>
+        <translation>Zeile %1: keine Frequenz, nicht übernommen</translation>
+    </message>
+    <message>
+        <source>line %1: Frequency &quot;%2&quot; is not a number, not taken</source>
+        <translation>Zeile %1: Frequency „%2“ ist keine Zahl, nicht übernommen</translation>
+    </message>
+    <message>
+        <source>line %1: %2 MHz is outside 400 to 500 MHz, not taken</source>
+        <translation>Zeile %1: %2 MHz liegt außerhalb von 400 bis 500 MHz, nicht übernommen</translation>
+    </message>
+    <message>
+        <source>line %1: Frequency %2 has a decimal comma that splits it in two, not taken: write it with a point, or in quotes</source>
+        <translation>Zeile %1: Frequency %2 hat ein Dezimalkomma, das sie in zwei teilt, nicht übernommen: Schreiben Sie sie mit Punkt oder in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3 moved to %4 (6.25 kHz steps)</source>
+        <translation>Zeile %1: %2: %3 verschoben auf %4 (6,25-kHz-Raster)</translation>
+    </message>
+    <message>
+        <source>line %1: %2 moved to %3 (6.25 kHz steps)</source>
+        <translation>Zeile %1: %2 verschoben auf %3 (6,25-kHz-Raster)</translation>
+    </message>
+    <message>
+        <source>line %1: %2: given on line %3 too; this later row is taken</source>
+        <translation>Zeile %1: %2: auch in Zeile %3 angegeben; diese spätere Zeile wird übernommen</translation>
+    </message>
+    <message>
+        <source>line %1: given on line %2 too; this later row is taken</source>
+        <translation>Zeile %1: auch in Zeile %2 angegeben; diese spätere Zeile wird übernommen</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3 not kept: this radio has no such setting</source>
+        <translation>Zeile %1: %2: %3 nicht behalten: Dieses Funkgerät hat keine solche Einstellung</translation>
+    </message>
+    <message>
+        <source>line %1: %2 not kept: this radio has no such setting</source>
+        <translation>Zeile %1: %2 nicht behalten: Dieses Funkgerät hat keine solche Einstellung</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3 is the frequency of %4 too</source>
+        <translation>Zeile %1: %2: %3 ist auch die Frequenz von %4</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is the frequency of %3 too</source>
+        <translation>Zeile %1: %2 ist auch die Frequenz von %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2: the Name &quot;%3&quot; has more than %4 characters: &quot;%5&quot; kept</source>
+        <translation>Zeile %1: %2: Der Name „%3“ hat mehr als %4 Zeichen: „%5“ behalten</translation>
+    </message>
+    <message>
+        <source>line %1: the Name &quot;%2&quot; has more than %3 characters: &quot;%4&quot; kept</source>
+        <translation>Zeile %1: Der Name „%2“ hat mehr als %3 Zeichen: „%4“ behalten</translation>
+    </message>
+    <message>
+        <source>line %1: %2: the Name holds a control character or is not UTF-8 text, not kept</source>
+        <translation>Zeile %1: %2: Der Name enthält ein Steuerzeichen oder ist kein UTF-8-Text, nicht behalten</translation>
+    </message>
+    <message>
+        <source>line %1: the Name holds a control character or is not UTF-8 text, not kept</source>
+        <translation>Zeile %1: Der Name enthält ein Steuerzeichen oder ist kein UTF-8-Text, nicht behalten</translation>
+    </message>
+    <message>
+        <source>The Locations start at 0: taken in order, Location 0 as Group A CH1</source>
+        <translation>Die Speicherplätze beginnen bei 0: der Reihe nach übernommen, Location 0 als Group A CH1</translation>
+    </message>
+    <message>
+        <source>Group %1: %2 NFM (12.5 kHz), %3 FM (25 kHz): %4 taken</source>
+        <translation>Group %1: %2 NFM (12,5 kHz), %3 FM (25 kHz): %4 übernommen</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>Zeile %1: </translation>
+    </message>
+    <message>
+        <source>not a channel list: no header line with the columns Location and Frequency</source>
+        <translation>keine Kanalliste: keine Kopfzeile mit den Spalten Location und Frequency</translation>
+    </message>
+    <message>
+        <source>not a channel list: its columns are separated by semicolons; save it with commas (CSV) and import it again</source>
+        <translation>keine Kanalliste: Ihre Spalten sind durch Semikolons getrennt; speichern Sie sie mit Kommas (CSV) und importieren Sie sie erneut</translation>
+    </message>
+    <message>
+        <source>not a channel list: line %1 has more than 256 columns</source>
+        <translation>keine Kanalliste: Zeile %1 hat mehr als 256 Spalten</translation>
+    </message>
+    <message>
+        <source>not a channel list: the quote opened on line %1 is never closed, so the rest of the file would be one field</source>
+        <translation>keine Kanalliste: Das in Zeile %1 geöffnete Anführungszeichen wird nie geschlossen, daher wäre der Rest der Datei ein einziges Feld</translation>
+    </message>
+    <message>
+        <source>not a channel list for this radio: more than %1 rows (it has 64 channels)</source>
+        <translation>keine Kanalliste für dieses Funkgerät: mehr als %1 Zeilen (es hat 64 Kanäle)</translation>
+    </message>
+    <message>
+        <source>%1 “%2”</source>
+        <translation>%1 „%2“</translation>
+    </message>
+    <message numerus="yes">
+        <source>The rows of %1 name %Ln channels.</source>
+        <comment>The rows of %1 name %Ln channel.</comment>
+        <translation>
+            <numerusform>Die Zeilen von %1 nennen %Ln Kanal.</numerusform>
+            <numerusform>Die Zeilen von %1 nennen %Ln Kanäle.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln rows are not taken.</source>
+        <comment>%Ln row is not taken.</comment>
+        <translation>
+            <numerusform>%Ln Zeile wird nicht übernommen.</numerusform>
+            <numerusform>%Ln Zeilen werden nicht übernommen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge into the file&apos;s Locations: %Ln channels change; the channels the rows do not name stay as they are.</source>
+        <comment>Merge into the file&apos;s Locations: %Ln channel changes; the channels the rows do not name stay as they are.</comment>
+        <translation>
+            <numerusform>In die Speicherplätze der Datei zusammenführen: %Ln Kanal ändert sich; die Kanäle, die die Zeilen nicht nennen, bleiben, wie sie sind.</numerusform>
+            <numerusform>In die Speicherplätze der Datei zusammenführen: %Ln Kanäle ändern sich; die Kanäle, die die Zeilen nicht nennen, bleiben, wie sie sind.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace all channels: %Ln channels change; the channels the rows do not name are emptied.</source>
+        <comment>Replace all channels: %Ln channel changes; the channels the rows do not name are emptied.</comment>
+        <translation>
+            <numerusform>Alle Kanäle ersetzen: %Ln Kanal ändert sich; die Kanäle, die die Zeilen nicht nennen, werden geleert.</numerusform>
+            <numerusform>Alle Kanäle ersetzen: %Ln Kanäle ändern sich; die Kanäle, die die Zeilen nicht nennen, werden geleert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Channels the rows change:</source>
+        <translation>Kanäle, die die Zeilen ändern:</translation>
+    </message>
+    <message>
+        <source>Replace all channels also changes:</source>
+        <translation>Alle Kanäle ersetzen ändert außerdem:</translation>
+    </message>
+    <message>
+        <source>Rows not taken, and what the entry made of others:</source>
+        <translation>Nicht übernommene Zeilen und was die Eingabe aus anderen gemacht hat:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %1 into its Locations: %Ln channels changed.</source>
+        <comment>Merged %1 into its Locations: %Ln channel changed.</comment>
+        <translation>
+            <numerusform>%1 in seine Speicherplätze zusammengeführt: %Ln Kanal geändert.</numerusform>
+            <numerusform>%1 in seine Speicherplätze zusammengeführt: %Ln Kanäle geändert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replaced all channels with %1: %Ln channels changed.</source>
+        <comment>Replaced all channels with %1: %Ln channel changed.</comment>
+        <translation>
+            <numerusform>Alle Kanäle durch %1 ersetzt: %Ln Kanal geändert.</numerusform>
+            <numerusform>Alle Kanäle durch %1 ersetzt: %Ln Kanäle geändert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 received bytes were dropped: the receive queue held %2 of %3 bytes.</source>
+        <translation>%1 empfangene Bytes wurden verworfen: Die Empfangswarteschlange hielt %2 von %3 Bytes.</translation>
+    </message>
 </context>
 </TS>

@@ -887,5 +887,357 @@
         <source>Restored the unsaved changes to %1</source>
         <translation>Restaurados los cambios sin guardar de %1</translation>
     </message>
+    <message>
+        <source>%1: permission denied. Your user must be in the group that owns the device, &quot;%2&quot; (for example: sudo usermod -aG %2 $USER), and log in again.</source>
+        <translation>%1: permiso denegado. Su usuario debe estar en el grupo propietario del dispositivo, «%2» (por ejemplo: sudo usermod -aG %2 $USER), y volver a iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>%1: permission denied. Only root may open this device. Ask the administrator for a udev rule that gives it to the group &quot;dialout&quot; (for example a file /etc/udev/rules.d/50-velmar.rules with the line %2), join that group (sudo usermod -aG dialout $USER) and log in again.</source>
+        <translation>%1: permiso denegado. Solo root puede abrir este dispositivo. Pida al administrador una regla udev que lo asigne al grupo «dialout» (por ejemplo un archivo /etc/udev/rules.d/50-velmar.rules con la línea %2), únase a ese grupo (sudo usermod -aG dialout $USER) y vuelva a iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>%1: permission denied. The device belongs to the group &quot;%2&quot;, which gives its members much more than this device: do not join it. Ask the administrator for a udev rule that gives it to the group &quot;dialout&quot; (for example a file /etc/udev/rules.d/50-velmar.rules with the line %3), join that group (sudo usermod -aG dialout $USER) and log in again.</source>
+        <translation>%1: permiso denegado. El dispositivo pertenece al grupo «%2», que da a sus miembros mucho más que este dispositivo: no se una a él. Pida al administrador una regla udev que lo asigne al grupo «dialout» (por ejemplo un archivo /etc/udev/rules.d/50-velmar.rules con la línea %3), únase a ese grupo (sudo usermod -aG dialout $USER) y vuelva a iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>it is open in this program</source>
+        <translation>está abierto en este programa</translation>
+    </message>
+    <message>
+        <source>another program holds it</source>
+        <translation>otro programa lo tiene</translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>el puerto no está abierto</translation>
+    </message>
+    <message>
+        <source>0 baud is not a speed</source>
+        <translation>0 baudios no es una velocidad</translation>
+    </message>
+    <message>
+        <source>%1 baud is not a speed this system can set</source>
+        <translation>%1 baudios no es una velocidad que este sistema pueda ajustar</translation>
+    </message>
+    <message>
+        <source>%1 data bits are not possible (5 to 8 are)</source>
+        <translation>%1 bits de datos no son posibles (de 5 a 8 sí)</translation>
+    </message>
+    <message>
+        <source>one and a half stop bits are not available on this system</source>
+        <translation>uno y medio bits de parada no están disponibles en este sistema</translation>
+    </message>
+    <message>
+        <source>stop-bits code %1 is unknown (0 = one, 2 = two)</source>
+        <translation>el código de bits de parada %1 es desconocido (0 = uno, 2 = dos)</translation>
+    </message>
+    <message>
+        <source>parity code %1 is unknown (0 to 4 are)</source>
+        <translation>el código de paridad %1 es desconocido (se conocen de 0 a 4)</translation>
+    </message>
+    <message>
+        <source>the driver did not keep %1 baud</source>
+        <translation>el controlador no mantuvo %1 baudios</translation>
+    </message>
+    <message>
+        <source>the driver did not keep %1 data bits</source>
+        <translation>el controlador no mantuvo %1 bits de datos</translation>
+    </message>
+    <message>
+        <source>the driver did not keep the stop bits</source>
+        <translation>el controlador no mantuvo los bits de parada</translation>
+    </message>
+    <message>
+        <source>the driver did not keep parity code %1</source>
+        <translation>el controlador no mantuvo el código de paridad %1</translation>
+    </message>
+    <message>
+        <source>the driver did not turn flow control off</source>
+        <translation>el controlador no desactivó el control de flujo</translation>
+    </message>
+    <message>
+        <source>the driver did not keep raw mode</source>
+        <translation>el controlador no mantuvo el modo en bruto</translation>
+    </message>
+    <message>
+        <source>no watch thread could be started</source>
+        <translation>no se pudo iniciar ningún hilo de vigilancia</translation>
+    </message>
+    <message>
+        <source>%1: no such device (%2).</source>
+        <translation>%1: no existe el dispositivo (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is busy: %2.</source>
+        <translation>%1 está ocupado: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is busy: another program holds it. Close that program and connect again.</source>
+        <translation>%1 está ocupado: otro programa lo tiene. Cierre ese programa y vuelva a conectar.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device.</source>
+        <translation>%1 no es un dispositivo serie.</translation>
+    </message>
+    <message>
+        <source>%1: the line settings were refused: %2.</source>
+        <translation>%1: se rechazaron los ajustes de línea: %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: the system is out of resources (%2).</source>
+        <translation>No se pudo abrir %1: el sistema se ha quedado sin recursos (%2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>No se pudo abrir %1: %2.</translation>
+    </message>
+    <message>
+        <source>the whole frame was sent</source>
+        <translation>se envió la trama completa</translation>
+    </message>
+    <message>
+        <source>the line hung up (the cable or adapter was disconnected, or the other side closed)</source>
+        <translation>la línea se colgó (se desconectó el cable o el adaptador, o el otro lado cerró)</translation>
+    </message>
+    <message>
+        <source>a write did not get its bytes out in time (the line is held up or the device failed)</source>
+        <translation>una escritura no sacó sus bytes a tiempo (la línea está bloqueada o el dispositivo falló)</translation>
+    </message>
+    <message>
+        <source>the line stalled for %1 ms after byte %2, longer than the radio waits: it may not have taken the frame; send again</source>
+        <translation>la línea se atascó %1 ms tras el byte %2, más de lo que espera la radio: puede que no haya recibido la trama; vuelva a enviar</translation>
+    </message>
+    <message>
+        <source>stopped by Disconnect</source>
+        <translation>detenido por Desconectar</translation>
+    </message>
+    <message>
+        <source>stopped after the whole frame was sent</source>
+        <translation>detenido después de enviar la trama completa</translation>
+    </message>
+    <message>
+        <source>stopped before the frame was complete</source>
+        <translation>detenido antes de completar la trama</translation>
+    </message>
+    <message>
+        <source>command line</source>
+        <translation>línea de comandos</translation>
+    </message>
+    <message>
+        <source>remembered</source>
+        <translation>recordado</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>elegido</translation>
+    </message>
+    <message>
+        <source>remembered port unreadable</source>
+        <translation>puerto recordado ilegible</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>predeterminado</translation>
+    </message>
+    <message>
+        <source>COM1 = no device (%1)</source>
+        <translation>COM1 = ningún dispositivo (%1)</translation>
+    </message>
+    <message>
+        <source>COM1 = %1 (%2)</source>
+        <translation>COM1 = %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was still marked as held by a program that had ended; the mark was cleared.</source>
+        <translation>%1 seguía marcado como retenido por un programa que ya terminó; se borró la marca.</translation>
+    </message>
+    <message>
+        <source>COM1 stands for no device: the port chosen last cannot be read (%1). Give the port with --port DEV, or choose one in the Port menu of Velmar&apos;s window.</source>
+        <translation>COM1 no representa ningún dispositivo: no se puede leer el último puerto elegido (%1). Indique el puerto con --port DEV o elija uno en el menú Puerto de la ventana de Velmar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln rows say</source>
+        <comment>%Ln row says</comment>
+        <translation>
+            <numerusform>%Ln fila dice</numerusform>
+            <numerusform>%Ln filas dicen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: no Location, not taken</source>
+        <translation>línea %1: sin Location, no aceptada</translation>
+    </message>
+    <message>
+        <source>line %1: Location &quot;%2&quot; is not a number, not taken</source>
+        <translation>línea %1: la Location «%2» no es un número, no aceptada</translation>
+    </message>
+    <message>
+        <source>line %1: Location %2 is beyond the 64 channels, not taken</source>
+        <translation>línea %1: la Location %2 está más allá de los 64 canales, no aceptada</translation>
+    </message>
+    <message>
+        <source>line %1: no frequency, not taken</source>
+        <translation>línea %1: sin frecuencia, no aceptada</translation>
+    </message>
+    <message>
+        <source>line %1: Frequency &quot;%2&quot; is not a number, not taken</source>
+        <translation>línea %1: la Frequency «%2» no es un número, no aceptada</translation>
+    </message>
+    <message>
+        <source>line %1: %2 MHz is outside 400 to 500 MHz, not taken</source>
+        <translation>línea %1: %2 MHz está fuera de 400 a 500 MHz, no aceptada</translation>
+    </message>
+    <message>
+        <source>line %1: Frequency %2 has a decimal comma that splits it in two, not taken: write it with a point, or in quotes</source>
+        <translation>línea %1: la Frequency %2 tiene una coma decimal que la parte en dos, no aceptada: escríbala con punto o entre comillas</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3 moved to %4 (6.25 kHz steps)</source>
+        <translation>línea %1: %2: %3 movido a %4 (pasos de 6,25 kHz)</translation>
+    </message>
+    <message>
+        <source>line %1: %2 moved to %3 (6.25 kHz steps)</source>
+        <translation>línea %1: %2 movido a %3 (pasos de 6,25 kHz)</translation>
+    </message>
+    <message>
+        <source>line %1: %2: given on line %3 too; this later row is taken</source>
+        <translation>línea %1: %2: también indicado en la línea %3; se toma esta fila posterior</translation>
+    </message>
+    <message>
+        <source>line %1: given on line %2 too; this later row is taken</source>
+        <translation>línea %1: también indicado en la línea %2; se toma esta fila posterior</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3 not kept: this radio has no such setting</source>
+        <translation>línea %1: %2: %3 no conservado: esta radio no tiene ese ajuste</translation>
+    </message>
+    <message>
+        <source>line %1: %2 not kept: this radio has no such setting</source>
+        <translation>línea %1: %2 no conservado: esta radio no tiene ese ajuste</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3 is the frequency of %4 too</source>
+        <translation>línea %1: %2: %3 es también la frecuencia de %4</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is the frequency of %3 too</source>
+        <translation>línea %1: %2 es también la frecuencia de %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2: the Name &quot;%3&quot; has more than %4 characters: &quot;%5&quot; kept</source>
+        <translation>línea %1: %2: el nombre «%3» tiene más de %4 caracteres: se conserva «%5»</translation>
+    </message>
+    <message>
+        <source>line %1: the Name &quot;%2&quot; has more than %3 characters: &quot;%4&quot; kept</source>
+        <translation>línea %1: el nombre «%2» tiene más de %3 caracteres: se conserva «%4»</translation>
+    </message>
+    <message>
+        <source>line %1: %2: the Name holds a control character or is not UTF-8 text, not kept</source>
+        <translation>línea %1: %2: el nombre contiene un carácter de control o no es texto UTF-8, no conservado</translation>
+    </message>
+    <message>
+        <source>line %1: the Name holds a control character or is not UTF-8 text, not kept</source>
+        <translation>línea %1: el nombre contiene un carácter de control o no es texto UTF-8, no conservado</translation>
+    </message>
+    <message>
+        <source>The Locations start at 0: taken in order, Location 0 as Group A CH1</source>
+        <translation>Las Locations empiezan en 0: tomadas en orden, la Location 0 como Group A CH1</translation>
+    </message>
+    <message>
+        <source>Group %1: %2 NFM (12.5 kHz), %3 FM (25 kHz): %4 taken</source>
+        <translation>Group %1: %2 NFM (12,5 kHz), %3 FM (25 kHz): se toma %4</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>línea %1: </translation>
+    </message>
+    <message>
+        <source>not a channel list: no header line with the columns Location and Frequency</source>
+        <translation>no es una lista de canales: no hay línea de cabecera con las columnas Location y Frequency</translation>
+    </message>
+    <message>
+        <source>not a channel list: its columns are separated by semicolons; save it with commas (CSV) and import it again</source>
+        <translation>no es una lista de canales: sus columnas están separadas por punto y coma; guárdela con comas (CSV) e impórtela de nuevo</translation>
+    </message>
+    <message>
+        <source>not a channel list: line %1 has more than 256 columns</source>
+        <translation>no es una lista de canales: la línea %1 tiene más de 256 columnas</translation>
+    </message>
+    <message>
+        <source>not a channel list: the quote opened on line %1 is never closed, so the rest of the file would be one field</source>
+        <translation>no es una lista de canales: las comillas abiertas en la línea %1 nunca se cierran, así que el resto del archivo sería un solo campo</translation>
+    </message>
+    <message>
+        <source>not a channel list for this radio: more than %1 rows (it has 64 channels)</source>
+        <translation>no es una lista de canales para esta radio: más de %1 filas (tiene 64 canales)</translation>
+    </message>
+    <message>
+        <source>%1 “%2”</source>
+        <translation>%1 «%2»</translation>
+    </message>
+    <message numerus="yes">
+        <source>The rows of %1 name %Ln channels.</source>
+        <comment>The rows of %1 name %Ln channel.</comment>
+        <translation>
+            <numerusform>Las filas de %1 nombran %Ln canal.</numerusform>
+            <numerusform>Las filas de %1 nombran %Ln canales.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln rows are not taken.</source>
+        <comment>%Ln row is not taken.</comment>
+        <translation>
+            <numerusform>%Ln fila no se acepta.</numerusform>
+            <numerusform>%Ln filas no se aceptan.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge into the file&apos;s Locations: %Ln channels change; the channels the rows do not name stay as they are.</source>
+        <comment>Merge into the file&apos;s Locations: %Ln channel changes; the channels the rows do not name stay as they are.</comment>
+        <translation>
+            <numerusform>Fusionar en las posiciones del archivo: cambia %Ln canal; los canales que las filas no nombran quedan como están.</numerusform>
+            <numerusform>Fusionar en las posiciones del archivo: cambian %Ln canales; los canales que las filas no nombran quedan como están.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace all channels: %Ln channels change; the channels the rows do not name are emptied.</source>
+        <comment>Replace all channels: %Ln channel changes; the channels the rows do not name are emptied.</comment>
+        <translation>
+            <numerusform>Reemplazar todos los canales: cambia %Ln canal; los canales que las filas no nombran se vacían.</numerusform>
+            <numerusform>Reemplazar todos los canales: cambian %Ln canales; los canales que las filas no nombran se vacían.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Channels the rows change:</source>
+        <translation>Canales que cambian las filas:</translation>
+    </message>
+    <message>
+        <source>Replace all channels also changes:</source>
+        <translation>Reemplazar todos los canales cambia además:</translation>
+    </message>
+    <message>
+        <source>Rows not taken, and what the entry made of others:</source>
+        <translation>Filas no aceptadas, y lo que la entrada hizo con las demás:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %1 into its Locations: %Ln channels changed.</source>
+        <comment>Merged %1 into its Locations: %Ln channel changed.</comment>
+        <translation>
+            <numerusform>%1 fusionado en sus posiciones: %Ln canal cambiado.</numerusform>
+            <numerusform>%1 fusionado en sus posiciones: %Ln canales cambiados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replaced all channels with %1: %Ln channels changed.</source>
+        <comment>Replaced all channels with %1: %Ln channel changed.</comment>
+        <translation>
+            <numerusform>Todos los canales reemplazados por %1: %Ln canal cambiado.</numerusform>
+            <numerusform>Todos los canales reemplazados por %1: %Ln canales cambiados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 received bytes were dropped: the receive queue held %2 of %3 bytes.</source>
+        <translation>Se descartaron %1 bytes recibidos: la cola de recepción tenía %2 de %3 bytes.</translation>
+    </message>
 </context>
 </TS>

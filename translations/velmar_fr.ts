@@ -887,5 +887,357 @@
         <source>Restored the unsaved changes to %1</source>
         <translation>Modifications non enregistrées de %1 restaurées</translation>
     </message>
+    <message>
+        <source>%1: permission denied. Your user must be in the group that owns the device, &quot;%2&quot; (for example: sudo usermod -aG %2 $USER), and log in again.</source>
+        <translation>%1 : permission refusée. Votre utilisateur doit faire partie du groupe propriétaire du périphérique, « %2 » (par exemple : sudo usermod -aG %2 $USER), puis se reconnecter.</translation>
+    </message>
+    <message>
+        <source>%1: permission denied. Only root may open this device. Ask the administrator for a udev rule that gives it to the group &quot;dialout&quot; (for example a file /etc/udev/rules.d/50-velmar.rules with the line %2), join that group (sudo usermod -aG dialout $USER) and log in again.</source>
+        <translation>%1 : permission refusée. Seul root peut ouvrir ce périphérique. Demandez à l&apos;administrateur une règle udev qui le donne au groupe « dialout » (par exemple un fichier /etc/udev/rules.d/50-velmar.rules avec la ligne %2), rejoignez ce groupe (sudo usermod -aG dialout $USER) et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>%1: permission denied. The device belongs to the group &quot;%2&quot;, which gives its members much more than this device: do not join it. Ask the administrator for a udev rule that gives it to the group &quot;dialout&quot; (for example a file /etc/udev/rules.d/50-velmar.rules with the line %3), join that group (sudo usermod -aG dialout $USER) and log in again.</source>
+        <translation>%1 : permission refusée. Le périphérique appartient au groupe « %2 », qui donne à ses membres bien plus que ce périphérique : ne le rejoignez pas. Demandez à l&apos;administrateur une règle udev qui le donne au groupe « dialout » (par exemple un fichier /etc/udev/rules.d/50-velmar.rules avec la ligne %3), rejoignez ce groupe (sudo usermod -aG dialout $USER) et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>it is open in this program</source>
+        <translation>il est ouvert dans ce programme</translation>
+    </message>
+    <message>
+        <source>another program holds it</source>
+        <translation>un autre programme le détient</translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>le port n&apos;est pas ouvert</translation>
+    </message>
+    <message>
+        <source>0 baud is not a speed</source>
+        <translation>0 baud n&apos;est pas une vitesse</translation>
+    </message>
+    <message>
+        <source>%1 baud is not a speed this system can set</source>
+        <translation>%1 bauds n&apos;est pas une vitesse que ce système peut régler</translation>
+    </message>
+    <message>
+        <source>%1 data bits are not possible (5 to 8 are)</source>
+        <translation>%1 bits de données ne sont pas possibles (de 5 à 8 le sont)</translation>
+    </message>
+    <message>
+        <source>one and a half stop bits are not available on this system</source>
+        <translation>un bit et demi d&apos;arrêt n&apos;est pas disponible sur ce système</translation>
+    </message>
+    <message>
+        <source>stop-bits code %1 is unknown (0 = one, 2 = two)</source>
+        <translation>le code de bits d&apos;arrêt %1 est inconnu (0 = un, 2 = deux)</translation>
+    </message>
+    <message>
+        <source>parity code %1 is unknown (0 to 4 are)</source>
+        <translation>le code de parité %1 est inconnu (de 0 à 4 sont connus)</translation>
+    </message>
+    <message>
+        <source>the driver did not keep %1 baud</source>
+        <translation>le pilote n&apos;a pas gardé %1 bauds</translation>
+    </message>
+    <message>
+        <source>the driver did not keep %1 data bits</source>
+        <translation>le pilote n&apos;a pas gardé %1 bits de données</translation>
+    </message>
+    <message>
+        <source>the driver did not keep the stop bits</source>
+        <translation>le pilote n&apos;a pas gardé les bits d&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>the driver did not keep parity code %1</source>
+        <translation>le pilote n&apos;a pas gardé le code de parité %1</translation>
+    </message>
+    <message>
+        <source>the driver did not turn flow control off</source>
+        <translation>le pilote n&apos;a pas désactivé le contrôle de flux</translation>
+    </message>
+    <message>
+        <source>the driver did not keep raw mode</source>
+        <translation>le pilote n&apos;a pas gardé le mode brut</translation>
+    </message>
+    <message>
+        <source>no watch thread could be started</source>
+        <translation>aucun fil de surveillance n&apos;a pu être lancé</translation>
+    </message>
+    <message>
+        <source>%1: no such device (%2).</source>
+        <translation>%1 : périphérique introuvable (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is busy: %2.</source>
+        <translation>%1 est occupé : %2.</translation>
+    </message>
+    <message>
+        <source>%1 is busy: another program holds it. Close that program and connect again.</source>
+        <translation>%1 est occupé : un autre programme le détient. Fermez ce programme et reconnectez.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device.</source>
+        <translation>%1 n&apos;est pas un périphérique série.</translation>
+    </message>
+    <message>
+        <source>%1: the line settings were refused: %2.</source>
+        <translation>%1 : les réglages de ligne ont été refusés : %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: the system is out of resources (%2).</source>
+        <translation>%1 n&apos;a pas pu être ouvert : le système manque de ressources (%2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>%1 n&apos;a pas pu être ouvert : %2.</translation>
+    </message>
+    <message>
+        <source>the whole frame was sent</source>
+        <translation>la trame entière a été envoyée</translation>
+    </message>
+    <message>
+        <source>the line hung up (the cable or adapter was disconnected, or the other side closed)</source>
+        <translation>la ligne a raccroché (le câble ou l&apos;adaptateur a été débranché, ou l&apos;autre côté a fermé)</translation>
+    </message>
+    <message>
+        <source>a write did not get its bytes out in time (the line is held up or the device failed)</source>
+        <translation>une écriture n&apos;a pas fait sortir ses octets à temps (la ligne est bloquée ou le périphérique est en panne)</translation>
+    </message>
+    <message>
+        <source>the line stalled for %1 ms after byte %2, longer than the radio waits: it may not have taken the frame; send again</source>
+        <translation>la ligne s&apos;est arrêtée %1 ms après l&apos;octet %2, plus longtemps que la radio n&apos;attend : elle n&apos;a peut-être pas pris la trame ; envoyez de nouveau</translation>
+    </message>
+    <message>
+        <source>stopped by Disconnect</source>
+        <translation>arrêté par Déconnecter</translation>
+    </message>
+    <message>
+        <source>stopped after the whole frame was sent</source>
+        <translation>arrêté après l&apos;envoi de la trame entière</translation>
+    </message>
+    <message>
+        <source>stopped before the frame was complete</source>
+        <translation>arrêté avant que la trame soit complète</translation>
+    </message>
+    <message>
+        <source>command line</source>
+        <translation>ligne de commande</translation>
+    </message>
+    <message>
+        <source>remembered</source>
+        <translation>mémorisé</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>choisi</translation>
+    </message>
+    <message>
+        <source>remembered port unreadable</source>
+        <translation>port mémorisé illisible</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>par défaut</translation>
+    </message>
+    <message>
+        <source>COM1 = no device (%1)</source>
+        <translation>COM1 = aucun périphérique (%1)</translation>
+    </message>
+    <message>
+        <source>COM1 = %1 (%2)</source>
+        <translation>COM1 = %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was still marked as held by a program that had ended; the mark was cleared.</source>
+        <translation>%1 était encore marqué comme détenu par un programme terminé ; la marque a été effacée.</translation>
+    </message>
+    <message>
+        <source>COM1 stands for no device: the port chosen last cannot be read (%1). Give the port with --port DEV, or choose one in the Port menu of Velmar&apos;s window.</source>
+        <translation>COM1 ne désigne aucun périphérique : le port choisi en dernier ne peut pas être lu (%1). Donnez le port avec --port DEV, ou choisissez-en un dans le menu Port de la fenêtre de Velmar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln rows say</source>
+        <comment>%Ln row says</comment>
+        <translation>
+            <numerusform>%Ln ligne dit</numerusform>
+            <numerusform>%Ln lignes disent</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: no Location, not taken</source>
+        <translation>ligne %1 : pas de Location, non prise</translation>
+    </message>
+    <message>
+        <source>line %1: Location &quot;%2&quot; is not a number, not taken</source>
+        <translation>ligne %1 : la Location « %2 » n&apos;est pas un nombre, non prise</translation>
+    </message>
+    <message>
+        <source>line %1: Location %2 is beyond the 64 channels, not taken</source>
+        <translation>ligne %1 : la Location %2 dépasse les 64 canaux, non prise</translation>
+    </message>
+    <message>
+        <source>line %1: no frequency, not taken</source>
+        <translation>ligne %1 : pas de fréquence, non prise</translation>
+    </message>
+    <message>
+        <source>line %1: Frequency &quot;%2&quot; is not a number, not taken</source>
+        <translation>ligne %1 : la Frequency « %2 » n&apos;est pas un nombre, non prise</translation>
+    </message>
+    <message>
+        <source>line %1: %2 MHz is outside 400 to 500 MHz, not taken</source>
+        <translation>ligne %1 : %2 MHz est hors de 400 à 500 MHz, non prise</translation>
+    </message>
+    <message>
+        <source>line %1: Frequency %2 has a decimal comma that splits it in two, not taken: write it with a point, or in quotes</source>
+        <translation>ligne %1 : la Frequency %2 a une virgule décimale qui la coupe en deux, non prise : écrivez-la avec un point, ou entre guillemets</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3 moved to %4 (6.25 kHz steps)</source>
+        <translation>ligne %1 : %2 : %3 déplacé à %4 (pas de 6,25 kHz)</translation>
+    </message>
+    <message>
+        <source>line %1: %2 moved to %3 (6.25 kHz steps)</source>
+        <translation>ligne %1 : %2 déplacé à %3 (pas de 6,25 kHz)</translation>
+    </message>
+    <message>
+        <source>line %1: %2: given on line %3 too; this later row is taken</source>
+        <translation>ligne %1 : %2 : donné aussi à la ligne %3 ; cette ligne plus tardive est prise</translation>
+    </message>
+    <message>
+        <source>line %1: given on line %2 too; this later row is taken</source>
+        <translation>ligne %1 : donné aussi à la ligne %2 ; cette ligne plus tardive est prise</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3 not kept: this radio has no such setting</source>
+        <translation>ligne %1 : %2 : %3 non gardé : cette radio n&apos;a pas ce réglage</translation>
+    </message>
+    <message>
+        <source>line %1: %2 not kept: this radio has no such setting</source>
+        <translation>ligne %1 : %2 non gardé : cette radio n&apos;a pas ce réglage</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3 is the frequency of %4 too</source>
+        <translation>ligne %1 : %2 : %3 est aussi la fréquence de %4</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is the frequency of %3 too</source>
+        <translation>ligne %1 : %2 est aussi la fréquence de %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2: the Name &quot;%3&quot; has more than %4 characters: &quot;%5&quot; kept</source>
+        <translation>ligne %1 : %2 : le nom « %3 » a plus de %4 caractères : « %5 » gardé</translation>
+    </message>
+    <message>
+        <source>line %1: the Name &quot;%2&quot; has more than %3 characters: &quot;%4&quot; kept</source>
+        <translation>ligne %1 : le nom « %2 » a plus de %3 caractères : « %4 » gardé</translation>
+    </message>
+    <message>
+        <source>line %1: %2: the Name holds a control character or is not UTF-8 text, not kept</source>
+        <translation>ligne %1 : %2 : le nom contient un caractère de contrôle ou n&apos;est pas du texte UTF-8, non gardé</translation>
+    </message>
+    <message>
+        <source>line %1: the Name holds a control character or is not UTF-8 text, not kept</source>
+        <translation>ligne %1 : le nom contient un caractère de contrôle ou n&apos;est pas du texte UTF-8, non gardé</translation>
+    </message>
+    <message>
+        <source>The Locations start at 0: taken in order, Location 0 as Group A CH1</source>
+        <translation>Les Locations commencent à 0 : prises dans l&apos;ordre, la Location 0 comme Group A CH1</translation>
+    </message>
+    <message>
+        <source>Group %1: %2 NFM (12.5 kHz), %3 FM (25 kHz): %4 taken</source>
+        <translation>Group %1 : %2 NFM (12,5 kHz), %3 FM (25 kHz) : %4 pris</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>ligne %1 : </translation>
+    </message>
+    <message>
+        <source>not a channel list: no header line with the columns Location and Frequency</source>
+        <translation>pas une liste de canaux : aucune ligne d&apos;en-tête avec les colonnes Location et Frequency</translation>
+    </message>
+    <message>
+        <source>not a channel list: its columns are separated by semicolons; save it with commas (CSV) and import it again</source>
+        <translation>pas une liste de canaux : ses colonnes sont séparées par des points-virgules ; enregistrez-la avec des virgules (CSV) et importez-la de nouveau</translation>
+    </message>
+    <message>
+        <source>not a channel list: line %1 has more than 256 columns</source>
+        <translation>pas une liste de canaux : la ligne %1 a plus de 256 colonnes</translation>
+    </message>
+    <message>
+        <source>not a channel list: the quote opened on line %1 is never closed, so the rest of the file would be one field</source>
+        <translation>pas une liste de canaux : le guillemet ouvert à la ligne %1 n&apos;est jamais fermé, le reste du fichier serait donc un seul champ</translation>
+    </message>
+    <message>
+        <source>not a channel list for this radio: more than %1 rows (it has 64 channels)</source>
+        <translation>pas une liste de canaux pour cette radio : plus de %1 lignes (elle a 64 canaux)</translation>
+    </message>
+    <message>
+        <source>%1 “%2”</source>
+        <translation>%1 « %2 »</translation>
+    </message>
+    <message numerus="yes">
+        <source>The rows of %1 name %Ln channels.</source>
+        <comment>The rows of %1 name %Ln channel.</comment>
+        <translation>
+            <numerusform>Les lignes de %1 nomment %Ln canal.</numerusform>
+            <numerusform>Les lignes de %1 nomment %Ln canaux.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln rows are not taken.</source>
+        <comment>%Ln row is not taken.</comment>
+        <translation>
+            <numerusform>%Ln ligne n&apos;est pas prise.</numerusform>
+            <numerusform>%Ln lignes ne sont pas prises.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge into the file&apos;s Locations: %Ln channels change; the channels the rows do not name stay as they are.</source>
+        <comment>Merge into the file&apos;s Locations: %Ln channel changes; the channels the rows do not name stay as they are.</comment>
+        <translation>
+            <numerusform>Fusionner dans les emplacements du fichier : %Ln canal change ; les canaux que les lignes ne nomment pas restent tels quels.</numerusform>
+            <numerusform>Fusionner dans les emplacements du fichier : %Ln canaux changent ; les canaux que les lignes ne nomment pas restent tels quels.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace all channels: %Ln channels change; the channels the rows do not name are emptied.</source>
+        <comment>Replace all channels: %Ln channel changes; the channels the rows do not name are emptied.</comment>
+        <translation>
+            <numerusform>Remplacer tous les canaux : %Ln canal change ; les canaux que les lignes ne nomment pas sont vidés.</numerusform>
+            <numerusform>Remplacer tous les canaux : %Ln canaux changent ; les canaux que les lignes ne nomment pas sont vidés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Channels the rows change:</source>
+        <translation>Canaux que les lignes changent :</translation>
+    </message>
+    <message>
+        <source>Replace all channels also changes:</source>
+        <translation>Remplacer tous les canaux change aussi :</translation>
+    </message>
+    <message>
+        <source>Rows not taken, and what the entry made of others:</source>
+        <translation>Lignes non prises, et ce que la saisie a fait des autres :</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %1 into its Locations: %Ln channels changed.</source>
+        <comment>Merged %1 into its Locations: %Ln channel changed.</comment>
+        <translation>
+            <numerusform>%1 fusionné dans ses emplacements : %Ln canal changé.</numerusform>
+            <numerusform>%1 fusionné dans ses emplacements : %Ln canaux changés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replaced all channels with %1: %Ln channels changed.</source>
+        <comment>Replaced all channels with %1: %Ln channel changed.</comment>
+        <translation>
+            <numerusform>Tous les canaux remplacés par %1 : %Ln canal changé.</numerusform>
+            <numerusform>Tous les canaux remplacés par %1 : %Ln canaux changés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 received bytes were dropped: the receive queue held %2 of %3 bytes.</source>
+        <translation>%1 octets reçus ont été perdus : la file de réception contenait %2 octets sur %3.</translation>
+    </message>
 </context>
 </TS>

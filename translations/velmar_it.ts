@@ -887,5 +887,357 @@
         <source>Restored the unsaved changes to %1</source>
         <translation>Ripristinate le modifiche non salvate a %1</translation>
     </message>
+    <message>
+        <source>%1: permission denied. Your user must be in the group that owns the device, &quot;%2&quot; (for example: sudo usermod -aG %2 $USER), and log in again.</source>
+        <translation>%1: permesso negato. Il tuo utente deve far parte del gruppo proprietario del dispositivo, «%2» (per esempio: sudo usermod -aG %2 $USER), e accedere di nuovo.</translation>
+    </message>
+    <message>
+        <source>%1: permission denied. Only root may open this device. Ask the administrator for a udev rule that gives it to the group &quot;dialout&quot; (for example a file /etc/udev/rules.d/50-velmar.rules with the line %2), join that group (sudo usermod -aG dialout $USER) and log in again.</source>
+        <translation>%1: permesso negato. Solo root può aprire questo dispositivo. Chiedi all&apos;amministratore una regola udev che lo assegni al gruppo «dialout» (per esempio un file /etc/udev/rules.d/50-velmar.rules con la riga %2), unisciti a quel gruppo (sudo usermod -aG dialout $USER) e accedi di nuovo.</translation>
+    </message>
+    <message>
+        <source>%1: permission denied. The device belongs to the group &quot;%2&quot;, which gives its members much more than this device: do not join it. Ask the administrator for a udev rule that gives it to the group &quot;dialout&quot; (for example a file /etc/udev/rules.d/50-velmar.rules with the line %3), join that group (sudo usermod -aG dialout $USER) and log in again.</source>
+        <translation>%1: permesso negato. Il dispositivo appartiene al gruppo «%2», che dà ai suoi membri molto più di questo dispositivo: non unirti a esso. Chiedi all&apos;amministratore una regola udev che lo assegni al gruppo «dialout» (per esempio un file /etc/udev/rules.d/50-velmar.rules con la riga %3), unisciti a quel gruppo (sudo usermod -aG dialout $USER) e accedi di nuovo.</translation>
+    </message>
+    <message>
+        <source>it is open in this program</source>
+        <translation>è aperto in questo programma</translation>
+    </message>
+    <message>
+        <source>another program holds it</source>
+        <translation>un altro programma lo tiene</translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>la porta non è aperta</translation>
+    </message>
+    <message>
+        <source>0 baud is not a speed</source>
+        <translation>0 baud non è una velocità</translation>
+    </message>
+    <message>
+        <source>%1 baud is not a speed this system can set</source>
+        <translation>%1 baud non è una velocità che questo sistema possa impostare</translation>
+    </message>
+    <message>
+        <source>%1 data bits are not possible (5 to 8 are)</source>
+        <translation>%1 bit di dati non sono possibili (da 5 a 8 sì)</translation>
+    </message>
+    <message>
+        <source>one and a half stop bits are not available on this system</source>
+        <translation>uno e mezzo bit di stop non sono disponibili su questo sistema</translation>
+    </message>
+    <message>
+        <source>stop-bits code %1 is unknown (0 = one, 2 = two)</source>
+        <translation>il codice dei bit di stop %1 è sconosciuto (0 = uno, 2 = due)</translation>
+    </message>
+    <message>
+        <source>parity code %1 is unknown (0 to 4 are)</source>
+        <translation>il codice di parità %1 è sconosciuto (sono noti da 0 a 4)</translation>
+    </message>
+    <message>
+        <source>the driver did not keep %1 baud</source>
+        <translation>il driver non ha mantenuto %1 baud</translation>
+    </message>
+    <message>
+        <source>the driver did not keep %1 data bits</source>
+        <translation>il driver non ha mantenuto %1 bit di dati</translation>
+    </message>
+    <message>
+        <source>the driver did not keep the stop bits</source>
+        <translation>il driver non ha mantenuto i bit di stop</translation>
+    </message>
+    <message>
+        <source>the driver did not keep parity code %1</source>
+        <translation>il driver non ha mantenuto il codice di parità %1</translation>
+    </message>
+    <message>
+        <source>the driver did not turn flow control off</source>
+        <translation>il driver non ha disattivato il controllo di flusso</translation>
+    </message>
+    <message>
+        <source>the driver did not keep raw mode</source>
+        <translation>il driver non ha mantenuto la modalità raw</translation>
+    </message>
+    <message>
+        <source>no watch thread could be started</source>
+        <translation>non è stato possibile avviare alcun thread di controllo</translation>
+    </message>
+    <message>
+        <source>%1: no such device (%2).</source>
+        <translation>%1: dispositivo inesistente (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is busy: %2.</source>
+        <translation>%1 è occupato: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is busy: another program holds it. Close that program and connect again.</source>
+        <translation>%1 è occupato: un altro programma lo tiene. Chiudi quel programma e connetti di nuovo.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device.</source>
+        <translation>%1 non è un dispositivo seriale.</translation>
+    </message>
+    <message>
+        <source>%1: the line settings were refused: %2.</source>
+        <translation>%1: le impostazioni della linea sono state rifiutate: %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: the system is out of resources (%2).</source>
+        <translation>Impossibile aprire %1: il sistema ha esaurito le risorse (%2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>Impossibile aprire %1: %2.</translation>
+    </message>
+    <message>
+        <source>the whole frame was sent</source>
+        <translation>l&apos;intero frame è stato inviato</translation>
+    </message>
+    <message>
+        <source>the line hung up (the cable or adapter was disconnected, or the other side closed)</source>
+        <translation>la linea ha riagganciato (il cavo o l&apos;adattatore è stato scollegato, o l&apos;altro lato ha chiuso)</translation>
+    </message>
+    <message>
+        <source>a write did not get its bytes out in time (the line is held up or the device failed)</source>
+        <translation>una scrittura non ha fatto uscire i suoi byte in tempo (la linea è bloccata o il dispositivo si è guastato)</translation>
+    </message>
+    <message>
+        <source>the line stalled for %1 ms after byte %2, longer than the radio waits: it may not have taken the frame; send again</source>
+        <translation>la linea si è fermata per %1 ms dopo il byte %2, più a lungo di quanto attende la radio: potrebbe non aver preso il frame; invia di nuovo</translation>
+    </message>
+    <message>
+        <source>stopped by Disconnect</source>
+        <translation>fermato da Disconnetti</translation>
+    </message>
+    <message>
+        <source>stopped after the whole frame was sent</source>
+        <translation>fermato dopo l&apos;invio dell&apos;intero frame</translation>
+    </message>
+    <message>
+        <source>stopped before the frame was complete</source>
+        <translation>fermato prima che il frame fosse completo</translation>
+    </message>
+    <message>
+        <source>command line</source>
+        <translation>riga di comando</translation>
+    </message>
+    <message>
+        <source>remembered</source>
+        <translation>memorizzata</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>scelta</translation>
+    </message>
+    <message>
+        <source>remembered port unreadable</source>
+        <translation>porta memorizzata illeggibile</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>predefinita</translation>
+    </message>
+    <message>
+        <source>COM1 = no device (%1)</source>
+        <translation>COM1 = nessun dispositivo (%1)</translation>
+    </message>
+    <message>
+        <source>COM1 = %1 (%2)</source>
+        <translation>COM1 = %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was still marked as held by a program that had ended; the mark was cleared.</source>
+        <translation>%1 era ancora segnato come tenuto da un programma terminato; il segno è stato rimosso.</translation>
+    </message>
+    <message>
+        <source>COM1 stands for no device: the port chosen last cannot be read (%1). Give the port with --port DEV, or choose one in the Port menu of Velmar&apos;s window.</source>
+        <translation>COM1 non indica alcun dispositivo: l&apos;ultima porta scelta non può essere letta (%1). Indica la porta con --port DEV, oppure scegline una nel menu Porta della finestra di Velmar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln rows say</source>
+        <comment>%Ln row says</comment>
+        <translation>
+            <numerusform>%Ln riga dice</numerusform>
+            <numerusform>%Ln righe dicono</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: no Location, not taken</source>
+        <translation>riga %1: nessuna Location, non accettata</translation>
+    </message>
+    <message>
+        <source>line %1: Location &quot;%2&quot; is not a number, not taken</source>
+        <translation>riga %1: la Location «%2» non è un numero, non accettata</translation>
+    </message>
+    <message>
+        <source>line %1: Location %2 is beyond the 64 channels, not taken</source>
+        <translation>riga %1: la Location %2 va oltre i 64 canali, non accettata</translation>
+    </message>
+    <message>
+        <source>line %1: no frequency, not taken</source>
+        <translation>riga %1: nessuna frequenza, non accettata</translation>
+    </message>
+    <message>
+        <source>line %1: Frequency &quot;%2&quot; is not a number, not taken</source>
+        <translation>riga %1: la Frequency «%2» non è un numero, non accettata</translation>
+    </message>
+    <message>
+        <source>line %1: %2 MHz is outside 400 to 500 MHz, not taken</source>
+        <translation>riga %1: %2 MHz è fuori da 400–500 MHz, non accettata</translation>
+    </message>
+    <message>
+        <source>line %1: Frequency %2 has a decimal comma that splits it in two, not taken: write it with a point, or in quotes</source>
+        <translation>riga %1: la Frequency %2 ha una virgola decimale che la divide in due, non accettata: scrivila con il punto, o tra virgolette</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3 moved to %4 (6.25 kHz steps)</source>
+        <translation>riga %1: %2: %3 spostato a %4 (passi di 6,25 kHz)</translation>
+    </message>
+    <message>
+        <source>line %1: %2 moved to %3 (6.25 kHz steps)</source>
+        <translation>riga %1: %2 spostato a %3 (passi di 6,25 kHz)</translation>
+    </message>
+    <message>
+        <source>line %1: %2: given on line %3 too; this later row is taken</source>
+        <translation>riga %1: %2: indicato anche alla riga %3; si prende questa riga successiva</translation>
+    </message>
+    <message>
+        <source>line %1: given on line %2 too; this later row is taken</source>
+        <translation>riga %1: indicato anche alla riga %2; si prende questa riga successiva</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3 not kept: this radio has no such setting</source>
+        <translation>riga %1: %2: %3 non conservato: questa radio non ha tale impostazione</translation>
+    </message>
+    <message>
+        <source>line %1: %2 not kept: this radio has no such setting</source>
+        <translation>riga %1: %2 non conservato: questa radio non ha tale impostazione</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3 is the frequency of %4 too</source>
+        <translation>riga %1: %2: %3 è anche la frequenza di %4</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is the frequency of %3 too</source>
+        <translation>riga %1: %2 è anche la frequenza di %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2: the Name &quot;%3&quot; has more than %4 characters: &quot;%5&quot; kept</source>
+        <translation>riga %1: %2: il nome «%3» ha più di %4 caratteri: conservato «%5»</translation>
+    </message>
+    <message>
+        <source>line %1: the Name &quot;%2&quot; has more than %3 characters: &quot;%4&quot; kept</source>
+        <translation>riga %1: il nome «%2» ha più di %3 caratteri: conservato «%4»</translation>
+    </message>
+    <message>
+        <source>line %1: %2: the Name holds a control character or is not UTF-8 text, not kept</source>
+        <translation>riga %1: %2: il nome contiene un carattere di controllo o non è testo UTF-8, non conservato</translation>
+    </message>
+    <message>
+        <source>line %1: the Name holds a control character or is not UTF-8 text, not kept</source>
+        <translation>riga %1: il nome contiene un carattere di controllo o non è testo UTF-8, non conservato</translation>
+    </message>
+    <message>
+        <source>The Locations start at 0: taken in order, Location 0 as Group A CH1</source>
+        <translation>Le Location partono da 0: prese in ordine, la Location 0 come Group A CH1</translation>
+    </message>
+    <message>
+        <source>Group %1: %2 NFM (12.5 kHz), %3 FM (25 kHz): %4 taken</source>
+        <translation>Group %1: %2 NFM (12,5 kHz), %3 FM (25 kHz): preso %4</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>riga %1: </translation>
+    </message>
+    <message>
+        <source>not a channel list: no header line with the columns Location and Frequency</source>
+        <translation>non è un elenco di canali: nessuna riga di intestazione con le colonne Location e Frequency</translation>
+    </message>
+    <message>
+        <source>not a channel list: its columns are separated by semicolons; save it with commas (CSV) and import it again</source>
+        <translation>non è un elenco di canali: le sue colonne sono separate da punti e virgola; salvalo con le virgole (CSV) e importalo di nuovo</translation>
+    </message>
+    <message>
+        <source>not a channel list: line %1 has more than 256 columns</source>
+        <translation>non è un elenco di canali: la riga %1 ha più di 256 colonne</translation>
+    </message>
+    <message>
+        <source>not a channel list: the quote opened on line %1 is never closed, so the rest of the file would be one field</source>
+        <translation>non è un elenco di canali: le virgolette aperte alla riga %1 non si chiudono mai, quindi il resto del file sarebbe un solo campo</translation>
+    </message>
+    <message>
+        <source>not a channel list for this radio: more than %1 rows (it has 64 channels)</source>
+        <translation>non è un elenco di canali per questa radio: più di %1 righe (ha 64 canali)</translation>
+    </message>
+    <message>
+        <source>%1 “%2”</source>
+        <translation>%1 «%2»</translation>
+    </message>
+    <message numerus="yes">
+        <source>The rows of %1 name %Ln channels.</source>
+        <comment>The rows of %1 name %Ln channel.</comment>
+        <translation>
+            <numerusform>Le righe di %1 nominano %Ln canale.</numerusform>
+            <numerusform>Le righe di %1 nominano %Ln canali.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln rows are not taken.</source>
+        <comment>%Ln row is not taken.</comment>
+        <translation>
+            <numerusform>%Ln riga non viene accettata.</numerusform>
+            <numerusform>%Ln righe non vengono accettate.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge into the file&apos;s Locations: %Ln channels change; the channels the rows do not name stay as they are.</source>
+        <comment>Merge into the file&apos;s Locations: %Ln channel changes; the channels the rows do not name stay as they are.</comment>
+        <translation>
+            <numerusform>Unisci nelle posizioni del file: cambia %Ln canale; i canali che le righe non nominano restano come sono.</numerusform>
+            <numerusform>Unisci nelle posizioni del file: cambiano %Ln canali; i canali che le righe non nominano restano come sono.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace all channels: %Ln channels change; the channels the rows do not name are emptied.</source>
+        <comment>Replace all channels: %Ln channel changes; the channels the rows do not name are emptied.</comment>
+        <translation>
+            <numerusform>Sostituisci tutti i canali: cambia %Ln canale; i canali che le righe non nominano vengono svuotati.</numerusform>
+            <numerusform>Sostituisci tutti i canali: cambiano %Ln canali; i canali che le righe non nominano vengono svuotati.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Channels the rows change:</source>
+        <translation>Canali che le righe cambiano:</translation>
+    </message>
+    <message>
+        <source>Replace all channels also changes:</source>
+        <translation>Sostituisci tutti i canali cambia inoltre:</translation>
+    </message>
+    <message>
+        <source>Rows not taken, and what the entry made of others:</source>
+        <translation>Righe non accettate, e che cosa l&apos;inserimento ha fatto delle altre:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %1 into its Locations: %Ln channels changed.</source>
+        <comment>Merged %1 into its Locations: %Ln channel changed.</comment>
+        <translation>
+            <numerusform>%1 unito nelle sue posizioni: %Ln canale cambiato.</numerusform>
+            <numerusform>%1 unito nelle sue posizioni: %Ln canali cambiati.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replaced all channels with %1: %Ln channels changed.</source>
+        <comment>Replaced all channels with %1: %Ln channel changed.</comment>
+        <translation>
+            <numerusform>Tutti i canali sostituiti con %1: %Ln canale cambiato.</numerusform>
+            <numerusform>Tutti i canali sostituiti con %1: %Ln canali cambiati.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 received bytes were dropped: the receive queue held %2 of %3 bytes.</source>
+        <translation>%1 byte ricevuti sono stati scartati: la coda di ricezione conteneva %2 di %3 byte.</translation>
+    </message>
 </context>
 </TS>

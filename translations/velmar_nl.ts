@@ -887,5 +887,357 @@
         <source>Restored the unsaved changes to %1</source>
         <translation>De niet-opgeslagen wijzigingen aan %1 hersteld</translation>
     </message>
+    <message>
+        <source>%1: permission denied. Your user must be in the group that owns the device, &quot;%2&quot; (for example: sudo usermod -aG %2 $USER), and log in again.</source>
+        <translation>%1: toegang geweigerd. Uw gebruiker moet lid zijn van de groep die eigenaar is van het apparaat, &quot;%2&quot; (bijvoorbeeld: sudo usermod -aG %2 $USER), en opnieuw inloggen.</translation>
+    </message>
+    <message>
+        <source>%1: permission denied. Only root may open this device. Ask the administrator for a udev rule that gives it to the group &quot;dialout&quot; (for example a file /etc/udev/rules.d/50-velmar.rules with the line %2), join that group (sudo usermod -aG dialout $USER) and log in again.</source>
+        <translation>%1: toegang geweigerd. Alleen root mag dit apparaat openen. Vraag de beheerder om een udev-regel die het aan de groep &quot;dialout&quot; geeft (bijvoorbeeld een bestand /etc/udev/rules.d/50-velmar.rules met de regel %2), word lid van die groep (sudo usermod -aG dialout $USER) en log opnieuw in.</translation>
+    </message>
+    <message>
+        <source>%1: permission denied. The device belongs to the group &quot;%2&quot;, which gives its members much more than this device: do not join it. Ask the administrator for a udev rule that gives it to the group &quot;dialout&quot; (for example a file /etc/udev/rules.d/50-velmar.rules with the line %3), join that group (sudo usermod -aG dialout $USER) and log in again.</source>
+        <translation>%1: toegang geweigerd. Het apparaat hoort bij de groep &quot;%2&quot;, die haar leden veel meer geeft dan dit apparaat: word er geen lid van. Vraag de beheerder om een udev-regel die het aan de groep &quot;dialout&quot; geeft (bijvoorbeeld een bestand /etc/udev/rules.d/50-velmar.rules met de regel %3), word lid van die groep (sudo usermod -aG dialout $USER) en log opnieuw in.</translation>
+    </message>
+    <message>
+        <source>it is open in this program</source>
+        <translation>het is open in dit programma</translation>
+    </message>
+    <message>
+        <source>another program holds it</source>
+        <translation>een ander programma houdt het vast</translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>de poort is niet open</translation>
+    </message>
+    <message>
+        <source>0 baud is not a speed</source>
+        <translation>0 baud is geen snelheid</translation>
+    </message>
+    <message>
+        <source>%1 baud is not a speed this system can set</source>
+        <translation>%1 baud is geen snelheid die dit systeem kan instellen</translation>
+    </message>
+    <message>
+        <source>%1 data bits are not possible (5 to 8 are)</source>
+        <translation>%1 databits zijn niet mogelijk (5 tot 8 wel)</translation>
+    </message>
+    <message>
+        <source>one and a half stop bits are not available on this system</source>
+        <translation>anderhalve stopbit is op dit systeem niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>stop-bits code %1 is unknown (0 = one, 2 = two)</source>
+        <translation>stopbitcode %1 is onbekend (0 = één, 2 = twee)</translation>
+    </message>
+    <message>
+        <source>parity code %1 is unknown (0 to 4 are)</source>
+        <translation>pariteitscode %1 is onbekend (0 tot 4 zijn bekend)</translation>
+    </message>
+    <message>
+        <source>the driver did not keep %1 baud</source>
+        <translation>het stuurprogramma heeft %1 baud niet behouden</translation>
+    </message>
+    <message>
+        <source>the driver did not keep %1 data bits</source>
+        <translation>het stuurprogramma heeft %1 databits niet behouden</translation>
+    </message>
+    <message>
+        <source>the driver did not keep the stop bits</source>
+        <translation>het stuurprogramma heeft de stopbits niet behouden</translation>
+    </message>
+    <message>
+        <source>the driver did not keep parity code %1</source>
+        <translation>het stuurprogramma heeft pariteitscode %1 niet behouden</translation>
+    </message>
+    <message>
+        <source>the driver did not turn flow control off</source>
+        <translation>het stuurprogramma heeft de datastroombesturing niet uitgezet</translation>
+    </message>
+    <message>
+        <source>the driver did not keep raw mode</source>
+        <translation>het stuurprogramma heeft de ruwe modus niet behouden</translation>
+    </message>
+    <message>
+        <source>no watch thread could be started</source>
+        <translation>er kon geen bewakingsthread worden gestart</translation>
+    </message>
+    <message>
+        <source>%1: no such device (%2).</source>
+        <translation>%1: apparaat bestaat niet (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is busy: %2.</source>
+        <translation>%1 is bezet: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is busy: another program holds it. Close that program and connect again.</source>
+        <translation>%1 is bezet: een ander programma houdt het vast. Sluit dat programma en maak opnieuw verbinding.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device.</source>
+        <translation>%1 is geen serieel apparaat.</translation>
+    </message>
+    <message>
+        <source>%1: the line settings were refused: %2.</source>
+        <translation>%1: de lijninstellingen werden geweigerd: %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: the system is out of resources (%2).</source>
+        <translation>%1 kon niet worden geopend: het systeem heeft geen middelen meer (%2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>%1 kon niet worden geopend: %2.</translation>
+    </message>
+    <message>
+        <source>the whole frame was sent</source>
+        <translation>het hele frame is verzonden</translation>
+    </message>
+    <message>
+        <source>the line hung up (the cable or adapter was disconnected, or the other side closed)</source>
+        <translation>de lijn heeft opgehangen (de kabel of adapter is losgekoppeld, of de andere kant heeft gesloten)</translation>
+    </message>
+    <message>
+        <source>a write did not get its bytes out in time (the line is held up or the device failed)</source>
+        <translation>een schrijfopdracht kreeg haar bytes niet op tijd naar buiten (de lijn hangt of het apparaat is uitgevallen)</translation>
+    </message>
+    <message>
+        <source>the line stalled for %1 ms after byte %2, longer than the radio waits: it may not have taken the frame; send again</source>
+        <translation>de lijn haperde %1 ms na byte %2, langer dan de radio wacht: misschien heeft hij het frame niet ontvangen; zend opnieuw</translation>
+    </message>
+    <message>
+        <source>stopped by Disconnect</source>
+        <translation>gestopt door Verbinding verbreken</translation>
+    </message>
+    <message>
+        <source>stopped after the whole frame was sent</source>
+        <translation>gestopt nadat het hele frame was verzonden</translation>
+    </message>
+    <message>
+        <source>stopped before the frame was complete</source>
+        <translation>gestopt voordat het frame compleet was</translation>
+    </message>
+    <message>
+        <source>command line</source>
+        <translation>opdrachtregel</translation>
+    </message>
+    <message>
+        <source>remembered</source>
+        <translation>onthouden</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>gekozen</translation>
+    </message>
+    <message>
+        <source>remembered port unreadable</source>
+        <translation>onthouden poort onleesbaar</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>standaard</translation>
+    </message>
+    <message>
+        <source>COM1 = no device (%1)</source>
+        <translation>COM1 = geen apparaat (%1)</translation>
+    </message>
+    <message>
+        <source>COM1 = %1 (%2)</source>
+        <translation>COM1 = %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was still marked as held by a program that had ended; the mark was cleared.</source>
+        <translation>%1 stond nog gemarkeerd als vastgehouden door een programma dat was gestopt; de markering is gewist.</translation>
+    </message>
+    <message>
+        <source>COM1 stands for no device: the port chosen last cannot be read (%1). Give the port with --port DEV, or choose one in the Port menu of Velmar&apos;s window.</source>
+        <translation>COM1 staat voor geen apparaat: de laatst gekozen poort kan niet worden gelezen (%1). Geef de poort op met --port DEV, of kies er een in het menu Poort van het Velmar-venster.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln rows say</source>
+        <comment>%Ln row says</comment>
+        <translation>
+            <numerusform>%Ln regel zegt</numerusform>
+            <numerusform>%Ln regels zeggen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: no Location, not taken</source>
+        <translation>regel %1: geen Location, niet overgenomen</translation>
+    </message>
+    <message>
+        <source>line %1: Location &quot;%2&quot; is not a number, not taken</source>
+        <translation>regel %1: Location &quot;%2&quot; is geen getal, niet overgenomen</translation>
+    </message>
+    <message>
+        <source>line %1: Location %2 is beyond the 64 channels, not taken</source>
+        <translation>regel %1: Location %2 ligt voorbij de 64 kanalen, niet overgenomen</translation>
+    </message>
+    <message>
+        <source>line %1: no frequency, not taken</source>
+        <translation>regel %1: geen frequentie, niet overgenomen</translation>
+    </message>
+    <message>
+        <source>line %1: Frequency &quot;%2&quot; is not a number, not taken</source>
+        <translation>regel %1: Frequency &quot;%2&quot; is geen getal, niet overgenomen</translation>
+    </message>
+    <message>
+        <source>line %1: %2 MHz is outside 400 to 500 MHz, not taken</source>
+        <translation>regel %1: %2 MHz ligt buiten 400 tot 500 MHz, niet overgenomen</translation>
+    </message>
+    <message>
+        <source>line %1: Frequency %2 has a decimal comma that splits it in two, not taken: write it with a point, or in quotes</source>
+        <translation>regel %1: Frequency %2 heeft een decimale komma die haar in tweeën splitst, niet overgenomen: schrijf haar met een punt, of tussen aanhalingstekens</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3 moved to %4 (6.25 kHz steps)</source>
+        <translation>regel %1: %2: %3 verplaatst naar %4 (stappen van 6,25 kHz)</translation>
+    </message>
+    <message>
+        <source>line %1: %2 moved to %3 (6.25 kHz steps)</source>
+        <translation>regel %1: %2 verplaatst naar %3 (stappen van 6,25 kHz)</translation>
+    </message>
+    <message>
+        <source>line %1: %2: given on line %3 too; this later row is taken</source>
+        <translation>regel %1: %2: ook opgegeven op regel %3; deze latere regel wordt overgenomen</translation>
+    </message>
+    <message>
+        <source>line %1: given on line %2 too; this later row is taken</source>
+        <translation>regel %1: ook opgegeven op regel %2; deze latere regel wordt overgenomen</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3 not kept: this radio has no such setting</source>
+        <translation>regel %1: %2: %3 niet bewaard: deze radio heeft zo&apos;n instelling niet</translation>
+    </message>
+    <message>
+        <source>line %1: %2 not kept: this radio has no such setting</source>
+        <translation>regel %1: %2 niet bewaard: deze radio heeft zo&apos;n instelling niet</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3 is the frequency of %4 too</source>
+        <translation>regel %1: %2: %3 is ook de frequentie van %4</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is the frequency of %3 too</source>
+        <translation>regel %1: %2 is ook de frequentie van %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2: the Name &quot;%3&quot; has more than %4 characters: &quot;%5&quot; kept</source>
+        <translation>regel %1: %2: de naam &quot;%3&quot; heeft meer dan %4 tekens: &quot;%5&quot; bewaard</translation>
+    </message>
+    <message>
+        <source>line %1: the Name &quot;%2&quot; has more than %3 characters: &quot;%4&quot; kept</source>
+        <translation>regel %1: de naam &quot;%2&quot; heeft meer dan %3 tekens: &quot;%4&quot; bewaard</translation>
+    </message>
+    <message>
+        <source>line %1: %2: the Name holds a control character or is not UTF-8 text, not kept</source>
+        <translation>regel %1: %2: de naam bevat een stuurteken of is geen UTF-8-tekst, niet bewaard</translation>
+    </message>
+    <message>
+        <source>line %1: the Name holds a control character or is not UTF-8 text, not kept</source>
+        <translation>regel %1: de naam bevat een stuurteken of is geen UTF-8-tekst, niet bewaard</translation>
+    </message>
+    <message>
+        <source>The Locations start at 0: taken in order, Location 0 as Group A CH1</source>
+        <translation>De Locations beginnen bij 0: op volgorde overgenomen, Location 0 als Group A CH1</translation>
+    </message>
+    <message>
+        <source>Group %1: %2 NFM (12.5 kHz), %3 FM (25 kHz): %4 taken</source>
+        <translation>Group %1: %2 NFM (12,5 kHz), %3 FM (25 kHz): %4 overgenomen</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>regel %1: </translation>
+    </message>
+    <message>
+        <source>not a channel list: no header line with the columns Location and Frequency</source>
+        <translation>geen kanaallijst: geen kopregel met de kolommen Location en Frequency</translation>
+    </message>
+    <message>
+        <source>not a channel list: its columns are separated by semicolons; save it with commas (CSV) and import it again</source>
+        <translation>geen kanaallijst: de kolommen zijn gescheiden door puntkomma&apos;s; sla haar op met komma&apos;s (CSV) en importeer haar opnieuw</translation>
+    </message>
+    <message>
+        <source>not a channel list: line %1 has more than 256 columns</source>
+        <translation>geen kanaallijst: regel %1 heeft meer dan 256 kolommen</translation>
+    </message>
+    <message>
+        <source>not a channel list: the quote opened on line %1 is never closed, so the rest of the file would be one field</source>
+        <translation>geen kanaallijst: het aanhalingsteken dat op regel %1 opent, wordt nooit gesloten, dus de rest van het bestand zou één veld zijn</translation>
+    </message>
+    <message>
+        <source>not a channel list for this radio: more than %1 rows (it has 64 channels)</source>
+        <translation>geen kanaallijst voor deze radio: meer dan %1 regels (hij heeft 64 kanalen)</translation>
+    </message>
+    <message>
+        <source>%1 “%2”</source>
+        <translation>%1 &quot;%2&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>The rows of %1 name %Ln channels.</source>
+        <comment>The rows of %1 name %Ln channel.</comment>
+        <translation>
+            <numerusform>De regels van %1 noemen %Ln kanaal.</numerusform>
+            <numerusform>De regels van %1 noemen %Ln kanalen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln rows are not taken.</source>
+        <comment>%Ln row is not taken.</comment>
+        <translation>
+            <numerusform>%Ln regel wordt niet overgenomen.</numerusform>
+            <numerusform>%Ln regels worden niet overgenomen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge into the file&apos;s Locations: %Ln channels change; the channels the rows do not name stay as they are.</source>
+        <comment>Merge into the file&apos;s Locations: %Ln channel changes; the channels the rows do not name stay as they are.</comment>
+        <translation>
+            <numerusform>Samenvoegen in de geheugenplaatsen van het bestand: %Ln kanaal verandert; de kanalen die de regels niet noemen, blijven zoals ze zijn.</numerusform>
+            <numerusform>Samenvoegen in de geheugenplaatsen van het bestand: %Ln kanalen veranderen; de kanalen die de regels niet noemen, blijven zoals ze zijn.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace all channels: %Ln channels change; the channels the rows do not name are emptied.</source>
+        <comment>Replace all channels: %Ln channel changes; the channels the rows do not name are emptied.</comment>
+        <translation>
+            <numerusform>Alle kanalen vervangen: %Ln kanaal verandert; de kanalen die de regels niet noemen, worden leeggemaakt.</numerusform>
+            <numerusform>Alle kanalen vervangen: %Ln kanalen veranderen; de kanalen die de regels niet noemen, worden leeggemaakt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Channels the rows change:</source>
+        <translation>Kanalen die de regels veranderen:</translation>
+    </message>
+    <message>
+        <source>Replace all channels also changes:</source>
+        <translation>Alle kanalen vervangen verandert ook:</translation>
+    </message>
+    <message>
+        <source>Rows not taken, and what the entry made of others:</source>
+        <translation>Niet overgenomen regels, en wat de invoer van de andere maakte:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %1 into its Locations: %Ln channels changed.</source>
+        <comment>Merged %1 into its Locations: %Ln channel changed.</comment>
+        <translation>
+            <numerusform>%1 samengevoegd in zijn geheugenplaatsen: %Ln kanaal veranderd.</numerusform>
+            <numerusform>%1 samengevoegd in zijn geheugenplaatsen: %Ln kanalen veranderd.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replaced all channels with %1: %Ln channels changed.</source>
+        <comment>Replaced all channels with %1: %Ln channel changed.</comment>
+        <translation>
+            <numerusform>Alle kanalen vervangen door %1: %Ln kanaal veranderd.</numerusform>
+            <numerusform>Alle kanalen vervangen door %1: %Ln kanalen veranderd.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 received bytes were dropped: the receive queue held %2 of %3 bytes.</source>
+        <translation>%1 ontvangen bytes zijn weggegooid: de ontvangstwachtrij bevatte %2 van %3 bytes.</translation>
+    </message>
 </context>
 </TS>

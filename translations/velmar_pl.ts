@@ -899,5 +899,364 @@
         <source>Restored the unsaved changes to %1</source>
         <translation>Przywrócono niezapisane zmiany w %1</translation>
     </message>
+    <message>
+        <source>%1: permission denied. Your user must be in the group that owns the device, &quot;%2&quot; (for example: sudo usermod -aG %2 $USER), and log in again.</source>
+        <translation>%1: odmowa dostępu. Twój użytkownik musi należeć do grupy, do której należy urządzenie, „%2” (na przykład: sudo usermod -aG %2 $USER), i zalogować się ponownie.</translation>
+    </message>
+    <message>
+        <source>%1: permission denied. Only root may open this device. Ask the administrator for a udev rule that gives it to the group &quot;dialout&quot; (for example a file /etc/udev/rules.d/50-velmar.rules with the line %2), join that group (sudo usermod -aG dialout $USER) and log in again.</source>
+        <translation>%1: odmowa dostępu. Tylko root może otworzyć to urządzenie. Poproś administratora o regułę udev, która przydzieli je grupie „dialout” (na przykład plik /etc/udev/rules.d/50-velmar.rules z wierszem %2), dołącz do tej grupy (sudo usermod -aG dialout $USER) i zaloguj się ponownie.</translation>
+    </message>
+    <message>
+        <source>%1: permission denied. The device belongs to the group &quot;%2&quot;, which gives its members much more than this device: do not join it. Ask the administrator for a udev rule that gives it to the group &quot;dialout&quot; (for example a file /etc/udev/rules.d/50-velmar.rules with the line %3), join that group (sudo usermod -aG dialout $USER) and log in again.</source>
+        <translation>%1: odmowa dostępu. Urządzenie należy do grupy „%2”, która daje swoim członkom znacznie więcej niż to urządzenie: nie dołączaj do niej. Poproś administratora o regułę udev, która przydzieli je grupie „dialout” (na przykład plik /etc/udev/rules.d/50-velmar.rules z wierszem %3), dołącz do tej grupy (sudo usermod -aG dialout $USER) i zaloguj się ponownie.</translation>
+    </message>
+    <message>
+        <source>it is open in this program</source>
+        <translation>jest otwarte w tym programie</translation>
+    </message>
+    <message>
+        <source>another program holds it</source>
+        <translation>trzyma je inny program</translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>port nie jest otwarty</translation>
+    </message>
+    <message>
+        <source>0 baud is not a speed</source>
+        <translation>0 bodów to nie jest prędkość</translation>
+    </message>
+    <message>
+        <source>%1 baud is not a speed this system can set</source>
+        <translation>%1 bodów to nie jest prędkość, którą ten system może ustawić</translation>
+    </message>
+    <message>
+        <source>%1 data bits are not possible (5 to 8 are)</source>
+        <translation>%1 bitów danych nie jest możliwe (możliwe jest od 5 do 8)</translation>
+    </message>
+    <message>
+        <source>one and a half stop bits are not available on this system</source>
+        <translation>półtora bitu stopu nie jest dostępne w tym systemie</translation>
+    </message>
+    <message>
+        <source>stop-bits code %1 is unknown (0 = one, 2 = two)</source>
+        <translation>kod bitów stopu %1 jest nieznany (0 = jeden, 2 = dwa)</translation>
+    </message>
+    <message>
+        <source>parity code %1 is unknown (0 to 4 are)</source>
+        <translation>kod parzystości %1 jest nieznany (znane są od 0 do 4)</translation>
+    </message>
+    <message>
+        <source>the driver did not keep %1 baud</source>
+        <translation>sterownik nie zachował %1 bodów</translation>
+    </message>
+    <message>
+        <source>the driver did not keep %1 data bits</source>
+        <translation>sterownik nie zachował %1 bitów danych</translation>
+    </message>
+    <message>
+        <source>the driver did not keep the stop bits</source>
+        <translation>sterownik nie zachował bitów stopu</translation>
+    </message>
+    <message>
+        <source>the driver did not keep parity code %1</source>
+        <translation>sterownik nie zachował kodu parzystości %1</translation>
+    </message>
+    <message>
+        <source>the driver did not turn flow control off</source>
+        <translation>sterownik nie wyłączył sterowania przepływem</translation>
+    </message>
+    <message>
+        <source>the driver did not keep raw mode</source>
+        <translation>sterownik nie zachował trybu surowego</translation>
+    </message>
+    <message>
+        <source>no watch thread could be started</source>
+        <translation>nie udało się uruchomić wątku nadzoru</translation>
+    </message>
+    <message>
+        <source>%1: no such device (%2).</source>
+        <translation>%1: nie ma takiego urządzenia (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is busy: %2.</source>
+        <translation>%1 jest zajęte: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is busy: another program holds it. Close that program and connect again.</source>
+        <translation>%1 jest zajęte: trzyma je inny program. Zamknij ten program i połącz ponownie.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device.</source>
+        <translation>%1 nie jest urządzeniem szeregowym.</translation>
+    </message>
+    <message>
+        <source>%1: the line settings were refused: %2.</source>
+        <translation>%1: odrzucono ustawienia linii: %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: the system is out of resources (%2).</source>
+        <translation>Nie można otworzyć %1: systemowi brakuje zasobów (%2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>Nie można otworzyć %1: %2.</translation>
+    </message>
+    <message>
+        <source>the whole frame was sent</source>
+        <translation>wysłano całą ramkę</translation>
+    </message>
+    <message>
+        <source>the line hung up (the cable or adapter was disconnected, or the other side closed)</source>
+        <translation>linia została rozłączona (odłączono kabel lub adapter albo druga strona zamknęła połączenie)</translation>
+    </message>
+    <message>
+        <source>a write did not get its bytes out in time (the line is held up or the device failed)</source>
+        <translation>zapis nie wysłał swoich bajtów na czas (linia jest zablokowana lub urządzenie uległo awarii)</translation>
+    </message>
+    <message>
+        <source>the line stalled for %1 ms after byte %2, longer than the radio waits: it may not have taken the frame; send again</source>
+        <translation>linia stała %1 ms po bajcie %2, dłużej niż czeka radiotelefon: mógł nie przyjąć ramki; wyślij ponownie</translation>
+    </message>
+    <message>
+        <source>stopped by Disconnect</source>
+        <translation>zatrzymano przez Rozłącz</translation>
+    </message>
+    <message>
+        <source>stopped after the whole frame was sent</source>
+        <translation>zatrzymano po wysłaniu całej ramki</translation>
+    </message>
+    <message>
+        <source>stopped before the frame was complete</source>
+        <translation>zatrzymano, zanim ramka była kompletna</translation>
+    </message>
+    <message>
+        <source>command line</source>
+        <translation>wiersz poleceń</translation>
+    </message>
+    <message>
+        <source>remembered</source>
+        <translation>zapamiętany</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>wybrany</translation>
+    </message>
+    <message>
+        <source>remembered port unreadable</source>
+        <translation>zapamiętany port nieczytelny</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>domyślny</translation>
+    </message>
+    <message>
+        <source>COM1 = no device (%1)</source>
+        <translation>COM1 = brak urządzenia (%1)</translation>
+    </message>
+    <message>
+        <source>COM1 = %1 (%2)</source>
+        <translation>COM1 = %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was still marked as held by a program that had ended; the mark was cleared.</source>
+        <translation>%1 był wciąż oznaczony jako trzymany przez program, który się zakończył; oznaczenie usunięto.</translation>
+    </message>
+    <message>
+        <source>COM1 stands for no device: the port chosen last cannot be read (%1). Give the port with --port DEV, or choose one in the Port menu of Velmar&apos;s window.</source>
+        <translation>COM1 nie oznacza żadnego urządzenia: nie można odczytać ostatnio wybranego portu (%1). Podaj port opcją --port DEV albo wybierz go w menu Port okna programu Velmar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln rows say</source>
+        <comment>%Ln row says</comment>
+        <translation>
+            <numerusform>%Ln wiersz mówi</numerusform>
+            <numerusform>%Ln wiersze mówią</numerusform>
+            <numerusform>%Ln wierszy mówi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: no Location, not taken</source>
+        <translation>wiersz %1: brak Location, nie przyjęto</translation>
+    </message>
+    <message>
+        <source>line %1: Location &quot;%2&quot; is not a number, not taken</source>
+        <translation>wiersz %1: Location „%2” nie jest liczbą, nie przyjęto</translation>
+    </message>
+    <message>
+        <source>line %1: Location %2 is beyond the 64 channels, not taken</source>
+        <translation>wiersz %1: Location %2 wykracza poza 64 kanały, nie przyjęto</translation>
+    </message>
+    <message>
+        <source>line %1: no frequency, not taken</source>
+        <translation>wiersz %1: brak częstotliwości, nie przyjęto</translation>
+    </message>
+    <message>
+        <source>line %1: Frequency &quot;%2&quot; is not a number, not taken</source>
+        <translation>wiersz %1: Frequency „%2” nie jest liczbą, nie przyjęto</translation>
+    </message>
+    <message>
+        <source>line %1: %2 MHz is outside 400 to 500 MHz, not taken</source>
+        <translation>wiersz %1: %2 MHz leży poza zakresem 400–500 MHz, nie przyjęto</translation>
+    </message>
+    <message>
+        <source>line %1: Frequency %2 has a decimal comma that splits it in two, not taken: write it with a point, or in quotes</source>
+        <translation>wiersz %1: Frequency %2 ma przecinek dziesiętny, który dzieli ją na dwie części, nie przyjęto: zapisz ją z kropką lub w cudzysłowie</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3 moved to %4 (6.25 kHz steps)</source>
+        <translation>wiersz %1: %2: %3 przesunięto na %4 (kroki 6,25 kHz)</translation>
+    </message>
+    <message>
+        <source>line %1: %2 moved to %3 (6.25 kHz steps)</source>
+        <translation>wiersz %1: %2 przesunięto na %3 (kroki 6,25 kHz)</translation>
+    </message>
+    <message>
+        <source>line %1: %2: given on line %3 too; this later row is taken</source>
+        <translation>wiersz %1: %2: podano też w wierszu %3; przyjęto ten późniejszy wiersz</translation>
+    </message>
+    <message>
+        <source>line %1: given on line %2 too; this later row is taken</source>
+        <translation>wiersz %1: podano też w wierszu %2; przyjęto ten późniejszy wiersz</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3 not kept: this radio has no such setting</source>
+        <translation>wiersz %1: %2: %3 nie zachowano: ten radiotelefon nie ma takiego ustawienia</translation>
+    </message>
+    <message>
+        <source>line %1: %2 not kept: this radio has no such setting</source>
+        <translation>wiersz %1: %2 nie zachowano: ten radiotelefon nie ma takiego ustawienia</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3 is the frequency of %4 too</source>
+        <translation>wiersz %1: %2: %3 to także częstotliwość %4</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is the frequency of %3 too</source>
+        <translation>wiersz %1: %2 to także częstotliwość %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2: the Name &quot;%3&quot; has more than %4 characters: &quot;%5&quot; kept</source>
+        <translation>wiersz %1: %2: nazwa „%3” ma więcej niż %4 znaków: zachowano „%5”</translation>
+    </message>
+    <message>
+        <source>line %1: the Name &quot;%2&quot; has more than %3 characters: &quot;%4&quot; kept</source>
+        <translation>wiersz %1: nazwa „%2” ma więcej niż %3 znaków: zachowano „%4”</translation>
+    </message>
+    <message>
+        <source>line %1: %2: the Name holds a control character or is not UTF-8 text, not kept</source>
+        <translation>wiersz %1: %2: nazwa zawiera znak sterujący lub nie jest tekstem UTF-8, nie zachowano</translation>
+    </message>
+    <message>
+        <source>line %1: the Name holds a control character or is not UTF-8 text, not kept</source>
+        <translation>wiersz %1: nazwa zawiera znak sterujący lub nie jest tekstem UTF-8, nie zachowano</translation>
+    </message>
+    <message>
+        <source>The Locations start at 0: taken in order, Location 0 as Group A CH1</source>
+        <translation>Pozycje (Location) zaczynają się od 0: przyjęto po kolei, Location 0 jako Group A CH1</translation>
+    </message>
+    <message>
+        <source>Group %1: %2 NFM (12.5 kHz), %3 FM (25 kHz): %4 taken</source>
+        <translation>Group %1: %2 NFM (12,5 kHz), %3 FM (25 kHz): przyjęto %4</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>wiersz %1: </translation>
+    </message>
+    <message>
+        <source>not a channel list: no header line with the columns Location and Frequency</source>
+        <translation>to nie jest lista kanałów: brak wiersza nagłówka z kolumnami Location i Frequency</translation>
+    </message>
+    <message>
+        <source>not a channel list: its columns are separated by semicolons; save it with commas (CSV) and import it again</source>
+        <translation>to nie jest lista kanałów: jej kolumny są rozdzielone średnikami; zapisz ją z przecinkami (CSV) i zaimportuj ponownie</translation>
+    </message>
+    <message>
+        <source>not a channel list: line %1 has more than 256 columns</source>
+        <translation>to nie jest lista kanałów: wiersz %1 ma więcej niż 256 kolumn</translation>
+    </message>
+    <message>
+        <source>not a channel list: the quote opened on line %1 is never closed, so the rest of the file would be one field</source>
+        <translation>to nie jest lista kanałów: cudzysłów otwarty w wierszu %1 nigdy się nie zamyka, więc reszta pliku byłaby jednym polem</translation>
+    </message>
+    <message>
+        <source>not a channel list for this radio: more than %1 rows (it has 64 channels)</source>
+        <translation>to nie jest lista kanałów dla tego radiotelefonu: więcej niż %1 wierszy (ma on 64 kanały)</translation>
+    </message>
+    <message>
+        <source>%1 “%2”</source>
+        <translation>%1 „%2”</translation>
+    </message>
+    <message numerus="yes">
+        <source>The rows of %1 name %Ln channels.</source>
+        <comment>The rows of %1 name %Ln channel.</comment>
+        <translation>
+            <numerusform>Wiersze %1 wskazują %Ln kanał.</numerusform>
+            <numerusform>Wiersze %1 wskazują %Ln kanały.</numerusform>
+            <numerusform>Wiersze %1 wskazują %Ln kanałów.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln rows are not taken.</source>
+        <comment>%Ln row is not taken.</comment>
+        <translation>
+            <numerusform>%Ln wiersz nie został przyjęty.</numerusform>
+            <numerusform>%Ln wiersze nie zostały przyjęte.</numerusform>
+            <numerusform>%Ln wierszy nie zostało przyjętych.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge into the file&apos;s Locations: %Ln channels change; the channels the rows do not name stay as they are.</source>
+        <comment>Merge into the file&apos;s Locations: %Ln channel changes; the channels the rows do not name stay as they are.</comment>
+        <translation>
+            <numerusform>Scal z pozycjami pliku: zmienia się %Ln kanał; kanały, których wiersze nie wskazują, pozostają bez zmian.</numerusform>
+            <numerusform>Scal z pozycjami pliku: zmieniają się %Ln kanały; kanały, których wiersze nie wskazują, pozostają bez zmian.</numerusform>
+            <numerusform>Scal z pozycjami pliku: zmienia się %Ln kanałów; kanały, których wiersze nie wskazują, pozostają bez zmian.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace all channels: %Ln channels change; the channels the rows do not name are emptied.</source>
+        <comment>Replace all channels: %Ln channel changes; the channels the rows do not name are emptied.</comment>
+        <translation>
+            <numerusform>Zastąp wszystkie kanały: zmienia się %Ln kanał; kanały, których wiersze nie wskazują, zostają opróżnione.</numerusform>
+            <numerusform>Zastąp wszystkie kanały: zmieniają się %Ln kanały; kanały, których wiersze nie wskazują, zostają opróżnione.</numerusform>
+            <numerusform>Zastąp wszystkie kanały: zmienia się %Ln kanałów; kanały, których wiersze nie wskazują, zostają opróżnione.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Channels the rows change:</source>
+        <translation>Kanały, które zmieniają wiersze:</translation>
+    </message>
+    <message>
+        <source>Replace all channels also changes:</source>
+        <translation>Zastąp wszystkie kanały zmienia także:</translation>
+    </message>
+    <message>
+        <source>Rows not taken, and what the entry made of others:</source>
+        <translation>Wiersze nieprzyjęte i co wpisywanie zrobiło z pozostałymi:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %1 into its Locations: %Ln channels changed.</source>
+        <comment>Merged %1 into its Locations: %Ln channel changed.</comment>
+        <translation>
+            <numerusform>Scalono %1 z jego pozycjami: zmieniono %Ln kanał.</numerusform>
+            <numerusform>Scalono %1 z jego pozycjami: zmieniono %Ln kanały.</numerusform>
+            <numerusform>Scalono %1 z jego pozycjami: zmieniono %Ln kanałów.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replaced all channels with %1: %Ln channels changed.</source>
+        <comment>Replaced all channels with %1: %Ln channel changed.</comment>
+        <translation>
+            <numerusform>Zastąpiono wszystkie kanały przez %1: zmieniono %Ln kanał.</numerusform>
+            <numerusform>Zastąpiono wszystkie kanały przez %1: zmieniono %Ln kanały.</numerusform>
+            <numerusform>Zastąpiono wszystkie kanały przez %1: zmieniono %Ln kanałów.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 received bytes were dropped: the receive queue held %2 of %3 bytes.</source>
+        <translation>Odrzucono %1 odebranych bajtów: kolejka odbioru zawierała %2 z %3 bajtów.</translation>
+    </message>
 </context>
 </TS>
