@@ -7,6 +7,8 @@
 #include "ChannelEntry.h"
 #include "SettingFile.h"
 
+#include <QDate>
+#include <QLocale>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -129,6 +131,22 @@ private slots:
         QVERIFY(velmar.waitForFinished(30000));
         QCOMPARE(velmar.exitCode(), 0);
         QVERIFY(PdfText(pdf).contains("Office G7"));
+
+        // In the person's language: Velmar's labels and the date as the locale writes them; the dialog's own words
+        // (the groups, the spacing) as the radio's users know them.
+        QProcessEnvironment german = env;
+        german.insert("LANGUAGE", "de");
+        german.insert("LC_ALL", "de_DE.UTF-8");
+        velmar.setProcessEnvironment(german);
+        velmar.start(VELMAR_BIN, {"--card", pdf, Written(FullSetting())});
+        QVERIFY(velmar.waitForFinished(30000));
+        QCOMPARE(velmar.exitCode(), 0);
+        const QString germanCard = PdfText(pdf);
+        const QString made = QLocale(QLocale::German, QLocale::Germany).toString(QDate::currentDate(), QLocale::LongFormat);
+        for (const QString& said : {QString("Kanal"), QString("Frequenz"), "Erstellt am " + made, QString("Group A")}) {
+            QVERIFY2(germanCard.simplified().contains(said), qPrintable(said + " in:\n" + germanCard));
+        }
+        velmar.setProcessEnvironment(env);
 
         const QString bad = home.filePath("bad.velmar");
         QFile file(bad);

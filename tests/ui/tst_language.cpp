@@ -1,0 +1,46 @@
+// The window in the person's language: the translation loaded for the locale names the menus, the status lines
+// and the counts in it, while the dialog's own texts stay as the radio's users know them.
+
+#include "UiTestSupport.h"
+
+#include "StatusLine.h"
+#include "Translate.h"
+#include "Translations.h"
+#include "Words.h"
+
+#include <QLabel>
+
+using namespace velmar;
+using namespace velmar::test;
+
+class Language : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theWindowSpeaksTheLocalesLanguageAndKeepsTheDialogsOwnTexts() {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        LoadTranslations(*qApp);
+        auto dlg = OpenDialog();
+        QCOMPARE(dlg->MenuBar()->actions()[0]->text(), QString("&Datei"));
+        QVERIFY(dlg->StatusLine()->LinkText().endsWith(", geschlossen"));
+        QCOMPARE(dlg->StatusLine()->ReceivedText(), QString("Empfangen: 0"));
+        QVERIFY(dlg->StatusLine()->HintText().contains("Wählen Sie \u201eGRUOP\u201c"));
+        QStringList captions;
+        for (const QLabel* label : dlg->findChildren<QLabel*>()) {
+            captions << label->text();
+        }
+        QVERIFY(captions.contains("Scan Delay Time") && captions.contains("Band Select"));
+        QCOMPARE(Combo(*dlg, IDC_SCAN_DELAY)->itemText(0), QString("OFF"));
+        // Counts in the locale's form, and the plural the language has for them.
+        QCOMPARE(res::Number(1234), std::string("1.234"));
+        QCOMPARE(QString::fromStdString(res::TooManyCharacters(1)), QString("Bitte geben Sie höchstens 1 Zeichen ein."));
+        QCOMPARE(QString::fromStdString(res::FillAsk(0, 2, "PMR446")),
+                 QString("Group A enthält 2 Kanäle. Durch PMR446 ersetzen?"));
+        dlg.reset();
+        res::SetLanguage({});
+        QLocale::setDefault(QLocale::c());
+    }
+};
+
+QTEST_MAIN(Language)
+#include "tst_language.moc"
