@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+#include "Translate.h"
+
 namespace velmar::res {
 
 namespace {
@@ -14,12 +16,16 @@ std::string Quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
+std::string W(const char* source, std::initializer_list<std::string_view> args) {
+    return Arg(Tr(source), args);
+}
+
 std::string OneOf(const OptionList& list) {
-    std::string text = "one of ";
+    std::string items;
     for (std::size_t i = 0; i < list.items.size(); ++i) {
-        text += (i == 0 ? "" : ", ") + Quoted(list.items[i]);
+        items += (i == 0 ? "" : ", ") + Quoted(list.items[i]);
     }
-    return text;
+    return W(VELMAR_WORD("Velmar", "one of %1"), {items});
 }
 
 // What the place must hold.
@@ -29,31 +35,40 @@ std::string AllowedText(const SettingFault& f) {
     case Allowed::Setting:
         break;
     case Allowed::Format:
-        return Quoted(kSettingFormat) + " (a Velmar setting file)";
+        return W(VELMAR_WORD("Velmar", "%1 (a Velmar setting file)"), {Quoted(kSettingFormat)});
     case Allowed::Version:
-        return "a whole number from 1 to " + std::to_string(kSettingVersion);
+        return W(VELMAR_WORD("Velmar", "a whole number from 1 to %1"), {std::to_string(kSettingVersion)});
     case Allowed::Text:
-        return "text of up to " + std::to_string(f.most) + " characters" +
-               (f.lineBreaks ? ", line breaks and tabs its only control characters" : " without control characters");
+        return f.lineBreaks
+                   ? W(VELMAR_WORD("Velmar", "text of up to %1 characters, line breaks and tabs its only control "
+                                             "characters"),
+                       {std::to_string(f.most)})
+                   : W(VELMAR_WORD("Velmar", "text of up to %1 characters without control characters"),
+                       {std::to_string(f.most)});
     case Allowed::Groups:
-        return "a list of exactly eight groups, \"A\" to \"H\" in order";
+        return Tr(VELMAR_WORD("Velmar", "a list of exactly eight groups, \"A\" to \"H\" in order"));
     case Allowed::Group:
-        return "an object with \"group\", \"spacing\" and \"channels\"";
+        return Tr(VELMAR_WORD("Velmar", "an object with \"group\", \"spacing\" and \"channels\""));
     case Allowed::GroupLetter:
-        return Quoted(std::string(1, static_cast<char>('A' + f.group))) + " (the groups run \"A\" to \"H\" in order)";
+        return W(VELMAR_WORD("Velmar", "%1 (the groups run \"A\" to \"H\" in order)"),
+                 {Quoted(std::string(1, static_cast<char>('A' + f.group)))});
     case Allowed::Spacing:
         return OneOf(kSpacingList);
     case Allowed::Channels:
-        return "a list of exactly eight channels, CH1 to CH8";
+        return Tr(VELMAR_WORD("Velmar", "a list of exactly eight channels, CH1 to CH8"));
     case Allowed::Channel:
         // Naming the grid point helps whoever typed a nearby frequency by hand.
-        return "a frequency of nine characters from 400.00000 to 500.00000 MHz on the 6.25 kHz grid, such as "
-               "446.00625, or \"\" for none" +
-               (f.gridPoint.empty() ? std::string() : " (the grid point below is " + f.gridPoint + ")");
+        return f.gridPoint.empty()
+                   ? Tr(VELMAR_WORD("Velmar", "a frequency of nine characters from 400.00000 to 500.00000 MHz on the "
+                                              "6.25 kHz grid, such as 446.00625, or \"\" for none"))
+                   : W(VELMAR_WORD("Velmar", "a frequency of nine characters from 400.00000 to 500.00000 MHz on the "
+                                             "6.25 kHz grid, such as 446.00625, or \"\" for none (the grid point below "
+                                             "is %1)"),
+                       {f.gridPoint});
     case Allowed::Names:
-        return "a list of exactly eight names, CH1 to CH8, \"\" for none";
+        return Tr(VELMAR_WORD("Velmar", "a list of exactly eight names, CH1 to CH8, \"\" for none"));
     case Allowed::Options:
-        return "an object with the 13 options, \"Scan Delay Time\" to \"Band Select\"";
+        return Tr(VELMAR_WORD("Velmar", "an object with the 13 options, \"Scan Delay Time\" to \"Band Select\""));
     case Allowed::Option:
         for (const SettingOption& option : kSettingOptions) {
             if (option.list->label == f.option) {
@@ -62,38 +77,44 @@ std::string AllowedText(const SettingFault& f) {
         }
         break;
     }
-    return "a JSON object with \"format\": \"velmar-setting\"";
+    return Tr(VELMAR_WORD("Velmar", "a JSON object with \"format\": \"velmar-setting\""));
 }
 
 std::string SettingFaultText(const SettingFault& f) {
     using Found = SettingFault::Found;
-    const std::string notJson = "; a setting file is a JSON object with \"format\": \"velmar-setting\"";
     const std::string allowed = AllowedText(f);
-    const std::string place = f.place.empty() ? "the whole file" : f.place;
+    const std::string place = f.place.empty() ? Tr(VELMAR_WORD("Velmar", "the whole file")) : f.place;
+    const std::string count = std::to_string(f.count);
     switch (f.found) {
     case Found::Missing:
-        return place + ": missing, must be " + allowed;
+        return W(VELMAR_WORD("Velmar", "%1: missing, must be %2"), {place, allowed});
     case Found::Value:
-        return place + ": is " + f.value + ", must be " + allowed;
+        return W(VELMAR_WORD("Velmar", "%1: is %2, must be %3"), {place, f.value, allowed});
     case Found::Count:
-        return place + ": has " + std::to_string(f.count) +
-               (f.allowed == SettingFault::Allowed::Groups ? " groups" : " channels") + ", must be " + allowed;
+        return f.allowed == SettingFault::Allowed::Groups
+                   ? W(VELMAR_WORD("Velmar", "%1: has %2 groups, must be %3"), {place, count, allowed})
+                   : W(VELMAR_WORD("Velmar", "%1: has %2 channels, must be %3"), {place, count, allowed});
     case Found::Characters:
-        return place + ": has " + std::to_string(f.count) + " characters, must be " + allowed;
+        return W(VELMAR_WORD("Velmar", "%1: has %2 characters, must be %3"), {place, count, allowed});
     case Found::ControlCharacter:
-        return place + ": holds a control character, must be " + allowed;
+        return W(VELMAR_WORD("Velmar", "%1: holds a control character, must be %2"), {place, allowed});
     case Found::NewerVersion:
-        return place + ": is " + f.value + ": made by a newer Velmar; this one reads versions up to " +
-               std::to_string(kSettingVersion);
+        return W(VELMAR_WORD("Velmar", "%1: is %2: made by a newer Velmar; this one reads versions up to %3"),
+                 {place, f.value, std::to_string(kSettingVersion)});
     case Found::TooDeep:
-        return "not JSON: nested deeper than " + std::to_string(f.count) + " levels at byte " + std::to_string(f.at) +
-               notJson;
+        return W(VELMAR_WORD("Velmar", "not JSON: nested deeper than %1 levels at byte %2; a setting file is a JSON "
+                                       "object with \"format\": \"velmar-setting\""),
+                 {count, std::to_string(f.at)});
     case Found::Nul:
-        return "not JSON: a NUL character at byte " + std::to_string(f.at) + notJson;
+        return W(VELMAR_WORD("Velmar", "not JSON: a NUL character at byte %1; a setting file is a JSON object with "
+                                       "\"format\": \"velmar-setting\""),
+                 {std::to_string(f.at)});
     case Found::NotJson:
-        return "not JSON: " + f.value + notJson;
+        return W(
+            VELMAR_WORD("Velmar", "not JSON: %1; a setting file is a JSON object with \"format\": \"velmar-setting\""),
+            {f.value});
     case Found::DuplicateKey:
-        return place + ": has the key " + f.value + " twice; each key may appear once";
+        return W(VELMAR_WORD("Velmar", "%1: has the key %2 twice; each key may appear once"), {place, f.value});
     }
     return place;
 }
@@ -105,7 +126,7 @@ std::string SizeText(std::size_t bytes) {
     if (bytes % 1024 == 0) {
         return std::to_string(bytes / 1024) + " KiB";
     }
-    return std::to_string(bytes) + " bytes";
+    return W(VELMAR_WORD("Velmar", "%1 bytes"), {std::to_string(bytes)});
 }
 
 } // namespace
@@ -115,33 +136,35 @@ std::string DescribeFileProblem(const FileFailure& f) {
     case FileProblem::System:
         break;
     case FileProblem::TooLarge:
-        return "larger than " + SizeText(f.limit);
+        return W(VELMAR_WORD("Velmar", "larger than %1"), {SizeText(f.limit)});
     case FileProblem::NotRegular:
-        return "not a regular file";
+        return Tr(VELMAR_WORD("Velmar", "not a regular file"));
     case FileProblem::TooManyLinks:
-        return "too many levels of symbolic links";
+        return Tr(VELMAR_WORD("Velmar", "too many levels of symbolic links"));
     case FileProblem::ReadOnly:
-        return "the file is read-only";
+        return Tr(VELMAR_WORD("Velmar", "the file is read-only"));
     case FileProblem::NoTemporaryFile:
-        return "cannot create a temporary file in " + f.folder + ": " + std::strerror(f.err);
+        return W(VELMAR_WORD("Velmar", "cannot create a temporary file in %1: %2"), {f.folder, std::strerror(f.err)});
     case FileProblem::NotSetting:
         return SettingFaultText(f.setting);
     case FileProblem::BadValue:
-        return "the value of \"" + f.key + "\" is not one device";
+        return W(VELMAR_WORD("Velmar", "the value of \"%1\" is not one device"), {f.key});
     case FileProblem::IsTheSource:
-        return "it is " + f.source + ", the setting file it is made from";
+        return W(VELMAR_WORD("Velmar", "it is %1, the setting file it is made from"), {f.source});
     }
     return std::strerror(f.err);
 }
 
 std::string DescribeFileFailure(const FileFailure& f) {
     if (f.step == FileStep::KeepSent) {
-        return "cannot keep the sent setting in " + f.path + ": " + DescribeFileProblem(f);
+        return W(VELMAR_WORD("Velmar", "cannot keep the sent setting in %1: %2"), {f.path, DescribeFileProblem(f)});
     }
     if (f.problem == FileProblem::NotSetting) {
-        return f.path + ": " + DescribeFileProblem(f);
+        return W(VELMAR_WORD("Velmar", "%1: %2"), {f.path, DescribeFileProblem(f)});
     }
-    return f.path + (f.step == FileStep::Read ? ": cannot read: " : ": cannot write: ") + DescribeFileProblem(f);
+    return f.step == FileStep::Read
+               ? W(VELMAR_WORD("Velmar", "%1: cannot read: %2"), {f.path, DescribeFileProblem(f)})
+               : W(VELMAR_WORD("Velmar", "%1: cannot write: %2"), {f.path, DescribeFileProblem(f)});
 }
 
 } // namespace velmar::res

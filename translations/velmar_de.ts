@@ -1239,5 +1239,153 @@
         <source>%1 received bytes were dropped: the receive queue held %2 of %3 bytes.</source>
         <translation>%1 empfangene Bytes wurden verworfen: Die Empfangswarteschlange hielt %2 von %3 Bytes.</translation>
     </message>
+    <message>
+        <source>one of %1</source>
+        <translation>eines von %1</translation>
+    </message>
+    <message>
+        <source>%1 (a Velmar setting file)</source>
+        <translation>%1 (eine Velmar-Einstellungsdatei)</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to %1</source>
+        <translation>eine ganze Zahl von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>text of up to %1 characters, line breaks and tabs its only control characters</source>
+        <translation>Text mit höchstens %1 Zeichen, Zeilenumbrüche und Tabulatoren als einzige Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>text of up to %1 characters without control characters</source>
+        <translation>Text mit höchstens %1 Zeichen ohne Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>a list of exactly eight groups, &quot;A&quot; to &quot;H&quot; in order</source>
+        <translation>eine Liste von genau acht Gruppen, &quot;A&quot; bis &quot;H&quot; der Reihe nach</translation>
+    </message>
+    <message>
+        <source>an object with &quot;group&quot;, &quot;spacing&quot; and &quot;channels&quot;</source>
+        <translation>ein Objekt mit &quot;group&quot;, &quot;spacing&quot; und &quot;channels&quot;</translation>
+    </message>
+    <message>
+        <source>%1 (the groups run &quot;A&quot; to &quot;H&quot; in order)</source>
+        <translation>%1 (die Gruppen laufen der Reihe nach von &quot;A&quot; bis &quot;H&quot;)</translation>
+    </message>
+    <message>
+        <source>a list of exactly eight channels, CH1 to CH8</source>
+        <translation>eine Liste von genau acht Kanälen, CH1 bis CH8</translation>
+    </message>
+    <message>
+        <source>a frequency of nine characters from 400.00000 to 500.00000 MHz on the 6.25 kHz grid, such as 446.00625, or &quot;&quot; for none</source>
+        <translation>eine Frequenz aus neun Zeichen von 400.00000 bis 500.00000 MHz im 6,25-kHz-Raster, etwa 446.00625, oder &quot;&quot; für keine</translation>
+    </message>
+    <message>
+        <source>a frequency of nine characters from 400.00000 to 500.00000 MHz on the 6.25 kHz grid, such as 446.00625, or &quot;&quot; for none (the grid point below is %1)</source>
+        <translation>eine Frequenz aus neun Zeichen von 400.00000 bis 500.00000 MHz im 6,25-kHz-Raster, etwa 446.00625, oder &quot;&quot; für keine (der Rasterpunkt darunter ist %1)</translation>
+    </message>
+    <message>
+        <source>a list of exactly eight names, CH1 to CH8, &quot;&quot; for none</source>
+        <translation>eine Liste von genau acht Namen, CH1 bis CH8, &quot;&quot; für keinen</translation>
+    </message>
+    <message>
+        <source>an object with the 13 options, &quot;Scan Delay Time&quot; to &quot;Band Select&quot;</source>
+        <translation>ein Objekt mit den 13 Optionen, &quot;Scan Delay Time&quot; bis &quot;Band Select&quot;</translation>
+    </message>
+    <message>
+        <source>a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>ein JSON-Objekt mit &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>the whole file</source>
+        <translation>die ganze Datei</translation>
+    </message>
+    <message>
+        <source>%1: missing, must be %2</source>
+        <translation>%1: fehlt, muss %2 sein</translation>
+    </message>
+    <message>
+        <source>%1: is %2, must be %3</source>
+        <translation>%1: ist %2, muss %3 sein</translation>
+    </message>
+    <message>
+        <source>%1: has %2 groups, must be %3</source>
+        <translation>%1: hat %2 Gruppen, muss %3 sein</translation>
+    </message>
+    <message>
+        <source>%1: has %2 channels, must be %3</source>
+        <translation>%1: hat %2 Kanäle, muss %3 sein</translation>
+    </message>
+    <message>
+        <source>%1: has %2 characters, must be %3</source>
+        <translation>%1: hat %2 Zeichen, muss %3 sein</translation>
+    </message>
+    <message>
+        <source>%1: holds a control character, must be %2</source>
+        <translation>%1: enthält ein Steuerzeichen, muss %2 sein</translation>
+    </message>
+    <message>
+        <source>%1: is %2: made by a newer Velmar; this one reads versions up to %3</source>
+        <translation>%1: ist %2: von einem neueren Velmar erstellt; dieses liest Versionen bis %3</translation>
+    </message>
+    <message>
+        <source>not JSON: nested deeper than %1 levels at byte %2; a setting file is a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>kein JSON: tiefer als %1 Ebenen verschachtelt bei Byte %2; eine Einstellungsdatei ist ein JSON-Objekt mit &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>not JSON: a NUL character at byte %1; a setting file is a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>kein JSON: ein NUL-Zeichen bei Byte %1; eine Einstellungsdatei ist ein JSON-Objekt mit &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>not JSON: %1; a setting file is a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>kein JSON: %1; eine Einstellungsdatei ist ein JSON-Objekt mit &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>%1: has the key %2 twice; each key may appear once</source>
+        <translation>%1: hat den Schlüssel %2 zweimal; jeder Schlüssel darf einmal vorkommen</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Bytes</translation>
+    </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>größer als %1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>too many levels of symbolic links</source>
+        <translation>zu viele Ebenen symbolischer Links</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary file in %1: %2</source>
+        <translation>kann keine temporäre Datei in %1 anlegen: %2</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; is not one device</source>
+        <translation>der Wert von &quot;%1&quot; ist nicht ein einzelnes Gerät</translation>
+    </message>
+    <message>
+        <source>it is %1, the setting file it is made from</source>
+        <translation>es ist %1, die Einstellungsdatei, aus der sie gemacht wird</translation>
+    </message>
+    <message>
+        <source>cannot keep the sent setting in %1: %2</source>
+        <translation>kann die gesendete Einstellung nicht in %1 aufbewahren: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read: %2</source>
+        <translation>%1: kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot write: %2</source>
+        <translation>%1: kann nicht geschrieben werden: %2</translation>
+    </message>
 </context>
 </TS>

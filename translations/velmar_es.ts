@@ -1239,5 +1239,153 @@
         <source>%1 received bytes were dropped: the receive queue held %2 of %3 bytes.</source>
         <translation>Se descartaron %1 bytes recibidos: la cola de recepción tenía %2 de %3 bytes.</translation>
     </message>
+    <message>
+        <source>one of %1</source>
+        <translation>uno de %1</translation>
+    </message>
+    <message>
+        <source>%1 (a Velmar setting file)</source>
+        <translation>%1 (un archivo de ajuste de Velmar)</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to %1</source>
+        <translation>un número entero de 1 a %1</translation>
+    </message>
+    <message>
+        <source>text of up to %1 characters, line breaks and tabs its only control characters</source>
+        <translation>texto de hasta %1 caracteres, con saltos de línea y tabuladores como únicos caracteres de control</translation>
+    </message>
+    <message>
+        <source>text of up to %1 characters without control characters</source>
+        <translation>texto de hasta %1 caracteres sin caracteres de control</translation>
+    </message>
+    <message>
+        <source>a list of exactly eight groups, &quot;A&quot; to &quot;H&quot; in order</source>
+        <translation>una lista de exactamente ocho grupos, de &quot;A&quot; a &quot;H&quot; en orden</translation>
+    </message>
+    <message>
+        <source>an object with &quot;group&quot;, &quot;spacing&quot; and &quot;channels&quot;</source>
+        <translation>un objeto con &quot;group&quot;, &quot;spacing&quot; y &quot;channels&quot;</translation>
+    </message>
+    <message>
+        <source>%1 (the groups run &quot;A&quot; to &quot;H&quot; in order)</source>
+        <translation>%1 (los grupos van de &quot;A&quot; a &quot;H&quot; en orden)</translation>
+    </message>
+    <message>
+        <source>a list of exactly eight channels, CH1 to CH8</source>
+        <translation>una lista de exactamente ocho canales, de CH1 a CH8</translation>
+    </message>
+    <message>
+        <source>a frequency of nine characters from 400.00000 to 500.00000 MHz on the 6.25 kHz grid, such as 446.00625, or &quot;&quot; for none</source>
+        <translation>una frecuencia de nueve caracteres de 400.00000 a 500.00000 MHz en la rejilla de 6,25 kHz, como 446.00625, o &quot;&quot; para ninguna</translation>
+    </message>
+    <message>
+        <source>a frequency of nine characters from 400.00000 to 500.00000 MHz on the 6.25 kHz grid, such as 446.00625, or &quot;&quot; for none (the grid point below is %1)</source>
+        <translation>una frecuencia de nueve caracteres de 400.00000 a 500.00000 MHz en la rejilla de 6,25 kHz, como 446.00625, o &quot;&quot; para ninguna (el punto de la rejilla inferior es %1)</translation>
+    </message>
+    <message>
+        <source>a list of exactly eight names, CH1 to CH8, &quot;&quot; for none</source>
+        <translation>una lista de exactamente ocho nombres, de CH1 a CH8, &quot;&quot; para ninguno</translation>
+    </message>
+    <message>
+        <source>an object with the 13 options, &quot;Scan Delay Time&quot; to &quot;Band Select&quot;</source>
+        <translation>un objeto con las 13 opciones, de &quot;Scan Delay Time&quot; a &quot;Band Select&quot;</translation>
+    </message>
+    <message>
+        <source>a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>un objeto JSON con &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>the whole file</source>
+        <translation>el archivo entero</translation>
+    </message>
+    <message>
+        <source>%1: missing, must be %2</source>
+        <translation>%1: falta, debe ser %2</translation>
+    </message>
+    <message>
+        <source>%1: is %2, must be %3</source>
+        <translation>%1: es %2, debe ser %3</translation>
+    </message>
+    <message>
+        <source>%1: has %2 groups, must be %3</source>
+        <translation>%1: tiene %2 grupos, debe ser %3</translation>
+    </message>
+    <message>
+        <source>%1: has %2 channels, must be %3</source>
+        <translation>%1: tiene %2 canales, debe ser %3</translation>
+    </message>
+    <message>
+        <source>%1: has %2 characters, must be %3</source>
+        <translation>%1: tiene %2 caracteres, debe ser %3</translation>
+    </message>
+    <message>
+        <source>%1: holds a control character, must be %2</source>
+        <translation>%1: contiene un carácter de control, debe ser %2</translation>
+    </message>
+    <message>
+        <source>%1: is %2: made by a newer Velmar; this one reads versions up to %3</source>
+        <translation>%1: es %2: hecho por un Velmar más reciente; este lee versiones hasta la %3</translation>
+    </message>
+    <message>
+        <source>not JSON: nested deeper than %1 levels at byte %2; a setting file is a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>no es JSON: anidado a más de %1 niveles en el byte %2; un archivo de ajuste es un objeto JSON con &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>not JSON: a NUL character at byte %1; a setting file is a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>no es JSON: un carácter NUL en el byte %1; un archivo de ajuste es un objeto JSON con &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>not JSON: %1; a setting file is a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>no es JSON: %1; un archivo de ajuste es un objeto JSON con &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>%1: has the key %2 twice; each key may appear once</source>
+        <translation>%1: tiene la clave %2 dos veces; cada clave puede aparecer una vez</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>mayor que %1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>too many levels of symbolic links</source>
+        <translation>demasiados niveles de enlaces simbólicos</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>el archivo es de solo lectura</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary file in %1: %2</source>
+        <translation>no se puede crear un archivo temporal en %1: %2</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; is not one device</source>
+        <translation>el valor de &quot;%1&quot; no es un único dispositivo</translation>
+    </message>
+    <message>
+        <source>it is %1, the setting file it is made from</source>
+        <translation>es %1, el archivo de ajuste del que se hace</translation>
+    </message>
+    <message>
+        <source>cannot keep the sent setting in %1: %2</source>
+        <translation>no se puede guardar el ajuste enviado en %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read: %2</source>
+        <translation>%1: no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot write: %2</source>
+        <translation>%1: no se puede escribir: %2</translation>
+    </message>
 </context>
 </TS>

@@ -1239,5 +1239,153 @@
         <source>%1 received bytes were dropped: the receive queue held %2 of %3 bytes.</source>
         <translation>%1 octets reçus ont été perdus : la file de réception contenait %2 octets sur %3.</translation>
     </message>
+    <message>
+        <source>one of %1</source>
+        <translation>l&apos;un de %1</translation>
+    </message>
+    <message>
+        <source>%1 (a Velmar setting file)</source>
+        <translation>%1 (un fichier de réglage Velmar)</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to %1</source>
+        <translation>un nombre entier de 1 à %1</translation>
+    </message>
+    <message>
+        <source>text of up to %1 characters, line breaks and tabs its only control characters</source>
+        <translation>un texte d&apos;au plus %1 caractères, sauts de ligne et tabulations pour seuls caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>text of up to %1 characters without control characters</source>
+        <translation>un texte d&apos;au plus %1 caractères sans caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>a list of exactly eight groups, &quot;A&quot; to &quot;H&quot; in order</source>
+        <translation>une liste d&apos;exactement huit groupes, de &quot;A&quot; à &quot;H&quot; dans l&apos;ordre</translation>
+    </message>
+    <message>
+        <source>an object with &quot;group&quot;, &quot;spacing&quot; and &quot;channels&quot;</source>
+        <translation>un objet avec &quot;group&quot;, &quot;spacing&quot; et &quot;channels&quot;</translation>
+    </message>
+    <message>
+        <source>%1 (the groups run &quot;A&quot; to &quot;H&quot; in order)</source>
+        <translation>%1 (les groupes vont de &quot;A&quot; à &quot;H&quot; dans l&apos;ordre)</translation>
+    </message>
+    <message>
+        <source>a list of exactly eight channels, CH1 to CH8</source>
+        <translation>une liste d&apos;exactement huit canaux, de CH1 à CH8</translation>
+    </message>
+    <message>
+        <source>a frequency of nine characters from 400.00000 to 500.00000 MHz on the 6.25 kHz grid, such as 446.00625, or &quot;&quot; for none</source>
+        <translation>une fréquence de neuf caractères de 400.00000 à 500.00000 MHz sur la grille de 6,25 kHz, comme 446.00625, ou &quot;&quot; pour aucune</translation>
+    </message>
+    <message>
+        <source>a frequency of nine characters from 400.00000 to 500.00000 MHz on the 6.25 kHz grid, such as 446.00625, or &quot;&quot; for none (the grid point below is %1)</source>
+        <translation>une fréquence de neuf caractères de 400.00000 à 500.00000 MHz sur la grille de 6,25 kHz, comme 446.00625, ou &quot;&quot; pour aucune (le point de grille en dessous est %1)</translation>
+    </message>
+    <message>
+        <source>a list of exactly eight names, CH1 to CH8, &quot;&quot; for none</source>
+        <translation>une liste d&apos;exactement huit noms, de CH1 à CH8, &quot;&quot; pour aucun</translation>
+    </message>
+    <message>
+        <source>an object with the 13 options, &quot;Scan Delay Time&quot; to &quot;Band Select&quot;</source>
+        <translation>un objet avec les 13 options, de &quot;Scan Delay Time&quot; à &quot;Band Select&quot;</translation>
+    </message>
+    <message>
+        <source>a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>un objet JSON avec &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>the whole file</source>
+        <translation>le fichier entier</translation>
+    </message>
+    <message>
+        <source>%1: missing, must be %2</source>
+        <translation>%1 : manquant, doit être %2</translation>
+    </message>
+    <message>
+        <source>%1: is %2, must be %3</source>
+        <translation>%1 : vaut %2, doit être %3</translation>
+    </message>
+    <message>
+        <source>%1: has %2 groups, must be %3</source>
+        <translation>%1 : a %2 groupes, doit être %3</translation>
+    </message>
+    <message>
+        <source>%1: has %2 channels, must be %3</source>
+        <translation>%1 : a %2 canaux, doit être %3</translation>
+    </message>
+    <message>
+        <source>%1: has %2 characters, must be %3</source>
+        <translation>%1 : a %2 caractères, doit être %3</translation>
+    </message>
+    <message>
+        <source>%1: holds a control character, must be %2</source>
+        <translation>%1 : contient un caractère de contrôle, doit être %2</translation>
+    </message>
+    <message>
+        <source>%1: is %2: made by a newer Velmar; this one reads versions up to %3</source>
+        <translation>%1 : vaut %2 : fait par un Velmar plus récent ; celui-ci lit les versions jusqu&apos;à %3</translation>
+    </message>
+    <message>
+        <source>not JSON: nested deeper than %1 levels at byte %2; a setting file is a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>pas du JSON : imbriqué sur plus de %1 niveaux à l&apos;octet %2 ; un fichier de réglage est un objet JSON avec &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>not JSON: a NUL character at byte %1; a setting file is a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>pas du JSON : un caractère NUL à l&apos;octet %1 ; un fichier de réglage est un objet JSON avec &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>not JSON: %1; a setting file is a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>pas du JSON : %1 ; un fichier de réglage est un objet JSON avec &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>%1: has the key %2 twice; each key may appear once</source>
+        <translation>%1 : a deux fois la clé %2 ; chaque clé ne peut apparaître qu&apos;une fois</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>plus grand que %1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>too many levels of symbolic links</source>
+        <translation>trop de niveaux de liens symboliques</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>le fichier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary file in %1: %2</source>
+        <translation>impossible de créer un fichier temporaire dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; is not one device</source>
+        <translation>la valeur de &quot;%1&quot; n&apos;est pas un seul périphérique</translation>
+    </message>
+    <message>
+        <source>it is %1, the setting file it is made from</source>
+        <translation>c&apos;est %1, le fichier de réglage dont elle est tirée</translation>
+    </message>
+    <message>
+        <source>cannot keep the sent setting in %1: %2</source>
+        <translation>impossible de conserver le réglage envoyé dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read: %2</source>
+        <translation>%1 : lecture impossible : %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot write: %2</source>
+        <translation>%1 : écriture impossible : %2</translation>
+    </message>
 </context>
 </TS>

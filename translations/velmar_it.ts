@@ -1239,5 +1239,153 @@
         <source>%1 received bytes were dropped: the receive queue held %2 of %3 bytes.</source>
         <translation>%1 byte ricevuti sono stati scartati: la coda di ricezione conteneva %2 di %3 byte.</translation>
     </message>
+    <message>
+        <source>one of %1</source>
+        <translation>uno tra %1</translation>
+    </message>
+    <message>
+        <source>%1 (a Velmar setting file)</source>
+        <translation>%1 (un file di impostazione Velmar)</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to %1</source>
+        <translation>un numero intero da 1 a %1</translation>
+    </message>
+    <message>
+        <source>text of up to %1 characters, line breaks and tabs its only control characters</source>
+        <translation>testo di al massimo %1 caratteri, con a capo e tabulazioni come unici caratteri di controllo</translation>
+    </message>
+    <message>
+        <source>text of up to %1 characters without control characters</source>
+        <translation>testo di al massimo %1 caratteri senza caratteri di controllo</translation>
+    </message>
+    <message>
+        <source>a list of exactly eight groups, &quot;A&quot; to &quot;H&quot; in order</source>
+        <translation>un elenco di esattamente otto gruppi, da &quot;A&quot; a &quot;H&quot; in ordine</translation>
+    </message>
+    <message>
+        <source>an object with &quot;group&quot;, &quot;spacing&quot; and &quot;channels&quot;</source>
+        <translation>un oggetto con &quot;group&quot;, &quot;spacing&quot; e &quot;channels&quot;</translation>
+    </message>
+    <message>
+        <source>%1 (the groups run &quot;A&quot; to &quot;H&quot; in order)</source>
+        <translation>%1 (i gruppi vanno da &quot;A&quot; a &quot;H&quot; in ordine)</translation>
+    </message>
+    <message>
+        <source>a list of exactly eight channels, CH1 to CH8</source>
+        <translation>un elenco di esattamente otto canali, da CH1 a CH8</translation>
+    </message>
+    <message>
+        <source>a frequency of nine characters from 400.00000 to 500.00000 MHz on the 6.25 kHz grid, such as 446.00625, or &quot;&quot; for none</source>
+        <translation>una frequenza di nove caratteri da 400.00000 a 500.00000 MHz sulla griglia di 6,25 kHz, come 446.00625, o &quot;&quot; per nessuna</translation>
+    </message>
+    <message>
+        <source>a frequency of nine characters from 400.00000 to 500.00000 MHz on the 6.25 kHz grid, such as 446.00625, or &quot;&quot; for none (the grid point below is %1)</source>
+        <translation>una frequenza di nove caratteri da 400.00000 a 500.00000 MHz sulla griglia di 6,25 kHz, come 446.00625, o &quot;&quot; per nessuna (il punto di griglia inferiore è %1)</translation>
+    </message>
+    <message>
+        <source>a list of exactly eight names, CH1 to CH8, &quot;&quot; for none</source>
+        <translation>un elenco di esattamente otto nomi, da CH1 a CH8, &quot;&quot; per nessuno</translation>
+    </message>
+    <message>
+        <source>an object with the 13 options, &quot;Scan Delay Time&quot; to &quot;Band Select&quot;</source>
+        <translation>un oggetto con le 13 opzioni, da &quot;Scan Delay Time&quot; a &quot;Band Select&quot;</translation>
+    </message>
+    <message>
+        <source>a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>un oggetto JSON con &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>the whole file</source>
+        <translation>l&apos;intero file</translation>
+    </message>
+    <message>
+        <source>%1: missing, must be %2</source>
+        <translation>%1: manca, deve essere %2</translation>
+    </message>
+    <message>
+        <source>%1: is %2, must be %3</source>
+        <translation>%1: è %2, deve essere %3</translation>
+    </message>
+    <message>
+        <source>%1: has %2 groups, must be %3</source>
+        <translation>%1: ha %2 gruppi, deve essere %3</translation>
+    </message>
+    <message>
+        <source>%1: has %2 channels, must be %3</source>
+        <translation>%1: ha %2 canali, deve essere %3</translation>
+    </message>
+    <message>
+        <source>%1: has %2 characters, must be %3</source>
+        <translation>%1: ha %2 caratteri, deve essere %3</translation>
+    </message>
+    <message>
+        <source>%1: holds a control character, must be %2</source>
+        <translation>%1: contiene un carattere di controllo, deve essere %2</translation>
+    </message>
+    <message>
+        <source>%1: is %2: made by a newer Velmar; this one reads versions up to %3</source>
+        <translation>%1: è %2: creato da un Velmar più recente; questo legge le versioni fino alla %3</translation>
+    </message>
+    <message>
+        <source>not JSON: nested deeper than %1 levels at byte %2; a setting file is a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>non è JSON: annidato oltre %1 livelli al byte %2; un file di impostazione è un oggetto JSON con &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>not JSON: a NUL character at byte %1; a setting file is a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>non è JSON: un carattere NUL al byte %1; un file di impostazione è un oggetto JSON con &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>not JSON: %1; a setting file is a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>non è JSON: %1; un file di impostazione è un oggetto JSON con &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>%1: has the key %2 twice; each key may appear once</source>
+        <translation>%1: ha la chiave %2 due volte; ogni chiave può comparire una volta</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>più grande di %1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>too many levels of symbolic links</source>
+        <translation>troppi livelli di collegamenti simbolici</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>il file è di sola lettura</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary file in %1: %2</source>
+        <translation>impossibile creare un file temporaneo in %1: %2</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; is not one device</source>
+        <translation>il valore di &quot;%1&quot; non è un unico dispositivo</translation>
+    </message>
+    <message>
+        <source>it is %1, the setting file it is made from</source>
+        <translation>è %1, il file di impostazione da cui è ricavata</translation>
+    </message>
+    <message>
+        <source>cannot keep the sent setting in %1: %2</source>
+        <translation>impossibile conservare l&apos;impostazione inviata in %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read: %2</source>
+        <translation>%1: impossibile leggere: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot write: %2</source>
+        <translation>%1: impossibile scrivere: %2</translation>
+    </message>
 </context>
 </TS>

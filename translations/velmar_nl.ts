@@ -1239,5 +1239,153 @@
         <source>%1 received bytes were dropped: the receive queue held %2 of %3 bytes.</source>
         <translation>%1 ontvangen bytes zijn weggegooid: de ontvangstwachtrij bevatte %2 van %3 bytes.</translation>
     </message>
+    <message>
+        <source>one of %1</source>
+        <translation>een van %1</translation>
+    </message>
+    <message>
+        <source>%1 (a Velmar setting file)</source>
+        <translation>%1 (een Velmar-instellingenbestand)</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to %1</source>
+        <translation>een geheel getal van 1 tot en met %1</translation>
+    </message>
+    <message>
+        <source>text of up to %1 characters, line breaks and tabs its only control characters</source>
+        <translation>tekst van ten hoogste %1 tekens, met regeleinden en tabs als enige stuurtekens</translation>
+    </message>
+    <message>
+        <source>text of up to %1 characters without control characters</source>
+        <translation>tekst van ten hoogste %1 tekens zonder stuurtekens</translation>
+    </message>
+    <message>
+        <source>a list of exactly eight groups, &quot;A&quot; to &quot;H&quot; in order</source>
+        <translation>een lijst van precies acht groepen, &quot;A&quot; tot &quot;H&quot; op volgorde</translation>
+    </message>
+    <message>
+        <source>an object with &quot;group&quot;, &quot;spacing&quot; and &quot;channels&quot;</source>
+        <translation>een object met &quot;group&quot;, &quot;spacing&quot; en &quot;channels&quot;</translation>
+    </message>
+    <message>
+        <source>%1 (the groups run &quot;A&quot; to &quot;H&quot; in order)</source>
+        <translation>%1 (de groepen lopen van &quot;A&quot; tot &quot;H&quot; op volgorde)</translation>
+    </message>
+    <message>
+        <source>a list of exactly eight channels, CH1 to CH8</source>
+        <translation>een lijst van precies acht kanalen, CH1 tot CH8</translation>
+    </message>
+    <message>
+        <source>a frequency of nine characters from 400.00000 to 500.00000 MHz on the 6.25 kHz grid, such as 446.00625, or &quot;&quot; for none</source>
+        <translation>een frequentie van negen tekens van 400.00000 tot 500.00000 MHz op het raster van 6,25 kHz, zoals 446.00625, of &quot;&quot; voor geen</translation>
+    </message>
+    <message>
+        <source>a frequency of nine characters from 400.00000 to 500.00000 MHz on the 6.25 kHz grid, such as 446.00625, or &quot;&quot; for none (the grid point below is %1)</source>
+        <translation>een frequentie van negen tekens van 400.00000 tot 500.00000 MHz op het raster van 6,25 kHz, zoals 446.00625, of &quot;&quot; voor geen (het rasterpunt eronder is %1)</translation>
+    </message>
+    <message>
+        <source>a list of exactly eight names, CH1 to CH8, &quot;&quot; for none</source>
+        <translation>een lijst van precies acht namen, CH1 tot CH8, &quot;&quot; voor geen</translation>
+    </message>
+    <message>
+        <source>an object with the 13 options, &quot;Scan Delay Time&quot; to &quot;Band Select&quot;</source>
+        <translation>een object met de 13 opties, &quot;Scan Delay Time&quot; tot &quot;Band Select&quot;</translation>
+    </message>
+    <message>
+        <source>a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>een JSON-object met &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>the whole file</source>
+        <translation>het hele bestand</translation>
+    </message>
+    <message>
+        <source>%1: missing, must be %2</source>
+        <translation>%1: ontbreekt, moet %2 zijn</translation>
+    </message>
+    <message>
+        <source>%1: is %2, must be %3</source>
+        <translation>%1: is %2, moet %3 zijn</translation>
+    </message>
+    <message>
+        <source>%1: has %2 groups, must be %3</source>
+        <translation>%1: heeft %2 groepen, moet %3 zijn</translation>
+    </message>
+    <message>
+        <source>%1: has %2 channels, must be %3</source>
+        <translation>%1: heeft %2 kanalen, moet %3 zijn</translation>
+    </message>
+    <message>
+        <source>%1: has %2 characters, must be %3</source>
+        <translation>%1: heeft %2 tekens, moet %3 zijn</translation>
+    </message>
+    <message>
+        <source>%1: holds a control character, must be %2</source>
+        <translation>%1: bevat een stuurteken, moet %2 zijn</translation>
+    </message>
+    <message>
+        <source>%1: is %2: made by a newer Velmar; this one reads versions up to %3</source>
+        <translation>%1: is %2: gemaakt door een nieuwere Velmar; deze leest versies tot en met %3</translation>
+    </message>
+    <message>
+        <source>not JSON: nested deeper than %1 levels at byte %2; a setting file is a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>geen JSON: dieper genest dan %1 niveaus bij byte %2; een instellingenbestand is een JSON-object met &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>not JSON: a NUL character at byte %1; a setting file is a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>geen JSON: een NUL-teken bij byte %1; een instellingenbestand is een JSON-object met &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>not JSON: %1; a setting file is a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>geen JSON: %1; een instellingenbestand is een JSON-object met &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>%1: has the key %2 twice; each key may appear once</source>
+        <translation>%1: heeft de sleutel %2 twee keer; elke sleutel mag één keer voorkomen</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>groter dan %1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>too many levels of symbolic links</source>
+        <translation>te veel niveaus van symbolische koppelingen</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>het bestand is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary file in %1: %2</source>
+        <translation>kan geen tijdelijk bestand maken in %1: %2</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; is not one device</source>
+        <translation>de waarde van &quot;%1&quot; is niet één apparaat</translation>
+    </message>
+    <message>
+        <source>it is %1, the setting file it is made from</source>
+        <translation>het is %1, het instellingenbestand waarvan ze gemaakt wordt</translation>
+    </message>
+    <message>
+        <source>cannot keep the sent setting in %1: %2</source>
+        <translation>kan de verzonden instelling niet bewaren in %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read: %2</source>
+        <translation>%1: kan niet lezen: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot write: %2</source>
+        <translation>%1: kan niet schrijven: %2</translation>
+    </message>
 </context>
 </TS>

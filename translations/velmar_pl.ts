@@ -1258,5 +1258,153 @@
         <source>%1 received bytes were dropped: the receive queue held %2 of %3 bytes.</source>
         <translation>Odrzucono %1 odebranych bajtów: kolejka odbioru zawierała %2 z %3 bajtów.</translation>
     </message>
+    <message>
+        <source>one of %1</source>
+        <translation>jedno z: %1</translation>
+    </message>
+    <message>
+        <source>%1 (a Velmar setting file)</source>
+        <translation>%1 (plik ustawienia programu Velmar)</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to %1</source>
+        <translation>liczba całkowita od 1 do %1</translation>
+    </message>
+    <message>
+        <source>text of up to %1 characters, line breaks and tabs its only control characters</source>
+        <translation>tekst o długości najwyżej %1 znaków, z podziałami wierszy i tabulatorami jako jedynymi znakami sterującymi</translation>
+    </message>
+    <message>
+        <source>text of up to %1 characters without control characters</source>
+        <translation>tekst o długości najwyżej %1 znaków bez znaków sterujących</translation>
+    </message>
+    <message>
+        <source>a list of exactly eight groups, &quot;A&quot; to &quot;H&quot; in order</source>
+        <translation>lista dokładnie ośmiu grup, od &quot;A&quot; do &quot;H&quot; po kolei</translation>
+    </message>
+    <message>
+        <source>an object with &quot;group&quot;, &quot;spacing&quot; and &quot;channels&quot;</source>
+        <translation>obiekt z &quot;group&quot;, &quot;spacing&quot; i &quot;channels&quot;</translation>
+    </message>
+    <message>
+        <source>%1 (the groups run &quot;A&quot; to &quot;H&quot; in order)</source>
+        <translation>%1 (grupy idą po kolei od &quot;A&quot; do &quot;H&quot;)</translation>
+    </message>
+    <message>
+        <source>a list of exactly eight channels, CH1 to CH8</source>
+        <translation>lista dokładnie ośmiu kanałów, od CH1 do CH8</translation>
+    </message>
+    <message>
+        <source>a frequency of nine characters from 400.00000 to 500.00000 MHz on the 6.25 kHz grid, such as 446.00625, or &quot;&quot; for none</source>
+        <translation>częstotliwość z dziewięciu znaków od 400.00000 do 500.00000 MHz na siatce 6,25 kHz, np. 446.00625, lub &quot;&quot; dla braku</translation>
+    </message>
+    <message>
+        <source>a frequency of nine characters from 400.00000 to 500.00000 MHz on the 6.25 kHz grid, such as 446.00625, or &quot;&quot; for none (the grid point below is %1)</source>
+        <translation>częstotliwość z dziewięciu znaków od 400.00000 do 500.00000 MHz na siatce 6,25 kHz, np. 446.00625, lub &quot;&quot; dla braku (punkt siatki poniżej to %1)</translation>
+    </message>
+    <message>
+        <source>a list of exactly eight names, CH1 to CH8, &quot;&quot; for none</source>
+        <translation>lista dokładnie ośmiu nazw, od CH1 do CH8, &quot;&quot; dla braku</translation>
+    </message>
+    <message>
+        <source>an object with the 13 options, &quot;Scan Delay Time&quot; to &quot;Band Select&quot;</source>
+        <translation>obiekt z 13 opcjami, od &quot;Scan Delay Time&quot; do &quot;Band Select&quot;</translation>
+    </message>
+    <message>
+        <source>a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>obiekt JSON z &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>the whole file</source>
+        <translation>cały plik</translation>
+    </message>
+    <message>
+        <source>%1: missing, must be %2</source>
+        <translation>%1: brak, musi to być %2</translation>
+    </message>
+    <message>
+        <source>%1: is %2, must be %3</source>
+        <translation>%1: ma wartość %2, musi to być %3</translation>
+    </message>
+    <message>
+        <source>%1: has %2 groups, must be %3</source>
+        <translation>%1: ma %2 grup, musi to być %3</translation>
+    </message>
+    <message>
+        <source>%1: has %2 channels, must be %3</source>
+        <translation>%1: ma %2 kanałów, musi to być %3</translation>
+    </message>
+    <message>
+        <source>%1: has %2 characters, must be %3</source>
+        <translation>%1: ma %2 znaków, musi to być %3</translation>
+    </message>
+    <message>
+        <source>%1: holds a control character, must be %2</source>
+        <translation>%1: zawiera znak sterujący, musi to być %2</translation>
+    </message>
+    <message>
+        <source>%1: is %2: made by a newer Velmar; this one reads versions up to %3</source>
+        <translation>%1: ma wartość %2: utworzony przez nowszy Velmar; ten czyta wersje do %3</translation>
+    </message>
+    <message>
+        <source>not JSON: nested deeper than %1 levels at byte %2; a setting file is a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>to nie JSON: zagnieżdżenie głębsze niż %1 poziomów w bajcie %2; plik ustawienia to obiekt JSON z &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>not JSON: a NUL character at byte %1; a setting file is a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>to nie JSON: znak NUL w bajcie %1; plik ustawienia to obiekt JSON z &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>not JSON: %1; a setting file is a JSON object with &quot;format&quot;: &quot;velmar-setting&quot;</source>
+        <translation>to nie JSON: %1; plik ustawienia to obiekt JSON z &quot;format&quot;: &quot;velmar-setting&quot;</translation>
+    </message>
+    <message>
+        <source>%1: has the key %2 twice; each key may appear once</source>
+        <translation>%1: ma klucz %2 dwa razy; każdy klucz może wystąpić raz</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bajtów</translation>
+    </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>większy niż %1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>too many levels of symbolic links</source>
+        <translation>zbyt wiele poziomów dowiązań symbolicznych</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>plik jest tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary file in %1: %2</source>
+        <translation>nie można utworzyć pliku tymczasowego w %1: %2</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; is not one device</source>
+        <translation>wartość &quot;%1&quot; nie jest jednym urządzeniem</translation>
+    </message>
+    <message>
+        <source>it is %1, the setting file it is made from</source>
+        <translation>to jest %1, plik ustawienia, z którego powstaje</translation>
+    </message>
+    <message>
+        <source>cannot keep the sent setting in %1: %2</source>
+        <translation>nie można zachować wysłanego ustawienia w %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read: %2</source>
+        <translation>%1: nie można odczytać: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot write: %2</source>
+        <translation>%1: nie można zapisać: %2</translation>
+    </message>
 </context>
 </TS>

@@ -142,7 +142,8 @@ private slots:
         QVERIFY(velmar.waitForFinished(30000));
         QCOMPARE(velmar.exitCode(), 0);
         const QString germanCard = PdfText(pdf);
-        const QString made = QLocale(QLocale::German, QLocale::Germany).toString(QDate::currentDate(), QLocale::LongFormat);
+        const QString made =
+            QLocale(QLocale::German, QLocale::Germany).toString(QDate::currentDate(), QLocale::LongFormat);
         for (const QString& said : {QString("Kanal"), QString("Frequenz"), "Erstellt am " + made, QString("Group A")}) {
             QVERIFY2(germanCard.simplified().contains(said), qPrintable(said + " in:\n" + germanCard));
         }
