@@ -285,28 +285,24 @@ std::string DescribeSettingWarning(const SettingWarning& w) {
     const std::string which = ChannelList(w.channels);
     const bool one = w.channels.size() == 1;
     switch (w.kind) {
-    case SettingWarning::Kind::PlanInOtherSpacing:
-        if (w.fixSpacing == 0) {
-            return one ? W(VELMAR_WORD("Velmar", "%1: %2 is a PMR446 channel, which are 12.5 kHz wide, in a 25Khz "
-                                                 "group: set %1 to 12.5Khz."),
-                           {group, which})
-                       : W(VELMAR_WORD("Velmar", "%1: %2 are PMR446 channels, which are 12.5 kHz wide, in a 25Khz "
-                                                 "group: set %1 to 12.5Khz."),
-                           {group, which});
-        }
-        return one ? W(VELMAR_WORD("Velmar", "%1: %2 is an LPD433 channel, which are 25 kHz wide, in a 12.5Khz "
-                                             "group: set %1 to 25Khz."),
-                       {group, which})
-                   : W(VELMAR_WORD("Velmar", "%1: %2 are LPD433 channels, which are 25 kHz wide, in a 12.5Khz "
-                                             "group: set %1 to 25Khz."),
-                       {group, which});
+    case SettingWarning::Kind::PlanInOtherSpacing: {
+        // PMR446 channels belong in 12.5Khz groups, LPD433 channels in 25Khz ones: each case is a sentence of its own.
+        const char* const pmr = one ? VELMAR_WORD("Velmar", "%1: %2 is a PMR446 channel, which are 12.5 kHz wide, in a "
+                                                            "25Khz group: set %1 to 12.5Khz.")
+                                    : VELMAR_WORD("Velmar", "%1: %2 are PMR446 channels, which are 12.5 kHz wide, in "
+                                                            "a 25Khz group: set %1 to 12.5Khz.");
+        const char* const lpd = one ? VELMAR_WORD("Velmar", "%1: %2 is an LPD433 channel, which are 25 kHz wide, in a "
+                                                            "12.5Khz group: set %1 to 25Khz.")
+                                    : VELMAR_WORD("Velmar", "%1: %2 are LPD433 channels, which are 25 kHz wide, in a "
+                                                            "12.5Khz group: set %1 to 25Khz.");
+        return W(w.fixSpacing == 0 ? pmr : lpd, {group, which});
+    }
     case SettingWarning::Kind::OutsideLicenceFree:
-        return one ? W(VELMAR_WORD("Velmar", "%1: %2 is outside the licence-free channels (PMR446: 446.00625 to "
+        return W(one ? VELMAR_WORD("Velmar", "%1: %2 is outside the licence-free channels (PMR446: 446.00625 to "
+                                             "446.19375 MHz; LPD433: 433.07500 to 434.77500 MHz), for information.")
+                     : VELMAR_WORD("Velmar", "%1: %2 are outside the licence-free channels (PMR446: 446.00625 to "
                                              "446.19375 MHz; LPD433: 433.07500 to 434.77500 MHz), for information."),
-                       {group, which})
-                   : W(VELMAR_WORD("Velmar", "%1: %2 are outside the licence-free channels (PMR446: 446.00625 to "
-                                             "446.19375 MHz; LPD433: 433.07500 to 434.77500 MHz), for information."),
-                       {group, which});
+                 {group, which});
     case SettingWarning::Kind::SameFrequency:
         break;
     }

@@ -1,5 +1,7 @@
 #include "MessageLog.h"
 
+#include <QDateTime>
+
 namespace velmar {
 
 void CMessageLog::Add(const QString& text) {
@@ -9,7 +11,7 @@ void CMessageLog::Add(const QString& text) {
     if (m_messages.size() >= kMostKept) {
         m_messages.pop_front();
     }
-    m_messages.push_back({QDateTime::currentDateTime(), text});
+    m_messages.push_back({QDateTime::currentMSecsSinceEpoch(), text});
     if (m_listener) {
         m_listener(m_messages.back());
     }
@@ -19,7 +21,7 @@ QString CMessageLog::Line(const LoggedMessage& message) {
     // A box's text of several lines stays one entry: its later lines are indented under the time.
     QString text = message.text;
     text.replace('\n', "\n          ");
-    return message.when.toString("HH:mm:ss") + "  " + text;
+    return QDateTime::fromMSecsSinceEpoch(message.when).toString("HH:mm:ss") + "  " + text;
 }
 
 QString CMessageLog::AsText() const {

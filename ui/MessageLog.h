@@ -3,8 +3,8 @@
 // changes and the boxes' texts. A message that went by too fast, or was cut to fit, can be read again in View >
 // Messages. Window thread only.
 
-#include <QDateTime>
 #include <QString>
+#include <QtGlobal>
 
 #include <deque>
 #include <functional>
@@ -12,7 +12,7 @@
 namespace velmar {
 
 struct LoggedMessage {
-    QDateTime when;
+    qint64 when = 0; // milliseconds since the epoch: the local time is worked out only when a message is shown
     QString text;
 };
 
