@@ -1,5 +1,7 @@
 #include "Translate.h"
 
+#include <cstdio>
+
 namespace velmar::res {
 
 namespace {
@@ -62,6 +64,26 @@ std::string ArgList(std::string_view text, const std::vector<std::string>& value
 
 std::string Number(long long value) {
     return Current().number != nullptr ? Current().number(value) : std::to_string(value);
+}
+
+std::string Decimal(double value, int decimals) {
+    if (Current().decimal != nullptr) {
+        return Current().decimal(value, decimals);
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+std::string DateTime(int year, int month, int day, int hour, int minute) {
+    if (Current().dateTime != nullptr) {
+        if (std::string t = Current().dateTime(year, month, day, hour, minute); !t.empty()) {
+            return t;
+        }
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", year, month, day, hour, minute);
+    return text;
 }
 
 } // namespace velmar::res

@@ -26,6 +26,10 @@ inline constexpr const char* kWordContext = "Velmar";
 struct Language {
     std::string (*translate)(const char* source, const char* disambiguation, int n) = nullptr;
     std::string (*number)(long long value) = nullptr;
+    // A decimal with `decimals` digits after the locale's own separator.
+    std::string (*decimal)(double value, int decimals) = nullptr;
+    // A local date and time as the locale writes it short; "" to keep 2026-12-07 14:02.
+    std::string (*dateTime)(int year, int month, int day, int hour, int minute) = nullptr;
 };
 void SetLanguage(const Language& language);
 
@@ -36,7 +40,9 @@ std::string TrN(const char* plural, const char* singular, long long n);
 // `text` with %1 to %9 replaced by `args`, in the order of their numbers wherever the translation puts them.
 std::string Arg(std::string_view text, std::initializer_list<std::string_view> args);
 std::string ArgList(std::string_view text, const std::vector<std::string>& args);
-// A count in the locale's form ("1.234" in German).
+// A count in the locale's form ("1.234" in German), a decimal ("2,5") and a date with its time.
 std::string Number(long long value);
+std::string Decimal(double value, int decimals);
+std::string DateTime(int year, int month, int day, int hour, int minute);
 
 } // namespace velmar::res

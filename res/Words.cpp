@@ -93,6 +93,7 @@ std::string Title(std::string_view settingTitle, std::string_view file, bool mod
 }
 
 std::string RecordTitle(const SentRecordName& r, bool modified) {
+    // The time to the second, as the record's file is named by it.
     char when[32];
     std::snprintf(when, sizeof when, "%04d-%02d-%02d %02d:%02d:%02d", r.year, r.month, r.day, r.hour, r.minute,
                   r.second);
@@ -161,9 +162,8 @@ std::string PortsPresent(std::span<const std::string> ports) {
 }
 
 std::string Sending(int bytes, int total, int msLeft) {
-    char left[32];
-    std::snprintf(left, sizeof left, "%.1f", std::max(msLeft, 0) / 1000.0);
-    return W(VELMAR_WORD("Velmar", "%1 of %2 bytes, %3 s left"), {N(bytes), N(total), left});
+    return W(VELMAR_WORD("Velmar", "%1 of %2 bytes, %3 s left"),
+             {N(bytes), N(total), Decimal(std::max(msLeft, 0) / 1000.0, 1)});
 }
 
 std::string Sent(int bytes, std::uint8_t checksum) {
@@ -478,9 +478,8 @@ std::string PlanLabel(const PlanChannel& plan) {
 
 std::string Identical(std::string_view file, const std::optional<SentRecordName>& r) {
     if (r) {
-        char when[32];
-        std::snprintf(when, sizeof when, "%04d-%02d-%02d %02d:%02d", r->year, r->month, r->day, r->hour, r->minute);
-        return W(VELMAR_WORD("Velmar", "identical: this is what the radio got at %1"), {when});
+        return W(VELMAR_WORD("Velmar", "identical: this is what the radio got at %1"),
+                 {DateTime(r->year, r->month, r->day, r->hour, r->minute)});
     }
     return W(VELMAR_WORD("Velmar", "identical: the setting shown is %1"), {file});
 }

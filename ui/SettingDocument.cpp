@@ -277,7 +277,9 @@ void CSettingDocument::OfferLeftUnsaved() {
     for (std::size_t i = 0; i < found.size(); ++i) {
         const UnsavedWork* left = &found[i];
         const std::string name = std::filesystem::path(left->fromFile).filename().string();
-        const std::string when = QDateTime::fromSecsSinceEpoch(left->when).toString("yyyy-MM-dd hh:mm").toStdString();
+        const QDateTime at = QDateTime::fromSecsSinceEpoch(left->when);
+        const std::string when =
+            res::DateTime(at.date().year(), at.date().month(), at.date().day(), at.time().hour(), at.time().minute());
         const int answer = m_view.Ask(
             Q(res::RestoreOffer(when, name, left->setting, static_cast<int>(i) + 1, static_cast<int>(found.size()))),
             MB_RESTOREDISCARD);

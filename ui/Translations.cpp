@@ -3,6 +3,7 @@
 #include "Translate.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -24,10 +25,23 @@ std::string Number(long long value) {
     return QLocale().toString(value).toStdString();
 }
 
+std::string Decimal(double value, int decimals) {
+    return QLocale().toString(value, 'f', decimals).toStdString();
+}
+
+// The C locale has no way of its own to write a date: it keeps the one the records are named by.
+std::string DateTime(int year, int month, int day, int hour, int minute) {
+    const QLocale locale;
+    if (locale.language() == QLocale::C) {
+        return {};
+    }
+    return locale.toString(QDateTime(QDate(year, month, day), QTime(hour, minute)), QLocale::ShortFormat).toStdString();
+}
+
 } // namespace
 
 void LoadTranslations(QCoreApplication& app) {
-    res::SetLanguage({&Translate, &Number});
+    res::SetLanguage({&Translate, &Number, &Decimal, &DateTime});
     const QLocale locale;
     auto* qt = new QTranslator(&app);
     if (qt->load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -33,6 +33,8 @@ private slots:
         QCOMPARE(Combo(*dlg, IDC_SCAN_DELAY)->itemText(0), QString("OFF"));
         // Counts in the locale's form, and the plural the language has for them.
         QCOMPARE(res::Number(1234), std::string("1.234"));
+        QCOMPARE(res::Decimal(2.5, 1), std::string("2,5"));
+        QCOMPARE(res::DateTime(2026, 12, 7, 14, 2), std::string("07.12.26 14:02"));
         QCOMPARE(QString::fromStdString(res::TooManyCharacters(1)),
                  QString("Bitte geben Sie höchstens 1 Zeichen ein."));
         QCOMPARE(QString::fromStdString(res::FillAsk(0, 2, "PMR446")),
