@@ -22,36 +22,34 @@ bool Privileged(const std::string& group) {
     return std::find(std::begin(kPrivileged), std::end(kPrivileged), group) != std::end(kPrivileged);
 }
 
-std::string W(const char* source, std::initializer_list<std::string_view> args) {
-    return Arg(Tr(source), args);
-}
-
 std::string PermissionHint(const SerialFailure& failure) {
     const std::string& dev = failure.device;
     const std::string& group = failure.group;
     if (group.empty() || group == "dialout" || group == "uucp" || !Privileged(group)) {
         const std::string join = group.empty() ? std::string("dialout") : group;
-        return W(VELMAR_WORD("Velmar", "%1: permission denied. Your user must be in the group that owns the device, "
-                                       "\"%2\" (for example: sudo usermod -aG %2 $USER), and log in again."),
-                 {dev, join});
+        return TrArg(VELMAR_WORD("Velmar",
+                                 "%1: permission denied. Your user must be in the group that owns the device, "
+                                 "\"%2\" (for example: sudo usermod -aG %2 $USER), and log in again."),
+                     {dev, join});
     }
     // The device should belong to dialout instead; joining its group would hand the user far more.
     const std::string rule =
         "SUBSYSTEM==\"tty\", KERNEL==\"" + failure.kernelName + "\", GROUP=\"dialout\", MODE=\"0660\"";
     return group == "root"
-               ? W(VELMAR_WORD("Velmar",
-                               "%1: permission denied. Only root may open this device. Ask the administrator for a "
-                               "udev rule that gives it to the group \"dialout\" (for example a file "
-                               "/etc/udev/rules.d/50-velmar.rules with the line %2), join that group (sudo usermod "
-                               "-aG dialout $USER) and log in again."),
-                   {dev, rule})
-               : W(VELMAR_WORD("Velmar",
-                               "%1: permission denied. The device belongs to the group \"%2\", which gives its "
-                               "members much more than this device: do not join it. Ask the administrator for a udev "
-                               "rule that gives it to the group \"dialout\" (for example a file "
-                               "/etc/udev/rules.d/50-velmar.rules with the line %3), join that group (sudo usermod "
-                               "-aG dialout $USER) and log in again."),
-                   {dev, group, rule});
+               ? TrArg(VELMAR_WORD("Velmar",
+                                   "%1: permission denied. Only root may open this device. Ask the administrator for a "
+                                   "udev rule that gives it to the group \"dialout\" (for example a file "
+                                   "/etc/udev/rules.d/50-velmar.rules with the line %2), join that group (sudo usermod "
+                                   "-aG dialout $USER) and log in again."),
+                       {dev, rule})
+               : TrArg(
+                     VELMAR_WORD("Velmar",
+                                 "%1: permission denied. The device belongs to the group \"%2\", which gives its "
+                                 "members much more than this device: do not join it. Ask the administrator for a udev "
+                                 "rule that gives it to the group \"dialout\" (for example a file "
+                                 "/etc/udev/rules.d/50-velmar.rules with the line %3), join that group (sudo usermod "
+                                 "-aG dialout $USER) and log in again."),
+                     {dev, group, rule});
 }
 
 } // namespace
@@ -70,23 +68,23 @@ std::string DescribeSerialProblem(const SerialFailure& f) {
     case SerialProblem::ZeroBaud:
         return Tr(VELMAR_WORD("Velmar", "0 baud is not a speed"));
     case SerialProblem::BaudUnavailable:
-        return W(VELMAR_WORD("Velmar", "%1 baud is not a speed this system can set"), {value});
+        return TrArg(VELMAR_WORD("Velmar", "%1 baud is not a speed this system can set"), {value});
     case SerialProblem::ByteSizeImpossible:
-        return W(VELMAR_WORD("Velmar", "%1 data bits are not possible (5 to 8 are)"), {value});
+        return TrArg(VELMAR_WORD("Velmar", "%1 data bits are not possible (5 to 8 are)"), {value});
     case SerialProblem::OneAndAHalfStopBits:
         return Tr(VELMAR_WORD("Velmar", "one and a half stop bits are not available on this system"));
     case SerialProblem::UnknownStopBits:
-        return W(VELMAR_WORD("Velmar", "stop-bits code %1 is unknown (0 = one, 2 = two)"), {value});
+        return TrArg(VELMAR_WORD("Velmar", "stop-bits code %1 is unknown (0 = one, 2 = two)"), {value});
     case SerialProblem::UnknownParity:
-        return W(VELMAR_WORD("Velmar", "parity code %1 is unknown (0 to 4 are)"), {value});
+        return TrArg(VELMAR_WORD("Velmar", "parity code %1 is unknown (0 to 4 are)"), {value});
     case SerialProblem::BaudNotKept:
-        return W(VELMAR_WORD("Velmar", "the driver did not keep %1 baud"), {value});
+        return TrArg(VELMAR_WORD("Velmar", "the driver did not keep %1 baud"), {value});
     case SerialProblem::ByteSizeNotKept:
-        return W(VELMAR_WORD("Velmar", "the driver did not keep %1 data bits"), {value});
+        return TrArg(VELMAR_WORD("Velmar", "the driver did not keep %1 data bits"), {value});
     case SerialProblem::StopBitsNotKept:
         return Tr(VELMAR_WORD("Velmar", "the driver did not keep the stop bits"));
     case SerialProblem::ParityNotKept:
-        return W(VELMAR_WORD("Velmar", "the driver did not keep parity code %1"), {value});
+        return TrArg(VELMAR_WORD("Velmar", "the driver did not keep parity code %1"), {value});
     case SerialProblem::FlowControlNotOff:
         return Tr(VELMAR_WORD("Velmar", "the driver did not turn flow control off"));
     case SerialProblem::RawModeNotKept:
@@ -104,25 +102,25 @@ std::string DescribeSerialFailure(const SerialFailure& failure) {
     case SerialFailureKind::None:
         return {};
     case SerialFailureKind::NoDevice:
-        return W(VELMAR_WORD("Velmar", "%1: no such device (%2)."), {dev, why});
+        return TrArg(VELMAR_WORD("Velmar", "%1: no such device (%2)."), {dev, why});
     case SerialFailureKind::Busy:
         return failure.problem == SerialProblem::OpenHere
-                   ? W(VELMAR_WORD("Velmar", "%1 is busy: %2."), {dev, why})
-                   : W(VELMAR_WORD("Velmar", "%1 is busy: another program holds it. Close that program and connect "
-                                             "again."),
-                       {dev});
+                   ? TrArg(VELMAR_WORD("Velmar", "%1 is busy: %2."), {dev, why})
+                   : TrArg(VELMAR_WORD("Velmar", "%1 is busy: another program holds it. Close that program and connect "
+                                                 "again."),
+                           {dev});
     case SerialFailureKind::PermissionDenied:
         return PermissionHint(failure);
     case SerialFailureKind::NotSerial:
-        return W(VELMAR_WORD("Velmar", "%1 is not a serial device."), {dev});
+        return TrArg(VELMAR_WORD("Velmar", "%1 is not a serial device."), {dev});
     case SerialFailureKind::SettingRefused:
-        return W(VELMAR_WORD("Velmar", "%1: the line settings were refused: %2."), {dev, why});
+        return TrArg(VELMAR_WORD("Velmar", "%1: the line settings were refused: %2."), {dev, why});
     case SerialFailureKind::Resources:
-        return W(VELMAR_WORD("Velmar", "%1 could not be opened: the system is out of resources (%2)."), {dev, why});
+        return TrArg(VELMAR_WORD("Velmar", "%1 could not be opened: the system is out of resources (%2)."), {dev, why});
     case SerialFailureKind::Other:
         break;
     }
-    return W(VELMAR_WORD("Velmar", "%1 could not be opened: %2."), {dev, why});
+    return TrArg(VELMAR_WORD("Velmar", "%1 could not be opened: %2."), {dev, why});
 }
 
 std::string DescribeSendEnd(SendEnd end, int bytes, SendStopper stopper, const SendStall& stall) {
@@ -136,9 +134,10 @@ std::string DescribeSendEnd(SendEnd end, int bytes, SendStopper stopper, const S
         return Tr(VELMAR_WORD("Velmar",
                               "a write did not get its bytes out in time (the line is held up or the device failed)"));
     case SendEnd::Stalled:
-        return W(VELMAR_WORD("Velmar", "the line stalled for %1 ms after byte %2, longer than the radio waits: it may "
-                                       "not have taken the frame; send again"),
-                 {Number(stall.quietMs), Number(stall.afterByte)});
+        return TrArg(VELMAR_WORD("Velmar",
+                                 "the line stalled for %1 ms after byte %2, longer than the radio waits: it may "
+                                 "not have taken the frame; send again"),
+                     {Number(stall.quietMs), Number(stall.afterByte)});
     case SendEnd::Stopped:
         if (stopper == SendStopper::Disconnect) {
             return Tr(VELMAR_WORD("Velmar", "stopped by Disconnect"));
@@ -169,20 +168,22 @@ std::string PortReasonText(PortReason reason) {
 
 std::string Com1Text(const PortInForce& port) {
     if (port.reason == PortReason::Unreadable) {
-        return W(VELMAR_WORD("Velmar", "COM1 = no device (%1)"), {PortReasonText(port.reason)});
+        return TrArg(VELMAR_WORD("Velmar", "COM1 = no device (%1)"), {PortReasonText(port.reason)});
     }
-    return W(VELMAR_WORD("Velmar", "COM1 = %1 (%2)"), {port.device, PortReasonText(port.reason)});
+    return TrArg(VELMAR_WORD("Velmar", "COM1 = %1 (%2)"), {port.device, PortReasonText(port.reason)});
 }
 
 std::string StaleHoldCleared(const std::string& device) {
-    return W(VELMAR_WORD("Velmar", "%1 was still marked as held by a program that had ended; the mark was cleared."),
-             {device});
+    return TrArg(
+        VELMAR_WORD("Velmar", "%1 was still marked as held by a program that had ended; the mark was cleared."),
+        {device});
 }
 
 std::string PortUnreadable(const FileFailure& why) {
-    return W(VELMAR_WORD("Velmar", "COM1 stands for no device: the port chosen last cannot be read (%1). Give the port "
-                                   "with --port DEV, or choose one in the Port menu of Velmar's window."),
-             {DescribeFileFailure(why)});
+    return TrArg(VELMAR_WORD("Velmar",
+                             "COM1 stands for no device: the port chosen last cannot be read (%1). Give the port "
+                             "with --port DEV, or choose one in the Port menu of Velmar's window."),
+                 {DescribeFileFailure(why)});
 }
 
 namespace {
@@ -211,21 +212,23 @@ std::string DescribeCsvNote(const CsvNote& n) {
     };
     switch (n.kind) {
     case CsvNoteKind::NoLocation:
-        return W(VELMAR_WORD("Velmar", "line %1: no Location, not taken"), {line});
+        return TrArg(VELMAR_WORD("Velmar", "line %1: no Location, not taken"), {line});
     case CsvNoteKind::LocationNotANumber:
-        return W(VELMAR_WORD("Velmar", "line %1: Location \"%2\" is not a number, not taken"), {line, n.value});
+        return TrArg(VELMAR_WORD("Velmar", "line %1: Location \"%2\" is not a number, not taken"), {line, n.value});
     case CsvNoteKind::LocationOutOfRange:
-        return W(VELMAR_WORD("Velmar", "line %1: Location %2 is beyond the 64 channels, not taken"), {line, n.value});
+        return TrArg(VELMAR_WORD("Velmar", "line %1: Location %2 is beyond the 64 channels, not taken"),
+                     {line, n.value});
     case CsvNoteKind::NoFrequency:
-        return W(VELMAR_WORD("Velmar", "line %1: no frequency, not taken"), {line});
+        return TrArg(VELMAR_WORD("Velmar", "line %1: no frequency, not taken"), {line});
     case CsvNoteKind::FrequencyNotANumber:
-        return W(VELMAR_WORD("Velmar", "line %1: Frequency \"%2\" is not a number, not taken"), {line, n.value});
+        return TrArg(VELMAR_WORD("Velmar", "line %1: Frequency \"%2\" is not a number, not taken"), {line, n.value});
     case CsvNoteKind::FrequencyOutOfRange:
-        return W(VELMAR_WORD("Velmar", "line %1: %2 MHz is outside 400 to 500 MHz, not taken"), {line, n.value});
+        return TrArg(VELMAR_WORD("Velmar", "line %1: %2 MHz is outside 400 to 500 MHz, not taken"), {line, n.value});
     case CsvNoteKind::FrequencyDecimalComma:
-        return W(VELMAR_WORD("Velmar", "line %1: Frequency %2 has a decimal comma that splits it in two, not taken: "
-                                       "write it with a point, or in quotes"),
-                 {line, n.value});
+        return TrArg(VELMAR_WORD("Velmar",
+                                 "line %1: Frequency %2 has a decimal comma that splits it in two, not taken: "
+                                 "write it with a point, or in quotes"),
+                     {line, n.value});
     case CsvNoteKind::MovedToGrid:
         return at(VELMAR_WORD("Velmar", "line %1: %2: %3 moved to %4 (6.25 kHz steps)"),
                   VELMAR_WORD("Velmar", "line %1: %2 moved to %3 (6.25 kHz steps)"), {n.value, n.other});
@@ -252,10 +255,10 @@ std::string DescribeCsvNote(const CsvNote& n) {
     case CsvNoteKind::FromZero:
         return Tr(VELMAR_WORD("Velmar", "The Locations start at 0: taken in order, Location 0 as Group A CH1"));
     case CsvNoteKind::SpacingMajority:
-        return W(VELMAR_WORD("Velmar", "Group %1: %2 NFM (12.5 kHz), %3 FM (25 kHz): %4 taken"),
-                 {std::string(1, static_cast<char>('A' + n.group)), Rows(n.nfm), Rows(n.fm), n.value});
+        return TrArg(VELMAR_WORD("Velmar", "Group %1: %2 NFM (12.5 kHz), %3 FM (25 kHz): %4 taken"),
+                     {std::string(1, static_cast<char>('A' + n.group)), Rows(n.nfm), Rows(n.fm), n.value});
     }
-    return W(VELMAR_WORD("Velmar", "line %1: "), {line});
+    return TrArg(VELMAR_WORD("Velmar", "line %1: "), {line});
 }
 
 std::string DescribeCsvRefusal(CsvRefusal refusal, int line) {
@@ -266,15 +269,16 @@ std::string DescribeCsvRefusal(CsvRefusal refusal, int line) {
         return Tr(VELMAR_WORD("Velmar", "not a channel list: its columns are separated by semicolons; save it with "
                                         "commas (CSV) and import it again"));
     case CsvRefusal::TooManyColumns:
-        return W(VELMAR_WORD("Velmar", "not a channel list: line %1 has more than 256 columns"),
-                 {std::to_string(line)});
+        return TrArg(VELMAR_WORD("Velmar", "not a channel list: line %1 has more than 256 columns"),
+                     {std::to_string(line)});
     case CsvRefusal::UnclosedQuote:
-        return W(VELMAR_WORD("Velmar", "not a channel list: the quote opened on line %1 is never closed, so the rest "
-                                       "of the file would be one field"),
-                 {std::to_string(line)});
+        return TrArg(VELMAR_WORD("Velmar",
+                                 "not a channel list: the quote opened on line %1 is never closed, so the rest "
+                                 "of the file would be one field"),
+                     {std::to_string(line)});
     case CsvRefusal::TooManyRows:
-        return W(VELMAR_WORD("Velmar", "not a channel list for this radio: more than %1 rows (it has 64 channels)"),
-                 {std::to_string(kChannelCsvMaxRows)});
+        return TrArg(VELMAR_WORD("Velmar", "not a channel list for this radio: more than %1 rows (it has 64 channels)"),
+                     {std::to_string(kChannelCsvMaxRows)});
     case CsvRefusal::None:
         break;
     }
@@ -285,12 +289,12 @@ namespace {
 
 std::string ShownChannel(const std::string& text, const std::string& name) {
     const std::string frequency = text.empty() ? Tr(VELMAR_WORD("Velmar", "empty")) : text;
-    return name.empty() ? frequency : W(VELMAR_WORD("Velmar", "%1 \u201c%2\u201d"), {frequency, name});
+    return name.empty() ? frequency : TrArg(VELMAR_WORD("Velmar", "%1 \u201c%2\u201d"), {frequency, name});
 }
 
 std::string ChannelChangeText(const ImportFacts::ChannelChange& c) {
-    return W(VELMAR_WORD("Velmar", "%1: %2 \u2192 %3"),
-             {ChannelName(c.group, c.channel), ShownChannel(c.from, c.fromName), ShownChannel(c.to, c.toName)});
+    return TrArg(VELMAR_WORD("Velmar", "%1: %2 \u2192 %3"),
+                 {ChannelName(c.group, c.channel), ShownChannel(c.from, c.fromName), ShownChannel(c.to, c.toName)});
 }
 
 } // namespace
@@ -359,8 +363,8 @@ std::string Imported(const std::string& fileName, ImportWay way, std::size_t cha
 }
 
 std::string DescribeBuffFull(std::uint32_t dropped, int held, int capacity) {
-    return W(VELMAR_WORD("Velmar", "%1 received bytes were dropped: the receive queue held %2 of %3 bytes."),
-             {Number(dropped), Number(held), Number(capacity)});
+    return TrArg(VELMAR_WORD("Velmar", "%1 received bytes were dropped: the receive queue held %2 of %3 bytes."),
+                 {Number(dropped), Number(held), Number(capacity)});
 }
 
 std::string CommandLineRefused(const CommandLineRefusal& r) {

@@ -33,6 +33,10 @@ std::string Tr(const char* source) {
     return source;
 }
 
+std::string TrArg(const char* source, std::initializer_list<std::string_view> args) {
+    return Arg(Tr(source), args);
+}
+
 std::string TrN(const char* plural, const char* singular, long long n) {
     if (Current().translate != nullptr) {
         if (std::string t = Current().translate(plural, singular, static_cast<int>(n)); !t.empty()) {

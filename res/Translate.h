@@ -35,6 +35,8 @@ void SetLanguage(const Language& language);
 
 // A marked word or sentence in the person's language; English as written when there is no translation.
 std::string Tr(const char* source);
+// A marked sentence in the person's language with its placeholders filled: Arg(Tr(source), args).
+std::string TrArg(const char* source, std::initializer_list<std::string_view> args);
 // A sentence with a count: VELMAR_WORDS("Velmar", "%Ln channels", "%Ln channel") passed as its two texts.
 std::string TrN(const char* plural, const char* singular, long long n);
 // `text` with %1 to %9 replaced by `args`, in the order of their numbers wherever the translation puts them.

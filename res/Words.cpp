@@ -29,10 +29,6 @@ std::string GroupName(int group) {
     return "Group " + std::string(1, static_cast<char>('A' + group));
 }
 
-std::string W(const char* source, std::initializer_list<std::string_view> args) {
-    return Arg(Tr(source), args);
-}
-
 std::string N(long long n) {
     return Number(n);
 }
@@ -99,9 +95,9 @@ std::string RecordTitle(const SentRecordName& r, bool modified) {
                   r.second);
     const std::string what =
         r.stalled
-            ? W(VELMAR_WORD("Velmar", "record of the Send of %1, checksum %2 (stalled: the radio may not have it)"),
-                {when, HexValue(r.checksum)})
-            : W(VELMAR_WORD("Velmar", "record of the Send of %1, checksum %2"), {when, HexValue(r.checksum)});
+            ? TrArg(VELMAR_WORD("Velmar", "record of the Send of %1, checksum %2 (stalled: the radio may not have it)"),
+                    {when, HexValue(r.checksum)})
+            : TrArg(VELMAR_WORD("Velmar", "record of the Send of %1, checksum %2"), {when, HexValue(r.checksum)});
     return std::string(kAppTitle) + " - " + what + (modified ? " *" : "");
 }
 
@@ -117,11 +113,11 @@ std::string FindCablePrompt(int seconds) {
 std::string UnlistedPort(std::string_view device, DeviceKind kind) {
     switch (kind) {
     case DeviceKind::Missing:
-        return W(VELMAR_WORD("Velmar", "%1 (not present now)"), {device});
+        return TrArg(VELMAR_WORD("Velmar", "%1 (not present now)"), {device});
     case DeviceKind::PseudoTerminal:
-        return W(VELMAR_WORD("Velmar", "%1 (a pseudo-terminal)"), {device});
+        return TrArg(VELMAR_WORD("Velmar", "%1 (a pseudo-terminal)"), {device});
     case DeviceKind::SimulatedRadio:
-        return W(VELMAR_WORD("Velmar", "%1 (the simulated radio)"), {device});
+        return TrArg(VELMAR_WORD("Velmar", "%1 (the simulated radio)"), {device});
     case DeviceKind::Other:
         break;
     }
@@ -129,7 +125,7 @@ std::string UnlistedPort(std::string_view device, DeviceKind kind) {
 }
 
 std::string CableFound(std::string_view device) {
-    return W(VELMAR_WORD("Velmar", "Found the cable: COM1 is now %1"), {device});
+    return TrArg(VELMAR_WORD("Velmar", "Found the cable: COM1 is now %1"), {device});
 }
 
 std::string NothingChanged(int seconds, std::string_view com1) {
@@ -162,44 +158,44 @@ std::string PortsPresent(std::span<const std::string> ports) {
 }
 
 std::string Sending(int bytes, int total, int msLeft) {
-    return W(VELMAR_WORD("Velmar", "%1 of %2 bytes, %3 s left"),
-             {N(bytes), N(total), Decimal(std::max(msLeft, 0) / 1000.0, 1)});
+    return TrArg(VELMAR_WORD("Velmar", "%1 of %2 bytes, %3 s left"),
+                 {N(bytes), N(total), Decimal(std::max(msLeft, 0) / 1000.0, 1)});
 }
 
 std::string Sent(int bytes, std::uint8_t checksum) {
-    return W(VELMAR_WORD("Velmar", "Sent %1 bytes, checksum %2"), {N(bytes), HexValue(checksum)});
+    return TrArg(VELMAR_WORD("Velmar", "Sent %1 bytes, checksum %2"), {N(bytes), HexValue(checksum)});
 }
 
 std::string SentStalled(int bytes, std::uint8_t checksum, std::string_view why) {
-    return W(VELMAR_WORD("Velmar", "Sent %1 bytes, checksum %2, but %3"), {N(bytes), HexValue(checksum), why});
+    return TrArg(VELMAR_WORD("Velmar", "Sent %1 bytes, checksum %2, but %3"), {N(bytes), HexValue(checksum), why});
 }
 
 std::string SentPart(int bytes, int total, std::string_view why) {
-    return W(VELMAR_WORD("Velmar", "Sent %1 of %2 bytes: %3"), {N(bytes), N(total), why});
+    return TrArg(VELMAR_WORD("Velmar", "Sent %1 of %2 bytes: %3"), {N(bytes), N(total), why});
 }
 
 std::string Received(int count, std::string_view lastBytesHex) {
-    return lastBytesHex.empty() ? W(VELMAR_WORD("Velmar", "Received %1"), {N(count)})
-                                : W(VELMAR_WORD("Velmar", "Received %1: %2"), {N(count), lastBytesHex});
+    return lastBytesHex.empty() ? TrArg(VELMAR_WORD("Velmar", "Received %1"), {N(count)})
+                                : TrArg(VELMAR_WORD("Velmar", "Received %1: %2"), {N(count), lastBytesHex});
 }
 
 std::string LinkLine(std::string_view com1, const char* state) {
-    return W(VELMAR_WORD("Velmar", "%1, %2"), {com1, Tr(state)});
+    return TrArg(VELMAR_WORD("Velmar", "%1, %2"), {com1, Tr(state)});
 }
 
 std::string Completed(int channel, std::string_view typed, std::string_view completed) {
-    return W(VELMAR_WORD("Velmar", "%1: %2 completed to %3"), {Ch(channel), typed, completed});
+    return TrArg(VELMAR_WORD("Velmar", "%1: %2 completed to %3"), {Ch(channel), typed, completed});
 }
 
 std::string Corrected(int channel, Correction correction, std::string_view entered, std::string_view shown) {
     switch (correction) {
     case Correction::OutOfRange:
-        return W(VELMAR_WORD("Velmar", "%1: %2 is outside 400 to 500 MHz, cleared"), {Ch(channel), entered});
+        return TrArg(VELMAR_WORD("Velmar", "%1: %2 is outside 400 to 500 MHz, cleared"), {Ch(channel), entered});
     case Correction::MovedDown:
-        return W(VELMAR_WORD("Velmar", "%1: %2 moved down to %3 (6.25 kHz steps)"), {Ch(channel), entered, shown});
+        return TrArg(VELMAR_WORD("Velmar", "%1: %2 moved down to %3 (6.25 kHz steps)"), {Ch(channel), entered, shown});
     case Correction::NotAFrequency:
-        return W(VELMAR_WORD("Velmar", "%1: %2 is not a frequency (three digits, a point, five digits), cleared"),
-                 {Ch(channel), entered});
+        return TrArg(VELMAR_WORD("Velmar", "%1: %2 is not a frequency (three digits, a point, five digits), cleared"),
+                     {Ch(channel), entered});
     case Correction::None:
         break;
     }
@@ -207,9 +203,9 @@ std::string Corrected(int channel, Correction correction, std::string_view enter
 }
 
 std::string Unsettled(int group, int channel, std::string_view shown) {
-    return W(VELMAR_WORD("Velmar", "%1 %2 shows \"%3\", which is not a frequency that can be sent. Complete "
-                                   "it (nine characters, such as 446.10000) or clear it, then try again."),
-             {GroupName(group), Ch(channel), shown});
+    return TrArg(VELMAR_WORD("Velmar", "%1 %2 shows \"%3\", which is not a frequency that can be sent. Complete "
+                                       "it (nine characters, such as 446.10000) or clear it, then try again."),
+                 {GroupName(group), Ch(channel), shown});
 }
 
 std::string TooManyCharacters(int count) {
@@ -231,10 +227,11 @@ std::string Filled(int group, std::string_view plan) {
 
 std::string SliceLabel(const PlanSlice& slice) {
     if (slice.count == 1) {
-        return W(VELMAR_WORD("Velmar", "%1 channel %2"), {slice.plan.name, std::to_string(slice.firstChannel)});
+        return TrArg(VELMAR_WORD("Velmar", "%1 channel %2"), {slice.plan.name, std::to_string(slice.firstChannel)});
     }
-    return W(VELMAR_WORD("Velmar", "%1 channels %2\u2013%3"), {slice.plan.name, std::to_string(slice.firstChannel),
-                                                               std::to_string(slice.firstChannel + slice.count - 1)});
+    return TrArg(
+        VELMAR_WORD("Velmar", "%1 channels %2\u2013%3"),
+        {slice.plan.name, std::to_string(slice.firstChannel), std::to_string(slice.firstChannel + slice.count - 1)});
 }
 
 namespace {
@@ -246,16 +243,16 @@ std::string ChannelList(const std::vector<int>& channels) {
     }
     std::string text = Ch(channels.back());
     for (std::size_t k = channels.size() - 1; k-- > 0;) {
-        text = k + 2 == channels.size() ? W(VELMAR_WORD("Velmar", "%1 and %2"), {Ch(channels[k]), text})
-                                        : W(VELMAR_WORD("Velmar", "%1, %2"), {Ch(channels[k]), text});
+        text = k + 2 == channels.size() ? TrArg(VELMAR_WORD("Velmar", "%1 and %2"), {Ch(channels[k]), text})
+                                        : TrArg(VELMAR_WORD("Velmar", "%1, %2"), {Ch(channels[k]), text});
     }
     return text;
 }
 
 // "CH1 and CH6 are both 446.00625", "CH1, CH2 and CH6 are all 446.00625".
 std::string SameFrequency(const std::vector<int>& channels, std::string_view frequency) {
-    return channels.size() == 2 ? W(VELMAR_WORD("Velmar", "%1 are both %2"), {ChannelList(channels), frequency})
-                                : W(VELMAR_WORD("Velmar", "%1 are all %2"), {ChannelList(channels), frequency});
+    return channels.size() == 2 ? TrArg(VELMAR_WORD("Velmar", "%1 are both %2"), {ChannelList(channels), frequency})
+                                : TrArg(VELMAR_WORD("Velmar", "%1 are all %2"), {ChannelList(channels), frequency});
 }
 
 } // namespace
@@ -268,10 +265,10 @@ std::string DescribeDuplicates(int group, std::span<const DuplicateChannels> fou
     for (const DuplicateChannels& same : found) {
         if (same.channels.size() >= 2) {
             const std::string one = SameFrequency(same.channels, same.text);
-            said = said.empty() ? one : W(VELMAR_WORD("Velmar", "%1; %2"), {said, one});
+            said = said.empty() ? one : TrArg(VELMAR_WORD("Velmar", "%1; %2"), {said, one});
         }
     }
-    return said.empty() ? std::string() : W(VELMAR_WORD("Velmar", "%1: %2"), {GroupName(group), said});
+    return said.empty() ? std::string() : TrArg(VELMAR_WORD("Velmar", "%1: %2"), {GroupName(group), said});
 }
 
 std::string CheckFound(std::size_t count) {
@@ -295,38 +292,39 @@ std::string DescribeSettingWarning(const SettingWarning& w) {
                                                             "12.5Khz group: set %1 to 25Khz.")
                                     : VELMAR_WORD("Velmar", "%1: %2 are LPD433 channels, which are 25 kHz wide, in a "
                                                             "12.5Khz group: set %1 to 25Khz.");
-        return W(w.fixSpacing == 0 ? pmr : lpd, {group, which});
+        return TrArg(w.fixSpacing == 0 ? pmr : lpd, {group, which});
     }
     case SettingWarning::Kind::OutsideLicenceFree:
-        return W(one ? VELMAR_WORD("Velmar", "%1: %2 is outside the licence-free channels (PMR446: 446.00625 to "
-                                             "446.19375 MHz; LPD433: 433.07500 to 434.77500 MHz), for information.")
-                     : VELMAR_WORD("Velmar", "%1: %2 are outside the licence-free channels (PMR446: 446.00625 to "
-                                             "446.19375 MHz; LPD433: 433.07500 to 434.77500 MHz), for information."),
-                 {group, which});
+        return TrArg(one ? VELMAR_WORD("Velmar", "%1: %2 is outside the licence-free channels (PMR446: 446.00625 to "
+                                                 "446.19375 MHz; LPD433: 433.07500 to 434.77500 MHz), for information.")
+                         : VELMAR_WORD("Velmar",
+                                       "%1: %2 are outside the licence-free channels (PMR446: 446.00625 to "
+                                       "446.19375 MHz; LPD433: 433.07500 to 434.77500 MHz), for information."),
+                     {group, which});
     case SettingWarning::Kind::SameFrequency:
         break;
     }
-    return W(VELMAR_WORD("Velmar", "%1: %2."), {group, SameFrequency(w.channels, w.frequency)});
+    return TrArg(VELMAR_WORD("Velmar", "%1: %2."), {group, SameFrequency(w.channels, w.frequency)});
 }
 
 std::string CheckLine(std::size_t count, const SettingWarning& first) {
     const std::string what = DescribeSettingWarning(first);
-    return count == 1 ? W(VELMAR_WORD("Velmar", "Before a Send: %1"), {what})
-                      : W(VELMAR_WORD("Velmar", "Before a Send (1 of %1, all in Edit > Check Setting): %2"),
-                          {N(static_cast<long long>(count)), what});
+    return count == 1 ? TrArg(VELMAR_WORD("Velmar", "Before a Send: %1"), {what})
+                      : TrArg(VELMAR_WORD("Velmar", "Before a Send (1 of %1, all in Edit > Check Setting): %2"),
+                              {N(static_cast<long long>(count)), what});
 }
 
 std::string ChangeName(const SettingChange& c) {
     const std::string group = c.group >= 0 ? std::string(1, static_cast<char>('A' + c.group)) : std::string();
     switch (c.kind) {
     case SettingChange::Kind::Channel:
-        return W(VELMAR_WORD("Velmar", "%1 of %2"), {Ch(c.channel), GroupName(c.group)});
+        return TrArg(VELMAR_WORD("Velmar", "%1 of %2"), {Ch(c.channel), GroupName(c.group)});
     case SettingChange::Kind::Spacing:
-        return W(VELMAR_WORD("Velmar", "Channel Spacing of %1"), {GroupName(c.group)});
+        return TrArg(VELMAR_WORD("Velmar", "Channel Spacing of %1"), {GroupName(c.group)});
     case SettingChange::Kind::Option:
         return c.option;
     case SettingChange::Kind::Name:
-        return W(VELMAR_WORD("Velmar", "Name of %1 of %2"), {Ch(c.channel), GroupName(c.group)});
+        return TrArg(VELMAR_WORD("Velmar", "Name of %1 of %2"), {Ch(c.channel), GroupName(c.group)});
     case SettingChange::Kind::Title:
         return Tr(VELMAR_WORD("Velmar", "Title"));
     case SettingChange::Kind::Notes:
@@ -336,13 +334,13 @@ std::string ChangeName(const SettingChange& c) {
     case SettingChange::Kind::Command:
         switch (c.command) {
         case SettingChange::Command::FillGroup:
-            return W(VELMAR_WORD("Velmar", "Fill Group %1"), {group});
+            return TrArg(VELMAR_WORD("Velmar", "Fill Group %1"), {group});
         case SettingChange::Command::ClearGroup:
-            return W(VELMAR_WORD("Velmar", "Clear Group %1"), {group});
+            return TrArg(VELMAR_WORD("Velmar", "Clear Group %1"), {group});
         case SettingChange::Command::ImportChannels:
             return Tr(VELMAR_WORD("Velmar", "Import Channels"));
         case SettingChange::Command::PasteGroup:
-            return W(VELMAR_WORD("Velmar", "Paste Group %1"), {group});
+            return TrArg(VELMAR_WORD("Velmar", "Paste Group %1"), {group});
         case SettingChange::Command::PasteChannels:
             return Tr(VELMAR_WORD("Velmar", "Paste"));
         case SettingChange::Command::DeleteChannels:
@@ -361,26 +359,27 @@ std::string ChangeName(const SettingChange& c) {
 
 std::string UndoText(const SettingChange& change) {
     const std::string name = ChangeName(change);
-    return name.empty() ? Tr(kMenuUndo) : W(VELMAR_WORD("Velmar", "&Undo %1"), {name});
+    return name.empty() ? Tr(kMenuUndo) : TrArg(VELMAR_WORD("Velmar", "&Undo %1"), {name});
 }
 
 std::string RedoText(const SettingChange& change) {
     const std::string name = ChangeName(change);
-    return name.empty() ? Tr(kMenuRedo) : W(VELMAR_WORD("Velmar", "&Redo %1"), {name});
+    return name.empty() ? Tr(kMenuRedo) : TrArg(VELMAR_WORD("Velmar", "&Redo %1"), {name});
 }
 
 std::string TypedNote(int group, int channel, const TypedChannel& t) {
     const std::string g = GroupName(group), ch = Ch(channel);
     if (t.refused) {
         return t.correction == Correction::OutOfRange
-                   ? W(VELMAR_WORD("Velmar", "%1 %2: %3 is outside 400 to 500 MHz, not taken"), {g, ch, t.typed})
-                   : W(VELMAR_WORD("Velmar", "%1 %2: %3 is not a frequency, not taken"), {g, ch, t.typed});
+                   ? TrArg(VELMAR_WORD("Velmar", "%1 %2: %3 is outside 400 to 500 MHz, not taken"), {g, ch, t.typed})
+                   : TrArg(VELMAR_WORD("Velmar", "%1 %2: %3 is not a frequency, not taken"), {g, ch, t.typed});
     }
     if (t.correction == Correction::MovedDown) {
-        return W(VELMAR_WORD("Velmar", "%1 %2: %3 moved down to %4 (6.25 kHz steps)"), {g, ch, t.typed, t.stored.text});
+        return TrArg(VELMAR_WORD("Velmar", "%1 %2: %3 moved down to %4 (6.25 kHz steps)"),
+                     {g, ch, t.typed, t.stored.text});
     }
     if (t.completed) {
-        return W(VELMAR_WORD("Velmar", "%1 %2: %3 completed to %4"), {g, ch, t.typed, t.stored.text});
+        return TrArg(VELMAR_WORD("Velmar", "%1 %2: %3 completed to %4"), {g, ch, t.typed, t.stored.text});
     }
     return {};
 }
@@ -405,20 +404,20 @@ std::string CardGroupHeading(int group, std::string_view spacing) {
 }
 
 std::string CardMade(std::string_view date) {
-    return W(VELMAR_WORD("Velmar", "Made %1 with Velmar"), {date});
+    return TrArg(VELMAR_WORD("Velmar", "Made %1 with Velmar"), {date});
 }
 
 std::string CardWritten(std::string_view file) {
-    return W(VELMAR_WORD("Velmar", "Channel card written to %1"), {file});
+    return TrArg(VELMAR_WORD("Velmar", "Channel card written to %1"), {file});
 }
 
 std::string CardNoFont(std::string_view family) {
-    return W(VELMAR_WORD("Velmar", "there is no font to write it in: install %1 (the fonts-dejavu-core package)"),
-             {family});
+    return TrArg(VELMAR_WORD("Velmar", "there is no font to write it in: install %1 (the fonts-dejavu-core package)"),
+                 {family});
 }
 
 std::string CardNotWritten(std::string_view why) {
-    return W(VELMAR_WORD("Velmar", "The channel card was not written: %1"), {why});
+    return TrArg(VELMAR_WORD("Velmar", "The channel card was not written: %1"), {why});
 }
 
 std::string NameNote(int group, int channel, LabelProblem problem) {
@@ -428,8 +427,8 @@ std::string NameNote(int group, int channel, LabelProblem problem) {
                        static_cast<long long>(kNameMaxCharacters)),
                    {GroupName(group), Ch(channel)});
     }
-    return W(VELMAR_WORD("Velmar", "%1 %2: a name holds no control characters, not taken"),
-             {GroupName(group), Ch(channel)});
+    return TrArg(VELMAR_WORD("Velmar", "%1 %2: a name holds no control characters, not taken"),
+                 {GroupName(group), Ch(channel)});
 }
 
 std::string EditNote(const EditResult& result) {
@@ -451,7 +450,7 @@ std::string EditNote(const EditResult& result) {
             break;
         }
         if (!said.empty()) {
-            note = note.empty() ? said : W(VELMAR_WORD("Velmar", "%1; %2"), {note, said});
+            note = note.empty() ? said : TrArg(VELMAR_WORD("Velmar", "%1; %2"), {note, said});
         }
     }
     return note;
@@ -461,11 +460,11 @@ std::string SpacingChangeText(const ImportFacts::SpacingChange& c) {
     const auto spacing = [](int index) { return S(kSpacingItems[static_cast<std::size_t>(index == 1)]); };
     const std::string group = GroupName(c.group), from = spacing(c.from), to = spacing(c.to);
     if (c.nfm > 0 && c.fm > 0) {
-        return W(VELMAR_WORD("Velmar", "%1 changes from %2 to %3: %4 of its rows say FM, %5 say NFM."),
-                 {group, from, to, N(c.fm), N(c.nfm)});
+        return TrArg(VELMAR_WORD("Velmar", "%1 changes from %2 to %3: %4 of its rows say FM, %5 say NFM."),
+                     {group, from, to, N(c.fm), N(c.nfm)});
     }
-    return c.to == 1 ? W(VELMAR_WORD("Velmar", "%1 changes from %2 to %3: its rows say FM."), {group, from, to})
-                     : W(VELMAR_WORD("Velmar", "%1 changes from %2 to %3: its rows say NFM."), {group, from, to});
+    return c.to == 1 ? TrArg(VELMAR_WORD("Velmar", "%1 changes from %2 to %3: its rows say FM."), {group, from, to})
+                     : TrArg(VELMAR_WORD("Velmar", "%1 changes from %2 to %3: its rows say NFM."), {group, from, to});
 }
 
 std::string ChannelLabel(int group, int channel) {
@@ -478,10 +477,10 @@ std::string PlanLabel(const PlanChannel& plan) {
 
 std::string Identical(std::string_view file, const std::optional<SentRecordName>& r) {
     if (r) {
-        return W(VELMAR_WORD("Velmar", "identical: this is what the radio got at %1"),
-                 {DateTime(r->year, r->month, r->day, r->hour, r->minute)});
+        return TrArg(VELMAR_WORD("Velmar", "identical: this is what the radio got at %1"),
+                     {DateTime(r->year, r->month, r->day, r->hour, r->minute)});
     }
-    return W(VELMAR_WORD("Velmar", "identical: the setting shown is %1"), {file});
+    return TrArg(VELMAR_WORD("Velmar", "identical: the setting shown is %1"), {file});
 }
 
 std::string Differences(std::size_t count, std::string_view file) {
@@ -512,7 +511,7 @@ std::string QuotedLabel(const std::string& text) {
 }
 
 std::string Change(std::string_view what, std::string_view from, std::string_view to) {
-    return W(VELMAR_WORD("Velmar", "%1: %2 \u2192 %3"), {what, from, to});
+    return TrArg(VELMAR_WORD("Velmar", "%1: %2 \u2192 %3"), {what, from, to});
 }
 
 } // namespace
@@ -527,8 +526,8 @@ std::string DescribeDifference(const SettingDifference& d) {
     case SettingDifference::Kind::Option:
         break;
     case SettingDifference::Kind::Name:
-        return Change(W(VELMAR_WORD("Velmar", "%1 %2 name"), {GroupName(d.group), Ch(d.channel)}), QuotedLabel(d.from),
-                      QuotedLabel(d.to));
+        return Change(TrArg(VELMAR_WORD("Velmar", "%1 %2 name"), {GroupName(d.group), Ch(d.channel)}),
+                      QuotedLabel(d.from), QuotedLabel(d.to));
     case SettingDifference::Kind::Title:
         return Change(Tr(VELMAR_WORD("Velmar", "Title")), QuotedLabel(d.from), QuotedLabel(d.to));
     case SettingDifference::Kind::Notes:
@@ -538,53 +537,54 @@ std::string DescribeDifference(const SettingDifference& d) {
 }
 
 std::string Opened(std::string_view file) {
-    return W(VELMAR_WORD("Velmar", "Opened %1"), {file});
+    return TrArg(VELMAR_WORD("Velmar", "Opened %1"), {file});
 }
 
 std::string OpenedRecord(std::string_view file) {
-    return W(VELMAR_WORD("Velmar", "Opened a copy of %1: Save asks for a new file"), {file});
+    return TrArg(VELMAR_WORD("Velmar", "Opened a copy of %1: Save asks for a new file"), {file});
 }
 
 std::string Saved(std::string_view file) {
-    return W(VELMAR_WORD("Velmar", "Saved %1"), {file});
+    return TrArg(VELMAR_WORD("Velmar", "Saved %1"), {file});
 }
 
 std::string Exported(std::string_view file) {
-    return W(VELMAR_WORD("Velmar", "Channels exported to %1"), {file});
+    return TrArg(VELMAR_WORD("Velmar", "Channels exported to %1"), {file});
 }
 
 std::string Unsaved(std::string_view fileOrEmpty) {
     return fileOrEmpty.empty()
                ? Tr(VELMAR_WORD("Velmar", "The setting has changes that are not saved. Save them?"))
-               : W(VELMAR_WORD("Velmar", "%1 has changes that are not saved. Save them?"), {fileOrEmpty});
+               : TrArg(VELMAR_WORD("Velmar", "%1 has changes that are not saved. Save them?"), {fileOrEmpty});
 }
 
 std::string ChangedOnDisk(std::string_view file) {
-    return W(VELMAR_WORD("Velmar", "%1 was changed by another program since Velmar opened or saved it. Overwrite "
-                                   "those changes with the setting shown, or save it as another file?"),
-             {file});
+    return TrArg(VELMAR_WORD("Velmar", "%1 was changed by another program since Velmar opened or saved it. Overwrite "
+                                       "those changes with the setting shown, or save it as another file?"),
+                 {file});
 }
 
 std::string ChannelListOffer(std::string_view file) {
-    return W(VELMAR_WORD("Velmar",
-                         "%1 is a channel list (CSV), not a setting file. Import its channels into the setting shown?"),
-             {file});
+    return TrArg(
+        VELMAR_WORD("Velmar",
+                    "%1 is a channel list (CSV), not a setting file. Import its channels into the setting shown?"),
+        {file});
 }
 
 std::string NotRemembered(const FileFailure& failure) {
-    return W(VELMAR_WORD("Velmar", "Not remembered: %1"), {DescribeFileFailure(failure)});
+    return TrArg(VELMAR_WORD("Velmar", "Not remembered: %1"), {DescribeFileFailure(failure)});
 }
 
 std::string NoRecentFiles(const FileFailure& failure) {
-    return W(VELMAR_WORD("Velmar", "No recent files: %1"), {DescribeFileFailure(failure)});
+    return TrArg(VELMAR_WORD("Velmar", "No recent files: %1"), {DescribeFileFailure(failure)});
 }
 
 std::string NotInHistory(const FileFailure& failure) {
-    return W(VELMAR_WORD("Velmar", "Not kept in the history of sent settings: %1"), {DescribeFileFailure(failure)});
+    return TrArg(VELMAR_WORD("Velmar", "Not kept in the history of sent settings: %1"), {DescribeFileFailure(failure)});
 }
 
 std::string NotKeptAgainstCrash(const FileFailure& failure) {
-    return W(VELMAR_WORD("Velmar", "Unsaved changes not kept against a crash: %1"), {DescribeFileFailure(failure)});
+    return TrArg(VELMAR_WORD("Velmar", "Unsaved changes not kept against a crash: %1"), {DescribeFileFailure(failure)});
 }
 
 std::string RestoreOffer(std::string_view when, std::string_view fileOrEmpty, const RadioSettings& holds, int index,
@@ -603,16 +603,17 @@ std::string RestoreOffer(std::string_view when, std::string_view fileOrEmpty, co
                   {N(groups)});
     const std::string offer =
         fileOrEmpty.empty()
-            ? W(VELMAR_WORD("Velmar", "Velmar ended at %1 without saving the changes to a setting (%2). Restore them?"),
-                {when, holding})
-            : W(VELMAR_WORD("Velmar", "Velmar ended at %1 without saving the changes to %2 (%3). Restore them?"),
-                {when, fileOrEmpty, holding});
-    return count > 1 ? W(VELMAR_WORD("Velmar", "(%1 of %2 windows) %3"), {N(index), N(count), offer}) : offer;
+            ? TrArg(VELMAR_WORD("Velmar",
+                                "Velmar ended at %1 without saving the changes to a setting (%2). Restore them?"),
+                    {when, holding})
+            : TrArg(VELMAR_WORD("Velmar", "Velmar ended at %1 without saving the changes to %2 (%3). Restore them?"),
+                    {when, fileOrEmpty, holding});
+    return count > 1 ? TrArg(VELMAR_WORD("Velmar", "(%1 of %2 windows) %3"), {N(index), N(count), offer}) : offer;
 }
 
 std::string Restored(std::string_view fileOrEmpty) {
     return fileOrEmpty.empty() ? Tr(VELMAR_WORD("Velmar", "Restored the unsaved changes to a setting"))
-                               : W(VELMAR_WORD("Velmar", "Restored the unsaved changes to %1"), {fileOrEmpty});
+                               : TrArg(VELMAR_WORD("Velmar", "Restored the unsaved changes to %1"), {fileOrEmpty});
 }
 
 } // namespace velmar::res

@@ -2,8 +2,6 @@
 
 #include "Translate.h"
 
-#include <QCoreApplication>
-
 #include "DialogTemplate.h"
 
 #include <QImage>
@@ -57,7 +55,7 @@ QString LoadString(int id) {
 }
 
 QString Word(const char* source) {
-    return QCoreApplication::translate(res::kWordContext, source);
+    return QString::fromStdString(res::Tr(source));
 }
 
 } // namespace velmar
