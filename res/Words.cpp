@@ -420,6 +420,14 @@ std::string CardNotWritten(std::string_view why) {
     return TrArg(VELMAR_WORD("Velmar", "The channel card was not written: %1"), {why});
 }
 
+std::string CardNotPrinted(std::string_view why) {
+    return TrArg(VELMAR_WORD("Velmar", "The channel card cannot be printed: %1"), {why});
+}
+
+std::string PortsNotListed(std::string_view why) {
+    return TrArg(VELMAR_WORD("Velmar", "The serial ports present cannot be listed: %1"), {why});
+}
+
 std::string NameNote(int group, int channel, LabelProblem problem) {
     if (problem == LabelProblem::TooLong) {
         return Arg(TrN(VELMAR_WORDS("Velmar", "%1 %2: a name has up to %Ln characters, not taken",

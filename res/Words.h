@@ -110,6 +110,10 @@ std::string CardGroupHeading(int group, std::string_view spacing); // "Group A  
 std::string CardMade(std::string_view date);                       // "Made 2026-12-07 with Velmar"
 std::string CardWritten(std::string_view file);
 std::string CardNotWritten(std::string_view why);
+// Printing needs a library of Velmar's own that could not be loaded; `why` is the system's reason.
+std::string CardNotPrinted(std::string_view why);
+// The Port menu's note when the library that lists the ports could not be loaded.
+std::string PortsNotListed(std::string_view why);
 // "no font to write the card in: install DejaVu Sans (the fonts-dejavu-core package)".
 std::string CardNoFont(std::string_view family);
 

@@ -1387,5 +1387,13 @@
         <source>%1: cannot write: %2</source>
         <translation>%1: kann nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>The channel card cannot be printed: %1</source>
+        <translation>Die Kanalkarte kann nicht gedruckt werden: %1</translation>
+    </message>
+    <message>
+        <source>The serial ports present cannot be listed: %1</source>
+        <translation>Die vorhandenen seriellen Schnittstellen können nicht aufgelistet werden: %1</translation>
+    </message>
 </context>
 </TS>

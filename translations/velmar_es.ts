@@ -1387,5 +1387,13 @@
         <source>%1: cannot write: %2</source>
         <translation>%1: no se puede escribir: %2</translation>
     </message>
+    <message>
+        <source>The channel card cannot be printed: %1</source>
+        <translation>La ficha de canales no se puede imprimir: %1</translation>
+    </message>
+    <message>
+        <source>The serial ports present cannot be listed: %1</source>
+        <translation>No se pueden listar los puertos serie presentes: %1</translation>
+    </message>
 </context>
 </TS>

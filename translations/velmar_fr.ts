@@ -1387,5 +1387,13 @@
         <source>%1: cannot write: %2</source>
         <translation>%1 : écriture impossible : %2</translation>
     </message>
+    <message>
+        <source>The channel card cannot be printed: %1</source>
+        <translation>La fiche des canaux ne peut pas être imprimée : %1</translation>
+    </message>
+    <message>
+        <source>The serial ports present cannot be listed: %1</source>
+        <translation>Les ports série présents ne peuvent pas être listés : %1</translation>
+    </message>
 </context>
 </TS>

@@ -1387,5 +1387,13 @@
         <source>%1: cannot write: %2</source>
         <translation>%1: impossibile scrivere: %2</translation>
     </message>
+    <message>
+        <source>The channel card cannot be printed: %1</source>
+        <translation>La scheda canali non può essere stampata: %1</translation>
+    </message>
+    <message>
+        <source>The serial ports present cannot be listed: %1</source>
+        <translation>Le porte seriali presenti non possono essere elencate: %1</translation>
+    </message>
 </context>
 </TS>

@@ -1387,5 +1387,13 @@
         <source>%1: cannot write: %2</source>
         <translation>%1: kan niet schrijven: %2</translation>
     </message>
+    <message>
+        <source>The channel card cannot be printed: %1</source>
+        <translation>De kanaalkaart kan niet worden afgedrukt: %1</translation>
+    </message>
+    <message>
+        <source>The serial ports present cannot be listed: %1</source>
+        <translation>De aanwezige seriële poorten kunnen niet worden opgesomd: %1</translation>
+    </message>
 </context>
 </TS>

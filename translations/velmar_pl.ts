@@ -1406,5 +1406,13 @@
         <source>%1: cannot write: %2</source>
         <translation>%1: nie można zapisać: %2</translation>
     </message>
+    <message>
+        <source>The channel card cannot be printed: %1</source>
+        <translation>Nie można wydrukować karty kanałów: %1</translation>
+    </message>
+    <message>
+        <source>The serial ports present cannot be listed: %1</source>
+        <translation>Nie można wyświetlić listy obecnych portów szeregowych: %1</translation>
+    </message>
 </context>
 </TS>

@@ -1,21 +1,16 @@
 #include "PortChoice.h"
 
+#include "OnDemand.h"
 #include "Words.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSerialPortInfo>
 
 namespace velmar {
 
-QList<PortFacts> SystemPorts() {
-    QList<PortFacts> ports;
-    const auto available = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo& info : available) {
-        ports.append({info.systemLocation(), info.description(), info.manufacturer(),
-                      info.hasVendorIdentifier() && info.hasProductIdentifier()});
-    }
-    return ports;
+QList<PortFacts> SystemPorts(QString* why) {
+    const OnDemandLibrary* library = OnDemand(why);
+    return library != nullptr ? library->systemPorts() : QList<PortFacts>{};
 }
 
 QList<PortEntry> PortEntries(const QList<PortFacts>& ports, const QString& byIdDir) {

@@ -26,8 +26,8 @@ struct PortEntry {
     QString label; // "PATH (USB-Serial Controller, Prolific, /dev/ttyUSB0)", "/dev/ttyS0 (built-in)"
 };
 
-// The serial ports present now, from Qt Serial Port.
-QList<PortFacts> SystemPorts();
+// The serial ports present now, from Qt Serial Port; none when they cannot be listed, and *why says why.
+QList<PortFacts> SystemPorts(QString* why = nullptr);
 // The menu's entries for `ports`, with the stable names found in `byIdDir`.
 QList<PortEntry> PortEntries(const QList<PortFacts>& ports, const QString& byIdDir = "/dev/serial/by-id");
 // The paths of the entries present now.

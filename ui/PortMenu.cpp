@@ -78,7 +78,8 @@ void CPortMenu::Fill() {
         action->setChecked(path == Device());
         exclusive->addAction(action);
     };
-    const QList<PortEntry> entries = PortEntries(SystemPorts());
+    QString unlisted;
+    const QList<PortEntry> entries = PortEntries(SystemPorts(&unlisted));
     bool listed = false;
     for (const PortEntry& entry : entries) {
         listed = listed || entry.path == Device();
@@ -96,6 +97,10 @@ void CPortMenu::Fill() {
             action->setEnabled(!connected);
             action->setToolTip(connected ? Word(res::kDisconnectFirst) : QString());
         }
+    }
+    if (!unlisted.isEmpty()) {
+        m_pMenu->addSeparator();
+        m_pMenu->addAction(Q(res::PortsNotListed(unlisted.toStdString())))->setEnabled(false);
     }
 }
 

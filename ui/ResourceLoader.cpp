@@ -4,6 +4,8 @@
 
 #include "DialogTemplate.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QImage>
 #include <QPixmap>
 
@@ -56,6 +58,11 @@ QString LoadString(int id) {
 
 QString Word(const char* source) {
     return QString::fromStdString(res::Tr(source));
+}
+
+QStringList InstalledOrBuilt(const char* installed, const char* built) {
+    return {QDir(QCoreApplication::applicationDirPath() + "/..").filePath(QString::fromUtf8(installed)),
+            QString::fromUtf8(built)};
 }
 
 } // namespace velmar

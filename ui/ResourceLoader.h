@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <string_view>
 
@@ -18,5 +19,8 @@ QString LoadString(int id);
 QString FromUtf8(std::string_view text);
 // One of Velmar's marked words (res::k...) in the language of the translation loaded, else as written.
 QString Word(const char* source);
+// Where a file the build makes is found, in the order to try: `installed` is relative to the installation's
+// root (the folder above the program's), `built` is the file's place in the build tree.
+QStringList InstalledOrBuilt(const char* installed, const char* built);
 
 } // namespace velmar

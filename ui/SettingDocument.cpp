@@ -1,6 +1,7 @@
 #include "SettingDocument.h"
 
 #include "ChannelCard.h"
+#include "OnDemand.h"
 #include "PropertiesDlg.h"
 #include "Resource.h"
 #include "ResourceLoader.h"
@@ -20,9 +21,8 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
+#include <QPageSize>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QUrl>
 #include <QWidget>
 
@@ -553,14 +553,16 @@ void CSettingDocument::OnPrintCard() {
         return;
     }
     const RadioSettings setting = m_editor.Settled();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(CardOnLetter() ? QPageSize::Letter : QPageSize::A4));
-    printer.setDocName(CardTitle(setting));
-    QPrintDialog dialog(&printer, m_view.Window());
-    if (dialog.exec() == QDialog::Accepted) {
-        QPainter painter(&printer);
-        PaintChannelCard(painter, printer, setting, {CardTitle(setting), QDate::currentDate(), m_strFile});
+    QString why;
+    const OnDemandLibrary* library = OnDemand(&why);
+    if (library == nullptr) {
+        m_view.Ask(Q(res::CardNotPrinted(why.toStdString())));
+        return;
     }
+    const CardFacts facts{CardTitle(setting), QDate::currentDate(), m_strFile};
+    library->print(
+        m_view.Window(), QPageSize(CardOnLetter() ? QPageSize::Letter : QPageSize::A4), facts.title,
+        [&](QPainter& painter, QPagedPaintDevice& printer) { PaintChannelCard(painter, printer, setting, facts); });
 }
 
 void CSettingDocument::OnOpenSent() {

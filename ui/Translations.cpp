@@ -1,10 +1,10 @@
 #include "Translations.h"
 
+#include "ResourceLoader.h"
 #include "Translate.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -49,11 +49,9 @@ void LoadTranslations(QCoreApplication& app) {
     } else {
         delete qt;
     }
-    // Installed, the translations are in the data folder beside the program's; built, in the build tree.
-    const QString installed =
-        QDir(QCoreApplication::applicationDirPath() + "/..").filePath(VELMAR_TRANSLATIONS_INSTALLED);
     auto* own = new QTranslator(&app);
-    for (const QString& folder : {installed, QStringLiteral(VELMAR_TRANSLATIONS_BUILT)}) {
+    const QStringList folders = InstalledOrBuilt(VELMAR_TRANSLATIONS_INSTALLED, VELMAR_TRANSLATIONS_BUILT);
+    for (const QString& folder : folders) {
         if (own->load(locale, "velmar", "_", folder)) {
             QCoreApplication::installTranslator(own);
             return;
