@@ -372,15 +372,16 @@ std::string CommandLineRefused(const CommandLineRefusal& r) {
     case CommandLineRefusal::Kind::None:
         break;
     case CommandLineRefusal::Kind::NeedsValue:
-        return r.option + (r.option == "--card" ? " needs the PDF file to write" : " needs a device");
+        return r.option == "--card" ? TrArg(VELMAR_WORD("Velmar", "%1 needs the PDF file to write"), {r.option})
+                                    : TrArg(VELMAR_WORD("Velmar", "%1 needs a device"), {r.option});
     case CommandLineRefusal::Kind::UnknownOption:
-        return "unknown option: " + r.option;
+        return TrArg(VELMAR_WORD("Velmar", "unknown option: %1"), {r.option});
     case CommandLineRefusal::Kind::NoFile:
-        return "no setting file given";
+        return Tr(VELMAR_WORD("Velmar", "no setting file given"));
     case CommandLineRefusal::Kind::TooManyFiles:
-        return "one setting file only, not " + std::to_string(r.files);
+        return TrArg(VELMAR_WORD("Velmar", "one setting file only, not %1"), {Number(r.files)});
     case CommandLineRefusal::Kind::CardWithoutFile:
-        return "--card needs a FILE.velmar to make the card of";
+        return Tr(VELMAR_WORD("Velmar", "--card needs a FILE.velmar to make the card of"));
     }
     return {};
 }

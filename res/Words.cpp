@@ -35,46 +35,52 @@ std::string N(long long n) {
 
 } // namespace
 
-const char* const kVelmarUsage = R"(Usage: velmar [OPTION]... [FILE.velmar]
-Program the channels and options of a UHF PMR/LPD hand-held radio.
-
-Velmar shows one settings dialog: eight channel groups of eight frequencies
-(400 to 500 MHz on a 6.25 kHz grid), a channel spacing per group and the
-radio's options. Connect opens the radio's programming cable, COM1, at 4800
-baud, 8 data bits, no parity and two stop bits; Send writes the whole setting
-to the radio as one 258-byte programming frame in 141 paced writes. Settings
-are kept in setting files (FILE.velmar), and every complete Send is kept in the
-history of sent settings.
-
-Options:
-  FILE.velmar          open this setting file at start
-      --port DEV       use the serial device DEV as COM1 for this run (a USB
-                       cable such as /dev/ttyUSB0, or a pseudo-terminal)
-      --card OUT.pdf   write the channel card of FILE.velmar to OUT.pdf and
-                       exit, without a window: 0 when written, 2 when the
-                       file is refused, 1 when the card cannot be written
-  -h, --help           display this help and exit
-      --version        output version information and exit
-
-COM1 is the first of: --port DEV, the environment's VELMAR_COM1, the port
-chosen last time in the window's Port menu, /dev/ttyS0. The status line says
-which one is in force and why.
-
-Environment:
-  VELMAR_COM1      the serial device that COM1 stands for, for example
-                   /dev/ttyUSB0 for a USB programming cable
-
-Files:
-  ~/.config/velmar/)" VELMAR_PREFERENCES_FILE_NAME R"(    what the window remembers: the port chosen,
-                                 the recent files ($XDG_CONFIG_HOME/velmar
-                                 when that is set)
-  ~/.local/share/velmar/sent/    the settings of the last 500 complete Sends
-                                 ($XDG_DATA_HOME/velmar/sent when that is set)
-
-Examples:
-  velmar club.velmar                    open a setting and send it from the window
-  velmar --port /dev/ttyUSB0            use a USB programming cable as COM1
-)";
+std::string VelmarUsage() {
+    // One whole text, so that a translation can order and wrap it as its language needs; %1 is the name of the
+    // window's preferences file.
+    return TrArg(VELMAR_WORD("Velmar",
+                             "Usage: velmar [OPTION]... [FILE.velmar]\n"
+                             "Program the channels and options of a UHF PMR/LPD hand-held radio.\n"
+                             "\n"
+                             "Velmar shows one settings dialog: eight channel groups of eight frequencies\n"
+                             "(400 to 500 MHz on a 6.25 kHz grid), a channel spacing per group and the\n"
+                             "radio's options. Connect opens the radio's programming cable, COM1, at 4800\n"
+                             "baud, 8 data bits, no parity and two stop bits; Send writes the whole setting\n"
+                             "to the radio as one 258-byte programming frame in 141 paced writes. Settings\n"
+                             "are kept in setting files (FILE.velmar), and every complete Send is kept in the\n"
+                             "history of sent settings.\n"
+                             "\n"
+                             "Options:\n"
+                             "  FILE.velmar          open this setting file at start\n"
+                             "      --port DEV       use the serial device DEV as COM1 for this run (a USB\n"
+                             "                       cable such as /dev/ttyUSB0, or a pseudo-terminal)\n"
+                             "      --card OUT.pdf   write the channel card of FILE.velmar to OUT.pdf and\n"
+                             "                       exit, without a window: 0 when written, 2 when the\n"
+                             "                       file is refused, 1 when the card cannot be written\n"
+                             "  -h, --help           display this help and exit\n"
+                             "      --version        output version information and exit\n"
+                             "\n"
+                             "COM1 is the first of: --port DEV, the environment's VELMAR_COM1, the port\n"
+                             "chosen last time in the window's Port menu, /dev/ttyS0. The status line says\n"
+                             "which one is in force and why.\n"
+                             "\n"
+                             "Environment:\n"
+                             "  VELMAR_COM1      the serial device that COM1 stands for, for example\n"
+                             "                   /dev/ttyUSB0 for a USB programming cable\n"
+                             "\n"
+                             "Files:\n"
+                             "  ~/.config/velmar/%1    what the window remembers: the port chosen,\n"
+                             "                                 the recent files ($XDG_CONFIG_HOME/velmar\n"
+                             "                                 when that is set)\n"
+                             "  ~/.local/share/velmar/sent/    the settings of the last 500 complete Sends\n"
+                             "                                 ($XDG_DATA_HOME/velmar/sent when that is set)\n"
+                             "\n"
+                             "Examples:\n"
+                             "  velmar club.velmar                    open a setting and send it from the window\n"
+                             "  velmar --port /dev/ttyUSB0            use a USB programming cable as COM1\n"
+                             ""),
+                 {VELMAR_PREFERENCES_FILE_NAME});
+}
 
 std::string RecentEntry(int number, std::string_view path) {
     const std::string n = std::to_string(number);

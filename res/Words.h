@@ -239,7 +239,7 @@ std::string RestoreOffer(std::string_view when, std::string_view fileOrEmpty, co
                          int count);
 std::string Restored(std::string_view fileOrEmpty);
 
-// `velmar --help`, written for a terminal and for help2man.
-extern const char* const kVelmarUsage;
+// `velmar --help`, written for a terminal and for help2man (which reads the English).
+std::string VelmarUsage();
 
 } // namespace velmar::res

@@ -1395,5 +1395,115 @@
         <source>The serial ports present cannot be listed: %1</source>
         <translation>Die vorhandenen seriellen Schnittstellen können nicht aufgelistet werden: %1</translation>
     </message>
+    <message>
+        <source>%1 needs the PDF file to write</source>
+        <translation>%1 braucht die zu schreibende PDF-Datei</translation>
+    </message>
+    <message>
+        <source>%1 needs a device</source>
+        <translation>%1 braucht ein Gerät</translation>
+    </message>
+    <message>
+        <source>unknown option: %1</source>
+        <translation>unbekannte Option: %1</translation>
+    </message>
+    <message>
+        <source>no setting file given</source>
+        <translation>keine Einstellungsdatei angegeben</translation>
+    </message>
+    <message>
+        <source>one setting file only, not %1</source>
+        <translation>nur eine Einstellungsdatei, nicht %1</translation>
+    </message>
+    <message>
+        <source>--card needs a FILE.velmar to make the card of</source>
+        <translation>--card braucht eine DATEI.velmar, aus der die Karte gemacht wird</translation>
+    </message>
+    <message>
+        <source>Usage: velmar [OPTION]... [FILE.velmar]
+Program the channels and options of a UHF PMR/LPD hand-held radio.
+
+Velmar shows one settings dialog: eight channel groups of eight frequencies
+(400 to 500 MHz on a 6.25 kHz grid), a channel spacing per group and the
+radio&apos;s options. Connect opens the radio&apos;s programming cable, COM1, at 4800
+baud, 8 data bits, no parity and two stop bits; Send writes the whole setting
+to the radio as one 258-byte programming frame in 141 paced writes. Settings
+are kept in setting files (FILE.velmar), and every complete Send is kept in the
+history of sent settings.
+
+Options:
+  FILE.velmar          open this setting file at start
+      --port DEV       use the serial device DEV as COM1 for this run (a USB
+                       cable such as /dev/ttyUSB0, or a pseudo-terminal)
+      --card OUT.pdf   write the channel card of FILE.velmar to OUT.pdf and
+                       exit, without a window: 0 when written, 2 when the
+                       file is refused, 1 when the card cannot be written
+  -h, --help           display this help and exit
+      --version        output version information and exit
+
+COM1 is the first of: --port DEV, the environment&apos;s VELMAR_COM1, the port
+chosen last time in the window&apos;s Port menu, /dev/ttyS0. The status line says
+which one is in force and why.
+
+Environment:
+  VELMAR_COM1      the serial device that COM1 stands for, for example
+                   /dev/ttyUSB0 for a USB programming cable
+
+Files:
+  ~/.config/velmar/%1    what the window remembers: the port chosen,
+                                 the recent files ($XDG_CONFIG_HOME/velmar
+                                 when that is set)
+  ~/.local/share/velmar/sent/    the settings of the last 500 complete Sends
+                                 ($XDG_DATA_HOME/velmar/sent when that is set)
+
+Examples:
+  velmar club.velmar                    open a setting and send it from the window
+  velmar --port /dev/ttyUSB0            use a USB programming cable as COM1
+</source>
+        <translation>Aufruf: velmar [OPTION]... [DATEI.velmar]
+Programmiert die Kanäle und Optionen eines UHF-PMR/LPD-Handfunkgeräts.
+
+Velmar zeigt einen Einstellungsdialog: acht Kanalgruppen mit je acht
+Frequenzen (400 bis 500 MHz im 6,25-kHz-Raster), einen Kanalabstand je Gruppe
+und die Optionen des Funkgeräts. „Connect“ öffnet das Programmierkabel des
+Funkgeräts, COM1, mit 4800 Baud, 8 Datenbits, ohne Parität und mit zwei
+Stoppbits; „Send“ schreibt die ganze Einstellung als einen Programmierrahmen
+von 258 Bytes in 141 getakteten Schreibvorgängen in das Funkgerät.
+Einstellungen werden in Einstellungsdateien (DATEI.velmar) aufbewahrt, und
+jede vollständige Sendung im Verlauf gesendeter Einstellungen.
+
+Optionen:
+  DATEI.velmar         diese Einstellungsdatei beim Start öffnen
+      --port DEV       das serielle Gerät DEV in diesem Lauf als COM1 nutzen
+                       (ein USB-Kabel wie /dev/ttyUSB0 oder ein Pseudo-Terminal)
+      --card OUT.pdf   die Kanalkarte von DATEI.velmar nach OUT.pdf schreiben
+                       und ohne Fenster enden: 0, wenn geschrieben, 2, wenn
+                       die Datei abgelehnt wird, 1, wenn die Karte nicht
+                       geschrieben werden kann
+  -h, --help           diese Hilfe anzeigen und enden
+      --version        Versionsinformation ausgeben und enden
+
+COM1 ist das Erste von: --port DEV, VELMAR_COM1 aus der Umgebung, der zuletzt
+im Menü „Port“ des Fensters gewählte Port, /dev/ttyS0. Die Statuszeile sagt,
+welches gilt und warum.
+
+Umgebung:
+  VELMAR_COM1      das serielle Gerät, für das COM1 steht, zum Beispiel
+                   /dev/ttyUSB0 für ein USB-Programmierkabel
+
+Dateien:
+  ~/.config/velmar/%1    was sich das Fenster merkt: den gewählten Port,
+                                 die letzten Dateien ($XDG_CONFIG_HOME/velmar,
+                                 wenn gesetzt)
+  ~/.local/share/velmar/sent/    die Einstellungen der letzten 500
+                                 vollständigen Sendungen
+                                 ($XDG_DATA_HOME/velmar/sent, wenn gesetzt)
+
+Beispiele:
+  velmar club.velmar                    eine Einstellung öffnen und aus dem
+                                        Fenster senden
+  velmar --port /dev/ttyUSB0            ein USB-Programmierkabel als COM1 nutzen
+</translation>
+    </message>
 </context>
 </TS>

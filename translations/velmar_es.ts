@@ -1395,5 +1395,117 @@
         <source>The serial ports present cannot be listed: %1</source>
         <translation>No se pueden listar los puertos serie presentes: %1</translation>
     </message>
+    <message>
+        <source>%1 needs the PDF file to write</source>
+        <translation>%1 necesita el archivo PDF que escribir</translation>
+    </message>
+    <message>
+        <source>%1 needs a device</source>
+        <translation>%1 necesita un dispositivo</translation>
+    </message>
+    <message>
+        <source>unknown option: %1</source>
+        <translation>opción desconocida: %1</translation>
+    </message>
+    <message>
+        <source>no setting file given</source>
+        <translation>no se ha dado ningún archivo de ajuste</translation>
+    </message>
+    <message>
+        <source>one setting file only, not %1</source>
+        <translation>un solo archivo de ajuste, no %1</translation>
+    </message>
+    <message>
+        <source>--card needs a FILE.velmar to make the card of</source>
+        <translation>--card necesita un ARCHIVO.velmar del que hacer la ficha</translation>
+    </message>
+    <message>
+        <source>Usage: velmar [OPTION]... [FILE.velmar]
+Program the channels and options of a UHF PMR/LPD hand-held radio.
+
+Velmar shows one settings dialog: eight channel groups of eight frequencies
+(400 to 500 MHz on a 6.25 kHz grid), a channel spacing per group and the
+radio&apos;s options. Connect opens the radio&apos;s programming cable, COM1, at 4800
+baud, 8 data bits, no parity and two stop bits; Send writes the whole setting
+to the radio as one 258-byte programming frame in 141 paced writes. Settings
+are kept in setting files (FILE.velmar), and every complete Send is kept in the
+history of sent settings.
+
+Options:
+  FILE.velmar          open this setting file at start
+      --port DEV       use the serial device DEV as COM1 for this run (a USB
+                       cable such as /dev/ttyUSB0, or a pseudo-terminal)
+      --card OUT.pdf   write the channel card of FILE.velmar to OUT.pdf and
+                       exit, without a window: 0 when written, 2 when the
+                       file is refused, 1 when the card cannot be written
+  -h, --help           display this help and exit
+      --version        output version information and exit
+
+COM1 is the first of: --port DEV, the environment&apos;s VELMAR_COM1, the port
+chosen last time in the window&apos;s Port menu, /dev/ttyS0. The status line says
+which one is in force and why.
+
+Environment:
+  VELMAR_COM1      the serial device that COM1 stands for, for example
+                   /dev/ttyUSB0 for a USB programming cable
+
+Files:
+  ~/.config/velmar/%1    what the window remembers: the port chosen,
+                                 the recent files ($XDG_CONFIG_HOME/velmar
+                                 when that is set)
+  ~/.local/share/velmar/sent/    the settings of the last 500 complete Sends
+                                 ($XDG_DATA_HOME/velmar/sent when that is set)
+
+Examples:
+  velmar club.velmar                    open a setting and send it from the window
+  velmar --port /dev/ttyUSB0            use a USB programming cable as COM1
+</source>
+        <translation>Uso: velmar [OPCIÓN]... [ARCHIVO.velmar]
+Programa los canales y las opciones de una radio portátil UHF PMR/LPD.
+
+Velmar muestra un diálogo de ajustes: ocho grupos de ocho frecuencias
+(de 400 a 500 MHz en pasos de 6,25 kHz), una separación de canales por grupo y
+las opciones de la radio. «Connect» abre el cable de programación de la radio,
+COM1, a 4800 baudios, 8 bits de datos, sin paridad y con dos bits de parada;
+«Send» escribe el ajuste entero en la radio como una trama de programación de
+258 bytes en 141 escrituras pausadas. Los ajustes se guardan en archivos de
+ajuste (ARCHIVO.velmar), y cada envío completo se guarda en el historial de
+ajustes enviados.
+
+Opciones:
+  ARCHIVO.velmar       abrir este archivo de ajuste al iniciar
+      --port DEV       usar el dispositivo serie DEV como COM1 en esta
+                       ejecución (un cable USB como /dev/ttyUSB0, o un
+                       pseudoterminal)
+      --card OUT.pdf   escribir la ficha de canales de ARCHIVO.velmar en
+                       OUT.pdf y salir, sin ventana: 0 si se escribe, 2 si
+                       se rechaza el archivo, 1 si no se puede escribir la
+                       ficha
+  -h, --help           mostrar esta ayuda y salir
+      --version        mostrar la versión y salir
+
+COM1 es el primero de: --port DEV, VELMAR_COM1 del entorno, el puerto elegido
+la última vez en el menú Puerto de la ventana, /dev/ttyS0. La línea de estado
+dice cuál está en vigor y por qué.
+
+Entorno:
+  VELMAR_COM1      el dispositivo serie que representa COM1, por ejemplo
+                   /dev/ttyUSB0 para un cable de programación USB
+
+Archivos:
+  ~/.config/velmar/%1    lo que la ventana recuerda: el puerto elegido,
+                                 los archivos recientes
+                                 ($XDG_CONFIG_HOME/velmar si está definido)
+  ~/.local/share/velmar/sent/    los ajustes de los últimos 500 envíos
+                                 completos
+                                 ($XDG_DATA_HOME/velmar/sent si está definido)
+
+Ejemplos:
+  velmar club.velmar                    abrir un ajuste y enviarlo desde la
+                                        ventana
+  velmar --port /dev/ttyUSB0            usar un cable de programación USB como
+                                        COM1
+</translation>
+    </message>
 </context>
 </TS>

@@ -1395,5 +1395,116 @@
         <source>The serial ports present cannot be listed: %1</source>
         <translation>Les ports série présents ne peuvent pas être listés : %1</translation>
     </message>
+    <message>
+        <source>%1 needs the PDF file to write</source>
+        <translation>%1 demande le fichier PDF à écrire</translation>
+    </message>
+    <message>
+        <source>%1 needs a device</source>
+        <translation>%1 demande un périphérique</translation>
+    </message>
+    <message>
+        <source>unknown option: %1</source>
+        <translation>option inconnue : %1</translation>
+    </message>
+    <message>
+        <source>no setting file given</source>
+        <translation>aucun fichier de réglage donné</translation>
+    </message>
+    <message>
+        <source>one setting file only, not %1</source>
+        <translation>un seul fichier de réglage, pas %1</translation>
+    </message>
+    <message>
+        <source>--card needs a FILE.velmar to make the card of</source>
+        <translation>--card demande un FICHIER.velmar dont faire la fiche</translation>
+    </message>
+    <message>
+        <source>Usage: velmar [OPTION]... [FILE.velmar]
+Program the channels and options of a UHF PMR/LPD hand-held radio.
+
+Velmar shows one settings dialog: eight channel groups of eight frequencies
+(400 to 500 MHz on a 6.25 kHz grid), a channel spacing per group and the
+radio&apos;s options. Connect opens the radio&apos;s programming cable, COM1, at 4800
+baud, 8 data bits, no parity and two stop bits; Send writes the whole setting
+to the radio as one 258-byte programming frame in 141 paced writes. Settings
+are kept in setting files (FILE.velmar), and every complete Send is kept in the
+history of sent settings.
+
+Options:
+  FILE.velmar          open this setting file at start
+      --port DEV       use the serial device DEV as COM1 for this run (a USB
+                       cable such as /dev/ttyUSB0, or a pseudo-terminal)
+      --card OUT.pdf   write the channel card of FILE.velmar to OUT.pdf and
+                       exit, without a window: 0 when written, 2 when the
+                       file is refused, 1 when the card cannot be written
+  -h, --help           display this help and exit
+      --version        output version information and exit
+
+COM1 is the first of: --port DEV, the environment&apos;s VELMAR_COM1, the port
+chosen last time in the window&apos;s Port menu, /dev/ttyS0. The status line says
+which one is in force and why.
+
+Environment:
+  VELMAR_COM1      the serial device that COM1 stands for, for example
+                   /dev/ttyUSB0 for a USB programming cable
+
+Files:
+  ~/.config/velmar/%1    what the window remembers: the port chosen,
+                                 the recent files ($XDG_CONFIG_HOME/velmar
+                                 when that is set)
+  ~/.local/share/velmar/sent/    the settings of the last 500 complete Sends
+                                 ($XDG_DATA_HOME/velmar/sent when that is set)
+
+Examples:
+  velmar club.velmar                    open a setting and send it from the window
+  velmar --port /dev/ttyUSB0            use a USB programming cable as COM1
+</source>
+        <translation>Usage : velmar [OPTION]... [FICHIER.velmar]
+Programme les canaux et les options d&apos;une radio portative UHF PMR/LPD.
+
+Velmar montre un dialogue de réglage : huit groupes de huit fréquences
+(de 400 à 500 MHz au pas de 6,25 kHz), un espacement des canaux par groupe et
+les options de la radio. « Connect » ouvre le câble de programmation de la
+radio, COM1, à 4800 bauds, 8 bits de données, sans parité et avec deux bits
+d&apos;arrêt ; « Send » écrit tout le réglage dans la radio en une trame de
+programmation de 258 octets, en 141 écritures cadencées. Les réglages sont
+gardés dans des fichiers de réglage (FICHIER.velmar), et chaque envoi complet
+est gardé dans l&apos;historique des réglages envoyés.
+
+Options :
+  FICHIER.velmar       ouvrir ce fichier de réglage au démarrage
+      --port DEV       utiliser le périphérique série DEV comme COM1 pour
+                       cette fois (un câble USB comme /dev/ttyUSB0, ou un
+                       pseudo-terminal)
+      --card OUT.pdf   écrire la fiche des canaux de FICHIER.velmar dans
+                       OUT.pdf et quitter, sans fenêtre : 0 si elle est
+                       écrite, 2 si le fichier est refusé, 1 si la fiche ne
+                       peut pas être écrite
+  -h, --help           afficher cette aide et quitter
+      --version        afficher la version et quitter
+
+COM1 est le premier de : --port DEV, VELMAR_COM1 de l&apos;environnement, le port
+choisi la dernière fois dans le menu Port de la fenêtre, /dev/ttyS0. La ligne
+d&apos;état dit lequel est en vigueur et pourquoi.
+
+Environnement :
+  VELMAR_COM1      le périphérique série que désigne COM1, par exemple
+                   /dev/ttyUSB0 pour un câble de programmation USB
+
+Fichiers :
+  ~/.config/velmar/%1    ce que la fenêtre retient : le port choisi,
+                                 les fichiers récents ($XDG_CONFIG_HOME/velmar
+                                 s&apos;il est défini)
+  ~/.local/share/velmar/sent/    les réglages des 500 derniers envois complets
+                                 ($XDG_DATA_HOME/velmar/sent s&apos;il est défini)
+
+Exemples :
+  velmar club.velmar                    ouvrir un réglage et l&apos;envoyer depuis
+                                        la fenêtre
+  velmar --port /dev/ttyUSB0            utiliser un câble de programmation USB
+                                        comme COM1
+</translation>
+    </message>
 </context>
 </TS>

@@ -1395,5 +1395,116 @@
         <source>The serial ports present cannot be listed: %1</source>
         <translation>Le porte seriali presenti non possono essere elencate: %1</translation>
     </message>
+    <message>
+        <source>%1 needs the PDF file to write</source>
+        <translation>%1 richiede il file PDF da scrivere</translation>
+    </message>
+    <message>
+        <source>%1 needs a device</source>
+        <translation>%1 richiede un dispositivo</translation>
+    </message>
+    <message>
+        <source>unknown option: %1</source>
+        <translation>opzione sconosciuta: %1</translation>
+    </message>
+    <message>
+        <source>no setting file given</source>
+        <translation>nessun file di impostazione indicato</translation>
+    </message>
+    <message>
+        <source>one setting file only, not %1</source>
+        <translation>un solo file di impostazione, non %1</translation>
+    </message>
+    <message>
+        <source>--card needs a FILE.velmar to make the card of</source>
+        <translation>--card richiede un FILE.velmar di cui fare la scheda</translation>
+    </message>
+    <message>
+        <source>Usage: velmar [OPTION]... [FILE.velmar]
+Program the channels and options of a UHF PMR/LPD hand-held radio.
+
+Velmar shows one settings dialog: eight channel groups of eight frequencies
+(400 to 500 MHz on a 6.25 kHz grid), a channel spacing per group and the
+radio&apos;s options. Connect opens the radio&apos;s programming cable, COM1, at 4800
+baud, 8 data bits, no parity and two stop bits; Send writes the whole setting
+to the radio as one 258-byte programming frame in 141 paced writes. Settings
+are kept in setting files (FILE.velmar), and every complete Send is kept in the
+history of sent settings.
+
+Options:
+  FILE.velmar          open this setting file at start
+      --port DEV       use the serial device DEV as COM1 for this run (a USB
+                       cable such as /dev/ttyUSB0, or a pseudo-terminal)
+      --card OUT.pdf   write the channel card of FILE.velmar to OUT.pdf and
+                       exit, without a window: 0 when written, 2 when the
+                       file is refused, 1 when the card cannot be written
+  -h, --help           display this help and exit
+      --version        output version information and exit
+
+COM1 is the first of: --port DEV, the environment&apos;s VELMAR_COM1, the port
+chosen last time in the window&apos;s Port menu, /dev/ttyS0. The status line says
+which one is in force and why.
+
+Environment:
+  VELMAR_COM1      the serial device that COM1 stands for, for example
+                   /dev/ttyUSB0 for a USB programming cable
+
+Files:
+  ~/.config/velmar/%1    what the window remembers: the port chosen,
+                                 the recent files ($XDG_CONFIG_HOME/velmar
+                                 when that is set)
+  ~/.local/share/velmar/sent/    the settings of the last 500 complete Sends
+                                 ($XDG_DATA_HOME/velmar/sent when that is set)
+
+Examples:
+  velmar club.velmar                    open a setting and send it from the window
+  velmar --port /dev/ttyUSB0            use a USB programming cable as COM1
+</source>
+        <translation>Uso: velmar [OPZIONE]... [FILE.velmar]
+Programma i canali e le opzioni di una radio portatile UHF PMR/LPD.
+
+Velmar mostra una finestra di impostazione: otto gruppi di otto frequenze
+(da 400 a 500 MHz a passi di 6,25 kHz), una spaziatura dei canali per gruppo e
+le opzioni della radio. «Connect» apre il cavo di programmazione della radio,
+COM1, a 4800 baud, 8 bit di dati, senza parità e con due bit di stop; «Send»
+scrive l&apos;intera impostazione nella radio come una trama di programmazione di
+258 byte in 141 scritture cadenzate. Le impostazioni sono conservate in file
+di impostazione (FILE.velmar), e ogni invio completo è conservato nella
+cronologia delle impostazioni inviate.
+
+Opzioni:
+  FILE.velmar          apri questo file di impostazione all&apos;avvio
+      --port DEV       usa il dispositivo seriale DEV come COM1 per questa
+                       esecuzione (un cavo USB come /dev/ttyUSB0, o uno
+                       pseudo-terminale)
+      --card OUT.pdf   scrivi la scheda canali di FILE.velmar in OUT.pdf ed
+                       esci, senza finestra: 0 se è scritta, 2 se il file è
+                       rifiutato, 1 se la scheda non può essere scritta
+  -h, --help           mostra questo aiuto ed esci
+      --version        mostra la versione ed esci
+
+COM1 è il primo di: --port DEV, VELMAR_COM1 dell&apos;ambiente, la porta scelta
+l&apos;ultima volta nel menu Porta della finestra, /dev/ttyS0. La riga di stato
+dice quale vale e perché.
+
+Ambiente:
+  VELMAR_COM1      il dispositivo seriale che COM1 indica, per esempio
+                   /dev/ttyUSB0 per un cavo di programmazione USB
+
+File:
+  ~/.config/velmar/%1    ciò che la finestra ricorda: la porta scelta,
+                                 i file recenti ($XDG_CONFIG_HOME/velmar
+                                 se è impostata)
+  ~/.local/share/velmar/sent/    le impostazioni degli ultimi 500 invii
+                                 completi ($XDG_DATA_HOME/velmar/sent
+                                 se è impostata)
+
+Esempi:
+  velmar club.velmar                    apri un&apos;impostazione e inviala dalla
+                                        finestra
+  velmar --port /dev/ttyUSB0            usa un cavo di programmazione USB come
+                                        COM1
+</translation>
+    </message>
 </context>
 </TS>

@@ -1395,5 +1395,117 @@
         <source>The serial ports present cannot be listed: %1</source>
         <translation>De aanwezige seriële poorten kunnen niet worden opgesomd: %1</translation>
     </message>
+    <message>
+        <source>%1 needs the PDF file to write</source>
+        <translation>%1 heeft het PDF-bestand nodig om te schrijven</translation>
+    </message>
+    <message>
+        <source>%1 needs a device</source>
+        <translation>%1 heeft een apparaat nodig</translation>
+    </message>
+    <message>
+        <source>unknown option: %1</source>
+        <translation>onbekende optie: %1</translation>
+    </message>
+    <message>
+        <source>no setting file given</source>
+        <translation>geen instellingenbestand opgegeven</translation>
+    </message>
+    <message>
+        <source>one setting file only, not %1</source>
+        <translation>één instellingenbestand, niet %1</translation>
+    </message>
+    <message>
+        <source>--card needs a FILE.velmar to make the card of</source>
+        <translation>--card heeft een BESTAND.velmar nodig om de kaart van te maken</translation>
+    </message>
+    <message>
+        <source>Usage: velmar [OPTION]... [FILE.velmar]
+Program the channels and options of a UHF PMR/LPD hand-held radio.
+
+Velmar shows one settings dialog: eight channel groups of eight frequencies
+(400 to 500 MHz on a 6.25 kHz grid), a channel spacing per group and the
+radio&apos;s options. Connect opens the radio&apos;s programming cable, COM1, at 4800
+baud, 8 data bits, no parity and two stop bits; Send writes the whole setting
+to the radio as one 258-byte programming frame in 141 paced writes. Settings
+are kept in setting files (FILE.velmar), and every complete Send is kept in the
+history of sent settings.
+
+Options:
+  FILE.velmar          open this setting file at start
+      --port DEV       use the serial device DEV as COM1 for this run (a USB
+                       cable such as /dev/ttyUSB0, or a pseudo-terminal)
+      --card OUT.pdf   write the channel card of FILE.velmar to OUT.pdf and
+                       exit, without a window: 0 when written, 2 when the
+                       file is refused, 1 when the card cannot be written
+  -h, --help           display this help and exit
+      --version        output version information and exit
+
+COM1 is the first of: --port DEV, the environment&apos;s VELMAR_COM1, the port
+chosen last time in the window&apos;s Port menu, /dev/ttyS0. The status line says
+which one is in force and why.
+
+Environment:
+  VELMAR_COM1      the serial device that COM1 stands for, for example
+                   /dev/ttyUSB0 for a USB programming cable
+
+Files:
+  ~/.config/velmar/%1    what the window remembers: the port chosen,
+                                 the recent files ($XDG_CONFIG_HOME/velmar
+                                 when that is set)
+  ~/.local/share/velmar/sent/    the settings of the last 500 complete Sends
+                                 ($XDG_DATA_HOME/velmar/sent when that is set)
+
+Examples:
+  velmar club.velmar                    open a setting and send it from the window
+  velmar --port /dev/ttyUSB0            use a USB programming cable as COM1
+</source>
+        <translation>Gebruik: velmar [OPTIE]... [BESTAND.velmar]
+Programmeert de kanalen en opties van een UHF PMR/LPD-portofoon.
+
+Velmar toont één instellingenvenster: acht kanaalgroepen van acht frequenties
+(400 tot 500 MHz in stappen van 6,25 kHz), een kanaalafstand per groep en de
+opties van de radio. &quot;Connect&quot; opent de programmeerkabel van de radio, COM1,
+met 4800 baud, 8 databits, geen pariteit en twee stopbits; &quot;Send&quot; schrijft de
+hele instelling naar de radio als één programmeerframe van 258 bytes in 141
+getimede schrijfacties. Instellingen worden bewaard in instellingenbestanden
+(BESTAND.velmar), en elke volledige verzending in de geschiedenis van
+verzonden instellingen.
+
+Opties:
+  BESTAND.velmar       dit instellingenbestand bij het starten openen
+      --port DEV       het seriële apparaat DEV deze keer als COM1 gebruiken
+                       (een USB-kabel zoals /dev/ttyUSB0, of een
+                       pseudoterminal)
+      --card OUT.pdf   de kanaalkaart van BESTAND.velmar naar OUT.pdf
+                       schrijven en stoppen, zonder venster: 0 als ze is
+                       geschreven, 2 als het bestand wordt geweigerd, 1 als
+                       de kaart niet kan worden geschreven
+  -h, --help           deze hulp tonen en stoppen
+      --version        versie-informatie tonen en stoppen
+
+COM1 is de eerste van: --port DEV, VELMAR_COM1 uit de omgeving, de poort die
+de laatste keer in het menu Poort van het venster is gekozen, /dev/ttyS0. De
+statusregel zegt welke geldt en waarom.
+
+Omgeving:
+  VELMAR_COM1      het seriële apparaat waar COM1 voor staat, bijvoorbeeld
+                   /dev/ttyUSB0 voor een USB-programmeerkabel
+
+Bestanden:
+  ~/.config/velmar/%1    wat het venster onthoudt: de gekozen poort,
+                                 de recente bestanden ($XDG_CONFIG_HOME/velmar
+                                 als die is ingesteld)
+  ~/.local/share/velmar/sent/    de instellingen van de laatste 500 volledige
+                                 verzendingen ($XDG_DATA_HOME/velmar/sent
+                                 als die is ingesteld)
+
+Voorbeelden:
+  velmar club.velmar                    een instelling openen en vanuit het
+                                        venster verzenden
+  velmar --port /dev/ttyUSB0            een USB-programmeerkabel als COM1
+                                        gebruiken
+</translation>
+    </message>
 </context>
 </TS>

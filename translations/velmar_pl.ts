@@ -1414,5 +1414,112 @@
         <source>The serial ports present cannot be listed: %1</source>
         <translation>Nie można wyświetlić listy obecnych portów szeregowych: %1</translation>
     </message>
+    <message>
+        <source>%1 needs the PDF file to write</source>
+        <translation>%1 wymaga pliku PDF do zapisania</translation>
+    </message>
+    <message>
+        <source>%1 needs a device</source>
+        <translation>%1 wymaga urządzenia</translation>
+    </message>
+    <message>
+        <source>unknown option: %1</source>
+        <translation>nieznana opcja: %1</translation>
+    </message>
+    <message>
+        <source>no setting file given</source>
+        <translation>nie podano pliku ustawienia</translation>
+    </message>
+    <message>
+        <source>one setting file only, not %1</source>
+        <translation>tylko jeden plik ustawienia, nie %1</translation>
+    </message>
+    <message>
+        <source>--card needs a FILE.velmar to make the card of</source>
+        <translation>--card wymaga PLIK.velmar, z którego powstanie karta</translation>
+    </message>
+    <message>
+        <source>Usage: velmar [OPTION]... [FILE.velmar]
+Program the channels and options of a UHF PMR/LPD hand-held radio.
+
+Velmar shows one settings dialog: eight channel groups of eight frequencies
+(400 to 500 MHz on a 6.25 kHz grid), a channel spacing per group and the
+radio&apos;s options. Connect opens the radio&apos;s programming cable, COM1, at 4800
+baud, 8 data bits, no parity and two stop bits; Send writes the whole setting
+to the radio as one 258-byte programming frame in 141 paced writes. Settings
+are kept in setting files (FILE.velmar), and every complete Send is kept in the
+history of sent settings.
+
+Options:
+  FILE.velmar          open this setting file at start
+      --port DEV       use the serial device DEV as COM1 for this run (a USB
+                       cable such as /dev/ttyUSB0, or a pseudo-terminal)
+      --card OUT.pdf   write the channel card of FILE.velmar to OUT.pdf and
+                       exit, without a window: 0 when written, 2 when the
+                       file is refused, 1 when the card cannot be written
+  -h, --help           display this help and exit
+      --version        output version information and exit
+
+COM1 is the first of: --port DEV, the environment&apos;s VELMAR_COM1, the port
+chosen last time in the window&apos;s Port menu, /dev/ttyS0. The status line says
+which one is in force and why.
+
+Environment:
+  VELMAR_COM1      the serial device that COM1 stands for, for example
+                   /dev/ttyUSB0 for a USB programming cable
+
+Files:
+  ~/.config/velmar/%1    what the window remembers: the port chosen,
+                                 the recent files ($XDG_CONFIG_HOME/velmar
+                                 when that is set)
+  ~/.local/share/velmar/sent/    the settings of the last 500 complete Sends
+                                 ($XDG_DATA_HOME/velmar/sent when that is set)
+
+Examples:
+  velmar club.velmar                    open a setting and send it from the window
+  velmar --port /dev/ttyUSB0            use a USB programming cable as COM1
+</source>
+        <translation>Użycie: velmar [OPCJA]... [PLIK.velmar]
+Programuje kanały i opcje ręcznego radiotelefonu UHF PMR/LPD.
+
+Velmar pokazuje jedno okno ustawień: osiem grup po osiem częstotliwości
+(od 400 do 500 MHz z krokiem 6,25 kHz), odstęp kanałów dla każdej grupy
+i opcje radiotelefonu. „Connect” otwiera kabel programujący radiotelefonu,
+COM1, z prędkością 4800 bodów, 8 bitami danych, bez parzystości i z dwoma
+bitami stopu; „Send” zapisuje całe ustawienie w radiotelefonie jako jedną
+ramkę programującą 258 bajtów w 141 odmierzonych zapisach. Ustawienia są
+przechowywane w plikach ustawień (PLIK.velmar), a każde pełne wysłanie
+w historii wysłanych ustawień.
+
+Opcje:
+  PLIK.velmar          otwórz ten plik ustawienia przy starcie
+      --port DEV       użyj urządzenia szeregowego DEV jako COM1 w tym
+                       uruchomieniu (kabla USB, np. /dev/ttyUSB0, albo
+                       pseudoterminala)
+      --card OUT.pdf   zapisz kartę kanałów PLIK.velmar do OUT.pdf i zakończ,
+                       bez okna: 0, gdy zapisano, 2, gdy plik odrzucono, 1,
+                       gdy nie można zapisać karty
+  -h, --help           wyświetl tę pomoc i zakończ
+      --version        wyświetl informację o wersji i zakończ
+
+COM1 to pierwsze z: --port DEV, VELMAR_COM1 ze środowiska, port wybrany
+ostatnio w menu Port okna, /dev/ttyS0. Wiersz stanu mówi, które obowiązuje
+i dlaczego.
+
+Środowisko:
+  VELMAR_COM1      urządzenie szeregowe, które oznacza COM1, na przykład
+                   /dev/ttyUSB0 dla kabla programującego USB
+
+Pliki:
+  ~/.config/velmar/%1    co okno pamięta: wybrany port, ostatnie pliki
+                                 ($XDG_CONFIG_HOME/velmar, jeśli ustawiono)
+  ~/.local/share/velmar/sent/    ustawienia ostatnich 500 pełnych wysłań
+                                 ($XDG_DATA_HOME/velmar/sent, jeśli ustawiono)
+
+Przykłady:
+  velmar club.velmar                    otwórz ustawienie i wyślij je z okna
+  velmar --port /dev/ttyUSB0            użyj kabla programującego USB jako COM1
+</translation>
+    </message>
 </context>
 </TS>

@@ -126,13 +126,17 @@ int MakeCard(int& argc, char** argv, const StartOptions& options) {
 
 int AfxWinMain(int& argc, char** argv) {
     const StartOptions options = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    if (options.refusal.kind != CommandLineRefusal::Kind::None) {
-        std::fprintf(stderr, "velmar: %s\n\n%s", res::CommandLineRefused(options.refusal).c_str(), res::kVelmarUsage);
+    if (options.refusal.kind != CommandLineRefusal::Kind::None || options.help) {
+        // In the person's language too; no display is needed for it.
+        QCoreApplication app(argc, argv);
+        LoadTranslations(app);
+        if (options.help) {
+            std::fputs(res::VelmarUsage().c_str(), stdout);
+            return 0;
+        }
+        std::fprintf(stderr, "velmar: %s\n\n%s", res::CommandLineRefused(options.refusal).c_str(),
+                     res::VelmarUsage().c_str());
         return 2;
-    }
-    if (options.help) {
-        std::fputs(res::kVelmarUsage, stdout);
-        return 0;
     }
     if (options.version) {
         std::printf("velmar %s\n", VELMAR_VERSION);

@@ -147,6 +147,14 @@ private slots:
         for (const QString& said : {QString("Kanal"), QString("Frequenz"), "Erstellt am " + made, QString("Group A")}) {
             QVERIFY2(germanCard.simplified().contains(said), qPrintable(said + " in:\n" + germanCard));
         }
+        // And its refusal of a command line, with the help that follows it.
+        velmar.start(VELMAR_BIN, {"--card", pdf});
+        QVERIFY(velmar.waitForFinished(30000));
+        QCOMPARE(velmar.exitCode(), 2);
+        const QString refusal = QString::fromUtf8(velmar.readAllStandardError());
+        QVERIFY2(refusal.startsWith("velmar: --card braucht eine DATEI.velmar") &&
+                     refusal.contains("\nAufruf: velmar [OPTION]... [DATEI.velmar]\n"),
+                 qPrintable(refusal));
         velmar.setProcessEnvironment(env);
 
         const QString bad = home.filePath("bad.velmar");
