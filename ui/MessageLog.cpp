@@ -1,6 +1,8 @@
 #include "MessageLog.h"
 
 #include <QDateTime>
+#include <QLocale>
+#include <QRegularExpression>
 
 namespace velmar {
 
@@ -18,10 +20,16 @@ void CMessageLog::Add(const QString& text) {
 }
 
 QString CMessageLog::Line(const LoggedMessage& message) {
+    // The locale's own way of writing a time, with the seconds of its long form and without the time zone that
+    // form adds: messages a second apart must be told apart.
+    const QLocale locale;
+    static const QRegularExpression zone(QStringLiteral("\\s*\\bt+\\b\\s*"));
+    const QString format = locale.timeFormat(QLocale::LongFormat).replace(zone, QString()).trimmed();
+    const QString time = locale.toString(QDateTime::fromMSecsSinceEpoch(message.when).time(), format);
     // A box's text of several lines stays one entry: its later lines are indented under the time.
     QString text = message.text;
-    text.replace('\n', "\n          ");
-    return QDateTime::fromMSecsSinceEpoch(message.when).toString("HH:mm:ss") + "  " + text;
+    text.replace('\n', '\n' + QString(time.size() + 2, ' '));
+    return time + "  " + text;
 }
 
 QString CMessageLog::AsText() const {

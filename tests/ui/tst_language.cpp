@@ -3,6 +3,7 @@
 
 #include "UiTestSupport.h"
 
+#include "MessageLog.h"
 #include "StatusLine.h"
 #include "Translate.h"
 #include "Translations.h"
@@ -35,6 +36,13 @@ private slots:
         QCOMPARE(res::Number(1234), std::string("1.234"));
         QCOMPARE(res::Decimal(2.5, 1), std::string("2,5"));
         QCOMPARE(res::DateTime(2026, 12, 7, 14, 2), std::string("07.12.26 14:02"));
+        // The Messages window's times: to the second, in the locale's form, a later line under the first.
+        const qint64 at = QDateTime(QDate(2026, 12, 7), QTime(14, 2, 3)).toMSecsSinceEpoch();
+        QCOMPARE(CMessageLog::Line({at, "Port Ofen Fail\n/dev/ttyUSB9"}), QString("14:02:03  Port Ofen Fail\n"
+                                                                                  "          /dev/ttyUSB9"));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(CMessageLog::Line({at, "a\nb"}).replace(QChar(0x202f), ' '), QString("2:02:03 PM  a\n            b"));
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QCOMPARE(QString::fromStdString(res::TooManyCharacters(1)),
                  QString("Bitte geben Sie höchstens 1 Zeichen ein."));
         QCOMPARE(QString::fromStdString(res::FillAsk(0, 2, "PMR446")),
