@@ -247,7 +247,7 @@ void COrvDlg::BuildRadioMenu() {
     };
     for (const auto& entry : kEntries) {
         QAbstractButton* button = entry.button.widget();
-        QAction* action = radio->addAction(FromUtf8(entry.text), this, [button] {
+        QAction* action = radio->addAction(Word(entry.text), this, [button] {
             if (button != nullptr && button->isEnabled()) {
                 button->click();
             }

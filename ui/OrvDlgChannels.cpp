@@ -60,8 +60,8 @@ void COrvDlg::BuildEditAndViewMenus() {
 void COrvDlg::OnCheckSetting() {
     const RadioSettings& setting = m_editor.Setting();
     const std::vector<SettingWarning> warnings = CheckSetting(setting);
-    std::string text = setting.m_nMode != kGroupMode ? res::kCheckOwnChannels
-                       : warnings.empty()            ? res::kCheckClean
+    std::string text = setting.m_nMode != kGroupMode ? res::Tr(res::kCheckOwnChannels)
+                       : warnings.empty()            ? res::Tr(res::kCheckClean)
                                                      : res::CheckFound(warnings.size());
     for (const SettingWarning& w : warnings) {
         text += "\n\u2022 " + res::DescribeSettingWarning(w);

@@ -1,6 +1,7 @@
 #include "PortChoice.h"
 
 #include "OnDemand.h"
+#include "ResourceLoader.h"
 #include "Words.h"
 
 #include <QDir>
@@ -39,7 +40,7 @@ QList<PortEntry> PortEntries(const QList<PortFacts>& ports, const QString& byIdD
             }
         }
         if (what.isEmpty() && !port.usb) {
-            what << res::kBuiltIn;
+            what << Word(res::kBuiltIn);
         }
         if (path != port.location) {
             what << port.location;

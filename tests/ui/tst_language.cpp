@@ -3,7 +3,9 @@
 
 #include "UiTestSupport.h"
 
+#include "MessageBoxes.h"
 #include "MessageLog.h"
+#include "PortChoice.h"
 #include "StatusLine.h"
 #include "Translate.h"
 #include "Translations.h"
@@ -24,6 +26,16 @@ private slots:
         LoadTranslations(*qApp);
         auto dlg = OpenDialog();
         QCOMPARE(dlg->MenuBar()->actions()[0]->text(), QString("&Datei"));
+        QCOMPARE(MenuNamed(*dlg, "&Funkgerät")->actions()[0]->text(), QString("&Verbinden"));
+        QCOMPARE(PortEntries({{"/dev/ttyS0", "", "", false}}, "/nonexistent")[0].label,
+                 QString("/dev/ttyS0 (eingebaut)"));
+        {
+            MessageBoxRecorder boxes;
+            MenuNamed(*dlg, "&Bearbeiten")->actions().back()->trigger();
+            QCOMPARE(boxes.texts(), QStringList{"Nichts zu prüfen: In diesem Modus nutzt das Funkgerät seine eigenen "
+                                                "Kanäle, nicht die Gruppen."});
+            QCOMPARE(boxes.boxes[0].caption, QString("Einstellung prüfen"));
+        }
         QVERIFY(dlg->StatusLine()->LinkText().endsWith(", geschlossen"));
         QCOMPARE(dlg->StatusLine()->ReceivedText(), QString("Empfangen: 0"));
         QVERIFY(dlg->StatusLine()->HintText().contains("Wählen Sie den Modus GRUOP"));
