@@ -325,7 +325,7 @@
     </message>
     <message>
         <source>PMR, LPD and PMR + LPD use the radio&apos;s own channels: choose &quot;GRUOP&quot; to program the groups.</source>
-        <translation>PMR, LPD und PMR + LPD nutzen die eigenen Kanäle des Funkgeräts: Wählen Sie den Modus GRUOP, um die Gruppen zu programmieren.</translation>
+        <translation>PMR, LPD und PMR + LPD nutzen die eigenen Kanäle des Funkgeräts: Wählen Sie „GRUOP“, um die Gruppen zu programmieren.</translation>
     </message>
     <message>
         <source>The channels are programmed in the &quot;GRUOP&quot; mode.</source>

@@ -5,6 +5,7 @@
 #include "ResourceLoader.h"
 #include "Words.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -470,7 +471,14 @@ void CDialog::DispatchMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void CDialog::AddBelowTemplate(QWidget* widget) {
     widget->setParent(this);
-    widget->setFont(font());
+    // What sits below the template is the program's own, in the person's language: it is drawn in the system's
+    // face, which has the letters and marks of each language (ą, „, «, …). The template's face, a stand-in for
+    // the original's, lacks many; a line that needed one drew it from another face, looked up as the window
+    // opened.
+    // Every property of it, none merged in from the template's face: a face hinted otherwise is one more font to load.
+    QFont face = QApplication::font();
+    face.setResolveMask(QFont::AllPropertiesResolved);
+    widget->setFont(face);
     m_below.push_back(widget);
     Relayout();
     widget->show();
