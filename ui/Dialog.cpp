@@ -472,10 +472,9 @@ void CDialog::DispatchMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 void CDialog::AddBelowTemplate(QWidget* widget) {
     widget->setParent(this);
     // What sits below the template is the program's own, in the person's language: it is drawn in the system's
-    // face, which has the letters and marks of each language (ą, „, «, …). The template's face, a stand-in for
-    // the original's, lacks many; a line that needed one drew it from another face, looked up as the window
-    // opened.
-    // Every property of it, none merged in from the template's face: a face hinted otherwise is one more font to load.
+    // face, which has the letters and marks of each language (ą, „, «, …) that the template's stand-in face
+    // lacks. Every property is the system face's own, none merged in from the template's: a face hinted
+    // otherwise would be one more font to load as the window opens.
     QFont face = QApplication::font();
     face.setResolveMask(QFont::AllPropertiesResolved);
     widget->setFont(face);
